@@ -1,0 +1,9 @@
+#pragma once
+
+namespace loopora {
+
+// Fills the prototype table with one pristine element of every class, once per
+// run. Every program entry point calls it before it makes or loads a chart.
+void installElementTypes();
+
+} // namespace loopora

@@ -1,0 +1,129 @@
+#pragma once
+// The drawing surface every chart element paints on: pens, brushes, raster
+// operations, background mode, text and coordinate conversion, with the rules
+// of the desktop platform the chart format comes from. Selecting an object
+// returns the previous one; DrawingState.h holds scope guards that put it back.
+
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace loopora {
+
+enum class PenStyle : int32_t {
+    Solid = 0,
+    Dash = 1,       // 18 on, 6 off
+    Dot = 2,        // 3 on, 3 off
+    DashDot = 3,    // 9 on, 6 off, 3 on, 6 off
+    DashDotDot = 4, // 9 on, 3 off, 3 on, 3 off, 3 on, 3 off
+    Null = 5,       // draws nothing
+    InsideFrame = 6 // drawn as solid
+};
+
+struct Pen {
+    int32_t style = int32_t(PenStyle::Solid); // stored as the chart stores it; unknown values draw solid
+    int32_t width = 1;
+    Colour colour = colours::black;
+
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+enum class BrushStyle { Solid, Hollow };
+
+struct Brush {
+    BrushStyle style = BrushStyle::Solid;
+    Colour colour = colours::white;
+
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+// How pen pixels combine with what is already there.
+enum class RasterOp {
+    CopyPen,  // the pen colour replaces the pixel
+    XorPen,   // pixel ^ pen
+    NotXorPen // ~(pixel ^ pen)
+};
+
+enum class BackgroundMode { Transparent, Opaque };
+
+struct TextMetrics {
+    int32_t height = 0;          // ascent plus descent, the distance between lines without leading
+    int32_t ascent = 0;
+    int32_t externalLeading = 0; // extra space the font asks for between lines
+};
+
+class CDC {
+public:
+    virtual ~CDC() = default;
+
+    // Drawing state. Each setter returns what was there before.
+    Pen selectPen(const Pen& pen);
+    Brush selectBrush(const Brush& brush);
+    RasterOp setRasterOp(RasterOp op);
+    BackgroundMode setBackgroundMode(BackgroundMode mode);
+    Colour setBackgroundColour(Colour c);
+    Colour setTextColour(Colour c);
+
+    const Pen& pen() const { return pen_; }
+    const Brush& brush() const { return brush_; }
+    RasterOp rasterOp() const { return rasterOp_; }
+    BackgroundMode backgroundMode() const { return backgroundMode_; }
+    Colour backgroundColour() const { return backgroundColour_; }
+    Colour textColour() const { return textColour_; }
+
+    // Logical (chart) coordinates map to device pixels as
+    // device = logical - windowOrigin + viewportOrigin.
+    Point setWindowOrigin(Point origin);
+    Point setViewportOrigin(Point origin);
+    Point windowOrigin() const { return windowOrigin_; }
+    Point viewportOrigin() const { return viewportOrigin_; }
+    Point logicalToDevice(Point p) const;
+    Point deviceToLogical(Point p) const;
+    Rect logicalToDevice(const Rect& r) const;
+
+    // Figures, all in logical coordinates.
+    void moveTo(int32_t x, int32_t y) { current_ = {x, y}; }
+    Point currentPosition() const { return current_; }
+    // A line from the current position up to, but not including, (x, y) for a
+    // one-pixel pen; wider pens draw the whole segment with round ends.
+    virtual void lineTo(int32_t x, int32_t y) = 0;
+    // Outline with the pen, inside with the brush; the figure fits the box with
+    // its right and bottom edges excluded.
+    virtual void ellipse(const Rect& box) = 0;
+    virtual void rectangle(const Rect& box) = 0;
+    // The part of the box's ellipse from the radial through `start`
+    // counter-clockwise (on screen) to the radial through `end`; coinciding
+    // radials draw the whole ellipse. No fill.
+    virtual void arc(const Rect& box, Point start, Point end) = 0;
+    // Fills with a colour regardless of pen, brush and raster operation.
+    virtual void fillRect(const Rect& r, Colour c) = 0;
+    // A one-pixel frame just inside r, in the colour given.
+    virtual void frameRect(const Rect& r, Colour c) = 0;
+    // A dotted frame that inverts every other pixel; drawing it twice removes it.
+    virtual void drawFocusRect(const Rect& r) = 0;
+    // Sets one pixel, ignoring the raster operation.
+    virtual void setPixel(int32_t x, int32_t y, Colour c) = 0;
+    // UTF-8 text with its top-left corner at (x, y), in the text colour; in
+    // opaque mode the text's cell is first filled with the background colour.
+    virtual void textOut(int32_t x, int32_t y, std::string_view utf8) = 0;
+    virtual TextMetrics textMetrics() const = 0;
+    // Width of a text in pixels as textOut would draw it.
+    virtual int32_t textWidth(std::string_view utf8) const = 0;
+
+protected:
+    Point current_{};
+
+private:
+    Pen pen_{};
+    Brush brush_{};
+    RasterOp rasterOp_ = RasterOp::CopyPen;
+    BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
+    Colour backgroundColour_ = colours::white;
+    Colour textColour_ = colours::black;
+    Point windowOrigin_{};
+    Point viewportOrigin_{};
+};
+
+} // namespace loopora

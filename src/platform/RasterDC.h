@@ -1,0 +1,40 @@
+#pragma once
+// A device context that draws into a PixelBuffer, following the rasterisation
+// rules stitch pictures are compared by, pixel for pixel.
+
+#include "platform/DeviceContext.h"
+#include "platform/PixelBuffer.h"
+
+namespace loopora {
+
+class CRasterDC final : public CDC {
+public:
+    explicit CRasterDC(PixelBuffer& target);
+
+    // Drawing is limited to this device rectangle (and always to the buffer);
+    // a repaint of one invalid area sets it to that area.
+    void setClip(const Rect& deviceRect);
+    void clearClip();
+    const Rect& clip() const { return clip_; }
+
+    PixelBuffer& target() { return target_; }
+
+    void lineTo(int32_t x, int32_t y) override;
+    void ellipse(const Rect& box) override;
+    void rectangle(const Rect& box) override;
+    void arc(const Rect& box, Point start, Point end) override;
+    void fillRect(const Rect& r, Colour c) override;
+    void frameRect(const Rect& r, Colour c) override;
+    void drawFocusRect(const Rect& r) override;
+    void setPixel(int32_t x, int32_t y, Colour c) override;
+    void textOut(int32_t x, int32_t y, std::string_view utf8) override;
+    TextMetrics textMetrics() const override;
+    int32_t textWidth(std::string_view utf8) const override;
+
+private:
+    PixelBuffer& target_;
+    Rect clip_;
+    int32_t styleStep_ = 0; // position within the dash pattern, kept along joined segments
+};
+
+} // namespace loopora
