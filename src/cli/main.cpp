@@ -1,10 +1,41 @@
+// loopora-cli: headless rendering, listing and scripted editing of charts.
+
+#include "cli/Commands.h"
 #include "document/ElementTypes.h"
 
-#include <cstdio>
+#include <cstring>
+#include <iostream>
 
-int main(int, char**)
+namespace {
+
+void printUsage(std::ostream& out)
 {
+    out << "usage:\n"
+           "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
+           "  loopora-cli dump CHART             print the element tree as JSON\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace loopora::cli;
+    if (argc < 2) {
+        printUsage(std::cerr);
+        return 2;
+    }
     loopora::installElementTypes();
-    std::puts("loopora-cli");
-    return 0;
+    std::string command = argv[1];
+    Args args(argv + 2, argv + argc);
+    if (command == "render")
+        return runRender(args);
+    if (command == "dump")
+        return runDump(args);
+    if (command == "help" || command == "--help" || command == "-h") {
+        printUsage(std::cout);
+        return 0;
+    }
+    std::cerr << "loopora-cli: unknown command '" << command << "'\n";
+    printUsage(std::cerr);
+    return 2;
 }

@@ -1,5 +1,9 @@
 #include "document/ElementTypes.h"
 
+#include "document/Canvas.h"
+#include "elements/PlainElementTypes.h"
+#include "elements/PrototypeTable.h"
+
 #include <mutex>
 
 namespace loopora {
@@ -7,7 +11,10 @@ namespace loopora {
 void installElementTypes()
 {
     static std::once_flag once;
-    std::call_once(once, [] {});
+    std::call_once(once, [] {
+        installPlainElementTypes();
+        PrototypeTable::install(typeids::kCanvas, std::make_unique<CCanvas>());
+    });
 }
 
 } // namespace loopora

@@ -1,0 +1,167 @@
+#include "document/Canvas.h"
+
+#include "elements/ElementRecord.h"
+#include "elements/TypeIds.h"
+#include "platform/Archive.h"
+#include "platform/DrawingState.h"
+
+namespace loopora {
+
+CCanvas::CCanvas() : CChartElement(typeids::kCanvas) { setCanvas(this); }
+
+CCanvas::~CCanvas()
+{
+    // The selection refers to children; let go of them before they go.
+    if (selection_)
+        selection_->clear();
+}
+
+CSelectionSet& CCanvas::selection()
+{
+    if (!selection_)
+        selection_ = std::make_unique<CSelectionSet>();
+    return *selection_;
+}
+
+const CSelectionSet& CCanvas::selection() const { return const_cast<CCanvas*>(this)->selection(); }
+
+void CCanvas::select(CChartElement* e, int mode)
+{
+    if (!e) {
+        selection().clear();
+        return;
+    }
+    if (mode != 1)
+        selection().clear();
+    selection().add(e);
+}
+
+void CCanvas::deselect(CChartElement* e)
+{
+    if (selection_)
+        selection_->remove(e);
+}
+
+void CCanvas::setCurrent(CChartElement* e)
+{
+    if (e == current_)
+        return;
+    if (current_)
+        current_->clearFlags(kCurrent);
+    if (e)
+        e->setFlags(kCurrent);
+    current_ = e;
+}
+
+void CCanvas::clearCurrent(CChartElement* e)
+{
+    if (e)
+        e->clearFlags(kCurrent);
+    current_ = nullptr;
+}
+
+void CCanvas::invalidate(const Rect& r)
+{
+    if (window_)
+        window_->invalidateChartRect(r);
+}
+
+void CCanvas::drawBackground(CDC& dc)
+{
+    PenScope grey(dc, Pen{int32_t(PenStyle::Solid), 1, colours::lightGrey});
+    dc.setTextColour(colours::lightGrey);
+    const int32_t s = lineSpacing_;
+    if (s <= 0 && backgroundKind_ != int32_t(Background::Clean))
+        return; // a damaged spacing would never finish the pattern
+    switch (Background(backgroundKind_)) {
+    case Background::Circles: {
+        // Centred on the sheet; the radius starts from half the width whatever the height.
+        const int32_t cx = chartWidth_ / 2;
+        const int32_t cy = chartHeight_ / 2;
+        for (int32_t d = cx; d >= 0; d -= s)
+            dc.ellipse({cx - d, cy - d, cx + d, cy + d});
+        dc.ellipse({cx - 1, cy - 1, cx + 1, cy + 1});
+        break;
+    }
+    case Background::Grid:
+        for (int32_t x = 0; x <= chartWidth_; x += s) {
+            dc.moveTo(x, 0);
+            dc.lineTo(x, chartHeight_);
+        }
+        for (int32_t y = 0; y <= chartHeight_; y += s) {
+            dc.moveTo(0, y);
+            dc.lineTo(chartWidth_, y);
+        }
+        break;
+    case Background::Clean:
+    default:
+        break;
+    }
+}
+
+void CCanvas::drawElements(CDC& dc)
+{
+    BackgroundModeScope opaque(dc, BackgroundMode::Opaque);
+    CChartElement::draw(dc);
+}
+
+void CCanvas::drawHandles(CDC& dc)
+{
+    if (!selection_)
+        return;
+    for (CChartElement* member : selection_->members()) {
+        if (member->hasFlag(kHidden))
+            break;
+        for (Point p : member->points()) {
+            Rect square{p.x - 3, p.y - 3, p.x + 3, p.y + 3};
+            dc.fillRect(square, colours::green);
+            dc.frameRect(square, colours::black);
+        }
+    }
+}
+
+void CCanvas::draw(CDC& dc)
+{
+    drawBackground(dc);
+    drawElements(dc);
+    drawHandles(dc);
+}
+
+void CCanvas::drawWithoutHandles(CDC& dc)
+{
+    drawBackground(dc);
+    drawElements(dc);
+}
+
+void CCanvas::serialize(CArchive& ar)
+{
+    if (ar.isStoring()) {
+        int32_t visible = 0;
+        for (const auto& c : children())
+            if (!c->hasFlag(kDeletedFlags))
+                ++visible;
+        ar.writeInt32(visible);
+        ar.writeInt32(backgroundKind_);
+        ar.writeInt32(lineSpacing_);
+        ar.writePoint(origin_);
+        ar.writeInt32(chartWidth_);
+        ar.writeInt32(chartHeight_);
+        for (const auto& c : children())
+            c->serialize(ar);
+        return;
+    }
+    // The count comes before the header, so it is checked against what is left after it.
+    size_t countAt = ar.offset();
+    int32_t count = ar.readCount("element count", 0);
+    backgroundKind_ = ar.readInt32();
+    lineSpacing_ = ar.readInt32();
+    origin_ = readStoredPoint(ar);
+    chartWidth_ = ar.readInt32();
+    chartHeight_ = ar.readInt32();
+    if (size_t(count) > ar.remaining() / kSmallestRecordBytes)
+        ar.failAt(countAt, "element count " + std::to_string(count) + " is more than the rest of the file can hold");
+    for (int32_t i = 0; i < count; ++i)
+        readElementRecord(ar, *this, this);
+}
+
+} // namespace loopora

@@ -1,0 +1,95 @@
+#pragma once
+// The root element of a chart: its children are everything drawn on the sheet.
+// It also keeps the sheet's background settings, the selection, the current
+// element and the window it is shown in.
+
+#include "elements/ChartElement.h"
+#include "elements/SelectionSet.h"
+
+#include <memory>
+
+namespace loopora {
+
+// The window a canvas is shown in, as far as the canvas needs it: repainting
+// the part of the window that shows a chart rectangle. A canvas without a
+// window (a chart loaded for rendering) simply records nothing.
+class CanvasWindow {
+public:
+    virtual ~CanvasWindow() = default;
+    virtual void invalidateChartRect(const Rect& chartRect) = 0;
+};
+
+enum class Background : int32_t { Clean = 0, Circles = 1, Grid = 2 };
+
+class CCanvas : public CChartElement {
+public:
+    CCanvas();
+    ~CCanvas() override;
+
+    // --- Selection and current element ---
+    CSelectionSet& selection();
+    const CSelectionSet& selection() const;
+    // With mode 1 the element joins the selection; with any other mode it
+    // replaces it. A null element clears the selection.
+    void select(CChartElement* e, int mode);
+    void deselect(CChartElement* e);
+    void setCurrent(CChartElement* e);
+    void clearCurrent(CChartElement* e);
+    CChartElement* current() const { return current_; }
+    void releaseCurrent(CChartElement& e) override { clearCurrent(&e); }
+
+    // --- Window and drawing ---
+    void setWindow(CanvasWindow* window) { window_ = window; }
+    CanvasWindow* window() const { return window_; }
+    void setDC(CDC* dc)
+    {
+        if (dc)
+            dc_ = dc;
+    }
+    CDC* dc() const { return dc_; }
+    // Repaints the part of the window that shows r (chart coordinates).
+    void invalidate(const Rect& r);
+
+    // Background, elements in order, then the handles of the selection.
+    void draw(CDC& dc) override;
+    void drawWithoutHandles(CDC& dc);
+    void drawBackground(CDC& dc);
+    void drawHandles(CDC& dc);
+
+    // --- Sheet settings ---
+    Point origin() const { return origin_; }
+    void setOrigin(Point origin) { origin_ = origin; }
+    int32_t backgroundKind() const { return backgroundKind_; }
+    void setBackgroundKind(int32_t kind) { backgroundKind_ = kind; }
+    int32_t lineSpacing() const { return lineSpacing_; }
+    void setLineSpacing(int32_t spacing) { lineSpacing_ = spacing; }
+    int32_t chartWidth() const { return chartWidth_; }
+    int32_t chartHeight() const { return chartHeight_; }
+    void setChartSize(int32_t width, int32_t height)
+    {
+        chartWidth_ = width;
+        chartHeight_ = height;
+    }
+
+    int32_t pasteCounter() const { return pasteCounter_; }
+    void setPasteCounter(int32_t n) { pasteCounter_ = n; }
+
+    // The canvas header and the top-level element records.
+    void serialize(CArchive& ar) override;
+
+private:
+    void drawElements(CDC& dc);
+
+    CDC* dc_ = nullptr;
+    std::unique_ptr<CSelectionSet> selection_;
+    CChartElement* current_ = nullptr;
+    CanvasWindow* window_ = nullptr;
+    int32_t pasteCounter_ = 0;
+    Point origin_{};
+    int32_t backgroundKind_ = 0;
+    int32_t lineSpacing_ = 30;
+    int32_t chartWidth_ = 0;
+    int32_t chartHeight_ = 0;
+};
+
+} // namespace loopora

@@ -1,0 +1,93 @@
+#include "document/ChartFile.h"
+
+#include "platform/Archive.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace loopora {
+namespace {
+
+void checkSheetSize(CArchive& ar, size_t at, int32_t width, int32_t height, const char* what)
+{
+    if (width < 1 || height < 1 || width > kLargestSheetSide || height > kLargestSheetSide)
+        ar.failAt(at, std::string(what) + " " + std::to_string(width) + " x " + std::to_string(height) +
+                          " is not a sheet size (1 to " + std::to_string(kLargestSheetSide) + " pixels a side)");
+}
+
+} // namespace
+
+std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
+{
+    CArchive ar = CArchive::forStoring();
+    doc.Serialize(ar);
+    return ar.takeBytes();
+}
+
+ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
+{
+    ChartLoadResult result;
+    auto doc = std::make_unique<CPattraDoc>();
+    CArchive ar = CArchive::forLoading(bytes);
+    try {
+        doc->Serialize(ar);
+        checkSheetSize(ar, 0, doc->chartWidth(), doc->chartHeight(), "the sheet size");
+        const CCanvas& canvas = doc->canvas();
+        checkSheetSize(ar, 28, canvas.chartWidth(), canvas.chartHeight(), "the canvas size");
+        if (!ar.atEnd())
+            ar.fail(std::to_string(ar.remaining()) + " bytes follow the last element");
+    } catch (const ArchiveError& e) {
+        result.error = e.what();
+        return result;
+    }
+    result.document = std::move(doc);
+    return result;
+}
+
+bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error)
+{
+    std::vector<uint8_t> bytes = saveChartBytes(doc);
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.flush();
+        if (!out) {
+            error = "writing " + temporary.string() + " failed: " + std::strerror(errno);
+            out.close();
+            std::filesystem::remove(temporary);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        error = "cannot replace " + path.string() + ": " + ec.message();
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+ChartLoadResult loadChartFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {nullptr, "cannot open " + path.string() + ": " + std::strerror(errno)};
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {nullptr, "cannot read " + path.string()};
+    ChartLoadResult result = loadChartBytes(bytes);
+    if (!result.document)
+        result.error = path.string() + ": " + result.error;
+    return result;
+}
+
+} // namespace loopora

@@ -1,0 +1,34 @@
+#pragma once
+// Reading and writing chart files. Loading checks everything a damaged or
+// foreign file could get wrong and answers with a message instead of a chart;
+// saving replaces the old file only once the new one is completely written.
+
+#include "document/Document.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace loopora {
+
+// Sheets larger than this are refused when loading: the program makes sheets
+// of 100 to 600 pixels, and a damaged size must not make a huge picture.
+constexpr int32_t kLargestSheetSide = 4000;
+
+struct ChartLoadResult {
+    std::unique_ptr<CPattraDoc> document; // null when the file was refused
+    std::string error;                    // what is wrong and where, when refused
+};
+
+std::vector<uint8_t> saveChartBytes(CPattraDoc& doc);
+ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes);
+
+// Writes beside the target first and renames over it; on failure the old file
+// is untouched and error says why.
+bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error);
+ChartLoadResult loadChartFile(const std::filesystem::path& path);
+
+} // namespace loopora

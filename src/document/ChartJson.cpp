@@ -1,0 +1,138 @@
+#include "document/ChartJson.h"
+
+#include "elements/PrototypeTable.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace loopora {
+namespace {
+
+void appendEscaped(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (char ch : text) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+std::string number(double v)
+{
+    if (!std::isfinite(v))
+        return "null";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    return buf;
+}
+
+class JsonFields : public FieldSink {
+public:
+    explicit JsonFields(std::string& out) : out_(out) {}
+    void field(std::string_view name, double v) override { key(name) += number(v); }
+    void field(std::string_view name, int32_t v) override { key(name) += std::to_string(v); }
+    void field(std::string_view name, bool v) override { key(name) += v ? "true" : "false"; }
+    void field(std::string_view name, const std::string& utf8) override { appendEscaped(key(name), utf8); }
+
+private:
+    std::string& key(std::string_view name)
+    {
+        out_ += ", ";
+        appendEscaped(out_, name);
+        out_ += ": ";
+        return out_;
+    }
+    std::string& out_;
+};
+
+void appendFlags(std::string& out, int32_t flags)
+{
+    static constexpr std::pair<int32_t, const char*> kNames[] = {
+        {kHidden, "hidden"}, {kRemoved, "removed"}, {kSelected, "selected"}, {kCurrent, "current"}};
+    out += '[';
+    bool first = true;
+    for (auto [bit, name] : kNames) {
+        if (!(flags & bit))
+            continue;
+        if (!first)
+            out += ", ";
+        first = false;
+        out += '"';
+        out += name;
+        out += '"';
+    }
+    out += ']';
+}
+
+void appendElements(std::string& out, const CChartElement& parent, int depth);
+
+void appendElement(std::string& out, const CChartElement& e, int depth)
+{
+    const std::string indent(size_t(depth) * 2, ' ');
+    out += indent + "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
+    std::string_view name = typeName(e.typeId());
+    if (name.empty())
+        out += "null";
+    else
+        appendEscaped(out, name);
+    out += ", \"points\": [";
+    for (size_t i = 0; i < e.points().size(); ++i) {
+        Point p = e.points()[i];
+        out += (i ? ", [" : "[") + std::to_string(p.x) + ", " + std::to_string(p.y) + "]";
+    }
+    out += "], \"pen\": [" + std::to_string(e.penWidth()) + ", " + std::to_string(e.penColour()) + ", " +
+           std::to_string(e.penStyle()) + "], \"flags\": ";
+    appendFlags(out, e.flags());
+    JsonFields fields(out);
+    e.describeFields(fields);
+    out += ", \"children\": ";
+    appendElements(out, e, depth + 1);
+    out += '}';
+}
+
+void appendElements(std::string& out, const CChartElement& parent, int depth)
+{
+    if (parent.children().empty()) {
+        out += "[]";
+        return;
+    }
+    out += "[\n";
+    for (size_t i = 0; i < parent.childCount(); ++i) {
+        appendElement(out, *parent.child(i), depth);
+        out += i + 1 < parent.childCount() ? ",\n" : "\n";
+    }
+    out += std::string(size_t(depth > 0 ? depth - 1 : 0) * 2, ' ') + "]";
+}
+
+} // namespace
+
+std::string chartToJson(const CPattraDoc& doc)
+{
+    const CCanvas& canvas = doc.canvas();
+    std::string out = "{\"width\": " + std::to_string(doc.chartWidth()) +
+                      ", \"height\": " + std::to_string(doc.chartHeight()) +
+                      ", \"background\": " + std::to_string(canvas.backgroundKind()) +
+                      ", \"spacing\": " + std::to_string(canvas.lineSpacing()) + ", \"origin\": [" +
+                      std::to_string(canvas.origin().x) + ", " + std::to_string(canvas.origin().y) +
+                      "],\n\"elements\": ";
+    appendElements(out, canvas, 1);
+    out += "}\n";
+    return out;
+}
+
+} // namespace loopora

@@ -1,0 +1,55 @@
+#pragma once
+// A composite that behaves as one rigid figure: drawn and transformed through
+// its children, hit anywhere inside its frame, with the four corners of its
+// children's bounds as its handles. Base of every stitch symbol and arrangement.
+
+#include "elements/ChartElement.h"
+
+#include <memory>
+#include <vector>
+
+namespace loopora {
+
+class CGroupElement : public CChartElement {
+public:
+    CGroupElement() : CGroupElement(0) {}
+
+    bool hasFrameHandles() const override { return true; }
+    void onRotated(Point centre, double degrees) override;
+    void onRotatedRadians(Point centre, double radians) override;
+    void onScaled(Point centre, double sx, double sy) override;
+    void onMirroredX(Point axis) override;
+    void onMirroredY(Point axis) override;
+    // The group is hit as a whole; its children are not consulted.
+    CChartElement* hitTest(HitInfo& hit) override;
+    bool hitTestBody(HitInfo& hit) override;
+    std::unique_ptr<CChartElement> clone() const override;
+
+    // Makes elements of one parent the children of this group: the group goes
+    // to the end of that parent's children and the elements, in list order,
+    // into the group. Refused for an empty list, for elements of different
+    // parents or of none, and while the group itself has no parent (a new
+    // group is appended to the common parent before it adopts).
+    bool adopt(const std::vector<CChartElement*>& elements);
+    // Gives the children back to the group's parent, in order, and leaves the
+    // group hidden, removed and empty in its place (so that undo can refill it).
+    bool ungroup();
+    // Makes freshly built parts the children and takes the frame of their bounds.
+    // Refused (false) for an empty list.
+    bool adoptChildren(std::vector<std::unique_ptr<CChartElement>> parts);
+    // Replaces the points by the four corners of the children's bounds.
+    void recomputeFrame();
+
+    int32_t childCountAnnounced() const { return childCount_; }
+
+protected:
+    explicit CGroupElement(int32_t typeId) : CChartElement(typeId) {}
+    void serializeBody(CArchive& ar) override;
+    // Copies the children of this group into copy, each parented to it.
+    void cloneChildrenInto(CChartElement& copy) const;
+
+private:
+    int32_t childCount_ = 0; // the count a file announced while the group was read
+};
+
+} // namespace loopora

@@ -1,0 +1,19 @@
+#include "elements/RectangleElement.h"
+
+#include "platform/DrawingState.h"
+
+namespace loopora {
+
+void CRectangleElement::drawFrame(CDC& dc) const
+{
+    BrushScope hollow(dc, Brush{BrushStyle::Hollow, colours::black});
+    dc.rectangle(Rect::spanned(points_[0], points_[1]).normalized());
+}
+
+void CRectangleElement::drawShape(CDC& dc)
+{
+    if (canvas() && hasBothPoints())
+        drawFrame(dc);
+}
+
+} // namespace loopora

@@ -1,0 +1,62 @@
+#include "elements/TextElement.h"
+
+#include "platform/Archive.h"
+#include "platform/DeviceContext.h"
+
+namespace loopora {
+
+std::unique_ptr<CChartElement> CTextElement::clone() const
+{
+    auto copy = std::make_unique<CTextElement>();
+    copy->text_ = text_;
+    return copy;
+}
+
+std::vector<std::string> CTextElement::splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void CTextElement::drawShape(CDC& dc)
+{
+    if (!hasBothPoints())
+        return;
+    if (canvas())
+        drawFrame(dc);
+    TextMetrics metrics = dc.textMetrics();
+    dc.setTextColour(penColour());
+    if (!canvas())
+        return;
+    // The label starts at the first point whichever corner that is, and is not clipped to the frame.
+    int32_t x = points_[0].x + 2;
+    int32_t y = points_[0].y + 2;
+    int32_t lineStep = metrics.height + metrics.externalLeading;
+    std::vector<std::string> lines =
+        text_.empty() ? std::vector<std::string>{"Введите         ", "текст         "} : splitLines(text_);
+    for (const std::string& line : lines) {
+        dc.textOut(x, y, line);
+        y += lineStep;
+    }
+}
+
+void CTextElement::serializeBody(CArchive& ar)
+{
+    serializePlainBody(ar);
+    if (ar.isStoring())
+        ar.writeString(text_);
+    else
+        text_ = ar.readString();
+}
+
+} // namespace loopora

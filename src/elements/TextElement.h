@@ -1,0 +1,33 @@
+#pragma once
+// A framed text label. The text is entered after placing; until then the frame
+// shows two placeholder lines. Lines are separated by "\r\n".
+
+#include "elements/TypeIds.h"
+#include "elements/RectangleElement.h"
+
+#include <string>
+
+namespace loopora {
+
+class CTextElement : public CRectangleElement {
+public:
+    CTextElement() : CRectangleElement(typeids::kText) {}
+
+    const std::string& text() const { return text_; }
+    void setText(std::string utf8) { text_ = std::move(utf8); }
+
+    void drawShape(CDC& dc) override;
+    std::unique_ptr<CChartElement> clone() const override;
+    void describeFields(FieldSink& sink) const override { sink.field("text", text_); }
+
+    // The lines a text draws: split at each "\r\n", with no empty line after a final one.
+    static std::vector<std::string> splitLines(const std::string& text);
+
+protected:
+    void serializeBody(CArchive& ar) override;
+
+private:
+    std::string text_;
+};
+
+} // namespace loopora
