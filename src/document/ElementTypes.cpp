@@ -3,6 +3,7 @@
 #include "document/Canvas.h"
 #include "elements/PlainElementTypes.h"
 #include "elements/PrototypeTable.h"
+#include "stitches/StitchTypes.h"
 
 #include <mutex>
 
@@ -13,6 +14,7 @@ void installElementTypes()
     static std::once_flag once;
     std::call_once(once, [] {
         installPlainElementTypes();
+        installStitchTypes();
         PrototypeTable::install(typeids::kCanvas, std::make_unique<CCanvas>());
     });
 }

@@ -50,12 +50,7 @@ void CGroupElement::cloneChildrenInto(CChartElement& copy) const
             copy.appendChild(std::move(childCopy));
 }
 
-std::unique_ptr<CChartElement> CGroupElement::clone() const
-{
-    auto copy = std::make_unique<CGroupElement>();
-    cloneChildrenInto(*copy);
-    return copy;
-}
+std::unique_ptr<CChartElement> CGroupElement::clone() const { return cloneAs<CGroupElement>(); }
 
 bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
 {

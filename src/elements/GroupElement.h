@@ -47,6 +47,14 @@ protected:
     void serializeBody(CArchive& ar) override;
     // Copies the children of this group into copy, each parented to it.
     void cloneChildrenInto(CChartElement& copy) const;
+    // A new T made from args, holding copies of this group's children.
+    template <typename T, typename... Args>
+    std::unique_ptr<CChartElement> cloneAs(Args&&... args) const
+    {
+        auto copy = std::make_unique<T>(std::forward<Args>(args)...);
+        cloneChildrenInto(*copy);
+        return copy;
+    }
 
 private:
     int32_t childCount_ = 0; // the count a file announced while the group was read

@@ -1,0 +1,28 @@
+#pragma once
+// A slip stitch: a solid oval, filled with nested chain ovals that walk from
+// both ends toward the middle. With whiteFill it is drawn in white, which lets
+// a symbol blank out what lies under a cap.
+
+#include "stitches/ChainOval.h"
+
+namespace loopora {
+
+class CSlipStitchDot : public CChainOval {
+public:
+    CSlipStitchDot() : CChainOval(typeids::kSlipStitch) {}
+
+    bool whiteFill() const { return whiteFill_; }
+    void setWhiteFill(bool white) { whiteFill_ = white; }
+
+    void drawShape(CDC& dc) override;
+    std::unique_ptr<CChartElement> clone() const override;
+    void describeFields(FieldSink& sink) const override;
+
+protected:
+    void serializeBody(CArchive& ar) override;
+
+private:
+    bool whiteFill_ = false;
+};
+
+} // namespace loopora
