@@ -1,5 +1,6 @@
 #include "document/ElementTypes.h"
 
+#include "arrangements/ArrangementTypes.h"
 #include "document/Canvas.h"
 #include "elements/PlainElementTypes.h"
 #include "elements/PrototypeTable.h"
@@ -15,6 +16,7 @@ void installElementTypes()
     std::call_once(once, [] {
         installPlainElementTypes();
         installStitchTypes();
+        installArrangementTypes();
         PrototypeTable::install(typeids::kCanvas, std::make_unique<CCanvas>());
     });
 }
