@@ -1,0 +1,67 @@
+#pragma once
+// Command ids shared by palette buttons, menu items, accelerators and the
+// string table. They are the numbers the program has always used.
+
+#include <cstdint>
+
+namespace loopora::cmd {
+
+// Files, edit, windows, help.
+constexpr uint16_t kNew = 57600;
+constexpr uint16_t kOpen = 57601;
+constexpr uint16_t kClose = 57602;
+constexpr uint16_t kSave = 57603;
+constexpr uint16_t kPrintSetup = 57606;
+constexpr uint16_t kPrint = 57607;
+constexpr uint16_t kPrintDirect = 57608;
+constexpr uint16_t kPrintPreview = 57609;
+constexpr uint16_t kCopy = 57634;
+constexpr uint16_t kCut = 57635;
+constexpr uint16_t kPaste = 57637;
+constexpr uint16_t kUndo = 57643;
+constexpr uint16_t kRedo = 57644;
+constexpr uint16_t kNewWindow = 57648;
+constexpr uint16_t kCascade = 57649;
+constexpr uint16_t kTile = 57650;
+constexpr uint16_t kArrange = 57651;
+constexpr uint16_t kAbout = 57664;
+constexpr uint16_t kExit = 57665;
+constexpr uint16_t kNextPane = 57680;
+constexpr uint16_t kPreviousPane = 57681;
+constexpr uint16_t kToolbar = 59392;
+constexpr uint16_t kStatusBar = 59393;
+
+// The chart view's own commands.
+constexpr uint16_t kSaveBitmap = 32857;
+constexpr uint16_t kDrawingColour = 32776;
+constexpr uint16_t kSelect = 32775;
+constexpr uint16_t kGroup = 32784;
+constexpr uint16_t kUngroup = 32785;
+constexpr uint16_t kRotate = 32783;
+constexpr uint16_t kRotateHidden = 32859;
+constexpr uint16_t kSize = 32786;
+constexpr uint16_t kElementColour = 33036;
+constexpr uint16_t kMirrorRight = 32954;
+constexpr uint16_t kMirrorDown = 32955;
+constexpr uint16_t kCreateRow = 33042;
+constexpr uint16_t kCreateArc = 33043;
+constexpr uint16_t kCreateArcWithLoops = 33044;
+constexpr uint16_t kChartParameters = 33037;
+constexpr uint16_t kText = 33038;
+constexpr uint16_t kChainRing = 33029;
+
+// Palette toggles of the main window.
+constexpr uint16_t kTogglePalette2 = 32892;
+constexpr uint16_t kTogglePalette3 = 32936;
+constexpr uint16_t kTogglePalette4 = 32937;
+constexpr uint16_t kTogglePalette5 = 32938;
+constexpr uint16_t kTogglePalette6 = 32939;
+constexpr uint16_t kTogglePalette7 = 32996;
+constexpr uint16_t kTogglePalette8 = 33023;
+
+// Context menus.
+constexpr int kElementMenu = 156;
+constexpr int kChartMenu = 157;
+constexpr int kTextMenu = 158;
+
+} // namespace loopora::cmd

@@ -1,0 +1,55 @@
+#pragma once
+// The command table of the chart view: which palette buttons and menu items
+// choose which tool, how the palettes are laid out, the context menus, and
+// the status prompts and tool tips of the string table.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace loopora {
+
+struct ToolCommand {
+    uint16_t id;
+    std::string_view tool;
+};
+
+enum class DockSide { Top, Left };
+
+struct PaletteInfo {
+    int number;       // 1..8, in creation order
+    int resource;     // the toolbar resource it is known by
+    int buttonWidth;  // pixels
+    int buttonHeight;
+    DockSide side;
+    bool visibleAtStart;
+    uint16_t toggleCommand;     // the View menu item or hidden command that shows and hides it
+    std::string_view menuText;  // empty when no menu item offers it
+    std::vector<uint16_t> buttons; // command ids in slot order; 0 is a separator
+};
+
+struct MenuItem {
+    uint16_t id; // 0 for a separator
+    std::string_view text;
+};
+
+// Every command that makes a tool current, with its tool name.
+std::span<const ToolCommand> toolCommands();
+// The tool a command chooses, or empty.
+std::string_view toolOfCommand(uint16_t id);
+// The first command that chooses a tool, or 0 (palette buttons show its radio state).
+uint16_t commandOfTool(std::string_view tool);
+
+const std::vector<PaletteInfo>& palettes();
+
+// Context menu 156 (an element is current), 157 (none is) or 158 (a text label is).
+std::span<const MenuItem> contextMenu(int menuId);
+
+// The string-table text of a command: the status prompt, then after "\n" the
+// tool tip; empty for commands without one.
+std::string_view commandText(uint16_t id);
+std::string_view statusPrompt(uint16_t id);
+std::string_view toolTip(uint16_t id);
+
+} // namespace loopora

@@ -1,0 +1,151 @@
+#include "view/dialogs/DialogModel.h"
+
+#include "platform/CodePage1251.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace loopora {
+
+DialogModel::DialogModel(int resourceId, std::string title, std::vector<DialogField> fields,
+                         std::vector<size_t> screenOrder, std::string okText, std::string cancelText)
+    : resourceId_(resourceId), title_(std::move(title)), fields_(std::move(fields)),
+      screenOrder_(std::move(screenOrder)), okText_(std::move(okText)), cancelText_(std::move(cancelText))
+{
+    if (screenOrder_.empty())
+        for (size_t i = 0; i < fields_.size(); ++i)
+            screenOrder_.push_back(i);
+}
+
+DialogField* DialogModel::find(const std::string& key)
+{
+    for (DialogField& f : fields_)
+        if (f.key == key)
+            return &f;
+    return nullptr;
+}
+
+const DialogField* DialogModel::find(const std::string& key) const
+{
+    return const_cast<DialogModel*>(this)->find(key);
+}
+
+std::string formatReal(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+void DialogModel::setInteger(const std::string& key, int value)
+{
+    if (DialogField* f = find(key))
+        f->text = std::to_string(value);
+}
+
+void DialogModel::setReal(const std::string& key, double value)
+{
+    if (DialogField* f = find(key))
+        f->text = formatReal(value);
+}
+
+void DialogModel::setText(const std::string& key, std::string value)
+{
+    if (DialogField* f = find(key))
+        f->text = std::move(value);
+}
+
+bool DialogModel::setFieldText(const std::string& key, std::string text)
+{
+    DialogField* f = find(key);
+    if (!f)
+        return false;
+    f->text = std::move(text);
+    return true;
+}
+
+namespace {
+
+bool onlyBlanks(const char* p)
+{
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return *p == '\0';
+}
+
+} // namespace
+
+std::optional<long long> parseInteger(const std::string& text)
+{
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    long long v = std::strtoll(begin, &end, 10);
+    if (end == begin || errno == ERANGE || !onlyBlanks(end))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<double> parseReal(const std::string& text)
+{
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !onlyBlanks(end) || v != v)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<FieldError> DialogModel::validate() const
+{
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const DialogField& f = fields_[i];
+        const std::string range = formatReal(f.minimum) + " до " + formatReal(f.maximum);
+        switch (f.type) {
+        case FieldType::Integer:
+        case FieldType::Choice: {
+            auto v = parseInteger(f.text);
+            if (!v || double(*v) < f.minimum || double(*v) > f.maximum)
+                return FieldError{i, "«" + f.label + "»: введите целое число от " + range + "."};
+            break;
+        }
+        case FieldType::Real: {
+            auto v = parseReal(f.text);
+            if (!v || *v < f.minimum || *v > f.maximum)
+                return FieldError{i, "«" + f.label + "»: введите число от " + range + "."};
+            break;
+        }
+        case FieldType::Text:
+            if (!fitsCp1251(f.text))
+                return FieldError{i, "«" + f.label + "»: в тексте есть знаки, которые нельзя сохранить в схеме "
+                                                     "(допустимы русские и латинские буквы, цифры и знаки)."};
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+int DialogModel::integer(const std::string& key) const
+{
+    const DialogField* f = find(key);
+    auto v = f ? parseInteger(f->text) : std::nullopt;
+    return v ? int(*v) : 0;
+}
+
+double DialogModel::real(const std::string& key) const
+{
+    const DialogField* f = find(key);
+    auto v = f ? parseReal(f->text) : std::nullopt;
+    return v ? *v : 0.0;
+}
+
+const std::string& DialogModel::text(const std::string& key) const
+{
+    static const std::string empty;
+    const DialogField* f = find(key);
+    return f ? f->text : empty;
+}
+
+} // namespace loopora
