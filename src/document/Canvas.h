@@ -1,7 +1,7 @@
 #pragma once
 // The root element of a chart: its children are everything drawn on the sheet.
 // It also keeps the sheet's background settings, the selection, the current
-// element and the window it is shown in.
+// element, the undo history and the window it is shown in.
 
 #include "elements/ChartElement.h"
 #include "elements/SelectionSet.h"
@@ -88,7 +88,8 @@ public:
     // Copy, then hide the selection through a recorded cut.
     bool cut();
     // Adds copies of the clipboard to target, 15, 20, 25... pixels to the
-    // right of the copied elements as this canvas's paste counter grows.
+    // right of the copied elements as this canvas's paste counter grows. The
+    // paste is recorded in target's history, with the copies it owns.
     bool paste(CCanvas& target);
     // Groups the selection; refused for an empty or mixed-parent selection.
     bool group();
