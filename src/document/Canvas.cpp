@@ -1,5 +1,7 @@
 #include "document/Canvas.h"
 
+#include "document/Clipboard.h"
+#include "document/History.h"
 #include "elements/ElementRecord.h"
 #include "elements/TypeIds.h"
 #include "platform/Archive.h"
@@ -11,9 +13,15 @@ CCanvas::CCanvas() : CChartElement(typeids::kCanvas) { setCanvas(this); }
 
 CCanvas::~CCanvas()
 {
-    // The selection refers to children; let go of them before they go.
+    // Commands and the selection refer to children; let go of them before they go.
+    history_.reset();
     if (selection_)
         selection_->clear();
+    // Closing any chart empties the clipboard that every chart pastes from.
+    if (!ElementClipboard::empty()) {
+        ElementClipboard::clear();
+        pasteCounter_ = 0;
+    }
 }
 
 CSelectionSet& CCanvas::selection()

@@ -1,7 +1,7 @@
 #pragma once
 // The root element of a chart: its children are everything drawn on the sheet.
 // It also keeps the sheet's background settings, the selection, the current
-// element and the window it is shown in.
+// element, the undo history and the window it is shown in.
 
 #include "elements/ChartElement.h"
 #include "elements/SelectionSet.h"
@@ -9,6 +9,8 @@
 #include <memory>
 
 namespace loopora {
+
+class CHistory;
 
 // The window a canvas is shown in, as far as the canvas needs it: repainting
 // the part of the window that shows a chart rectangle. A canvas without a
@@ -77,10 +79,29 @@ public:
     // The canvas header and the top-level element records.
     void serialize(CArchive& ar) override;
 
+    // --- Undoable editing (CanvasEditing.cpp) ---
+    // Created empty on first request; every undoable change runs through it.
+    CHistory& history();
+    // Refills the program-wide element clipboard with copies of the selection;
+    // true when it holds elements afterwards. Nothing selected empties it.
+    bool copy();
+    // Copy, then hide the selection through a recorded cut.
+    bool cut();
+    // Adds copies of the clipboard to target, 15, 20, 25... pixels to the
+    // right of the copied elements as this canvas's paste counter grows. The
+    // paste is recorded in target's history, with the copies it owns.
+    bool paste(CCanvas& target);
+    // Groups the selection; refused for an empty or mixed-parent selection.
+    bool group();
+    // Dissolves the current element when it is a visible group-like element
+    // (hasFrameHandles) with children; otherwise does nothing.
+    bool ungroup();
+
 private:
     void drawElements(CDC& dc);
 
     CDC* dc_ = nullptr;
+    std::unique_ptr<CHistory> history_;
     std::unique_ptr<CSelectionSet> selection_;
     CChartElement* current_ = nullptr;
     CanvasWindow* window_ = nullptr;

@@ -1,0 +1,119 @@
+// The history under a long editing session: 100,000 moves of a three-element
+// selection executed, then all undone, then all redone. Commands change
+// elements in place, so each costs only its own few bytes and its element
+// list; the memory counters report that per command.
+
+#include "document/Document.h"
+#include "document/History.h"
+#include "document/commands/MoveCommands.h"
+#include "elements/GroupElement.h"
+#include "elements/PrototypeTable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+using namespace loopora;
+
+namespace {
+
+constexpr int kMoves = 100'000;
+
+CChartElement* placeLine(CChartElement& parent, Point a, Point b)
+{
+    auto e = createElement(typeids::kLine);
+    e->setCanvas(parent.canvas());
+    e->assignState({{a, b}});
+    return parent.appendChild(std::move(e));
+}
+
+// A chart of fifty lines and a group of two, with one line, the group and
+// another line selected.
+struct BenchChart {
+    BenchChart()
+    {
+        for (int i = 0; i < 50; ++i)
+            placeLine(canvas, {10 + i, 10}, {10 + i, 60});
+        CChartElement* a = placeLine(canvas, {100, 100}, {140, 100});
+        CChartElement* b = placeLine(canvas, {120, 80}, {120, 120});
+        canvas.select(a, 2);
+        canvas.select(b, 1);
+        CGroupElement* group = canvas.selection().makeGroup();
+        canvas.select(canvas.child(3), 2);
+        canvas.select(group, 1);
+        canvas.select(canvas.child(40), 1);
+    }
+
+    void executeMoves()
+    {
+        for (int i = 0; i < kMoves; ++i)
+            canvas.history().Execute(
+                std::make_unique<CMoveCommand>(canvas, canvas.selection().members(), (i % 2) ? 5.0 : -5.0, 1.5));
+    }
+
+    CPattraDoc doc;
+    CCanvas& canvas = doc.canvas();
+};
+
+size_t heapInUse() { return mallinfo2().uordblks; }
+
+void HistoryExecute100kMoves(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto chart = std::make_unique<BenchChart>();
+        chart->canvas.history();
+        const size_t heapBefore = heapInUse();
+        state.ResumeTiming();
+        chart->executeMoves();
+        state.PauseTiming();
+        const auto& history = chart->canvas.history();
+        const auto* first = static_cast<const CMoveCommand*>(history.command(0));
+        // The command's own storage: the object, its list and its slot in the history.
+        state.counters["own_bytes_per_command"] = double(sizeof(CMoveCommand) +
+                                                         first->elements().capacity() * sizeof(CChartElement*) +
+                                                         sizeof(std::unique_ptr<CCommand>));
+        // What the heap really grew by, allocator overhead and the history's spare capacity included.
+        state.counters["heap_bytes_per_command"] = double(heapInUse() - heapBefore) / kMoves;
+        chart.reset();
+        state.ResumeTiming();
+    }
+}
+
+void HistoryUndo100kMoves(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto chart = std::make_unique<BenchChart>();
+        chart->executeMoves();
+        state.ResumeTiming();
+        for (int i = 0; i < kMoves; ++i)
+            chart->canvas.history().Undo();
+        state.PauseTiming();
+        chart.reset();
+        state.ResumeTiming();
+    }
+}
+
+void HistoryRedo100kMoves(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto chart = std::make_unique<BenchChart>();
+        chart->executeMoves();
+        for (int i = 0; i < kMoves; ++i)
+            chart->canvas.history().Undo();
+        state.ResumeTiming();
+        for (int i = 0; i < kMoves; ++i)
+            chart->canvas.history().Redo();
+        state.PauseTiming();
+        chart.reset();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(HistoryExecute100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(HistoryUndo100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(HistoryRedo100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);

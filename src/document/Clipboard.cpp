@@ -1,0 +1,27 @@
+#include "document/Clipboard.h"
+
+namespace loopora {
+namespace {
+
+// Constant-initialised, so it is destroyed after every canvas, including the
+// prototype canvas that lives until the program ends and empties the
+// clipboard on its way out.
+constinit std::vector<std::unique_ptr<CChartElement>> clones;
+
+} // namespace
+
+const std::vector<std::unique_ptr<CChartElement>>& ElementClipboard::elements() { return clones; }
+
+bool ElementClipboard::empty() { return clones.empty(); }
+
+size_t ElementClipboard::size() { return clones.size(); }
+
+void ElementClipboard::clear() { clones.clear(); }
+
+void ElementClipboard::append(std::unique_ptr<CChartElement> clone)
+{
+    if (clone)
+        clones.push_back(std::move(clone));
+}
+
+} // namespace loopora

@@ -1,0 +1,37 @@
+#pragma once
+// The undo history of one canvas: every command that was done, oldest first,
+// and the position that separates what can be undone from what can be redone.
+
+#include "document/commands/Command.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace loopora {
+
+class CHistory {
+public:
+    // Runs a new command and records it when it succeeds. The history takes
+    // the command whatever the result; a command that fails is dropped, and
+    // the redo tail is dropped only after a successful Do.
+    bool Execute(std::unique_ptr<CCommand> command);
+    // Both succeed and do nothing when there is nothing to undo or redo. A
+    // command whose undo fails stays in place and blocks the older ones.
+    bool Undo();
+    bool Redo();
+
+    size_t size() const { return commands_.size(); }
+    int32_t position() const { return position_; }
+    int32_t capacity() const { return capacity_; }
+    bool canUndo() const { return position_ > 0; }
+    bool canRedo() const { return size_t(position_) < commands_.size(); }
+    const CCommand* command(size_t i) const { return commands_[i].get(); }
+
+private:
+    std::vector<std::unique_ptr<CCommand>> commands_;
+    int32_t position_ = 0;
+    int32_t capacity_ = -1; // unbounded; nothing changes it
+};
+
+} // namespace loopora

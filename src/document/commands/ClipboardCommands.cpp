@@ -1,0 +1,76 @@
+#include "document/commands/ClipboardCommands.h"
+
+#include "document/Canvas.h"
+#include "platform/Numeric.h"
+
+namespace loopora {
+namespace {
+
+// A pasted copy and everything inside it belong to the chart they are pasted
+// into, whichever chart the clipboard's elements came from: that chart may
+// close while the copies live on.
+void giveToCanvas(CChartElement& e, CChartElement* canvas)
+{
+    e.setCanvas(canvas);
+    for (const auto& c : e.children())
+        giveToCanvas(*c, canvas);
+}
+
+} // namespace
+
+CCutCommand::CCutCommand(std::vector<CChartElement*> elements) : elements_(std::move(elements))
+{
+    std::erase_if(elements_, [](const CChartElement* e) { return e->isDeleted(); });
+}
+
+bool CCutCommand::Do()
+{
+    if (elements_.empty())
+        return false;
+    for (CChartElement* e : elements_)
+        e->setFlags(kDeletedFlags);
+    return true;
+}
+
+bool CCutCommand::Undo()
+{
+    for (CChartElement* e : elements_)
+        e->clearFlags(kDeletedFlags);
+    return true;
+}
+
+bool CPasteCommand::pasteCopies()
+{
+    const int32_t shift = clampCoordinate((int64_t(pasteNumber_) + 2) * 5);
+    for (const CChartElement* source : sources_) {
+        std::unique_ptr<CChartElement> copy = CChartElement::cloneElement(*source);
+        if (!copy)
+            continue;
+        copy->moveBy(shift, 0);
+        giveToCanvas(*copy, &target_);
+        clones_.push_back(target_.appendChild(std::move(copy)));
+    }
+    sources_ = {};
+    done_ = true;
+    return !clones_.empty();
+}
+
+bool CPasteCommand::Do()
+{
+    if (!done_)
+        return pasteCopies();
+    for (CChartElement* e : clones_)
+        e->clearFlags(kDeletedFlags);
+    return true;
+}
+
+bool CPasteCommand::Undo()
+{
+    for (CChartElement* e : clones_) {
+        target_.deselect(e);
+        e->setFlags(kDeletedFlags);
+    }
+    return true;
+}
+
+} // namespace loopora

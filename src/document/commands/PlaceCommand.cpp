@@ -1,0 +1,47 @@
+#include "document/commands/PlaceCommand.h"
+
+#include "document/Canvas.h"
+
+namespace loopora {
+
+bool CPlaceCommand::build()
+{
+    auto* canvas = dynamic_cast<CCanvas*>(prototype_.canvas());
+    if (!canvas)
+        return false;
+    std::unique_ptr<CChartElement> copy = CChartElement::cloneElement(prototype_);
+    if (!copy)
+        return false;
+    ElementState state{points_, pen_.penWidth, pen_.penColour, pen_.penStyle};
+    // A copy that fails to build may be half built; it goes with the unique_ptr.
+    if (!copy->assignState(state))
+        return false;
+    CChartElement* e = canvas->appendChild(std::move(copy));
+    const Rect area = CChartElement::accumulateBounds(canvas->selection().getBounds(), e->getBounds());
+    canvas->select(e, 2);
+    canvas->setCurrent(e);
+    canvas->invalidate(area);
+    canvas_ = canvas;
+    created_ = e;
+    return true;
+}
+
+bool CPlaceCommand::Do()
+{
+    if (!created_)
+        return build();
+    created_->clearFlags(kDeletedFlags);
+    return true;
+}
+
+bool CPlaceCommand::Undo()
+{
+    if (!created_)
+        return false;
+    canvas_->deselect(created_);
+    created_->setFlags(kDeletedFlags);
+    canvas_->invalidate(created_->getBounds());
+    return true;
+}
+
+} // namespace loopora

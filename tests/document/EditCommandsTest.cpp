@@ -1,0 +1,251 @@
+// Invariants: each editing command changes the chart in place and its undo
+// gives back the same tree (points, flags, child order), selection and
+// current element; redo gives back the state after the first Do; distances
+// move by whole pixels truncated toward zero and undo moves back by exactly
+// as many; a command that cannot be done changes nothing and is not recorded;
+// commands repaint the rectangles of the elements they change.
+
+#include "document/ChartFile.h"
+#include "document/commands/DeleteCommand.h"
+#include "document/commands/MoveCommands.h"
+#include "document/commands/TransformCommands.h"
+#include "support/SmallChart.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using namespace loopora;
+using loopora::test::SmallChart;
+
+namespace {
+
+using Points = std::vector<Point>;
+
+// Runs a command through the history, undoes and redoes it, checking that undo
+// gives back the state before and redo the state after the first Do.
+void expectUndoAndRedoExact(SmallChart& chart, std::unique_ptr<CCommand> command)
+{
+    const std::string before = chart.state();
+    ASSERT_TRUE(chart.canvas.history().Execute(std::move(command)));
+    const std::string after = chart.state();
+    EXPECT_NE(after, before);
+    ASSERT_TRUE(chart.canvas.history().Undo());
+    EXPECT_EQ(chart.state(), before);
+    ASSERT_TRUE(chart.canvas.history().Redo());
+    EXPECT_EQ(chart.state(), after);
+}
+
+Rect unite(const Rect& a, const Rect& b) { return CChartElement::accumulateBounds(a, b); }
+
+} // namespace
+
+TEST(DeleteCommand, HidesTheElementsAndUndoShowsThemAgain)
+{
+    SmallChart chart;
+    expectUndoAndRedoExact(chart, std::make_unique<CDeleteCommand>(
+                                      chart.canvas, std::vector<CChartElement*>{chart.line, chart.group}));
+    EXPECT_TRUE(chart.line->hasFlag(kHidden) && chart.line->hasFlag(kRemoved));
+    EXPECT_TRUE(chart.group->isDeleted());
+    EXPECT_EQ(chart.canvas.childCount(), 3u); // deleted elements stay in the tree
+}
+
+TEST(DeleteCommand, DeselectsAndLeavesNoCurrentElementAndUndoDoesNotReselect)
+{
+    SmallChart chart;
+    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.setCurrent(chart.group); // current, but not among the deleted
+    const auto bytes = saveChartBytes(*chart.doc);
+    chart.window.rects.clear();
+    ASSERT_TRUE(chart.canvas.history().Execute(
+        std::make_unique<CDeleteCommand>(chart.canvas, chart.canvas.selection().members())));
+    EXPECT_TRUE(chart.canvas.selection().empty());
+    EXPECT_EQ(chart.canvas.current(), nullptr);
+    EXPECT_FALSE(chart.group->hasFlag(kCurrent));
+    EXPECT_FALSE(chart.line->hasFlag(kSelected));
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{chart.line->getBounds(), chart.rectangle->getBounds()}));
+    ASSERT_TRUE(chart.canvas.history().Undo());
+    EXPECT_EQ(saveChartBytes(*chart.doc), bytes);
+    EXPECT_TRUE(chart.canvas.selection().empty());
+    EXPECT_FALSE(chart.line->isDeleted());
+}
+
+TEST(DeleteCommand, LeavesOutElementsAnEarlierCutHid)
+{
+    SmallChart chart;
+    chart.canvas.select(chart.line, 2);
+    ASSERT_TRUE(chart.canvas.cut()); // the line stays selected, hidden
+    chart.canvas.select(chart.rectangle, 1);
+    ASSERT_TRUE(chart.canvas.history().Execute(
+        std::make_unique<CDeleteCommand>(chart.canvas, chart.canvas.selection().members())));
+    ASSERT_TRUE(chart.canvas.history().Undo());
+    EXPECT_FALSE(chart.rectangle->isDeleted());
+    EXPECT_TRUE(chart.line->isDeleted()); // shown again only by undoing its cut
+}
+
+TEST(DeleteCommand, NothingSelectedIsNotRecorded)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CDeleteCommand>(chart.canvas, std::vector<CChartElement*>{})));
+    EXPECT_EQ(chart.canvas.history().size(), 0u);
+    EXPECT_EQ(chart.state(), before);
+}
+
+TEST(MoveCommand, MovesByTruncatedPixelsAndUndoesExactly)
+{
+    SmallChart chart;
+    expectUndoAndRedoExact(chart, std::make_unique<CMoveCommand>(
+                                      chart.canvas, std::vector<CChartElement*>{chart.line, chart.group}, 2.7, -3.9));
+    EXPECT_EQ(chart.line->points(), (Points{{12, 7}, {52, 7}}));
+    // The group moved as a whole: its frame is still its strokes' bounds.
+    EXPECT_EQ(chart.group->points(), (Points{{117, -8}, {167, -8}, {167, 42}, {117, 42}}));
+}
+
+TEST(MoveCommand, NegativeFractionsTruncateTowardZero)
+{
+    SmallChart chart;
+    ASSERT_TRUE(chart.canvas.history().Execute(
+        std::make_unique<CMoveCommand>(chart.canvas, std::vector<CChartElement*>{chart.line}, -0.9, -5.5)));
+    EXPECT_EQ(chart.line->points(), (Points{{10, 5}, {50, 5}}));
+    chart.canvas.history().Undo();
+    EXPECT_EQ(chart.line->points(), (Points{{10, 10}, {50, 10}}));
+}
+
+TEST(MoveCommand, RepaintsTheOldAndTheNewArea)
+{
+    SmallChart chart;
+    const Rect old = unite(chart.line->getBounds(), chart.rectangle->getBounds());
+    chart.window.rects.clear();
+    chart.canvas.history().Execute(std::make_unique<CMoveCommand>(
+        chart.canvas, std::vector<CChartElement*>{chart.line, chart.rectangle}, 5, 0));
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{old, old.offset(5, 0)}));
+    chart.window.rects.clear();
+    chart.canvas.history().Undo();
+    // Undo repaints each element's area before and after.
+    const Rect l = chart.line->getBounds();
+    const Rect r = chart.rectangle->getBounds();
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{l.offset(5, 0), l, r.offset(5, 0), r}));
+}
+
+TEST(MoveCommand, NothingSelectedFailsAndIsNotRecorded)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    EXPECT_FALSE(chart.canvas.history().Execute(
+        std::make_unique<CMoveCommand>(chart.canvas, chart.canvas.selection().members(), 1, 0)));
+    EXPECT_EQ(chart.canvas.history().size(), 0u);
+    EXPECT_EQ(chart.state(), before);
+}
+
+TEST(MovePointCommand, MovesOneHandleAndUndoesExactly)
+{
+    SmallChart chart;
+    chart.window.rects.clear();
+    const Rect before = chart.line->getBounds();
+    expectUndoAndRedoExact(chart, std::make_unique<CMovePointCommand>(chart.canvas, *chart.line, 1.0, 5.0, -2.5));
+    EXPECT_EQ(chart.line->points(), (Points{{10, 10}, {55, 8}}));
+    EXPECT_EQ(chart.window.rects.front(), before);
+    EXPECT_EQ(chart.window.rects.at(1), chart.line->getBounds());
+}
+
+TEST(MovePointCommand, FractionalIndexIsTruncated)
+{
+    SmallChart chart;
+    chart.canvas.history().Execute(std::make_unique<CMovePointCommand>(chart.canvas, *chart.line, 0.9, 3, 3));
+    EXPECT_EQ(chart.line->points(), (Points{{13, 13}, {50, 10}}));
+}
+
+TEST(MovePointCommand, IndexOutsideThePointsIsRefused)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CMovePointCommand>(chart.canvas, *chart.line, 2, 1, 1)));
+    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CMovePointCommand>(chart.canvas, *chart.line, -1, 1, 1)));
+    EXPECT_EQ(chart.canvas.history().size(), 0u);
+    EXPECT_EQ(chart.state(), before);
+}
+
+TEST(RotateCommand, TurnsTheElementAndUndoTurnsItBack)
+{
+    SmallChart chart;
+    const double angle = std::numbers::pi / 3;
+    const Point centre{140, 20};
+    auto twin = CChartElement::cloneElement(*chart.group);
+    chart.window.rects.clear();
+    ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(*chart.group, centre, angle)));
+    twin->rotateRadians(centre, angle);
+    EXPECT_EQ(chart.group->points(), twin->points());
+    EXPECT_EQ(chart.group->child(0)->points(), twin->child(0)->points());
+    ASSERT_TRUE(chart.canvas.history().Undo());
+    twin->rotateRadians(centre, -angle);
+    EXPECT_EQ(chart.group->child(1)->points(), twin->child(1)->points());
+    EXPECT_EQ(chart.group->points(), twin->points());
+    EXPECT_TRUE(chart.window.rects.empty()); // the rotate tool repaints
+}
+
+TEST(ScaleCommand, SizesTheElementAndUndoUsesTheInverseFactors)
+{
+    SmallChart chart;
+    chart.window.rects.clear();
+    expectUndoAndRedoExact(chart, std::make_unique<CScaleCommand>(*chart.group, Point{120, 20}, 2.0, 0.5));
+    EXPECT_EQ(chart.group->child(0)->points(), (Points{{120, 20}, {200, 20}}));
+    EXPECT_EQ(chart.group->child(1)->points(), (Points{{160, 10}, {160, 30}}));
+    EXPECT_TRUE(chart.window.rects.empty()); // the scale tool repaints
+}
+
+TEST(ScaleCommand, FactorThatCannotBeUndoneIsRefused)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CScaleCommand>(*chart.line, Point{0, 0}, 0.0, 1.0)));
+    EXPECT_EQ(chart.canvas.history().size(), 0u);
+    EXPECT_EQ(chart.state(), before);
+}
+
+TEST(FlipCommands, MirrorLeftToRightAboutTheAxisAndUndoExactly)
+{
+    SmallChart chart;
+    const Rect old = unite(chart.line->getBounds(), chart.group->getBounds());
+    chart.window.rects.clear();
+    expectUndoAndRedoExact(chart, std::make_unique<CFlipHorizontalCommand>(
+                                      chart.canvas, std::vector<CChartElement*>{chart.line, chart.group}, Point{100, 0}));
+    EXPECT_EQ(chart.line->points(), (Points{{190, 10}, {150, 10}}));
+    EXPECT_EQ(chart.group->child(0)->points(), (Points{{80, 20}, {40, 20}}));
+    EXPECT_EQ(chart.group->points(), (Points{{35, -5}, {85, -5}, {85, 45}, {35, 45}}));
+    ASSERT_GE(chart.window.rects.size(), 2u);
+    EXPECT_EQ(chart.window.rects[0], old);
+}
+
+TEST(FlipCommands, MirrorTopToBottomAboutTheAxis)
+{
+    SmallChart chart;
+    expectUndoAndRedoExact(chart, std::make_unique<CFlipVerticalCommand>(
+                                      chart.canvas, std::vector<CChartElement*>{chart.rectangle}, Point{0, 100}));
+    EXPECT_EQ(chart.rectangle->points(), (Points{{60, 140}, {90, 120}}));
+}
+
+TEST(FlipCommands, NothingSelectedFailsAndIsNotRecorded)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    EXPECT_FALSE(chart.canvas.history().Execute(
+        std::make_unique<CFlipHorizontalCommand>(chart.canvas, std::vector<CChartElement*>{}, Point{0, 0})));
+    EXPECT_FALSE(chart.canvas.history().Execute(
+        std::make_unique<CFlipVerticalCommand>(chart.canvas, std::vector<CChartElement*>{}, Point{0, 0})));
+    EXPECT_EQ(chart.canvas.history().size(), 0u);
+    EXPECT_EQ(chart.state(), before);
+}
+
+TEST(History, ArrowKeyMovesUndoneInTurnReturnEveryElementToItsPixel)
+{
+    SmallChart chart;
+    const std::string before = chart.state();
+    std::vector<CChartElement*> all{chart.line, chart.rectangle, chart.group};
+    for (auto [dx, dy] : {std::pair{5, 0}, {0, -5}, {-5, 0}, {0, 5}, {5, 5}})
+        ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CMoveCommand>(chart.canvas, all, dx, dy)));
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(chart.canvas.history().Undo());
+    EXPECT_EQ(chart.state(), before);
+}
