@@ -1,0 +1,47 @@
+#pragma once
+// Everything a chart view needs from the window that shows it. The desktop
+// editor implements it with real widgets; the script runner with a buffer and
+// queued answers. Nothing of a window system reaches below this interface.
+
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
+
+#include <optional>
+#include <string>
+
+namespace loopora {
+
+class DialogModel;
+
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+class ViewHost {
+public:
+    virtual ~ViewHost() = default;
+
+    // The part of the chart the window shows, in window pixels.
+    virtual Size clientSize() const = 0;
+    virtual Point scrollPosition() const = 0;
+    // Scrolls, keeping the position inside the scroll range.
+    virtual void scrollTo(Point position) = 0;
+    virtual void setScrollSizes(Size total) = 0;
+    // The view's pixels in this window rectangle changed, or must be
+    // repainted: the window paints (CPattraView::paint) and shows them soon.
+    virtual void update(const Rect& windowRect) = 0;
+    // The pointer position in chart and window coordinates, for the status bar.
+    virtual void showCoordinates(Point chart, Point window) = 0;
+    // Shows a context menu at a window point; the chosen command id, or 0.
+    virtual uint16_t popupMenu(int menuId, Point windowPoint) = 0;
+    // Runs a dialog modally; true when the user confirmed values the dialog accepted.
+    virtual bool runDialog(DialogModel& dialog) = 0;
+    virtual std::optional<Colour> chooseColour(Colour initial) = 0;
+    // A file name to write a bitmap to (the overwrite question included), or nothing.
+    virtual std::optional<std::string> askBitmapFileName() = 0;
+    virtual void messageBox(const std::string& text) = 0;
+};
+
+} // namespace loopora

@@ -1,0 +1,60 @@
+#include "view/tools/PlacementTool.h"
+
+#include "document/Canvas.h"
+#include "document/History.h"
+#include "document/commands/PlaceCommand.h"
+#include "platform/DrawingState.h"
+#include "platform/Numeric.h"
+#include "view/ToolRegistry.h"
+
+namespace loopora {
+
+CPlacementTool::CPlacementTool(std::unique_ptr<CChartElement> prototype, CToolRegistry& registry)
+    : CTool(registry), prototype_(std::move(prototype))
+{
+}
+
+void CPlacementTool::onButtonDown(const ToolEvent& e)
+{
+    CTool::onButtonDown(e);
+    // The window keeps the mouse while a button is held, so every gesture
+    // starts afresh; nothing of an earlier one can linger.
+    points_.assign(1, hit_.point);
+}
+
+void CPlacementTool::onDrag(const ToolEvent&)
+{
+    ToolDC dc = toolDC();
+    PenScope dotted(dc.dc(), Pen{int32_t(PenStyle::Dot), 1, colours::white});
+    RasterOpScope xorPen(dc.dc(), RasterOp::XorPen);
+    if (previousPoint_ != pressPoint_) {
+        dc->moveTo(pressPoint_.x, pressPoint_.y);
+        dc->lineTo(previousPoint_.x, previousPoint_.y);
+    }
+    dc->moveTo(pressPoint_.x, pressPoint_.y);
+    dc->lineTo(hit_.point.x, hit_.point.y);
+}
+
+void CPlacementTool::onButtonUp(const ToolEvent& e)
+{
+    CTool::onButtonUp(e);
+    if (points_.empty())
+        return;
+    Point first = points_.front();
+    if (integerDistance(int64_t(hit_.point.x) - first.x, int64_t(hit_.point.y) - first.y) < 5) {
+        points_.clear();
+        return;
+    }
+    points_.push_back(hit_.point);
+    commit();
+}
+
+bool CPlacementTool::commit()
+{
+    auto command = std::make_unique<CPlaceCommand>(*prototype_, points_, registry_.attributes());
+    bool placed = canvas_.history().Execute(std::move(command));
+    points_.clear();
+    return placed;
+}
+
+} // namespace loopora
