@@ -3,7 +3,11 @@
 // rules stitch pictures are compared by, pixel for pixel.
 
 #include "platform/DeviceContext.h"
+#include "platform/PenDisc.h"
 #include "platform/PixelBuffer.h"
+#include "platform/RasterSupport.h"
+
+#include <vector>
 
 namespace loopora {
 
@@ -19,6 +23,8 @@ public:
 
     PixelBuffer& target() { return target_; }
 
+    // Also restarts the dash pattern of styled pens.
+    void moveTo(int32_t x, int32_t y) override;
     void lineTo(int32_t x, int32_t y) override;
     void ellipse(const Rect& box) override;
     void rectangle(const Rect& box) override;
@@ -32,9 +38,22 @@ public:
     int32_t textWidth(std::string_view utf8) const override;
 
 private:
+    enum class Figure { Rectangle, Ellipse, Arc };
+
+    raster::DevPoint toDevice(int32_t x, int32_t y) const;
+    raster::DevRect toDevice(const Rect& r) const;
+    // Paints inside the clip rectangle and the buffer only.
+    raster::SpanPainter painter();
+
+    void thinLine(raster::DevPoint from, raster::DevPoint to);
+    void wideLine(raster::DevPoint from, raster::DevPoint to, int32_t width);
+    void drawFigure(Figure figure, const Rect& box, Point start, Point end);
+
     PixelBuffer& target_;
     Rect clip_;
     int32_t styleStep_ = 0; // position within the dash pattern, kept along joined segments
+    raster::PenDisc disc_;                  // the wide pen's footprint, kept while the width stays
+    std::vector<int64_t> rowLeft_, rowRight_; // a wide line's extent per row, reused between lines
 };
 
 } // namespace loopora
