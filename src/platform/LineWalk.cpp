@@ -22,7 +22,7 @@ IndexRange axisWithin(int64_t start, int32_t step, int64_t lo, int64_t hi)
 
 } // namespace
 
-LineWalk::LineWalk(DevPoint from, DevPoint to) : from_(from)
+LineWalk::LineWalk(DevPoint from, DevPoint to) : from_(from), to_(to)
 {
     int64_t dx = to.x - from.x;
     int64_t dy = to.y - from.y;
@@ -39,9 +39,12 @@ LineWalk::LineWalk(DevPoint from, DevPoint to) : from_(from)
 
 LineWalk::Cursor LineWalk::at(int64_t index) const
 {
+    // At both ends 2*i*dm + M leaves M over 2M.
+    if (index == 0 || major_ == 0)
+        return {from_.x, from_.y, major_, false};
+    if (index == major_)
+        return {to_.x, to_.y, major_, false};
     Cursor c{from_.x, from_.y, 0, false};
-    if (major_ == 0)
-        return c;
     int64_t numerator = index * twoMinor_ + major_;
     int64_t minorSteps = numerator / twoMajor_;
     c.rem = numerator % twoMajor_;
@@ -53,6 +56,15 @@ LineWalk::Cursor LineWalk::at(int64_t index) const
         c.x += stepX_ * minorSteps;
     }
     return c;
+}
+
+int64_t LineWalk::minorOffset(int64_t index) const
+{
+    if (index == 0 || major_ == 0)
+        return 0;
+    if (index == major_)
+        return minor_;
+    return (index * twoMinor_ + major_) / twoMajor_;
 }
 
 // The indices whose minor-axis offset m(i) lies in [lo, hi], from
@@ -74,8 +86,10 @@ IndexRange LineWalk::within(const DevRect& r, int64_t first, int64_t last) const
     IndexRange range{std::max<int64_t>(first, 0), std::min(last, major_)};
     if (r.empty() || range.empty())
         return {};
+    if (r.contains(from_.x, from_.y) && r.contains(to_.x, to_.y))
+        return range;
     if (major_ == 0)
-        return r.contains(from_.x, from_.y) ? range : IndexRange{};
+        return {};
 
     if (xMajor_) {
         range = intersect(range, axisWithin(from_.x, stepX_, r.left, r.right - 1));

@@ -1,5 +1,7 @@
 #include "platform/PenDisc.h"
 
+#include <algorithm>
+
 namespace loopora::raster {
 
 namespace {
@@ -30,6 +32,7 @@ void PenDisc::setWidth(int32_t width)
         const int64_t v = 2 * dy + centreShift_;
         right_.push_back(largestOffset(diameterSquared - v * v, centreShift_));
     }
+    square_ = std::all_of(right_.begin(), right_.end(), [this](int32_t r) { return r == right_.front(); });
 }
 
 } // namespace loopora::raster

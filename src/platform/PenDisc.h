@@ -26,6 +26,8 @@ public:
     // Column offsets covered in row offset dy: left(dy)..right(dy).
     int32_t left(int32_t dy) const { return -right(dy) - centreShift_; }
     int32_t right(int32_t dy) const { return right_[std::size_t(dy - firstRow_)]; }
+    // Whether every row covers the same columns (widths up to 3).
+    bool square() const { return square_; }
     // The widest row's extent, which bounds every row.
     int32_t widestLeft() const { return left(0); }
     int32_t widestRight() const { return right(0); }
@@ -34,6 +36,7 @@ private:
     int32_t width_ = 0;
     int32_t centreShift_ = 0; // c above
     int32_t firstRow_ = 0;
+    bool square_ = true;
     std::vector<int32_t> right_;
 };
 

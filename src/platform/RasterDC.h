@@ -7,7 +7,7 @@
 #include "platform/PixelBuffer.h"
 #include "platform/RasterSupport.h"
 
-#include <vector>
+#include <array>
 
 namespace loopora {
 
@@ -53,7 +53,11 @@ private:
     Rect clip_;
     int32_t styleStep_ = 0; // position within the dash pattern, kept along joined segments
     raster::PenDisc disc_;                  // the wide pen's footprint, kept while the width stays
-    std::vector<int64_t> rowLeft_, rowRight_; // a wide line's extent per row, reused between lines
+    // A wide line's spans still being gathered: as many as the widest pen's
+    // disc has rows, rounded up to a power of two for cheap wrapping.
+    static constexpr size_t kLineWindow = 256;
+    static_assert(kLineWindow >= size_t(raster::kMaxPenWidth) && (kLineWindow & (kLineWindow - 1)) == 0);
+    std::array<raster::Span, kLineWindow> lineWindow_;
 };
 
 } // namespace loopora

@@ -6,6 +6,7 @@
 #include "platform/RasterDC.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <limits>
 
@@ -59,6 +60,30 @@ uint32_t patternOf(int32_t style)
     }
 }
 
+// Paints a wide line's spans. Lines across the walk are numbered u = 0, 1, ...
+// from the first run's own line, the minor coordinate moving by `step` each.
+struct AcrossLines {
+    Pixel* pixels;
+    int64_t firstLine;
+    int32_t step;
+    int64_t lineLow, lineHigh;   // visible range of the minor coordinate
+    int64_t majorLow, majorHigh; // visible range along each line
+    int64_t along, across;       // pixel offsets of one step along a line and across lines
+
+    template <typename Apply>
+    void paint(Apply apply, int64_t u, raster::Span span) const
+    {
+        const int64_t line = firstLine + step * u;
+        if (line < lineLow || line > lineHigh)
+            return;
+        const int64_t low = std::max(span.lo, majorLow);
+        const int64_t high = std::min(span.hi, majorHigh);
+        int64_t offset = line * across + low * along;
+        for (int64_t k = low; k <= high; ++k, offset += along)
+            apply(pixels[offset]);
+    }
+};
+
 } // namespace
 
 void CRasterDC::lineTo(int32_t x, int32_t y)
@@ -101,13 +126,15 @@ void CRasterDC::thinLine(DevPoint from, DevPoint to)
     LineWalk::Cursor c = walk.at(visible.first);
     int64_t offset = c.y * stride + c.x;
     if (bits == kSolid) {
-        for (int64_t i = visible.first;; ++i) {
-            penInk.apply(pixels[offset]);
-            if (i == visible.last)
-                break;
-            c.advance(walk);
-            offset += majorStep + (c.minorStep ? minorStep : 0);
-        }
+        raster::withInk(penInk, [&](auto apply) {
+            for (int64_t i = visible.first;; ++i) {
+                apply(pixels[offset]);
+                if (i == visible.last)
+                    break;
+                c.advance(walk);
+                offset += majorStep + (c.minorStep ? minorStep : 0);
+            }
+        });
         return;
     }
     int32_t position = int32_t((patternStart + visible.first % kPatternLength) % kPatternLength);
@@ -125,9 +152,16 @@ void CRasterDC::thinLine(DevPoint from, DevPoint to)
 }
 
 // The union of the pen's disc placed on every pixel of the path, ends
-// included. Consecutive discs overlap or touch in every row they share, so the
-// union is one span per row: it is gathered first and then painted, which
-// writes each pixel once (an XOR line drawn twice leaves no trace).
+// included, painted as one span along the major axis per line across it
+// (rows for flat lines, columns for steep ones). Consecutive discs overlap or
+// touch on every such line they share, so the union there is one span, and
+// painting each span once writes each pixel once: an XOR line drawn twice
+// leaves no trace. The disc is symmetric under swapping x and y, so its row
+// table serves both orientations.
+//
+// The path's pixels come in runs, one per line across it; run j's discs reach
+// lines j+nearest..j+farthest, numbering lines in the order runs meet them.
+// A line is painted as soon as the last run reaching it has been seen.
 void CRasterDC::wideLine(DevPoint from, DevPoint to, int32_t width)
 {
     const LineWalk walk(from, to);
@@ -145,33 +179,66 @@ void CRasterDC::wideLine(DevPoint from, DevPoint to, int32_t width)
     if (centres.empty())
         return;
 
-    LineWalk::Cursor c = walk.at(centres.first);
-    const LineWalk::Cursor last = walk.at(centres.last);
-    const int64_t top = std::max(v.top, std::min(c.y, last.y) + disc_.firstRow());
-    const int64_t bottom = std::min(v.bottom - 1, std::max(c.y, last.y) + disc_.lastRow());
-    if (top > bottom)
-        return;
-    const size_t rows = size_t(bottom - top + 1);
-    rowLeft_.assign(rows, std::numeric_limits<int64_t>::max());
-    rowRight_.assign(rows, std::numeric_limits<int64_t>::min());
+    const bool xMajor = walk.xMajor();
+    const LineWalk::Cursor start = walk.at(centres.first);
+    const int32_t step = xMajor ? walk.stepY() : walk.stepX();
+    const int32_t nearest = step > 0 ? disc_.firstRow() : -disc_.lastRow();
+    const int32_t farthest = step > 0 ? disc_.lastRow() : -disc_.firstRow();
+    const AcrossLines lines{p.buffer().pixels().data(),
+                            xMajor ? start.y : start.x,
+                            step,
+                            xMajor ? v.top : v.left,
+                            (xMajor ? v.bottom : v.right) - 1,
+                            xMajor ? v.left : v.top,
+                            (xMajor ? v.right : v.bottom) - 1,
+                            xMajor ? 1 : int64_t(p.buffer().width()),
+                            xMajor ? int64_t(p.buffer().width()) : 1};
 
-    for (int64_t i = centres.first;; ++i) {
-        const int64_t firstRow = std::max<int64_t>(disc_.firstRow(), top - c.y);
-        const int64_t lastRow = std::min<int64_t>(disc_.lastRow(), bottom - c.y);
-        for (int64_t dy = firstRow; dy <= lastRow; ++dy) {
-            const size_t row = size_t(c.y + dy - top);
-            rowLeft_[row] = std::min(rowLeft_[row], c.x + disc_.left(int32_t(dy)));
-            rowRight_[row] = std::max(rowRight_[row], c.x + disc_.right(int32_t(dy)));
+    raster::withInk(Ink{rasterOp(), pixelOf(pen().colour)}, [&](auto apply) {
+        int64_t j = 0;
+        if (disc_.square()) {
+            // Every row of the disc covers the same columns, so a line's span
+            // runs from the earliest run reaching it to the latest (runs move
+            // steadily along the major axis): only the last few runs are kept.
+            const int64_t left = disc_.widestLeft();
+            const int64_t right = disc_.widestRight();
+            const bool forward = (xMajor ? walk.stepX() : walk.stepY()) > 0;
+            std::array<raster::Span, 4> recent; // run j at j % 4; the disc has at most 3 rows
+            auto spanOf = [&](int64_t earliest, int64_t latest) {
+                const raster::Span& a = recent[size_t(std::max<int64_t>(earliest, 0) & 3)];
+                const raster::Span& b = recent[size_t(latest & 3)];
+                return forward ? raster::Span{a.lo + left, b.hi + right} : raster::Span{b.lo + left, a.hi + right};
+            };
+            walk.forEachRun(centres, [&](int64_t, int64_t low, int64_t high) {
+                recent[size_t(j & 3)] = {low, high};
+                lines.paint(apply, j + nearest, spanOf(j + nearest - farthest, j));
+                ++j;
+            });
+            for (int64_t u = j + nearest; u < j + farthest; ++u)
+                lines.paint(apply, u, spanOf(u - farthest, j - 1));
+            return;
         }
-        if (i == centres.last)
-            break;
-        c.advance(walk);
-    }
-
-    const Ink ink{rasterOp(), pixelOf(pen().colour)};
-    for (size_t row = 0; row < rows; ++row)
-        if (rowLeft_[row] <= rowRight_[row])
-            p.inkSpan(top + int64_t(row), rowLeft_[row], rowRight_[row], ink);
+        // Rounder discs: each line's span gathers the reach of every run
+        // within the disc's height, in a ring of the lines still open.
+        auto slot = [this, nearest](int64_t u) -> raster::Span& {
+            return lineWindow_[size_t(u - nearest) & (kLineWindow - 1)];
+        };
+        for (int64_t u = nearest; u < farthest; ++u)
+            slot(u) = {};
+        walk.forEachRun(centres, [&](int64_t, int64_t low, int64_t high) {
+            slot(j + farthest) = {};
+            for (int32_t k = nearest; k <= farthest; ++k) {
+                raster::Span& span = slot(j + k);
+                span = span.empty() ? raster::Span{low + disc_.left(step * k), high + disc_.right(step * k)}
+                                    : raster::Span{std::min(span.lo, low + disc_.left(step * k)),
+                                                   std::max(span.hi, high + disc_.right(step * k))};
+            }
+            lines.paint(apply, j + nearest, slot(j + nearest));
+            ++j;
+        });
+        for (int64_t u = j + nearest; u < j + farthest; ++u)
+            lines.paint(apply, u, slot(u));
+    });
 }
 
 } // namespace loopora

@@ -78,6 +78,26 @@ struct Ink {
     }
 };
 
+// Calls body with a callable applying the ink to one pixel, the raster
+// operation chosen once rather than per pixel in hot loops.
+template <typename Body>
+void withInk(const Ink& ink, Body&& body)
+{
+    const Pixel c = ink.colour;
+    switch (ink.op) {
+    case RasterOp::XorPen:
+        body([c](Pixel& p) { p ^= c; });
+        break;
+    case RasterOp::NotXorPen:
+        body([c](Pixel& p) { p = ~(p ^ c) & 0x00FFFFFFu; });
+        break;
+    case RasterOp::CopyPen:
+    default:
+        body([c](Pixel& p) { p = c; });
+        break;
+    }
+}
+
 // Writes pixels of the buffer inside a visible rectangle (already clipped to
 // the buffer); everything outside it is silently dropped.
 class SpanPainter {
@@ -105,12 +125,10 @@ public:
         if (x0 > x1)
             return;
         Pixel* row = buffer_.row(int32_t(y));
-        if (ink.op == RasterOp::CopyPen) {
-            std::fill(row + x0, row + x1 + 1, ink.colour);
-            return;
-        }
-        for (int64_t x = x0; x <= x1; ++x)
-            ink.apply(row[x]);
+        withInk(ink, [&](auto apply) {
+            for (int64_t x = x0; x <= x1; ++x)
+                apply(row[x]);
+        });
     }
 
     void copySpan(int64_t y, int64_t x0, int64_t x1, Pixel colour) { inkSpan(y, x0, x1, Ink{RasterOp::CopyPen, colour}); }

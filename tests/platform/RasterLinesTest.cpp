@@ -33,6 +33,23 @@ PixelSet referenceLine(int x0, int y0, int x1, int y1)
     return s;
 }
 
+// A wide pen's pixels from their definition: the disc of diameter w (centred
+// on the pixel for odd w, on its top-left corner for even w) stamped on every
+// pixel of the path, both ends included.
+PixelSet referenceWideLine(int x0, int y0, int x1, int y1, int w)
+{
+    PixelSet path = referenceLine(x0, y0, x1, y1);
+    path.insert({x1, y1});
+    const int c = w % 2 == 0 ? 1 : 0;
+    PixelSet s;
+    for (auto [x, y] : path)
+        for (int dy = -w; dy <= w; ++dy)
+            for (int dx = -w; dx <= w; ++dx)
+                if ((2 * dx + c) * (2 * dx + c) + (2 * dy + c) * (2 * dy + c) <= w * w)
+                    s.insert({x + dx, y + dy});
+    return s;
+}
+
 PixelSet insideBuffer(const PixelSet& s, int width, int height, int dx = 0, int dy = 0)
 {
     PixelSet out;
@@ -123,6 +140,43 @@ TEST(RasterLines, ClippedLinesKeepTheirPathFarOutsideThePicture)
             if (x >= 20 && x < 50 && y >= 10 && y < 40)
                 clipped.insert({x, y});
         EXPECT_EQ(pixelsOf(b, kInk), clipped) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+    }
+}
+
+TEST(RasterLines, WideLinesAreTheUnionOfPenDiscsAlongThePath)
+{
+    std::mt19937 rng(17);
+    std::uniform_int_distribution<int> coord(-30, 90);
+    for (int w : {2, 3, 4, 5, 6, 9}) {
+        PixelBuffer b(64, 56); // one device context for many lines, as when painting a chart
+        CRasterDC dc(b);
+        dc.setClip({10, 12, 40, 33});
+        dc.selectPen(pen(w));
+        for (int n = 0; n < 60; ++n) {
+            const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng), y1 = coord(rng);
+            const PixelSet expected = referenceWideLine(x0, y0, x1, y1, w);
+            EXPECT_EQ(drawLine(64, 56, pen(w), x0, y0, x1, y1), insideBuffer(expected, 64, 56))
+                << "width " << w << ": " << x0 << "," << y0 << " -> " << x1 << "," << y1;
+
+            b.fill(kPaper);
+            dc.moveTo(x0, y0);
+            dc.lineTo(x1, y1);
+            PixelSet clipped;
+            for (auto [x, y] : expected)
+                if (x >= 10 && x < 40 && y >= 12 && y < 33)
+                    clipped.insert({x, y});
+            EXPECT_EQ(pixelsOf(b, kInk), clipped) << "width " << w;
+        }
+    }
+}
+
+TEST(RasterLines, LongWideLinesMatchThePenDiscUnion)
+{
+    for (int w : {3, 5, 8}) {
+        EXPECT_EQ(drawLine(700, 320, pen(w), 5, 5, 690, 300),
+                  insideBuffer(referenceWideLine(5, 5, 690, 300, w), 700, 320));
+        EXPECT_EQ(drawLine(320, 700, pen(w), 300, 690, 7, 3),
+                  insideBuffer(referenceWideLine(300, 690, 7, 3, w), 320, 700));
     }
 }
 
