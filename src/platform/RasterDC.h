@@ -8,6 +8,7 @@
 #include "platform/RasterSupport.h"
 
 #include <array>
+#include <cstddef>
 
 namespace loopora {
 
@@ -52,7 +53,7 @@ private:
     PixelBuffer& target_;
     Rect clip_;
     int32_t styleStep_ = 0; // position within the dash pattern, kept along joined segments
-    raster::PenDisc disc_;                  // the wide pen's footprint, kept while the width stays
+    raster::PenDisc disc_; // the wide pen's footprint, kept while the width stays
     // A wide line's spans still being gathered: as many as the widest pen's
     // disc has rows, rounded up to a power of two for cheap wrapping.
     static constexpr size_t kLineWindow = 256;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace loopora::raster {
 
@@ -56,6 +57,25 @@ inline int32_t effectivePenWidth(const Pen& pen) { return std::clamp(pen.width, 
 
 inline bool drawsNothing(const Pen& pen) { return pen.style == int32_t(PenStyle::Null); }
 
+// Calls body with a callable that combines `colour` into one pixel through
+// the raster operation, the operation chosen once rather than per pixel.
+template <typename Body>
+void withRasterOp(RasterOp op, Pixel colour, Body&& body)
+{
+    switch (op) {
+    case RasterOp::XorPen:
+        body([colour](Pixel& p) { p ^= colour; });
+        break;
+    case RasterOp::NotXorPen:
+        body([colour](Pixel& p) { p = ~(p ^ colour) & 0x00FFFFFFu; });
+        break;
+    case RasterOp::CopyPen:
+    default:
+        body([colour](Pixel& p) { p = colour; });
+        break;
+    }
+}
+
 // A colour combined with the picture through a raster operation.
 struct Ink {
     RasterOp op = RasterOp::CopyPen;
@@ -63,39 +83,14 @@ struct Ink {
 
     void apply(Pixel& p) const
     {
-        switch (op) {
-        case RasterOp::XorPen:
-            p ^= colour;
-            break;
-        case RasterOp::NotXorPen:
-            p = ~(p ^ colour) & 0x00FFFFFFu;
-            break;
-        case RasterOp::CopyPen:
-        default:
-            p = colour;
-            break;
-        }
+        withRasterOp(op, colour, [&p](auto combine) { combine(p); });
     }
 };
 
-// Calls body with a callable applying the ink to one pixel, the raster
-// operation chosen once rather than per pixel in hot loops.
 template <typename Body>
 void withInk(const Ink& ink, Body&& body)
 {
-    const Pixel c = ink.colour;
-    switch (ink.op) {
-    case RasterOp::XorPen:
-        body([c](Pixel& p) { p ^= c; });
-        break;
-    case RasterOp::NotXorPen:
-        body([c](Pixel& p) { p = ~(p ^ c) & 0x00FFFFFFu; });
-        break;
-    case RasterOp::CopyPen:
-    default:
-        body([c](Pixel& p) { p = c; });
-        break;
-    }
+    withRasterOp(ink.op, ink.colour, std::forward<Body>(body));
 }
 
 // Writes pixels of the buffer inside a visible rectangle (already clipped to
