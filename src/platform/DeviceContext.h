@@ -83,8 +83,9 @@ public:
     Point deviceToLogical(Point p) const;
     Rect logicalToDevice(const Rect& r) const;
 
-    // Figures, all in logical coordinates.
-    void moveTo(int32_t x, int32_t y) { current_ = {x, y}; }
+    // Figures, all in logical coordinates. moveTo starts a new path: a device
+    // that draws dashed pens restarts the dash pattern there.
+    virtual void moveTo(int32_t x, int32_t y) { current_ = {x, y}; }
     Point currentPosition() const { return current_; }
     // A line from the current position up to, but not including, (x, y) for a
     // one-pixel pen; wider pens draw the whole segment with round ends.

@@ -3,7 +3,12 @@
 // rules stitch pictures are compared by, pixel for pixel.
 
 #include "platform/DeviceContext.h"
+#include "platform/PenDisc.h"
 #include "platform/PixelBuffer.h"
+#include "platform/RasterSupport.h"
+
+#include <array>
+#include <cstddef>
 
 namespace loopora {
 
@@ -19,6 +24,8 @@ public:
 
     PixelBuffer& target() { return target_; }
 
+    // Also restarts the dash pattern of styled pens.
+    void moveTo(int32_t x, int32_t y) override;
     void lineTo(int32_t x, int32_t y) override;
     void ellipse(const Rect& box) override;
     void rectangle(const Rect& box) override;
@@ -32,9 +39,26 @@ public:
     int32_t textWidth(std::string_view utf8) const override;
 
 private:
+    enum class Figure { Rectangle, Ellipse, Arc };
+
+    raster::DevPoint toDevice(int32_t x, int32_t y) const;
+    raster::DevRect toDevice(const Rect& r) const;
+    // Paints inside the clip rectangle and the buffer only.
+    raster::SpanPainter painter();
+
+    void thinLine(raster::DevPoint from, raster::DevPoint to);
+    void wideLine(raster::DevPoint from, raster::DevPoint to, int32_t width);
+    void drawFigure(Figure figure, const Rect& box, Point start, Point end);
+
     PixelBuffer& target_;
     Rect clip_;
     int32_t styleStep_ = 0; // position within the dash pattern, kept along joined segments
+    raster::PenDisc disc_; // the wide pen's footprint, kept while the width stays
+    // A wide line's spans still being gathered: as many as the widest pen's
+    // disc has rows, rounded up to a power of two for cheap wrapping.
+    static constexpr size_t kLineWindow = 256;
+    static_assert(kLineWindow >= size_t(raster::kMaxPenWidth) && (kLineWindow & (kLineWindow - 1)) == 0);
+    std::array<raster::Span, kLineWindow> lineWindow_;
 };
 
 } // namespace loopora

@@ -1,52 +1,66 @@
 #include "platform/Utf8.h"
 
 namespace loopora {
+namespace {
 
-char32_t decodeUtf8(std::string_view text, size_t& pos)
+struct Lead {
+    int continuations = -1;    // -1: not a valid lead byte
+    unsigned char low = 0x80;  // accepted range of the first continuation byte,
+    unsigned char high = 0xBF; // narrower where it rules out overlongs and surrogates
+    char32_t bits = 0;
+};
+
+Lead leadOf(unsigned char b)
 {
-    auto byte = [&](size_t i) { return uint8_t(text[i]); };
-    uint8_t lead = byte(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        ++pos;
+    if (b >= 0xC2 && b <= 0xDF)
+        return {1, 0x80, 0xBF, char32_t(b & 0x1F)};
+    if (b == 0xE0)
+        return {2, 0xA0, 0xBF, char32_t(b & 0x0F)};
+    if (b == 0xED)
+        return {2, 0x80, 0x9F, char32_t(b & 0x0F)};
+    if (b >= 0xE1 && b <= 0xEF)
+        return {2, 0x80, 0xBF, char32_t(b & 0x0F)};
+    if (b == 0xF0)
+        return {3, 0x90, 0xBF, char32_t(b & 0x07)};
+    if (b == 0xF4)
+        return {3, 0x80, 0x8F, char32_t(b & 0x07)};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {3, 0x80, 0xBF, char32_t(b & 0x07)};
+    return {};
+}
+
+} // namespace
+
+char32_t decodeUtf8(std::string_view utf8, size_t& i)
+{
+    const auto b = static_cast<unsigned char>(utf8[i++]);
+    if (b < 0x80)
+        return b;
+    const Lead lead = leadOf(b);
+    if (lead.continuations < 0)
         return kReplacementCharacter;
-    }
-    if (pos + size_t(extra) >= text.size()) {
-        ++pos;
-        return kReplacementCharacter;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        uint8_t b = byte(pos + i);
-        if ((b & 0xC0) != 0x80) {
-            ++pos;
+    char32_t cp = lead.bits;
+    for (int k = 0; k < lead.continuations; ++k) {
+        const unsigned char low = k == 0 ? lead.low : 0x80;
+        const unsigned char high = k == 0 ? lead.high : 0xBF;
+        if (i >= utf8.size())
             return kReplacementCharacter;
-        }
-        cp = (cp << 6) | (b & 0x3F);
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < low || c > high)
+            return kReplacementCharacter; // the offending byte starts the next sequence
+        cp = (cp << 6) | char32_t(c & 0x3F);
+        ++i;
     }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++pos;
-        return kReplacementCharacter;
-    }
-    pos += size_t(extra) + 1;
     return cp;
+}
+
+std::u32string decodeUtf8(std::string_view utf8)
+{
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();)
+        out.push_back(decodeUtf8(utf8, i));
+    return out;
 }
 
 void appendUtf8(std::string& out, char32_t cp)

@@ -1,6 +1,6 @@
 #pragma once
-// UTF-8 decoding and encoding of single code points; malformed input decodes
-// as U+FFFD one byte at a time, so every byte sequence reads as some text.
+// UTF-8 decoding and encoding. Malformed input never stops a chart from
+// drawing or saving: each maximal ill-formed subsequence becomes one U+FFFD.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +12,7 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Decodes the code point starting at text[pos] and advances pos past it.
 char32_t decodeUtf8(std::string_view text, size_t& pos);
+std::u32string decodeUtf8(std::string_view utf8);
 void appendUtf8(std::string& out, char32_t cp);
 
 } // namespace loopora
