@@ -11,5 +11,6 @@ using Args = std::vector<std::string>;
 
 int runRender(const Args& args);
 int runDump(const Args& args);
+int runScript(const Args& args);
 
 } // namespace loopora::cli

@@ -12,7 +12,9 @@ void printUsage(std::ostream& out)
 {
     out << "usage:\n"
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
-           "  loopora-cli dump CHART             print the element tree as JSON\n";
+           "  loopora-cli dump CHART             print the element tree as JSON\n"
+           "  loopora-cli script SCRIPT [--size W H]\n"
+           "                                     run editing steps (a file, or - for standard input)\n";
 }
 
 } // namespace
@@ -31,6 +33,8 @@ int main(int argc, char** argv)
         return runRender(args);
     if (command == "dump")
         return runDump(args);
+    if (command == "script")
+        return runScript(args);
     if (command == "help" || command == "--help" || command == "-h") {
         printUsage(std::cout);
         return 0;

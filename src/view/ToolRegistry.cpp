@@ -1,5 +1,6 @@
 #include "view/ToolRegistry.h"
 
+#include "document/Canvas.h"
 #include "elements/PrototypeTable.h"
 #include "view/tools/ArrangementTools.h"
 #include "view/tools/EditingTools.h"

@@ -2,6 +2,7 @@
 
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
+#include "document/Canvas.h"
 #include "elements/PrototypeTable.h"
 #include "view/ToolRegistry.h"
 

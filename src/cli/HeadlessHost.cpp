@@ -1,0 +1,118 @@
+#include "cli/HeadlessHost.h"
+
+#include "view/ChartView.h"
+#include "view/CommandTable.h"
+
+#include <algorithm>
+
+namespace loopora::cli {
+
+QueuedAnswer AnswerQueue::take(const char* prompt, std::initializer_list<QueuedAnswer::Kind> kinds)
+{
+    if (answers_.empty())
+        throw ScriptError(std::string(prompt) + " opened with no answer queued for it");
+    QueuedAnswer answer = std::move(answers_.front());
+    answers_.pop_front();
+    if (std::find(kinds.begin(), kinds.end(), answer.kind) == kinds.end())
+        throw ScriptError(std::string("the queued answer does not fit ") + prompt);
+    return answer;
+}
+
+void HeadlessWindow::scrollTo(Point position)
+{
+    auto clamp = [](int32_t v, int32_t total, int32_t client) { return std::max(0, std::min(v, std::max(0, total - client))); };
+    scroll_ = {clamp(position.x, total_.width, client_.width), clamp(position.y, total_.height, client_.height)};
+}
+
+void HeadlessWindow::setScrollSizes(Size total)
+{
+    total_ = total;
+    scrollTo(scroll_);
+}
+
+void HeadlessWindow::showCoordinates(Point chart, Point window)
+{
+    chartText_ = CPattraView::chartCoordinatesText(chart);
+    windowText_ = CPattraView::windowCoordinatesText(window);
+}
+
+uint16_t HeadlessWindow::popupMenu(int menuId, Point)
+{
+    out_ << "menu " << menuId << ":";
+    for (const MenuItem& item : contextMenu(menuId))
+        out_ << " \"" << item.text << "\"";
+    out_ << "\n";
+    QueuedAnswer answer = answers_.take("a context menu", {QueuedAnswer::Kind::Menu});
+    return answer.menuCommand;
+}
+
+bool answerDialog(DialogModel& dialog, AnswerQueue& answers, std::ostream& out)
+{
+    while (true) {
+        std::string prompt = "the dialog \"" + dialog.title() + "\"";
+        QueuedAnswer answer =
+            answers.take(prompt.c_str(), {QueuedAnswer::Kind::DialogOk, QueuedAnswer::Kind::DialogCancel});
+        if (answer.kind == QueuedAnswer::Kind::DialogCancel)
+            return false;
+        for (const auto& [key, value] : answer.fields)
+            if (!dialog.setFieldText(key, value))
+                throw ScriptError("the dialog \"" + dialog.title() + "\" has no field " + key);
+        if (auto error = dialog.validate()) {
+            out << "dialog: " << error->message << "\n";
+            continue;
+        }
+        return true;
+    }
+}
+
+bool HeadlessWindow::runDialog(DialogModel& dialog) { return answerDialog(dialog, answers_, out_); }
+
+std::optional<Colour> HeadlessWindow::chooseColour(Colour)
+{
+    QueuedAnswer answer = answers_.take("the colour dialog", {QueuedAnswer::Kind::DialogOk, QueuedAnswer::Kind::DialogCancel});
+    if (answer.kind == QueuedAnswer::Kind::DialogCancel)
+        return std::nullopt;
+    for (const auto& [key, value] : answer.fields) {
+        if (key != "colour")
+            throw ScriptError("the colour dialog has no field " + key);
+        int r = 0, g = 0, b = 0;
+        char extra = 0;
+        if (std::sscanf(value.c_str(), "%d,%d,%d%c", &r, &g, &b, &extra) != 3 || r < 0 || r > 255 || g < 0 ||
+            g > 255 || b < 0 || b > 255)
+            throw ScriptError("colour=" + value + " is not R,G,B with each part 0 to 255");
+        return rgb(uint8_t(r), uint8_t(g), uint8_t(b));
+    }
+    throw ScriptError("the colour dialog's answer needs colour=R,G,B");
+}
+
+std::optional<std::string> HeadlessWindow::askBitmapFileName()
+{
+    return answers_.take("the bitmap file prompt", {QueuedAnswer::Kind::File}).file;
+}
+
+void HeadlessWindow::messageBox(const std::string& text) { out_ << "message: " << text << "\n"; }
+
+ViewHost& HeadlessApp::openChartWindow(const std::string&)
+{
+    windows_.push_back(std::make_unique<HeadlessWindow>(client_, answers_, out_));
+    return *windows_.back();
+}
+
+void HeadlessApp::closeChartWindow(ViewHost& window)
+{
+    std::erase_if(windows_, [&](const auto& w) { return w.get() == &window; });
+}
+
+std::optional<std::string> HeadlessApp::askOpenFileName()
+{
+    return answers_.take("the open file prompt", {QueuedAnswer::Kind::File}).file;
+}
+
+std::optional<std::string> HeadlessApp::askSaveFileName()
+{
+    return answers_.take("the save file prompt", {QueuedAnswer::Kind::File}).file;
+}
+
+void HeadlessApp::messageBox(const std::string& text) { out_ << "message: " << text << "\n"; }
+
+} // namespace loopora::cli

@@ -1,0 +1,334 @@
+#include "cli/ScriptRunner.h"
+
+#include "document/ChartJson.h"
+#include "elements/PrototypeTable.h"
+#include "view/CommandIds.h"
+#include "view/CommandTable.h"
+#include "view/dialogs/Dialogs.h"
+#include "view/tools/Tool.h"
+
+#include <charconv>
+#include <map>
+
+namespace loopora::cli {
+namespace {
+
+int number(const std::string& word, const char* what)
+{
+    int value = 0;
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc() || end != word.data() + word.size())
+        throw ScriptError(std::string(what) + " must be a whole number, not \"" + word + "\"");
+    return value;
+}
+
+void expectWords(const std::vector<std::string>& words, size_t least, size_t most, const char* usage)
+{
+    if (words.size() < least || words.size() > most)
+        throw ScriptError(std::string("usage: ") + usage);
+}
+
+bool hasWord(const std::vector<std::string>& words, size_t from, const char* word)
+{
+    for (size_t i = from; i < words.size(); ++i)
+        if (words[i] == word)
+            return true;
+    return false;
+}
+
+// A label's lines are separated by CR LF in the chart; scripts write \n.
+std::string withChartLineBreaks(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> splitWords(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (quoted) {
+            if (c == '"') {
+                quoted = false;
+            } else if (c == '\\' && i + 1 < line.size()) {
+                char e = line[++i];
+                word += e == 'n' ? '\n' : e == 't' ? '\t' : e;
+            } else {
+                word += c;
+            }
+        } else if (c == '"') {
+            quoted = inWord = true;
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            if (inWord)
+                words.push_back(std::exchange(word, {}));
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted)
+        throw ScriptError("a quoted text is not closed");
+    if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+ScriptRunner::ScriptRunner(Size client, std::ostream& out)
+    : out_(out), host_(client, answers_, out), app_(host_, exporter_)
+{
+}
+
+int ScriptRunner::run(std::istream& script, std::ostream& err)
+{
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(script, line)) {
+        ++lineNumber;
+        try {
+            runLine(line);
+        } catch (const ScriptError& e) {
+            err << "script line " << lineNumber << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+CPattraView& ScriptRunner::view()
+{
+    CPattraView* v = app_.activeView();
+    if (!v)
+        throw ScriptError("no chart is open");
+    return *v;
+}
+
+HeadlessWindow& ScriptRunner::window() { return host_.window(view().host()); }
+
+void ScriptRunner::paintAll()
+{
+    for (size_t i = 0; i < app_.chartCount(); ++i) {
+        ChartSession& s = app_.chart(i);
+        if (host_.window(*s.window).takePaintRequest())
+            s.view->paint();
+    }
+}
+
+void ScriptRunner::command(uint16_t id)
+{
+    if (!app_.onCommand(id))
+        throw ScriptError("command " + std::to_string(id) + " reaches no chart");
+}
+
+void ScriptRunner::chooseTool(const std::string& name)
+{
+    if (uint16_t id = commandOfTool(name)) {
+        command(id);
+        return;
+    }
+    // Tools without a palette button (the rectangle) are chosen directly.
+    if (!view().tools().findTool(name))
+        throw ScriptError("no tool is called \"" + name + "\"");
+    view().tools().selectTool(name);
+}
+
+void ScriptRunner::answer(const std::vector<std::string>& words)
+{
+    expectWords(words, 2, 1000, "answer ok [FIELD=VALUE ...] | answer cancel | answer file PATH | answer menu ID");
+    QueuedAnswer a{};
+    const std::string& kind = words[1];
+    if (kind == "ok") {
+        a.kind = QueuedAnswer::Kind::DialogOk;
+        for (size_t i = 2; i < words.size(); ++i) {
+            size_t eq = words[i].find('=');
+            if (eq == std::string::npos || eq == 0)
+                throw ScriptError("\"" + words[i] + "\" is not FIELD=VALUE");
+            std::string key = words[i].substr(0, eq);
+            std::string value = words[i].substr(eq + 1);
+            a.fields.emplace_back(key, key == "text" ? withChartLineBreaks(value) : value);
+        }
+    } else if (kind == "cancel") {
+        expectWords(words, 2, 2, "answer cancel");
+        a.kind = QueuedAnswer::Kind::DialogCancel;
+    } else if (kind == "file") {
+        expectWords(words, 3, 3, "answer file PATH");
+        a.kind = QueuedAnswer::Kind::File;
+        a.file = words[2];
+    } else if (kind == "menu") {
+        expectWords(words, 3, 3, "answer menu ID");
+        a.kind = QueuedAnswer::Kind::Menu;
+        a.menuCommand = uint16_t(number(words[2], "the menu command"));
+    } else {
+        throw ScriptError("answer " + kind + ": expected ok, cancel, file or menu");
+    }
+    answers_.push(std::move(a));
+}
+
+void ScriptRunner::mouse(const std::vector<std::string>& words)
+{
+    const std::string& verb = words[0];
+    CPattraView& v = view();
+    const uint32_t ctrl = hasWord(words, 3, "ctrl") ? MK_CONTROL : 0;
+    const uint32_t shift = hasWord(words, 3, "shift") ? MK_SHIFT : 0;
+    auto at = [&](size_t i) { return Point{number(words[i], "X"), number(words[i + 1], "Y")}; };
+    if (verb == "press") {
+        expectWords(words, 3, 5, "press X Y [ctrl] [shift]");
+        v.onButtonDown(MK_LBUTTON | ctrl | shift, at(1));
+    } else if (verb == "release") {
+        expectWords(words, 3, 4, "release X Y [ctrl]");
+        v.onButtonUp(ctrl, at(1));
+    } else if (verb == "move") {
+        expectWords(words, 3, 5, "move X Y [left] [ctrl]");
+        v.onMouseMove((hasWord(words, 3, "left") ? MK_LBUTTON : 0) | ctrl, at(1));
+    } else if (verb == "click") {
+        expectWords(words, 3, 4, "click X Y [ctrl]");
+        v.onButtonDown(MK_LBUTTON | ctrl, at(1));
+        paintAll();
+        v.onButtonUp(ctrl, at(1));
+    } else if (verb == "dblclick") {
+        // The second press of a double click arrives only as the double-click message.
+        expectWords(words, 3, 3, "dblclick X Y");
+        v.onButtonDown(MK_LBUTTON, at(1));
+        paintAll();
+        v.onButtonUp(0, at(1));
+        paintAll();
+        v.onDoubleClick(MK_LBUTTON, at(1));
+        paintAll();
+        v.onButtonUp(0, at(1));
+    } else if (verb == "drag") {
+        expectWords(words, 5, 6, "drag X1 Y1 X2 Y2 [STEPS]");
+        Point from = at(1);
+        Point to = at(3);
+        int steps = words.size() == 6 ? number(words[5], "STEPS") : 4;
+        if (steps < 1)
+            throw ScriptError("STEPS must be at least 1");
+        v.onButtonDown(MK_LBUTTON, from);
+        paintAll();
+        for (int i = 1; i <= steps; ++i) {
+            Point p{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+            v.onMouseMove(MK_LBUTTON, p);
+            paintAll();
+        }
+        v.onButtonUp(0, to);
+    } else if (verb == "rclick") {
+        expectWords(words, 3, 3, "rclick X Y");
+        v.onContextMenu(at(1));
+    }
+}
+
+void ScriptRunner::key(const std::vector<std::string>& words)
+{
+    expectWords(words, 2, 3, "key NAME [ctrl]");
+    const std::string& name = words[1];
+    const bool ctrl = words.size() == 3 && words[2] == "ctrl";
+    if (words.size() == 3 && !ctrl)
+        throw ScriptError("usage: key NAME [ctrl]");
+    if (ctrl) {
+        static const std::map<std::string, HotKey> kHotKeys = {
+            {"F10", HotKey::RedoF10}, {"Y", HotKey::RedoY},          {"UP", HotKey::NudgeUp},
+            {"DOWN", HotKey::NudgeDown}, {"LEFT", HotKey::NudgeLeft}, {"RIGHT", HotKey::NudgeRight}};
+        auto it = kHotKeys.find(name);
+        if (it == kHotKeys.end())
+            throw ScriptError("key " + name + " ctrl: expected UP, DOWN, LEFT, RIGHT, Y or F10");
+        view().onHotKey(it->second);
+        return;
+    }
+    static const std::map<std::string, Key> kKeys = {{"LEFT", Key::Left}, {"RIGHT", Key::Right}, {"UP", Key::Up},
+                                                     {"DOWN", Key::Down}, {"DELETE", Key::Delete}, {"HOME", Key::Home}};
+    auto it = kKeys.find(name);
+    if (it == kKeys.end())
+        throw ScriptError("key " + name + ": expected LEFT, RIGHT, UP, DOWN, DELETE or HOME");
+    view().onKeyDown(it->second);
+}
+
+void ScriptRunner::runLine(const std::string& line)
+{
+    std::vector<std::string> words = splitWords(line);
+    if (words.empty() || words[0][0] == '#')
+        return;
+    const std::string& verb = words[0];
+    static const std::map<std::string, uint16_t> kMenuCommands = {
+        {"undo", cmd::kUndo}, {"redo", cmd::kRedo},   {"copy", cmd::kCopy},      {"cut", cmd::kCut},
+        {"paste", cmd::kPaste}, {"group", cmd::kGroup}, {"ungroup", cmd::kUngroup}};
+    if (verb == "new") {
+        expectWords(words, 5, 5, "new W H BACKGROUND SPACING");
+        DialogModel dialog = dialogs::chartParameters();
+        dialog.setFieldText("width", words[1]);
+        dialog.setFieldText("height", words[2]);
+        dialog.setFieldText("background", words[3]);
+        dialog.setFieldText("spacing", words[4]);
+        if (auto error = dialog.validate())
+            throw ScriptError(error->message);
+        app_.newChart(dialog.integer("width"), dialog.integer("height"), dialog.integer("background"),
+                      dialog.integer("spacing"));
+    } else if (verb == "open") {
+        expectWords(words, 2, 2, "open PATH");
+        std::string error;
+        if (!app_.openChart(words[1], &error))
+            throw ScriptError(error);
+    } else if (verb == "save") {
+        expectWords(words, 2, 2, "save PATH");
+        view();
+        std::string error;
+        if (!app_.saveChartAs(words[1], &error))
+            throw ScriptError(error);
+    } else if (verb == "close") {
+        expectWords(words, 1, 1, "close");
+        view();
+        app_.closeChart(app_.activeIndex());
+    } else if (verb == "window") {
+        expectWords(words, 2, 2, "window N");
+        int n = number(words[1], "N");
+        if (n < 1 || size_t(n) > app_.chartCount())
+            throw ScriptError("there is no chart window " + words[1]);
+        app_.activate(size_t(n - 1));
+    } else if (verb == "tool") {
+        expectWords(words, 2, 2, "tool NAME");
+        chooseTool(words[1]);
+    } else if (verb == "tool?") {
+        out_ << view().tools().currentToolName() << "\n";
+    } else if (verb == "command") {
+        expectWords(words, 2, 2, "command ID");
+        command(uint16_t(number(words[1], "ID")));
+    } else if (verb == "answer") {
+        answer(words);
+    } else if (verb == "press" || verb == "release" || verb == "move" || verb == "click" || verb == "dblclick" ||
+               verb == "drag" || verb == "rclick") {
+        mouse(words);
+    } else if (verb == "key") {
+        key(words);
+    } else if (verb == "scroll") {
+        expectWords(words, 3, 3, "scroll X Y");
+        window().scrollTo({number(words[1], "X"), number(words[2], "Y")});
+        view().scrolled();
+    } else if (kMenuCommands.count(verb)) {
+        expectWords(words, 1, 1, verb.c_str());
+        command(kMenuCommands.at(verb));
+    } else if (verb == "export") {
+        expectWords(words, 2, 2, "export PATH");
+        view();
+        answers_.push({QueuedAnswer::Kind::File, {}, words[1], 0});
+        command(cmd::kSaveBitmap);
+    } else if (verb == "dump") {
+        out_ << chartToJson(view().document());
+    } else if (verb == "status") {
+        HeadlessWindow& w = window();
+        out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";
+    } else {
+        throw ScriptError("unknown step \"" + verb + "\"");
+    }
+    paintAll();
+}
+
+} // namespace loopora::cli

@@ -1,0 +1,55 @@
+#pragma once
+// What the application needs from the desktop (or from the script runner)
+// beyond each chart's own window: windows for new charts, file prompts, the
+// new-chart dialog that comes before any window, and the main window's own
+// commands (about box, palettes, window arrangement, printing).
+
+#include "view/ViewHost.h"
+
+#include <optional>
+#include <string>
+
+namespace loopora {
+
+class CPattraDoc;
+class CPattraView;
+class DialogModel;
+
+enum class ExportOutcome {
+    Written,
+    CannotOpen,  // the file could not be created; the error says why
+    OutOfMemory, // the picture could not be held in memory
+    WriteFailed, // writing stopped part way; the error says why
+};
+
+// Writes a chart's sheet as a picture file; the desktop and the script runner
+// give the application the bitmap writer.
+class ChartExporter {
+public:
+    virtual ~ChartExporter() = default;
+    virtual ExportOutcome exportChart(CPattraDoc& doc, const std::string& path, std::string& error) = 0;
+};
+
+class AppHost {
+public:
+    virtual ~AppHost() = default;
+
+    // A window for a new chart; the chart's view talks to it from then on.
+    virtual ViewHost& openChartWindow(const std::string& caption) = 0;
+    virtual void closeChartWindow(ViewHost& window) = 0;
+    // The active chart changed (a window opened, closed or was chosen).
+    virtual void activeChartChanged() {}
+
+    virtual bool runDialog(DialogModel& dialog) = 0;
+    virtual std::optional<std::string> askOpenFileName() = 0;
+    virtual std::optional<std::string> askSaveFileName() = 0;
+    virtual void messageBox(const std::string& text) = 0;
+
+    virtual void showAbout() {}
+    virtual void togglePalette(uint16_t) {}
+    virtual void arrangeWindows(uint16_t) {}
+    virtual void print(CPattraView&) {}
+    virtual void exit() {}
+};
+
+} // namespace loopora

@@ -1,0 +1,234 @@
+#include "view/Application.h"
+
+#include "document/ChartFile.h"
+#include "view/CommandIds.h"
+#include "view/dialogs/Dialogs.h"
+
+#include <filesystem>
+
+namespace loopora {
+
+CPattraApp::CPattraApp(AppHost& host, ChartExporter& exporter) : host_(host), exporter_(exporter) {}
+
+CPattraApp::~CPattraApp() { closeAll(); }
+
+bool CPattraApp::InitInstance(const std::vector<std::string>& files)
+{
+    if (files.empty())
+        return newChart();
+    bool any = false;
+    for (const std::string& file : files)
+        any = openChart(file) || any;
+    return any;
+}
+
+bool CPattraApp::newChart()
+{
+    DialogModel dialog = dialogs::chartParameters();
+    dialog.setInteger("width", 600);
+    dialog.setInteger("height", 600);
+    dialog.setInteger("background", 1);
+    dialog.setInteger("spacing", 30);
+    if (!host_.runDialog(dialog))
+        return false;
+    return newChart(dialog.integer("width"), dialog.integer("height"), dialog.integer("background"),
+                    dialog.integer("spacing"));
+}
+
+bool CPattraApp::newChart(int width, int height, int background, int spacing)
+{
+    auto doc = std::make_unique<CPattraDoc>();
+    doc->setChartSize(width, height);
+    doc->canvas().setBackgroundKind(background);
+    doc->canvas().setLineSpacing(spacing);
+    rememberedSize_ = {width, height};
+    addChart(std::move(doc), {});
+    return true;
+}
+
+bool CPattraApp::openChart(const std::string& path, std::string* error)
+{
+    ChartLoadResult loaded = loadChartFile(path);
+    if (!loaded.document) {
+        if (error)
+            *error = loaded.error;
+        else
+            host_.messageBox("Не удалось открыть схему.\n" + loaded.error);
+        return false;
+    }
+    addChart(std::move(loaded.document), path);
+    return true;
+}
+
+std::string CPattraApp::captionOf(const ChartSession&) const
+{
+    // Chart windows carry no caption of their own.
+    return {};
+}
+
+ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string path)
+{
+    auto session = std::make_unique<ChartSession>();
+    session->document = std::move(doc);
+    session->path = std::move(path);
+    session->window = &host_.openChartWindow(captionOf(*session));
+    session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
+    session->view->OnInitialUpdate();
+    charts_.push_back(std::move(session));
+    active_ = charts_.size() - 1;
+    host_.activeChartChanged();
+    return *charts_.back();
+}
+
+ChartSession* CPattraApp::active() { return active_ < charts_.size() ? charts_[active_].get() : nullptr; }
+
+CPattraView* CPattraApp::activeView()
+{
+    ChartSession* s = active();
+    return s ? s->view.get() : nullptr;
+}
+
+void CPattraApp::activate(size_t index)
+{
+    if (index < charts_.size() && index != active_) {
+        active_ = index;
+        host_.activeChartChanged();
+    }
+}
+
+void CPattraApp::closeChart(size_t index)
+{
+    if (index >= charts_.size())
+        return;
+    std::unique_ptr<ChartSession> session = std::move(charts_[index]);
+    charts_.erase(charts_.begin() + std::ptrdiff_t(index));
+    // The view goes first, then the window, then the document with its canvas
+    // (which empties the element clipboard).
+    session->view.reset();
+    host_.closeChartWindow(*session->window);
+    session->document.reset();
+    if (active_ >= charts_.size())
+        active_ = charts_.empty() ? 0 : charts_.size() - 1;
+    host_.activeChartChanged();
+}
+
+void CPattraApp::closeAll()
+{
+    while (!charts_.empty())
+        closeChart(charts_.size() - 1);
+}
+
+bool CPattraApp::saveChart()
+{
+    ChartSession* s = active();
+    if (!s)
+        return false;
+    std::string path = s->path;
+    if (path.empty()) {
+        auto chosen = host_.askSaveFileName();
+        if (!chosen)
+            return false;
+        path = *chosen;
+    }
+    return saveChartAs(path);
+}
+
+bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
+{
+    ChartSession* s = active();
+    if (!s)
+        return false;
+    std::string message;
+    if (!saveChartFile(*s->document, path, message)) {
+        if (error)
+            *error = message;
+        else
+            host_.messageBox("Не удалось сохранить схему.\n" + message);
+        return false;
+    }
+    s->path = path;
+    return true;
+}
+
+void CPattraApp::exportBitmap()
+{
+    ChartSession* s = active();
+    if (!s)
+        return;
+    if (auto path = s->window->askBitmapFileName())
+        exportBitmap(*path);
+}
+
+bool CPattraApp::exportBitmap(const std::string& path)
+{
+    ChartSession* s = active();
+    if (!s)
+        return false;
+    std::string error;
+    switch (exporter_.exportChart(*s->document, path, error)) {
+    case ExportOutcome::Written: return true;
+    case ExportOutcome::CannotOpen: s->window->messageBox(error); return false;
+    case ExportOutcome::OutOfMemory:
+        s->window->messageBox("内存申请失败，请稍后再试");
+        s->window->messageBox("保存失败，请稍后重试");
+        return false;
+    case ExportOutcome::WriteFailed:
+        s->window->messageBox(error);
+        s->window->messageBox("保存失败，请稍后重试");
+        return false;
+    }
+    return false;
+}
+
+bool CPattraApp::onCommand(uint16_t id)
+{
+    switch (id) {
+    case cmd::kNew: newChart(); return true;
+    case cmd::kOpen:
+        if (auto path = host_.askOpenFileName())
+            openChart(*path);
+        return true;
+    case cmd::kAbout: host_.showAbout(); return true;
+    case cmd::kExit:
+        closeAll();
+        host_.exit();
+        return true;
+    case cmd::kToolbar:
+    case cmd::kStatusBar:
+    case cmd::kTogglePalette2:
+    case cmd::kTogglePalette3:
+    case cmd::kTogglePalette4:
+    case cmd::kTogglePalette5:
+    case cmd::kTogglePalette6:
+    case cmd::kTogglePalette7:
+    case cmd::kTogglePalette8: host_.togglePalette(id); return true;
+    case cmd::kCascade:
+    case cmd::kTile:
+    case cmd::kArrange: host_.arrangeWindows(id); return true;
+    case cmd::kNewWindow:
+        // A second window on the same chart is refused: it would show a
+        // canvas of its own, with none of the chart's elements.
+        return true;
+    default: break;
+    }
+    ChartSession* s = active();
+    if (!s)
+        return false;
+    switch (id) {
+    case cmd::kSave: saveChart(); return true;
+    case cmd::kClose: closeChart(active_); return true;
+    case cmd::kSaveBitmap: exportBitmap(); return true;
+    case cmd::kPrint:
+    case cmd::kPrintDirect: host_.print(*s->view); return true;
+    default: return s->view->onCommand(id);
+    }
+}
+
+bool CPattraApp::isCommandChecked(uint16_t id) const
+{
+    if (active_ >= charts_.size())
+        return false;
+    return charts_[active_]->view->isCommandChecked(id);
+}
+
+} // namespace loopora

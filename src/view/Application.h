@@ -1,0 +1,80 @@
+#pragma once
+// The application without its windows: the open charts with their documents
+// and views, the active chart, the size remembered from the last new chart,
+// and the routing of every command id to the application, the active
+// document or the active view. The desktop editor and the script runner run
+// the same code on different hosts.
+
+#include "document/Document.h"
+#include "view/AppHost.h"
+#include "view/ChartView.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace loopora {
+
+struct ChartSession {
+    std::unique_ptr<CPattraDoc> document;
+    ViewHost* window = nullptr;
+    std::unique_ptr<CPattraView> view;
+    std::string path; // empty until the chart is saved or opened from a file
+};
+
+class CPattraApp {
+public:
+    CPattraApp(AppHost& host, ChartExporter& exporter);
+    ~CPattraApp();
+    CPattraApp(const CPattraApp&) = delete;
+    CPattraApp& operator=(const CPattraApp&) = delete;
+
+    // Start-up: without a file a new chart (false when its dialog is
+    // cancelled: the program ends); with one, that chart (false when it
+    // cannot be opened, after saying why).
+    bool InitInstance(const std::vector<std::string>& files);
+
+    // New chart through the chart parameters dialog; false when cancelled.
+    bool newChart();
+    // New chart with these parameters, as if the dialog was confirmed with them.
+    bool newChart(int width, int height, int background, int spacing);
+    // Opens a chart in a new window; a file that cannot be read is reported
+    // (error, or a message box when error is null) and opens nothing.
+    bool openChart(const std::string& path, std::string* error = nullptr);
+    // Saves the active chart to its file, asking for one when it has none.
+    bool saveChart();
+    bool saveChartAs(const std::string& path, std::string* error = nullptr);
+    // Closes a chart; closing any chart empties the element clipboard.
+    void closeChart(size_t index);
+    void closeAll();
+    // Writes the active chart's sheet as a bitmap, asking for the file name.
+    void exportBitmap();
+    bool exportBitmap(const std::string& path);
+
+    size_t chartCount() const { return charts_.size(); }
+    ChartSession& chart(size_t index) { return *charts_[index]; }
+    ChartSession* active();
+    CPattraView* activeView();
+    void activate(size_t index);
+    size_t activeIndex() const { return active_; }
+
+    // A command from a menu, palette, accelerator or context menu: handled by
+    // the application, the active chart's document, or its view. False when
+    // nothing handled it (or no chart is open for a chart command).
+    bool onCommand(uint16_t id);
+    bool isCommandChecked(uint16_t id) const;
+
+    Size rememberedSize() const { return rememberedSize_; }
+
+private:
+    ChartSession& addChart(std::unique_ptr<CPattraDoc> doc, std::string path);
+    std::string captionOf(const ChartSession& session) const;
+
+    AppHost& host_;
+    ChartExporter& exporter_;
+    std::vector<std::unique_ptr<ChartSession>> charts_;
+    size_t active_ = 0;
+    Size rememberedSize_{0, 0};
+};
+
+} // namespace loopora

@@ -1,0 +1,220 @@
+#include "view/ChartView.h"
+
+#include "document/History.h"
+#include "elements/TypeIds.h"
+#include "document/commands/DeleteCommand.h"
+#include "document/commands/MoveCommands.h"
+#include "view/CommandIds.h"
+#include "view/CommandTable.h"
+
+#include <cstdio>
+
+namespace loopora {
+
+CPattraView::CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize)
+    : doc_(doc), host_(host), rememberedSize_(rememberedSize),
+      registry_(std::make_unique<CToolRegistry>(doc.canvas())), paintDC_(screen_)
+{
+    canvas().setWindow(this);
+    registry_->setView(this);
+    registry_->registerStandardTools();
+    registry_->selectTool("double");
+    setClientSize(host.clientSize());
+}
+
+CPattraView::~CPattraView()
+{
+    canvas().setWindow(nullptr);
+    canvas().setDC(nullptr);
+}
+
+void CPattraView::OnInitialUpdate()
+{
+    host_.setScrollSizes({doc_.chartWidth(), doc_.chartHeight()});
+    invalidateAll();
+}
+
+void CPattraView::setClientSize(Size size)
+{
+    if (size.width == screen_.width() && size.height == screen_.height())
+        return;
+    screen_ = PixelBuffer(size.width, size.height, colours::white);
+    invalidateAll();
+}
+
+void CPattraView::prepareDC(CDC& dc) const
+{
+    Point scroll = host_.scrollPosition();
+    dc.setViewportOrigin({-scroll.x, -scroll.y});
+    Point origin = doc_.canvas().origin();
+    dc.setWindowOrigin({-origin.x, -origin.y});
+}
+
+Point CPattraView::windowToChart(Point window) const
+{
+    CRasterDC probe(const_cast<PixelBuffer&>(screen_));
+    prepareDC(probe);
+    return probe.deviceToLogical(window);
+}
+
+void CPattraView::paint()
+{
+    const Rect client{0, 0, screen_.width(), screen_.height()};
+    const Rect area = Rect::intersected(invalid_, client);
+    invalid_ = {};
+    if (area.isEmpty())
+        return;
+    prepareDC(paintDC_);
+    paintDC_.setClip(area);
+    // The window's background is white wherever the sheet does not draw.
+    Point a = paintDC_.deviceToLogical({area.left, area.top});
+    Point b = paintDC_.deviceToLogical({area.right, area.bottom});
+    paintDC_.fillRect({a.x, a.y, b.x, b.y}, colours::white);
+    canvas().setDC(&paintDC_);
+    canvas().draw(paintDC_);
+    paintDC_.clearClip();
+}
+
+void CPattraView::showPixels() { host_.update({0, 0, screen_.width(), screen_.height()}); }
+
+void CPattraView::invalidateWindowRect(const Rect& windowRect)
+{
+    const Rect client{0, 0, screen_.width(), screen_.height()};
+    Rect area = Rect::intersected(windowRect.normalized(), client);
+    if (area.isEmpty())
+        return;
+    invalid_ = Rect::united(invalid_, area);
+    host_.update(area);
+}
+
+void CPattraView::invalidateAll() { invalidateWindowRect({0, 0, screen_.width(), screen_.height()}); }
+
+void CPattraView::invalidateChartRect(const Rect& chartRect)
+{
+    CRasterDC probe(screen_);
+    prepareDC(probe);
+    invalidateWindowRect(probe.logicalToDevice(chartRect).normalized().inflated(5));
+}
+
+// --- Input ---
+
+void CPattraView::routeMouse(MouseEntry entry, uint32_t flags, Point window)
+{
+    Point chart = windowToChart(window);
+    host_.showCoordinates(chart, window);
+    CTool* tool = registry_->currentTool();
+    if (!tool)
+        return;
+    ToolEvent e{chart.x, chart.y, flags};
+    switch (entry) {
+    case MouseEntry::Down: tool->onButtonDown(e); break;
+    case MouseEntry::Up: tool->onButtonUp(e); break;
+    case MouseEntry::DoubleClick: tool->onDoubleClick(e); break;
+    case MouseEntry::Move: tool->onMouseMove(e); break;
+    }
+}
+
+void CPattraView::onButtonDown(uint32_t flags, Point window) { routeMouse(MouseEntry::Down, flags, window); }
+void CPattraView::onButtonUp(uint32_t flags, Point window) { routeMouse(MouseEntry::Up, flags, window); }
+void CPattraView::onDoubleClick(uint32_t flags, Point window) { routeMouse(MouseEntry::DoubleClick, flags, window); }
+void CPattraView::onMouseMove(uint32_t flags, Point window) { routeMouse(MouseEntry::Move, flags, window); }
+
+bool CPattraView::moveSelection(double dx, double dy)
+{
+    CCanvas& c = canvas();
+    return c.history().Execute(std::make_unique<CMoveCommand>(c, c.selection().members(), dx, dy));
+}
+
+void CPattraView::onKeyDown(Key key)
+{
+    if (!canvas().selection().empty()) {
+        switch (key) {
+        case Key::Left: moveSelection(-5.0, 0); break;
+        case Key::Right: moveSelection(5.0, 0); break;
+        case Key::Up: moveSelection(0, -5.0); break;
+        case Key::Down: moveSelection(0, 5.0); break;
+        case Key::Delete: {
+            CCanvas& c = canvas();
+            c.history().Execute(std::make_unique<CDeleteCommand>(c, c.selection().members()));
+            break;
+        }
+        default: break;
+        }
+        return;
+    }
+    const Size client = host_.clientSize();
+    const Point at = host_.scrollPosition();
+    // Up and down only scroll while the sheet is taller than the window.
+    const bool taller = client.height < doc_.chartHeight();
+    Point to = at;
+    switch (key) {
+    case Key::Home: to = {0, 0}; break;
+    case Key::Left: to = {at.x - client.width / 2, at.y}; break;
+    case Key::Right: to = {at.x + client.width / 2, at.y}; break;
+    case Key::Up:
+        if (!taller)
+            return;
+        to = {at.x, at.y - client.height / 2};
+        break;
+    case Key::Down:
+        if (!taller)
+            return;
+        to = {at.x, at.y + client.height / 2};
+        break;
+    default: return;
+    }
+    host_.scrollTo(to);
+    invalidateAll();
+}
+
+void CPattraView::onHotKey(HotKey key)
+{
+    switch (key) {
+    case HotKey::RedoF10:
+    case HotKey::RedoY: undoOrRedo(false); break;
+    case HotKey::NudgeUp: moveSelection(0, -1); break;
+    case HotKey::NudgeDown: moveSelection(0, 1); break;
+    case HotKey::NudgeLeft: moveSelection(-1, 0); break;
+    case HotKey::NudgeRight: moveSelection(1, 0); break;
+    }
+}
+
+void CPattraView::onContextMenu(Point window)
+{
+    CChartElement* current = canvas().current();
+    int menu = !current ? cmd::kChartMenu : current->typeId() == typeids::kText ? cmd::kTextMenu : cmd::kElementMenu;
+    if (uint16_t chosen = host_.popupMenu(menu, window))
+        onCommand(chosen);
+}
+
+std::string CPattraView::chartCoordinatesText(Point chart)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "逻辑坐标:(%d,%d)", chart.x, chart.y);
+    return text;
+}
+
+std::string CPattraView::windowCoordinatesText(Point window)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "屏幕坐标:(%d,%d)", window.x, window.y);
+    return text;
+}
+
+bool CPattraView::isCommandChecked(uint16_t id) const
+{
+    std::string_view tool = toolOfCommand(id);
+    return !tool.empty() && tool == registry_->currentToolName();
+}
+
+void CPattraView::undoOrRedo(bool undo)
+{
+    CHistory& history = canvas().history();
+    if (undo)
+        history.Undo();
+    else
+        history.Redo();
+    invalidateAll();
+}
+
+} // namespace loopora

@@ -1,0 +1,101 @@
+#pragma once
+// The view of one chart: it owns the tool registry, paints the canvas into
+// the window's pixels, turns window positions into chart coordinates, feeds
+// the current tool, handles the keys, the context menus and the view's
+// commands. Everything it needs from its window comes through ViewHost.
+
+#include "document/Document.h"
+#include "platform/PixelBuffer.h"
+#include "platform/RasterDC.h"
+#include "view/ToolRegistry.h"
+#include "view/ViewHost.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace loopora {
+
+enum class Key { Left, Right, Up, Down, Delete, Home, Other };
+
+// The system-wide keys of the original program, now shortcuts of the chart window.
+enum class HotKey { RedoF10 = 1001, RedoY = 1002, NudgeUp = 1003, NudgeDown = 1004, NudgeLeft = 1005, NudgeRight = 1006 };
+
+class CPattraView : public CanvasWindow {
+public:
+    // rememberedSize is the application's chart size remembered across charts.
+    CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize);
+    ~CPattraView() override;
+    CPattraView(const CPattraView&) = delete;
+    CPattraView& operator=(const CPattraView&) = delete;
+
+    CPattraDoc& document() { return doc_; }
+    CCanvas& canvas() { return doc_.canvas(); }
+    CToolRegistry& tools() { return *registry_; }
+    ViewHost& host() { return host_; }
+
+    // Sets the scroll sizes to the sheet.
+    void OnInitialUpdate();
+
+    // --- The window's pixels ---
+    // The window's client area changed size.
+    void setClientSize(Size size);
+    // The window scrolled (its scroll bars moved).
+    void scrolled() { invalidateAll(); }
+    // Repaints what was invalidated; the host then shows pixels().
+    void paint();
+    PixelBuffer& pixels() { return screen_; }
+    // Gives a device context the view's mapping: chart coordinates to window pixels.
+    void prepareDC(CDC& dc) const;
+    // Tools drew into the pixels: let the window show them.
+    void showPixels();
+    void invalidateWindowRect(const Rect& windowRect);
+    void invalidateAll();
+    void invalidateChartRect(const Rect& chartRect) override;
+
+    Point windowToChart(Point window) const;
+
+    // --- Input ---
+    void onButtonDown(uint32_t flags, Point window);
+    void onButtonUp(uint32_t flags, Point window);
+    void onDoubleClick(uint32_t flags, Point window);
+    void onMouseMove(uint32_t flags, Point window);
+    void onKeyDown(Key key);
+    void onHotKey(HotKey key);
+    void onContextMenu(Point window);
+
+    // --- Commands ---
+    // Runs a command of the view; false when the view does not handle the id.
+    bool onCommand(uint16_t id);
+    // The radio state of a tool command: on when its tool is current.
+    bool isCommandChecked(uint16_t id) const;
+
+    // The two status-bar texts for a pointer position.
+    static std::string chartCoordinatesText(Point chart);
+    static std::string windowCoordinatesText(Point window);
+
+private:
+    enum class MouseEntry { Down, Up, DoubleClick, Move };
+    void routeMouse(MouseEntry entry, uint32_t flags, Point window);
+    bool moveSelection(double dx, double dy);
+    void undoOrRedo(bool undo);
+    void chooseDrawingColour();
+    void chooseElementColour();
+    void sizeCurrent();
+    void mirrorSelection(const char* tool);
+    void createRow();
+    void createArc(bool withLoops);
+    void chainRing();
+    void chartParameters();
+    void editText();
+
+    CPattraDoc& doc_;
+    ViewHost& host_;
+    Size& rememberedSize_;
+    std::unique_ptr<CToolRegistry> registry_;
+    PixelBuffer screen_;
+    CRasterDC paintDC_;
+    Rect invalid_{};
+};
+
+} // namespace loopora
