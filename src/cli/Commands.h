@@ -12,5 +12,6 @@ using Args = std::vector<std::string>;
 int runRender(const Args& args);
 int runDump(const Args& args);
 int runScript(const Args& args);
+int runCatalogue(const Args& args);
 
 } // namespace loopora::cli

@@ -13,6 +13,8 @@ void printUsage(std::ostream& out)
     out << "usage:\n"
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
+           "  loopora-cli catalogue OUT.bmp [--size N]\n"
+           "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n";
 }
@@ -35,6 +37,8 @@ int main(int argc, char** argv)
         return runDump(args);
     if (command == "script")
         return runScript(args);
+    if (command == "catalogue")
+        return runCatalogue(args);
     if (command == "help" || command == "--help" || command == "-h") {
         printUsage(std::cout);
         return 0;
