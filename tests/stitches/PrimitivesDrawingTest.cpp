@@ -1,0 +1,109 @@
+// Invariants: chain ovals and lens curves are plotted pixel by pixel in the
+// pen colour, each point repeated on a short diagonal for wider pens, and
+// bounded by the pixels they plot; arcs run counter-clockwise on screen; a
+// white slip stitch blanks out what was drawn before it.
+
+#include "document/Canvas.h"
+#include "platform/RasterDC.h"
+#include "stitches/CircleArc.h"
+#include "support/RecordingDC.h"
+#include "support/TestCharts.h"
+
+#include <gtest/gtest.h>
+
+using namespace loopora;
+using loopora::test::built;
+using loopora::test::RecordingDC;
+
+TEST(ChainOval, WidthOnePlotsTheEllipseAlongItsPoints)
+{
+    CCanvas canvas;
+    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, &canvas, {1, rgb(200, 0, 0), 0});
+    RecordingDC dc;
+    chain->draw(dc);
+    auto pixels = dc.pixelSet();
+    // Long axis along the points (20), short axis across (20 / ratio 2 = 10).
+    EXPECT_TRUE(pixels.count({0, 0}));
+    EXPECT_TRUE(pixels.count({0, 40}));
+    EXPECT_TRUE(pixels.count({10, 20}));
+    EXPECT_TRUE(pixels.count({-10, 20}));
+    EXPECT_FALSE(pixels.count({0, 20}));
+    for (const auto& p : dc.pixels)
+        EXPECT_EQ(p.colour, rgb(200, 0, 0));
+    EXPECT_EQ(chain->getBounds(), (Rect{-15, -5, 15, 45}));
+}
+
+TEST(ChainOval, WiderPensRepeatEachPointUpAndToTheRight)
+{
+    CCanvas canvas;
+    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, &canvas, {3, colours::black, 0});
+    RecordingDC dc;
+    chain->draw(dc);
+    auto pixels = dc.pixelSet();
+    EXPECT_TRUE(pixels.count({0, 40}));
+    EXPECT_TRUE(pixels.count({1, 39}));
+    EXPECT_TRUE(pixels.count({2, 38}));
+    EXPECT_TRUE(pixels.count({12, 18}));
+}
+
+TEST(ChainOval, ZeroWidthPlotsNothingButKeepsBoundsAtTheFirstPoint)
+{
+    CCanvas canvas;
+    auto chain = built(typeids::kChain, {{30, 30}, {30, 70}}, &canvas, {0, colours::black, 0});
+    RecordingDC dc;
+    chain->draw(dc);
+    EXPECT_TRUE(dc.pixels.empty());
+    EXPECT_EQ(chain->getBounds(), (Rect{25, 25, 35, 35}));
+}
+
+TEST(ChainOval, NothingIsDrawnWithoutACanvas)
+{
+    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}});
+    RecordingDC dc;
+    chain->draw(dc);
+    EXPECT_TRUE(dc.pixels.empty());
+}
+
+TEST(CircleArc, NegativeSweepIsAnArcEndingAtTheFirstPoint)
+{
+    CCanvas canvas;
+    auto arc = createElement(typeids::kCircle);
+    static_cast<CCircleArc&>(*arc).setSweep(-90);
+    arc->setCanvas(&canvas);
+    ASSERT_TRUE(arc->assignState({{{100, 50}, {100, 150}}}));
+    RecordingDC dc;
+    arc->draw(dc);
+    ASSERT_EQ(dc.arcs.size(), 1u);
+    EXPECT_EQ(dc.arcs[0].box, (Rect{50, 50, 150, 150}));
+    EXPECT_EQ(dc.arcs[0].end, (Point{100, 50}));
+    // The start is the point a quarter turn clockwise on screen from it.
+    EXPECT_EQ(dc.arcs[0].start, (Point{150, 100}));
+    static_cast<CCircleArc&>(*arc).setSweep(360);
+    RecordingDC full;
+    arc->draw(full);
+    EXPECT_EQ(full.ellipses.size(), 1u);
+    EXPECT_TRUE(full.arcs.empty());
+}
+
+TEST(Cron, WhiteCapHidesTheLensPixelsUnderIt)
+{
+    CCanvas canvas;
+    auto cron = built(typeIdOfName("double1to5cron"), {{60, 150}, {60, 30}}, &canvas, {1, colours::black, 0});
+    ASSERT_TRUE(cron);
+    // The lenses alone (children 1 to 4), then the whole symbol.
+    PixelBuffer lenses(120, 180);
+    CRasterDC lensDC(lenses);
+    for (size_t i = 1; i <= 4; ++i)
+        cron->child(i)->draw(lensDC);
+    PixelBuffer whole(120, 180);
+    CRasterDC wholeDC(whole);
+    cron->draw(wholeDC);
+    int blanked = 0;
+    for (int32_t y = 0; y < 180; ++y)
+        for (int32_t x = 0; x < 120; ++x)
+            if (lenses.colourAt(x, y) == colours::black && whole.colourAt(x, y) == colours::white)
+                ++blanked;
+    EXPECT_GT(blanked, 10);
+    EXPECT_EQ(cron->child(5)->typeId(), typeids::kSlipStitch);
+    EXPECT_EQ(cron->child(6)->typeId(), typeids::kChain);
+}
