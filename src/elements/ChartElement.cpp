@@ -22,8 +22,15 @@ bool CChartElement::assignState(const ElementState& state)
     return true;
 }
 
+void CChartElement::noteGeometryChange()
+{
+    for (CChartElement* e = this; e; e = e->parent_)
+        e->boundsCached_ = false;
+}
+
 void CChartElement::geometryChanged()
 {
+    noteGeometryChange();
     if (points_.size() >= 2)
         referenceSegment_ = {points_[0], points_[1]};
 }
@@ -40,6 +47,7 @@ void CChartElement::setPenFields(const PenAttributes& pen)
     penWidth_ = pen.penWidth;
     penColour_ = pen.penColour;
     penStyle_ = pen.penStyle;
+    noteGeometryChange(); // plotted figures grow with the pen
 }
 
 void CChartElement::serialize(CArchive& ar)
@@ -69,6 +77,7 @@ void CChartElement::serializePlainBody(CArchive& ar)
     points_.reserve(points_.size() + size_t(n));
     for (int32_t i = 0; i < n; ++i)
         points_.push_back(readStoredPoint(ar));
+    noteGeometryChange();
     penWidth_ = ar.readInt32();
     penColour_ = ar.readUInt32();
     penStyle_ = ar.readInt32();
@@ -263,6 +272,7 @@ CChartElement* CChartElement::appendChild(std::unique_ptr<CChartElement> e)
         return nullptr;
     e->parent_ = this;
     children_.push_back(std::move(e));
+    noteGeometryChange();
     return children_.back().get();
 }
 
@@ -274,6 +284,7 @@ std::unique_ptr<CChartElement> CChartElement::detach()
     auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& c) { return c.get() == this; });
     std::unique_ptr<CChartElement> self = std::move(*it);
     siblings.erase(it);
+    parent_->noteGeometryChange();
     parent_ = nullptr;
     return self;
 }
@@ -288,6 +299,7 @@ std::vector<std::unique_ptr<CChartElement>> CChartElement::takeChildren()
 {
     for (auto& c : children_)
         c->parent_ = nullptr;
+    noteGeometryChange();
     return std::exchange(children_, {});
 }
 
@@ -299,6 +311,7 @@ std::unique_ptr<CChartElement> CChartElement::cloneElement(const CChartElement& 
     copy->canvas_ = source.canvas_;
     copy->setPenFields(source.pen());
     copy->points_ = source.points_;
+    copy->noteGeometryChange();
     return copy;
 }
 

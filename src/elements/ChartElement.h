@@ -132,7 +132,11 @@ public:
 
     int32_t typeId() const { return typeId_; }
     const std::vector<Point>& points() const { return points_; }
-    void setPoints(std::vector<Point> points) { points_ = std::move(points); }
+    void setPoints(std::vector<Point> points)
+    {
+        points_ = std::move(points);
+        noteGeometryChange();
+    }
 
     int32_t flags() const { return flags_; }
     bool hasFlag(int32_t mask) const { return (flags_ & mask) != 0; }
@@ -176,6 +180,19 @@ public:
     static std::unique_ptr<CChartElement> cloneElement(const CChartElement& source);
 
 protected:
+    // Something that decides the element's bounds changed: its points, pen,
+    // children or shape. Groups keep their bounds until then; this tells them,
+    // and every group above, to compute them again.
+    void noteGeometryChange();
+    // A group's bounds, kept while nothing below it changes.
+    bool boundsCached() const { return boundsCached_; }
+    const Rect& cachedBounds() const { return cachedBounds_; }
+    void cacheBounds(const Rect& r) const
+    {
+        cachedBounds_ = r;
+        boundsCached_ = true;
+    }
+
     // The body after the type id; the plain body is the points and the pen.
     virtual void serializeBody(CArchive& ar);
     void serializePlainBody(CArchive& ar);
@@ -201,6 +218,8 @@ private:
     int32_t penWidth_ = 1;
     Colour penColour_ = colours::black;
     int32_t penStyle_ = 0;
+    mutable bool boundsCached_ = false;
+    mutable Rect cachedBounds_{};
 
     void setPenFields(const PenAttributes& pen);
 };

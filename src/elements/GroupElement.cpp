@@ -5,9 +5,17 @@
 
 namespace loopora {
 
+Rect CGroupElement::getBounds() const
+{
+    if (!boundsCached())
+        cacheBounds(CChartElement::getBounds());
+    return cachedBounds();
+}
+
 void CGroupElement::recomputeFrame()
 {
     points_.clear();
+    noteGeometryChange();
     Rect r = getBounds();
     points_ = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
     geometryChanged();
@@ -80,6 +88,7 @@ bool CGroupElement::ungroup()
     for (auto& c : takeChildren())
         target->appendChild(std::move(c));
     points_.clear();
+    noteGeometryChange();
     if (hasFlag(kCurrent) && canvas())
         canvas()->releaseCurrent(*this);
     setFlags(kDeletedFlags);

@@ -15,6 +15,9 @@ public:
     CGroupElement() : CGroupElement(0) {}
 
     bool hasFrameHandles() const override { return true; }
+    // Kept until something below the group changes: hit tests ask every
+    // group on every pointer move.
+    Rect getBounds() const override;
     void onRotated(Point centre, double degrees) override;
     void onRotatedRadians(Point centre, double radians) override;
     void onScaled(Point centre, double sx, double sy) override;

@@ -36,13 +36,15 @@ std::unique_ptr<CChartElement> CLensElement::clone() const
     return copy;
 }
 
-Rect CLensElement::rasterise(CDC* dc) const
+const PlottedPixels& CLensElement::arc() const
 {
-    if (points_.size() < 2)
-        return points_.empty() ? Rect{} : Rect{points_[0].x, points_[0].y, points_[0].x, points_[0].y};
+    return arc_.refresh({points_[0], points_[1], penWidth(), bulge_}, [this](PlottedPixels& out) { plotArc(out); });
+}
+
+void CLensElement::plotArc(PlottedPixels& out) const
+{
     const Point p0 = points_[0];
     const Point p1 = points_[1];
-    Rect box{p0.x, p0.y, p0.x, p0.y};
 
     // The centre W lies on the perpendicular through the chord's midpoint M,
     // as far from M as M is from the ends.
@@ -76,34 +78,22 @@ Rect CLensElement::rasterise(CDC* dc) const
                      (start >= end && (angle >= start || angle <= end));
         if (!onArc)
             return;
-        for (int32_t i = 0; i < width; ++i) {
-            int32_t X = px.x + i;
-            int32_t Y = px.y + i;
-            if (dc)
-                dc->setPixel(X, Y, penColour());
-            box = {std::min(box.left, X), std::min(box.top, Y), std::max(box.right, X), std::max(box.bottom, Y)};
-        }
+        for (int32_t i = 0; i < width; ++i)
+            out.add({px.x + i, px.y + i});
     });
-    return box;
 }
 
 void CLensElement::drawShape(CDC& dc)
 {
-    if (!canvas())
-        return;
-    Rect box = rasterise(&dc);
-    if (points_.size() >= 2)
-        cache_ = {true, points_[0], points_[1], penWidth(), bulge_, box};
+    if (canvas() && points_.size() >= 2)
+        dc.setPixels(arc().pixels(), penColour());
 }
 
 Rect CLensElement::getBounds() const
 {
     if (points_.size() < 2)
         return CChartElement::getBounds();
-    if (!cache_.valid || cache_.p0 != points_[0] || cache_.p1 != points_[1] || cache_.penWidth != penWidth() ||
-        !(cache_.bulge == bulge_))
-        cache_ = {true, points_[0], points_[1], penWidth(), bulge_, rasterise(nullptr)};
-    return cache_.box.inflated(5).normalized();
+    return arc().box().inflated(5).normalized();
 }
 
 bool CLensElement::hitTestBody(HitInfo& hit) { return hitInsideBounds(hit); }

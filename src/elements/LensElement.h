@@ -6,6 +6,7 @@
 
 #include "elements/TypeIds.h"
 #include "elements/ChartElement.h"
+#include "elements/PlottedPixels.h"
 
 namespace loopora {
 
@@ -14,7 +15,11 @@ public:
     CLensElement() : CChartElement(typeids::kLens) {}
 
     double bulge() const { return bulge_; }
-    void setBulge(double bulge) { bulge_ = bulge; }
+    void setBulge(double bulge)
+    {
+        bulge_ = bulge;
+        noteGeometryChange();
+    }
 
     void drawShape(CDC& dc) override;
     Rect getBounds() const override;
@@ -26,21 +31,14 @@ protected:
     void serializeBody(CArchive& ar) override;
 
 private:
-    // Walks the arc; sets its pixels when dc is given. Returns the box of the
-    // plotted pixels (right and bottom inclusive), which starts at the first point.
-    Rect rasterise(CDC* dc) const;
+    // The arc's pixels; their box, which starts at the first point, is the lens's extent.
+    const PlottedPixels& arc() const;
+    void plotArc(PlottedPixels& out) const;
 
     double bulge_ = 1.5;
     mutable double startAngle_ = 0;
     mutable double endAngle_ = 0;
-    // The plotted box only changes with the points, the pen width and the bulge.
-    mutable struct {
-        bool valid = false;
-        Point p0, p1;
-        int32_t penWidth = 0;
-        double bulge = 0;
-        Rect box;
-    } cache_;
+    mutable PlottedPixels arc_;
 };
 
 } // namespace loopora

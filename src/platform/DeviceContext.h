@@ -8,6 +8,7 @@
 #include "platform/Geometry.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace loopora {
@@ -106,6 +107,12 @@ public:
     virtual void drawFocusRect(const Rect& r) = 0;
     // Sets one pixel, ignoring the raster operation.
     virtual void setPixel(int32_t x, int32_t y, Colour c) = 0;
+    // Sets many pixels to one colour, as setPixel does each.
+    virtual void setPixels(std::span<const Point> pixels, Colour c)
+    {
+        for (Point p : pixels)
+            setPixel(p.x, p.y, c);
+    }
     // UTF-8 text with its top-left corner at (x, y), in the text colour; in
     // opaque mode the text's cell is first filled with the background colour.
     virtual void textOut(int32_t x, int32_t y, std::string_view utf8) = 0;

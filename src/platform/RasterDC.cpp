@@ -115,4 +115,21 @@ void CRasterDC::setPixel(int32_t x, int32_t y, Colour c)
     painter().ink(d.x, d.y, raster::Ink{RasterOp::CopyPen, pixelOf(c)});
 }
 
+void CRasterDC::setPixels(std::span<const Point> pixels, Colour c)
+{
+    if (pixels.empty())
+        return;
+    // One mapping for the whole batch: chain ovals and lenses plot hundreds of pixels.
+    const DevPoint origin = toDevice(0, 0);
+    SpanPainter p = painter();
+    const DevRect& visible = p.visible();
+    const Pixel colour = pixelOf(c);
+    for (Point px : pixels) {
+        const int64_t x = origin.x + px.x;
+        const int64_t y = origin.y + px.y;
+        if (visible.contains(x, y))
+            p.buffer().at(int32_t(x), int32_t(y)) = colour;
+    }
+}
+
 } // namespace loopora

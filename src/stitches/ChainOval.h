@@ -4,6 +4,7 @@
 // pens repeat each pixel on a short diagonal run up and to the right.
 
 #include "elements/ChartElement.h"
+#include "elements/PlottedPixels.h"
 #include "elements/TypeIds.h"
 
 namespace loopora {
@@ -13,7 +14,11 @@ public:
     CChainOval() : CChainOval(typeids::kChain) {}
 
     double ratio() const { return ratio_; }
-    void setRatio(double ratio) { ratio_ = ratio; }
+    void setRatio(double ratio)
+    {
+        ratio_ = ratio;
+        noteGeometryChange();
+    }
 
     bool canArrangeInRow() const override { return true; }
     bool canArrangeInArc() const override { return true; }
@@ -23,26 +28,20 @@ public:
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("ratio", ratio_); }
 
-    // Plots the oval between p and q (sets pixels when dc is given) and returns
-    // the box of the plotted pixels, right and bottom inclusive, which starts at p.
-    static Rect plot(CDC* dc, Point p, Point q, double ratio, int32_t penWidth, Colour colour);
+    // Adds the pixels of the oval between p and q to out.
+    static void plotOval(PlottedPixels& out, Point p, Point q, double ratio, int32_t penWidth);
 
 protected:
     explicit CChainOval(int32_t typeId) : CChartElement(typeId) {}
     void serializeBody(CArchive& ar) override;
-    // The plotted box depends only on the points, the pen width and the ratio.
-    Rect cachedPlotBox() const;
+    PlotKey plotKey() const { return {points_[0], points_[1], penWidth(), ratio_}; }
+    // The outline between the element's points; its box is the element's extent.
+    const PlottedPixels& outline() const;
 
     double ratio_ = 2.0;
 
 private:
-    mutable struct {
-        bool valid = false;
-        Point p, q;
-        int32_t penWidth = 0;
-        double ratio = 0;
-        Rect box;
-    } cache_;
+    mutable PlottedPixels outline_;
 };
 
 } // namespace loopora

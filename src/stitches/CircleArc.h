@@ -13,7 +13,11 @@ public:
     CCircleArc() : CChartElement(typeids::kCircle) {}
 
     double sweep() const { return sweep_; }
-    void setSweep(double degrees) { sweep_ = degrees; }
+    void setSweep(double degrees)
+    {
+        sweep_ = degrees;
+        noteGeometryChange();
+    }
 
     void drawShape(CDC& dc) override;
     Rect getBounds() const override;

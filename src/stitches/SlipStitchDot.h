@@ -22,7 +22,11 @@ protected:
     void serializeBody(CArchive& ar) override;
 
 private:
+    // The nested ovals that fill the dot.
+    const PlottedPixels& fill() const;
+
     bool whiteFill_ = false;
+    mutable PlottedPixels fill_;
 };
 
 } // namespace loopora
