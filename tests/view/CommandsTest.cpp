@@ -1,0 +1,232 @@
+// Invariants of the view's commands: tools are chosen by their buttons and
+// the buttons show the current tool; the context menu fits the current
+// element; size, mirror and arrangement commands act on the current element
+// through their dialogs; the clipboard is shared by every chart and emptied
+// when any chart closes; undo and redo run through the menu ids.
+
+#include "arrangements/ArcArrangement.h"
+#include "arrangements/RowArrangement.h"
+#include "elements/TextElement.h"
+#include "support/Session.h"
+#include "view/CommandIds.h"
+#include "view/tools/ArrangementTools.h"
+
+#include <gtest/gtest.h>
+
+using namespace loopora;
+using loopora::test::Session;
+
+TEST(ToolRegistry, ViewStartsWithDoubleAndKnowsEveryTool)
+{
+    Session s;
+    s.run({"new 300 300 0 30"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "double");
+    for (const char* name : {"line", "text", "rectangle", "chainsring", "lines", "rings", "mixrings", "select", "move",
+                             "change", "scale", "rotatebyarc", "hrotate", "vrotate", "treble1to4flat", "treble1to4set",
+                             "doubletreble1to7set"})
+        EXPECT_TRUE(s.view().tools().findTool(name)) << name;
+    EXPECT_FALSE(s.view().tools().selectTool("nosuchtool"));
+    EXPECT_EQ(s.view().tools().currentToolName(), "double");
+}
+
+TEST(CommandTable, ButtonsShowTheCurrentTool)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "command 32783"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "rotatebyarc");
+    EXPECT_TRUE(s.app().isCommandChecked(cmd::kRotate));
+    EXPECT_TRUE(s.app().isCommandChecked(cmd::kRotateHidden));
+    EXPECT_FALSE(s.app().isCommandChecked(32805));
+    // Every fan button places its own symbol, the eleventh treble one included.
+    s.run({"command 32982"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "treble1to4flat");
+    s.run({"drag 100 200 100 120"});
+    EXPECT_EQ(s.element(0)->typeId(), 101);
+}
+
+TEST(ContextMenu, FitsTheCurrentElement)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "answer menu 0", "rclick 50 50"});
+    EXPECT_EQ(s.output(), "menu 157: \"Параметры схемы\"\n");
+    s.run({"tool text", "drag 100 100 200 150", "answer menu 0", "rclick 150 120"});
+    EXPECT_EQ(s.output(), "menu 158: \"Текст\" \"Цвет\"\n");
+    s.run({"tool double", "drag 300 300 300 220", "answer menu 0", "rclick 300 260"});
+    EXPECT_EQ(s.output(), "menu 156: \"Размер\" \"Цвет\" \"Разгруппировать\" \"Перевернуть вправо\" \"Перевернуть вниз\" "
+                          "\"Создать ряд\" \"Создать дугу\" \"Создать дугу с петлями\"\n");
+}
+
+TEST(TextLabel, TextIsSetThroughItsDialog)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool text", "drag 100 100 250 150", "answer menu 33038",
+           "answer ok \"text=Ряд 1\\nповтор\"", "rclick 150 120"});
+    auto* label = dynamic_cast<CTextElement*>(s.element(0));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->text(), "Ряд 1\r\nповтор");
+    // Characters a chart file cannot hold are refused and the dialog stays open.
+    s.run({"answer menu 33038", "answer ok text=中文", "answer cancel", "rclick 150 120"});
+    EXPECT_NE(s.output().find("dialog: «Текст:»"), std::string::npos);
+    EXPECT_EQ(label->text(), "Ряд 1\r\nповтор");
+}
+
+TEST(SizeCommand, ScalesSymbolsAboutTheFrameCentreButNotLines)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool line", "drag 50 50 150 50", "answer menu 32786", "rclick 100 50"});
+    EXPECT_EQ(s.historySize(), 1u); // no dialog, nothing done
+    s.run({"tool double", "drag 200 300 200 200"});
+    Rect before = Rect::spanned(s.element(1)->points()[0], s.element(1)->points()[2]);
+    s.run({"answer menu 32786", "answer ok widthfactor=2 heightfactor=0.5", "rclick 200 250"});
+    Rect after = Rect::spanned(s.element(1)->points()[0], s.element(1)->points()[2]);
+    EXPECT_NEAR(double(after.width()), 2.0 * double(before.width()), 12);
+    EXPECT_NEAR(double(after.height()), 0.5 * double(before.height()), 12);
+    EXPECT_NEAR((after.left + after.right) / 2, (before.left + before.right) / 2, 6);
+}
+
+TEST(MirrorCommand, MirrorsTheSelectionAboutTheCurrentElementsRightEdge)
+{
+    Session s;
+    s.run({"new 600 400 0 30", "tool double", "drag 100 300 100 200", "drag 200 300 200 200", "tool select",
+           "click 100 250", "click 200 250 ctrl"});
+    Point corner = s.element(1)->boundsCorner();
+    std::vector<Point> firstStem = s.element(0)->child(1)->points();
+    s.run({"answer menu 32954", "rclick 200 250"});
+    EXPECT_EQ(s.element(0)->child(1)->points()[0].x, 2 * corner.x - firstStem[0].x);
+    // Mirroring again uses the current element's new bounds: the symbols move on to the right.
+    s.run({"answer menu 32954", "rclick 200 250"});
+    EXPECT_GT(s.element(0)->child(1)->points()[0].x, firstStem[0].x);
+}
+
+TEST(Arrangements, RowOfAnIncreaseDoesNothing)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool double1to3", "drag 100 300 100 200", "answer menu 33042", "rclick 100 250"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "double1to3");
+}
+
+TEST(Arrangements, ArcWithLoopsRefusesChainsAndAcceptsDoubles)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool chain", "drag 50 100 50 140", "answer menu 33044", "rclick 50 120"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "chain");
+    s.run({"tool double", "drag 200 300 200 220", "answer menu 33044", "answer ok count=6 loops=2", "rclick 200 260"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "mixrings");
+    s.run({"drag 200 200 280 200"});
+    auto* arc = dynamic_cast<CLoopedArcArrangement*>(s.canvas().child(2));
+    ASSERT_TRUE(arc);
+    EXPECT_EQ(arc->childCount(), 6u + 6u * 2u);
+    EXPECT_EQ(s.canvas().current(), arc);
+    // One undo takes the whole arrangement away.
+    s.run({"undo"});
+    EXPECT_TRUE(arc->hasFlag(kHidden));
+}
+
+TEST(Arrangements, ChainsOpenTheRowAndArcDialogsLyingAlong)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool chain", "drag 50 100 50 140", "answer menu 33042", "answer ok", "rclick 50 120"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "lines");
+    auto* rowTool = static_cast<CRowTool*>(s.view().tools().findTool("lines"));
+    auto& row = static_cast<CRowArrangement&>(rowTool->prototype());
+    EXPECT_TRUE(row.alongLine());
+    EXPECT_EQ(row.count(), 10);
+    EXPECT_EQ(row.stitchTemplate()->typeId(), typeids::kChain);
+    s.run({"tool select", "click 50 120", "answer menu 33043", "answer ok", "rclick 50 120"});
+    auto& arc = static_cast<CArcArrangement&>(static_cast<CArcTool*>(s.view().tools().findTool("rings"))->prototype());
+    EXPECT_TRUE(arc.alongArc());
+    EXPECT_EQ(arc.height(), 10.0);
+    EXPECT_EQ(arc.count(), 10);
+}
+
+TEST(Arrangements, CancelledChainRingDialogStillChoosesTheTool)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "answer cancel", "command 33029"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "chainsring");
+    s.run({"answer ok count=8 loopsize=3", "command 33029", "drag 100 200 300 200"});
+    EXPECT_EQ(s.element(0)->childCount(), 8u);
+}
+
+TEST(Dialogs, FieldsAreCheckedInExchangeOrder)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool double", "drag 200 300 200 220", "answer menu 33044",
+           "answer ok loops=9 count=1", "answer ok loops=2 count=51", "answer cancel", "rclick 200 260"});
+    EXPECT_EQ(s.output(), "menu 156: \"Размер\" \"Цвет\" \"Разгруппировать\" \"Перевернуть вправо\" \"Перевернуть вниз\" "
+                          "\"Создать ряд\" \"Создать дугу\" \"Создать дугу с петлями\"\n"
+                          "dialog: «Количество петель (1...5)»: введите целое число от 1 до 5.\n"
+                          "dialog: «Количество (4...50)»: введите целое число от 4 до 50.\n");
+}
+
+TEST(ChartParameters, OffersTheChartsOwnSize)
+{
+    Session s;
+    s.run({"new 300 200 2 20", "new 500 400 1 30", "window 1", "answer menu 33037", "answer ok spacing=10",
+           "rclick 10 10"});
+    EXPECT_EQ(s.app().chart(0).document->chartWidth(), 300);
+    EXPECT_EQ(s.app().chart(0).document->chartHeight(), 200);
+    EXPECT_EQ(s.app().chart(0).document->canvas().lineSpacing(), 10);
+    EXPECT_EQ(s.app().chart(0).document->canvas().backgroundKind(), 2);
+}
+
+TEST(Clipboard, CopyInOneChartPasteInAnotherAndCloseEmptiesIt)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool line", "drag 50 50 100 50", "copy", "new 400 400 0 30", "paste"});
+    ASSERT_EQ(s.elements(), 1u);
+    EXPECT_EQ(s.element(0)->points()[0], (Point{65, 50}));
+    EXPECT_EQ(s.element(0)->canvas(), &s.canvas());
+    s.run({"paste"});
+    EXPECT_EQ(s.element(1)->points()[0], (Point{70, 50}));
+    s.run({"new 400 400 0 30", "close", "window 2", "paste"});
+    EXPECT_EQ(s.elements(), 2u);
+}
+
+TEST(Clipboard, CutPasteAndTwoUndos)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool line", "drag 50 50 100 50", "cut", "paste"});
+    ASSERT_EQ(s.elements(), 2u);
+    EXPECT_TRUE(s.element(0)->hasFlag(kHidden));
+    EXPECT_FALSE(s.element(1)->hasFlag(kHidden));
+    s.run({"undo"});
+    EXPECT_TRUE(s.element(1)->hasFlag(kHidden));
+    s.run({"undo"});
+    EXPECT_FALSE(s.element(0)->hasFlag(kHidden));
+}
+
+TEST(UndoRedo, RunThroughTheMenuIds)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool double", "drag 100 200 100 120", "command 57643"});
+    EXPECT_TRUE(s.element(0)->hasFlag(kHidden));
+    s.run({"command 57644"});
+    EXPECT_FALSE(s.element(0)->hasFlag(kHidden));
+}
+
+TEST(Rotation, NothingCurrentNothingHitDoesNothing)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool double", "drag 100 200 100 120", "tool select", "click 350 350",
+           "tool rotatebyarc", "drag 300 300 300 350"});
+    EXPECT_EQ(s.historySize(), 1u);
+    // With a symbol under the pointer it is selected, made current and turned.
+    std::vector<Point> before = s.element(0)->child(1)->points();
+    s.run({"drag 100 130 60 160"});
+    EXPECT_EQ(s.canvas().current(), s.element(0));
+    EXPECT_EQ(s.historySize(), 2u);
+    EXPECT_NE(s.element(0)->child(1)->points(), before);
+}
+
+TEST(Windows, NewWindowIsRefusedAndScriptsSayWhatWentWrong)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "command 57648"});
+    EXPECT_EQ(s.app().chartCount(), 1u);
+    EXPECT_EQ(s.refused("rclick 10 10"), "a context menu opened with no answer queued for it");
+    EXPECT_EQ(s.refused("frobnicate"), "unknown step \"frobnicate\"");
+    s.run({"close"});
+    EXPECT_EQ(s.refused("undo"), "command 57643 reaches no chart");
+    EXPECT_EQ(s.refused("dump"), "no chart is open");
+}
