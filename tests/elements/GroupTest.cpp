@@ -148,3 +148,32 @@ TEST(Canvas, SelectReplacesOrAddsAndCurrentIsUnique)
     chart.canvas.select(nullptr, 2);
     EXPECT_TRUE(chart.canvas.selection().empty());
 }
+
+TEST(Group, BoundsFollowEveryChangeBelowIt)
+{
+    TwoLines chart;
+    CSelectionSet selection;
+    selection.add(chart.first);
+    selection.add(chart.second);
+    CGroupElement* g = selection.makeGroup();
+    CGroupElement* outer = nullptr;
+    {
+        CSelectionSet again;
+        again.add(g);
+        outer = again.makeGroup();
+    }
+    Rect before = outer->getBounds();
+    // A stroke deep inside changes: both groups above it see it at once.
+    chart.second->movePoint(1, 0, 100);
+    EXPECT_EQ(before.bottom, 95);
+    EXPECT_EQ(g->getBounds().bottom, 185);
+    EXPECT_EQ(outer->getBounds().bottom, 185);
+    // A wider pen widens a plotted chain, and its group with it.
+    CChartElement* chain = test::place(*g, typeids::kChain, {{50, 0}, {50, 40}});
+    Rect withChain = g->getBounds();
+    chain->setPen({9, colours::black, 0});
+    EXPECT_GT(g->getBounds().right, withChain.right);
+    // Taking a child away shrinks the group.
+    auto taken = chain->detach();
+    EXPECT_EQ(g->getBounds(), (Rect{0, 0, 60, 185}));
+}

@@ -1,0 +1,85 @@
+// The chart view under a busy chart (600 x 600, 5,000 symbols): a placement
+// drag of 100 pointer moves, each erasing and redrawing the rubber band; a
+// select-tool click; and a full repaint after a command.
+
+#include "bench/BenchCharts.h"
+#include "document/History.h"
+#include "document/commands/MoveCommands.h"
+#include "view/ChartView.h"
+#include "view/tools/Tool.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace loopora;
+
+// A window that shows nothing and asks nothing.
+class QuietWindow : public ViewHost {
+public:
+    Size clientSize() const override { return {600, 600}; }
+    Point scrollPosition() const override { return {}; }
+    void scrollTo(Point) override {}
+    void setScrollSizes(Size) override {}
+    void update(const Rect&) override {}
+    void showCoordinates(Point, Point) override {}
+    uint16_t popupMenu(int, Point) override { return 0; }
+    bool runDialog(DialogModel&) override { return false; }
+    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
+    std::optional<std::string> askBitmapFileName() override { return std::nullopt; }
+    void messageBox(const std::string&) override {}
+};
+
+struct BusyView {
+    std::unique_ptr<CPattraDoc> doc = bench::denseChart(5'000);
+    QuietWindow window;
+    Size remembered{};
+    CPattraView view{*doc, window, remembered};
+    BusyView()
+    {
+        view.OnInitialUpdate();
+        view.paint();
+    }
+};
+
+void BM_PlacementDragPerMove(benchmark::State& state)
+{
+    BusyView b;
+    b.view.tools().selectTool("double1to5");
+    for (auto _ : state) {
+        b.view.onButtonDown(MK_LBUTTON, {300, 500});
+        for (int i = 1; i <= 100; ++i)
+            b.view.onMouseMove(MK_LBUTTON, {300 + i, 500 - 4 * i});
+        b.view.onButtonUp(0, {300, 500}); // back where it began: nothing is placed
+    }
+    state.SetItemsProcessed(state.iterations() * 100);
+}
+BENCHMARK(BM_PlacementDragPerMove)->Unit(benchmark::kMillisecond);
+
+void BM_SelectClick(benchmark::State& state)
+{
+    BusyView b;
+    b.view.tools().selectTool("select");
+    for (auto _ : state) {
+        b.view.onButtonDown(MK_LBUTTON, {311, 307});
+        b.view.onButtonUp(0, {311, 307});
+    }
+}
+BENCHMARK(BM_SelectClick)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintAfterCommand(benchmark::State& state)
+{
+    BusyView b;
+    CCanvas& canvas = b.doc->canvas();
+    std::vector<CChartElement*> one{canvas.child(17)};
+    int direction = 1;
+    for (auto _ : state) {
+        canvas.history().Execute(std::make_unique<CMoveCommand>(canvas, one, 5.0 * direction, 0.0));
+        direction = -direction;
+        b.view.invalidateAll();
+        b.view.paint();
+    }
+}
+BENCHMARK(BM_RepaintAfterCommand)->Unit(benchmark::kMillisecond);
+
+} // namespace
