@@ -37,11 +37,7 @@ bool CArcArrangement::assignState(const ElementState& state)
 {
     if (!template_ || state.points.size() < 2 || !countFits())
         return false;
-    auto stitches = buildStitches(*template_, frames(state.points[0], state.points[1]), state, canvas());
-    if (stitches.empty())
-        return false;
-    adoptChildren(std::move(stitches));
-    return true;
+    return adoptStitches(*this, *template_, frames(state.points[0], state.points[1]), state);
 }
 
 void CArcArrangement::copyArcParameters(CArcArrangement& to) const

@@ -1,5 +1,6 @@
 #include "arrangements/RepeatedStitches.h"
 
+#include "elements/GroupElement.h"
 #include "elements/PrototypeTable.h"
 #include "platform/Archive.h"
 
@@ -21,6 +22,16 @@ std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& t
         stitches.push_back(std::move(stitch));
     }
     return stitches;
+}
+
+bool adoptStitches(CGroupElement& arrangement, const CChartElement& templateElement, const StitchFrames& frames,
+                   const ElementState& state)
+{
+    auto stitches = buildStitches(templateElement, frames, state, arrangement.canvas());
+    if (stitches.empty())
+        return false;
+    arrangement.adoptChildren(std::move(stitches));
+    return true;
 }
 
 void serializeTemplate(CArchive& ar, StitchTemplate& templateElement, int32_t fallbackTypeId)

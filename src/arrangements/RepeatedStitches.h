@@ -23,6 +23,11 @@ std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& t
                                                           const StitchFrames& frames, const ElementState& state,
                                                           CChartElement* canvas);
 
+// Builds the stitches and lets the arrangement adopt them; false, with
+// nothing adopted, when any refuses to build.
+bool adoptStitches(CGroupElement& arrangement, const CChartElement& templateElement, const StitchFrames& frames,
+                   const ElementState& state);
+
 // Writes the type id of the repeated symbol, or reads one and makes a fresh
 // element of that type (refusing ids without a class).
 void serializeTemplate(CArchive& ar, StitchTemplate& templateElement, int32_t fallbackTypeId);

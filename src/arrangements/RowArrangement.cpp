@@ -51,11 +51,7 @@ bool CRowArrangement::assignState(const ElementState& state)
     if (!template_ || state.points.size() < 2 || count_ < 1 || (!alongLine_ && count_ < 2) ||
         count_ > kMaximumRepeats)
         return false;
-    auto stitches = buildStitches(*template_, frames(state.points[0], state.points[1]), state, canvas());
-    if (stitches.empty())
-        return false;
-    adoptChildren(std::move(stitches));
-    return true;
+    return adoptStitches(*this, *template_, frames(state.points[0], state.points[1]), state);
 }
 
 std::unique_ptr<CChartElement> CRowArrangement::clone() const

@@ -144,11 +144,7 @@ void CCanvas::drawWithoutHandles(CDC& dc)
 void CCanvas::serialize(CArchive& ar)
 {
     if (ar.isStoring()) {
-        int32_t visible = 0;
-        for (const auto& c : children())
-            if (!c->hasFlag(kDeletedFlags))
-                ++visible;
-        ar.writeInt32(visible);
+        ar.writeInt32(storedChildCount());
         ar.writeInt32(backgroundKind_);
         ar.writeInt32(lineSpacing_);
         ar.writePoint(origin_);

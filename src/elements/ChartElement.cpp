@@ -295,6 +295,15 @@ void CChartElement::moveTo(CChartElement& newParent)
         newParent.appendChild(std::move(self));
 }
 
+int32_t CChartElement::storedChildCount() const
+{
+    int32_t n = 0;
+    for (const auto& c : children_)
+        if (!c->hasFlag(kDeletedFlags))
+            ++n;
+    return n;
+}
+
 std::vector<std::unique_ptr<CChartElement>> CChartElement::takeChildren()
 {
     for (auto& c : children_)

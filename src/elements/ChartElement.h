@@ -169,6 +169,8 @@ public:
     std::unique_ptr<CChartElement> detach();
     // Moves an element that has a parent to the end of newParent's children.
     void moveTo(CChartElement& newParent);
+    // The children a file holds: those neither hidden nor removed.
+    int32_t storedChildCount() const;
     // Empties the child list, handing the children over in order.
     std::vector<std::unique_ptr<CChartElement>> takeChildren();
 

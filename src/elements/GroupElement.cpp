@@ -108,11 +108,7 @@ bool CGroupElement::adoptChildren(std::vector<std::unique_ptr<CChartElement>> pa
 void CGroupElement::serializeBody(CArchive& ar)
 {
     if (ar.isStoring()) {
-        int32_t visible = 0;
-        for (const auto& c : children())
-            if (!c->hasFlag(kDeletedFlags))
-                ++visible;
-        ar.writeInt32(visible);
+        ar.writeInt32(storedChildCount());
         for (const auto& c : children())
             c->serialize(ar);
         return;
