@@ -11,6 +11,8 @@
 
 namespace loopora {
 
+class CGroupElement;
+
 // More stitches than any dialog allows; a guard against runaway builds.
 constexpr int32_t kMaximumRepeats = 1000;
 
