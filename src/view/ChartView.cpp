@@ -52,9 +52,10 @@ void CPattraView::prepareDC(CDC& dc) const
 
 Point CPattraView::windowToChart(Point window) const
 {
-    CRasterDC probe(const_cast<PixelBuffer&>(screen_));
-    prepareDC(probe);
-    return probe.deviceToLogical(window);
+    // The mapping prepareDC gives: chart = window + scroll position - origin.
+    const Point scroll = host_.scrollPosition();
+    const Point origin = doc_.canvas().origin();
+    return {window.x + scroll.x - origin.x, window.y + scroll.y - origin.y};
 }
 
 void CPattraView::paint()
@@ -91,9 +92,8 @@ void CPattraView::invalidateAll() { invalidateWindowRect({0, 0, screen_.width(),
 
 void CPattraView::invalidateChartRect(const Rect& chartRect)
 {
-    CRasterDC probe(screen_);
-    prepareDC(probe);
-    invalidateWindowRect(probe.logicalToDevice(chartRect).normalized().inflated(5));
+    const Point corner = windowToChart({0, 0});
+    invalidateWindowRect(chartRect.offset(-corner.x, -corner.y).normalized().inflated(5));
 }
 
 // --- Input ---
