@@ -116,7 +116,10 @@ void CRasterDC::thinLine(DevPoint from, DevPoint to)
     const uint32_t bits = patternOf(pen().style);
     const Ink penInk{rasterOp(), pixelOf(pen().colour)};
     const Ink gapInk{rasterOp(), pixelOf(backgroundColour())};
-    const bool paintGaps = backgroundMode() == BackgroundMode::Opaque;
+    // Gaps take the background colour in opaque mode when the pen copies.
+    // Under an exclusive-or mix they are left alone, so that a rubber band
+    // stays dotted on the sheet and drawing it again removes it exactly.
+    const bool paintGaps = backgroundMode() == BackgroundMode::Opaque && rasterOp() == RasterOp::CopyPen;
 
     Pixel* pixels = p.buffer().pixels().data();
     const int64_t stride = p.buffer().width();

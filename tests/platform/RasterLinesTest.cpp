@@ -243,6 +243,23 @@ TEST(RasterLines, DottedPenLeavesGapsAloneInTransparentMode)
     EXPECT_EQ(pixelsNot(b, kPaper), pixelsOf(b, kInk));
 }
 
+TEST(RasterLines, DottedXorBandStaysDottedAndDrawingItTwiceRemovesIt)
+{
+    PixelBuffer b(16, 3);
+    CRasterDC dc(b);
+    dc.selectPen(Pen{int32_t(PenStyle::Dot), 1, colours::white});
+    dc.setRasterOp(RasterOp::XorPen);
+    dc.moveTo(0, 1);
+    dc.lineTo(12, 1);
+    // On white paper the dots turn black and the gaps stay white.
+    EXPECT_EQ(b.colourAt(1, 1), colours::black);
+    EXPECT_EQ(b.colourAt(4, 1), colours::white);
+    dc.moveTo(0, 1);
+    dc.lineTo(12, 1);
+    for (Pixel p : b.pixels())
+        ASSERT_EQ(colourOf(p), colours::white);
+}
+
 TEST(RasterLines, DashPatternRunsOnAcrossJoinedSegmentsAndRestartsAtMoveTo)
 {
     PixelBuffer b(16, 4);

@@ -160,3 +160,26 @@ TEST(Status, ChartCoordinatesFollowTheScrollPosition)
     s.run({"status"});
     EXPECT_EQ(s.output(), "逻辑坐标:(110,70)\n屏幕坐标:(10,20)\n");
 }
+
+TEST(Placement, RubberBandLeavesNoTraceWhenNothingIsPlaced)
+{
+    Session s({300, 300});
+    s.run({"new 300 300 1 30", "tool double", "drag 100 100 180 220", "undo"});
+    std::vector<Pixel> before = s.view().pixels().pixels();
+    s.run({"press 50 50", "move 120 200 left", "move 200 90 left", "move 52 52 left", "release 52 52"});
+    EXPECT_EQ(s.historySize(), 1u);
+    EXPECT_TRUE(s.view().pixels().pixels() == before);
+}
+
+TEST(Placement, RubberBandIsDrawnWhileDragging)
+{
+    Session s({300, 300});
+    s.run({"new 300 300 0 30", "tool line", "press 50 50", "move 250 50 left"});
+    // A dotted line inverts the white sheet: some pixels on the row are dark.
+    int dark = 0;
+    for (int32_t x = 50; x < 250; ++x)
+        dark += s.view().pixels().colourAt(x, 50) != colours::white;
+    EXPECT_GT(dark, 50);
+    s.run({"release 250 50"});
+    EXPECT_EQ(s.elements(), 1u);
+}

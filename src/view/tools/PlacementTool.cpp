@@ -20,24 +20,34 @@ void CPlacementTool::onButtonDown(const ToolEvent& e)
     // The window keeps the mouse while a button is held, so every gesture
     // starts afresh; nothing of an earlier one can linger.
     points_.assign(1, hit_.point);
+    bandShown_ = false;
 }
 
-void CPlacementTool::onDrag(const ToolEvent&)
+void CPlacementTool::drawRubberBand(Point to)
 {
     ToolDC dc = toolDC();
     PenScope dotted(dc.dc(), Pen{int32_t(PenStyle::Dot), 1, colours::white});
     RasterOpScope xorPen(dc.dc(), RasterOp::XorPen);
-    if (previousPoint_ != pressPoint_) {
-        dc->moveTo(pressPoint_.x, pressPoint_.y);
-        dc->lineTo(previousPoint_.x, previousPoint_.y);
-    }
     dc->moveTo(pressPoint_.x, pressPoint_.y);
-    dc->lineTo(hit_.point.x, hit_.point.y);
+    dc->lineTo(to.x, to.y);
+}
+
+void CPlacementTool::onDrag(const ToolEvent&)
+{
+    if (bandShown_)
+        drawRubberBand(previousPoint_);
+    drawRubberBand(hit_.point);
+    bandShown_ = true;
 }
 
 void CPlacementTool::onButtonUp(const ToolEvent& e)
 {
     CTool::onButtonUp(e);
+    // The band goes with the gesture, also when nothing is placed and no repaint follows.
+    if (bandShown_) {
+        drawRubberBand(previousPoint_);
+        bandShown_ = false;
+    }
     if (points_.empty())
         return;
     Point first = points_.front();
