@@ -13,6 +13,9 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -163,6 +166,29 @@ private slots:
         });
         editor.frame().command(cmd::kSaveBitmap);
         QVERIFY2(message.contains(QStringLiteral("/nonexistent/loopora/picture.bmp")), qPrintable(message));
+    }
+
+    void printingThroughThePrintDialog()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        QString printer;
+        whenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+            // Without printers the dialog offers printing to a PDF file; its file name box says where.
+            if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
+                printer = printers->currentText();
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                file->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::keyClick(editor.activeViewport(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(printer, QStringLiteral("Print to File (PDF)"));
+        QFile pdf(path);
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), "no PDF file was printed");
+        QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     void printingToAPdfFile()
