@@ -20,8 +20,11 @@ ParameterDialog::ParameterDialog(DialogModel& model, QWidget* parent) : QDialog(
 {
     setWindowTitle(qs(model.title()));
     auto* column = new QVBoxLayout(this);
+    // One form, so that the edit boxes of consecutive fields line up.
+    auto* form = new QFormLayout;
+    column->addLayout(form);
     for (size_t field : model.screenOrder())
-        addControl(field, *column);
+        addControl(field, *form);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -41,7 +44,7 @@ ParameterDialog::ParameterDialog(DialogModel& model, QWidget* parent) : QDialog(
     column->addLayout(buttons);
 }
 
-void ParameterDialog::addControl(size_t index, QVBoxLayout& column)
+void ParameterDialog::addControl(size_t index, QFormLayout& form)
 {
     const DialogField& field = model_.fields()[index];
     Control control;
@@ -52,18 +55,16 @@ void ParameterDialog::addControl(size_t index, QVBoxLayout& column)
     case FieldType::Real: {
         control.line = new QLineEdit(qs(field.text), this);
         control.line->setObjectName(key);
-        auto* row = new QFormLayout;
-        row->addRow(new QLabel(qs(field.label), this), control.line);
-        column.addLayout(row);
+        form.addRow(new QLabel(qs(field.label), this), control.line);
         break;
     }
     case FieldType::Text: {
         // Multi-line: Enter starts a new line instead of pressing OK.
-        column.addWidget(new QLabel(qs(field.label), this));
+        form.addRow(new QLabel(qs(field.label), this));
         control.text = new QPlainTextEdit(fromChartLines(field.text), this);
         control.text->setObjectName(key);
         control.text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        column.addWidget(control.text);
+        form.addRow(control.text);
         break;
     }
     case FieldType::Choice: {
@@ -78,7 +79,7 @@ void ParameterDialog::addControl(size_t index, QVBoxLayout& column)
             control.choice->addButton(radio, int(i));
             radios->addWidget(radio);
         }
-        column.addWidget(box);
+        form.addRow(box);
         break;
     }
     }

@@ -14,7 +14,7 @@
 class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
-class QVBoxLayout;
+class QFormLayout;
 
 namespace loopora::app {
 
@@ -37,7 +37,7 @@ private:
         QButtonGroup* choice = nullptr;
     };
 
-    void addControl(size_t field, QVBoxLayout& column);
+    void addControl(size_t field, QFormLayout& form);
     std::string valueOf(const Control& control) const;
     void focus(const Control& control);
 

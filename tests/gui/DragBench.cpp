@@ -1,4 +1,4 @@
-// loopora_gui_bench [SYMBOLS]: how long the desktop editor takes to show its
+// loopora_gui_bench [SYMBOLS] (built with the tests; not one of them): how long the desktop editor takes to show its
 // main window with a chart, and how long each pointer move of a drag takes to
 // be handled and painted on a 600 x 600 chart holding SYMBOLS (5,000) stitch
 // symbols: placing a symbol, moving a selected one, and a selection band.
