@@ -7,6 +7,11 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  # The desktop editor: Qt 6 Widgets and printing, its platform plugins, a
+  # font with the Chinese status and export texts, Xlib for the lock-key lights.
+  qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei
+  # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
+  xvfb x11-apps x11-utils
 )
 
 missing=()

@@ -82,6 +82,8 @@ public:
     // --- Undoable editing (CanvasEditing.cpp) ---
     // Created empty on first request; every undoable change runs through it.
     CHistory& history();
+    // The history's change count, 0 while no history was made.
+    uint64_t historyChanges() const;
     // Refills the program-wide element clipboard with copies of the selection;
     // true when it holds elements afterwards. Nothing selected empties it.
     bool copy();

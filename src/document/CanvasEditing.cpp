@@ -17,6 +17,8 @@ CHistory& CCanvas::history()
     return *history_;
 }
 
+uint64_t CCanvas::historyChanges() const { return history_ ? history_->changeCount() : 0; }
+
 bool CCanvas::copy()
 {
     const std::vector<CChartElement*> members = selection().members();

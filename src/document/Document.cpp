@@ -13,6 +13,14 @@ void CPattraDoc::setChartSize(int32_t width, int32_t height)
     canvas_->setChartSize(width, height);
 }
 
+bool CPattraDoc::isModified() const { return modified_ || canvas_->historyChanges() != savedChanges_; }
+
+void CPattraDoc::markSaved()
+{
+    modified_ = false;
+    savedChanges_ = canvas_->historyChanges();
+}
+
 void CPattraDoc::Serialize(CArchive& ar)
 {
     if (ar.isStoring()) {

@@ -25,10 +25,22 @@ public:
     // The chart file: the sheet size (8 bytes), then the canvas.
     void Serialize(CArchive& ar);
 
+    // --- Unsaved changes ---
+    // True once the history changed the chart (a command done, undone or
+    // redone) since it was made, loaded or last saved, or after markModified.
+    bool isModified() const;
+    // A change made outside the history: an element's colour, a label's text,
+    // the chart parameters.
+    void markModified() { modified_ = true; }
+    // The chart was just written to its file.
+    void markSaved();
+
 private:
     int32_t width_ = 0;
     int32_t height_ = 0;
     std::unique_ptr<CCanvas> canvas_;
+    bool modified_ = false;
+    uint64_t savedChanges_ = 0; // the history's change count at the last save
 };
 
 } // namespace loopora

@@ -15,6 +15,7 @@ bool CHistory::Execute(std::unique_ptr<CCommand> command)
     }
     commands_.push_back(std::move(command));
     ++position_;
+    ++changes_;
     return true;
 }
 
@@ -25,6 +26,7 @@ bool CHistory::Undo()
     if (!commands_[size_t(position_) - 1]->Undo())
         return false;
     --position_;
+    ++changes_;
     return true;
 }
 
@@ -35,6 +37,7 @@ bool CHistory::Redo()
     if (!commands_[size_t(position_)]->Do())
         return false;
     ++position_;
+    ++changes_;
     return true;
 }
 

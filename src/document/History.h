@@ -27,11 +27,16 @@ public:
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return size_t(position_) < commands_.size(); }
     const CCommand* command(size_t i) const { return commands_[i].get(); }
+    // How many times the history changed the chart: every successful Execute,
+    // and every Undo or Redo that moved the position. The document compares
+    // it with its value at the last save to know whether it is modified.
+    uint64_t changeCount() const { return changes_; }
 
 private:
     std::vector<std::unique_ptr<CCommand>> commands_;
     int32_t position_ = 0;
     int32_t capacity_ = -1; // unbounded; nothing changes it
+    uint64_t changes_ = 0;
 };
 
 } // namespace loopora

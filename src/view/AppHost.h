@@ -30,6 +30,9 @@ public:
     virtual ExportOutcome exportChart(CPattraDoc& doc, const std::string& path, std::string& error) = 0;
 };
 
+// The answer to "save the changes?" when a modified chart is about to close.
+enum class SaveChanges { Save, Discard, Cancel };
+
 class AppHost {
 public:
     virtual ~AppHost() = default;
@@ -44,6 +47,15 @@ public:
     virtual std::optional<std::string> askOpenFileName() = 0;
     virtual std::optional<std::string> askSaveFileName() = 0;
     virtual void messageBox(const std::string& text) = 0;
+    // A modified chart is about to close (its window, or the program). Hosts
+    // with nobody to ask, like the script runner, let it go unsaved.
+    virtual SaveChanges askSaveChanges(const std::string& chartName)
+    {
+        (void)chartName;
+        return SaveChanges::Discard;
+    }
+    // A chart file was opened or saved: the desktop remembers recent files.
+    virtual void chartFileUsed(const std::string& path) { (void)path; }
 
     virtual void showAbout() {}
     virtual void togglePalette(uint16_t) {}

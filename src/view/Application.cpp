@@ -57,6 +57,7 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
         return false;
     }
     addChart(std::move(loaded.document), path);
+    host_.chartFileUsed(path);
     return true;
 }
 
@@ -118,6 +119,47 @@ void CPattraApp::closeAll()
         closeChart(charts_.size() - 1);
 }
 
+bool CPattraApp::isModified(size_t index) const
+{
+    return index < charts_.size() && charts_[index]->document->isModified();
+}
+
+std::string CPattraApp::chartName(size_t index) const
+{
+    if (index >= charts_.size() || charts_[index]->path.empty())
+        return "Схема"; // the document template's name for a chart without a file
+    return std::filesystem::path(charts_[index]->path).filename().string();
+}
+
+bool CPattraApp::queryClose(size_t index)
+{
+    if (!isModified(index))
+        return true;
+    activate(index);
+    switch (host_.askSaveChanges(chartName(index))) {
+    case SaveChanges::Save: return saveChart();
+    case SaveChanges::Discard: return true;
+    case SaveChanges::Cancel: return false;
+    }
+    return false;
+}
+
+bool CPattraApp::queryCloseAll()
+{
+    for (size_t i = 0; i < charts_.size(); ++i)
+        if (!queryClose(i))
+            return false;
+    return true;
+}
+
+bool CPattraApp::requestClose(size_t index)
+{
+    if (index >= charts_.size() || !queryClose(index))
+        return false;
+    closeChart(index);
+    return true;
+}
+
 bool CPattraApp::saveChart()
 {
     ChartSession* s = active();
@@ -147,6 +189,8 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
         return false;
     }
     s->path = path;
+    s->document->markSaved();
+    host_.chartFileUsed(path);
     return true;
 }
 
@@ -190,6 +234,9 @@ bool CPattraApp::onCommand(uint16_t id)
         return true;
     case cmd::kAbout: host_.showAbout(); return true;
     case cmd::kExit:
+        // Nothing closes while one modified chart is kept by the user's Cancel.
+        if (!queryCloseAll())
+            return true;
         closeAll();
         host_.exit();
         return true;
@@ -216,7 +263,7 @@ bool CPattraApp::onCommand(uint16_t id)
         return false;
     switch (id) {
     case cmd::kSave: saveChart(); return true;
-    case cmd::kClose: closeChart(active_); return true;
+    case cmd::kClose: requestClose(active_); return true;
     case cmd::kSaveBitmap: exportBitmap(); return true;
     case cmd::kPrint:
     case cmd::kPrintDirect: host_.print(*s->view); return true;

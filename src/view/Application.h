@@ -44,9 +44,23 @@ public:
     // Saves the active chart to its file, asking for one when it has none.
     bool saveChart();
     bool saveChartAs(const std::string& path, std::string* error = nullptr);
-    // Closes a chart; closing any chart empties the element clipboard.
+    // Closes a chart without asking; closing any chart empties the element clipboard.
     void closeChart(size_t index);
     void closeAll();
+
+    // --- Unsaved changes ---
+    bool isModified(size_t index) const;
+    // What a chart is called when the user is asked about it: its file's
+    // name, or the document's default name before it has a file.
+    std::string chartName(size_t index) const;
+    // Before a modified chart closes, makes it active and asks whether to
+    // save it (saving when told to); true when it may close: it was not
+    // modified, it was saved, or its changes were discarded.
+    bool queryClose(size_t index);
+    // queryClose for every open chart, stopping at the first that stays.
+    bool queryCloseAll();
+    // Closes a chart once queryClose let it; false when it stays open.
+    bool requestClose(size_t index);
     // Writes the active chart's sheet as a bitmap, asking for the file name.
     void exportBitmap();
     bool exportBitmap(const std::string& path);

@@ -72,6 +72,7 @@ void CPattraView::chooseElementColour()
     PenAttributes pen = registry_->attributes();
     pen.penColour = *colour;
     current->setPen(pen);
+    doc_.markModified();
     invalidateAll();
 }
 
@@ -208,6 +209,9 @@ void CPattraView::chartParameters()
         return;
     const int width = dialog.integer("width");
     const int height = dialog.integer("height");
+    if (width != doc_.chartWidth() || height != doc_.chartHeight() ||
+        dialog.integer("background") != c.backgroundKind() || dialog.integer("spacing") != c.lineSpacing())
+        doc_.markModified();
     rememberedSize_ = {width, height};
     doc_.setChartSize(width, height);
     host_.setScrollSizes({width, height});
@@ -225,6 +229,8 @@ void CPattraView::editText()
     dialog.setText("text", label->text());
     if (!host_.runDialog(dialog))
         return;
+    if (dialog.text("text") != label->text())
+        doc_.markModified();
     label->setText(dialog.text("text"));
     invalidateAll();
 }

@@ -168,3 +168,21 @@ TEST(History, FailedRedoLeavesThePosition)
     EXPECT_TRUE(h.Redo());
     EXPECT_EQ(h.position(), 1);
 }
+
+TEST(History, CountsOnlyTheChangesItMade)
+{
+    Log log;
+    CHistory h;
+    EXPECT_EQ(h.changeCount(), 0u);
+    h.Undo(); // nothing to undo
+    h.Redo(); // nothing to redo
+    EXPECT_EQ(h.changeCount(), 0u);
+    auto failing = log.command("a");
+    failing->failDo = true;
+    h.Execute(std::move(failing));
+    EXPECT_EQ(h.changeCount(), 0u);
+    h.Execute(log.command("b"));
+    h.Undo();
+    h.Redo();
+    EXPECT_EQ(h.changeCount(), 3u);
+}

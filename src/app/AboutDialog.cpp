@@ -1,0 +1,31 @@
+#include "app/AboutDialog.h"
+
+#include "app/PaletteIcons.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace loopora::app {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("О программе Loopora"));
+    auto* row = new QHBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+    row->addWidget(icon);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(new QLabel(QStringLiteral("Loopora Russian"), this));
+    texts->addWidget(new QLabel(QStringLiteral("Схемы для вязания крючком: каждая петля своим знаком."), this));
+    row->addLayout(texts, 1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    row->addWidget(ok, 0, Qt::AlignTop);
+}
+
+} // namespace loopora::app

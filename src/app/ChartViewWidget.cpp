@@ -1,0 +1,271 @@
+#include "app/ChartViewWidget.h"
+
+#include "app/ParameterDialog.h"
+#include "app/Prompts.h"
+#include "app/QtText.h"
+#include "view/CommandTable.h"
+#include "view/tools/Tool.h"
+
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace loopora::app {
+namespace {
+
+Point pointOf(const QPoint& p) { return {p.x(), p.y()}; }
+
+// The key state flags a tool expects with a mouse message.
+uint32_t flagsOf(const QMouseEvent& event)
+{
+    uint32_t flags = 0;
+    if (event.buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event.buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (event.buttons() & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    if (event.modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event.modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+} // namespace
+
+CPattraViewWidget::CPattraViewWidget(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    // Every pixel comes from the view; Qt need not clear the viewport first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void CPattraViewWidget::attach(CPattraView* view)
+{
+    if (view == view_)
+        return;
+    endGrab();
+    view_ = view;
+    if (view_) {
+        // The viewport may have changed size before the view was made.
+        view_->setClientSize(clientSize());
+        view_->invalidateAll();
+    }
+    viewport()->update();
+}
+
+Size CPattraViewWidget::clientSize() const { return {viewport()->width(), viewport()->height()}; }
+
+Point CPattraViewWidget::scrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CPattraViewWidget::scrollTo(Point position)
+{
+    // The scroll bars keep the position inside their range.
+    horizontalScrollBar()->setValue(position.x);
+    verticalScrollBar()->setValue(position.y);
+}
+
+void CPattraViewWidget::setScrollSizes(Size total)
+{
+    const bool changed = total_ != total;
+    total_ = total;
+    updateScrollBars();
+    if (changed)
+        emit sheetSized(QSize(total.width, total.height));
+}
+
+void CPattraViewWidget::updateScrollBars()
+{
+    const QSize client = viewport()->size();
+    auto set = [](QScrollBar* bar, int total, int page) {
+        bar->setRange(0, std::max(0, total - page));
+        bar->setPageStep(std::max(1, page));
+        bar->setSingleStep(std::max(1, page / 10));
+    };
+    set(horizontalScrollBar(), total_.width, client.width());
+    set(verticalScrollBar(), total_.height, client.height());
+}
+
+void CPattraViewWidget::update(const Rect& r)
+{
+    viewport()->update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
+}
+
+void CPattraViewWidget::showCoordinates(Point chart, Point window)
+{
+    emit coordinatesShown(qs(CPattraView::chartCoordinatesText(chart)), qs(CPattraView::windowCoordinatesText(window)));
+}
+
+uint16_t CPattraViewWidget::popupMenu(int menuId, Point windowPoint)
+{
+    QMenu menu(this);
+    for (const MenuItem& item : contextMenu(menuId)) {
+        if (item.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(qs(item.text));
+        action->setData(int(item.id));
+        action->setStatusTip(qs(statusPrompt(item.id)));
+    }
+    QAction* chosen = menu.exec(viewport()->mapToGlobal(QPoint(windowPoint.x, windowPoint.y)));
+    return chosen ? uint16_t(chosen->data().toInt()) : 0;
+}
+
+bool CPattraViewWidget::runDialog(DialogModel& dialog) { return ParameterDialog::run(dialog, this); }
+
+std::optional<Colour> CPattraViewWidget::chooseColour(Colour initial)
+{
+    const QColor chosen =
+        QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), this);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return rgb(uint8_t(chosen.red()), uint8_t(chosen.green()), uint8_t(chosen.blue()));
+}
+
+std::optional<std::string> CPattraViewWidget::askBitmapFileName() { return askBitmapToSave(this); }
+
+void CPattraViewWidget::messageBox(const std::string& text) { showMessage(this, qs(text)); }
+
+// --- Painting ---
+
+void CPattraViewWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    if (!view_) {
+        painter.fillRect(event->rect(), Qt::white);
+        return;
+    }
+    view_->paint();
+    const PixelBuffer& pixels = view_->pixels();
+    if (frame_.width() != pixels.width() || frame_.height() != pixels.height())
+        frame_ = QImage(pixels.width(), pixels.height(), QImage::Format_RGB32);
+    const QRect area = event->rect().intersected(frame_.rect());
+    // The view leaves the alpha byte 0; RGB32 wants it 0xFF.
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const Pixel* from = pixels.row(y) + area.left();
+        auto* to = reinterpret_cast<QRgb*>(frame_.scanLine(y)) + area.left();
+        for (int x = 0; x < area.width(); ++x)
+            to[x] = from[x] | 0xFF000000u;
+    }
+    painter.drawImage(area.topLeft(), frame_, area);
+    // Beyond the view's pixels (a viewport grown since the last resize) stays white.
+    const QRegion rest = QRegion(event->rect()).subtracted(QRegion(frame_.rect()));
+    for (const QRect& r : rest)
+        painter.fillRect(r, Qt::white);
+}
+
+void CPattraViewWidget::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+    if (view_)
+        view_->setClientSize(clientSize());
+}
+
+void CPattraViewWidget::scrollContentsBy(int, int)
+{
+    // The view repaints itself at the new position; nothing of the old
+    // picture is moved.
+    if (view_)
+        view_->scrolled();
+}
+
+// --- Mouse ---
+// Only the left button reaches the tools; the right one brings the context
+// menu. The window keeps the mouse while the left button is held, so a
+// release outside it still ends the gesture.
+
+void CPattraViewWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (!view_ || event->button() != Qt::LeftButton)
+        return;
+    if (!grabbing_) {
+        viewport()->grabMouse();
+        grabbing_ = true;
+    }
+    view_->onButtonDown(flagsOf(*event), pointOf(event->position().toPoint()));
+}
+
+void CPattraViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        endGrab();
+    if (!view_ || event->button() != Qt::LeftButton)
+        return;
+    view_->onButtonUp(flagsOf(*event), pointOf(event->position().toPoint()));
+    emit interacted();
+}
+
+void CPattraViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click arrives as the double click only.
+    if (!view_ || event->button() != Qt::LeftButton)
+        return;
+    if (!grabbing_) {
+        viewport()->grabMouse();
+        grabbing_ = true;
+    }
+    view_->onDoubleClick(flagsOf(*event), pointOf(event->position().toPoint()));
+}
+
+void CPattraViewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (view_)
+        view_->onMouseMove(flagsOf(*event), pointOf(event->position().toPoint()));
+}
+
+void CPattraViewWidget::endGrab()
+{
+    if (grabbing_) {
+        viewport()->releaseMouse();
+        grabbing_ = false;
+    }
+}
+
+// --- Keys and context menu ---
+
+void CPattraViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    Key key = Key::Other;
+    switch (event->key()) {
+    case Qt::Key_Left: key = Key::Left; break;
+    case Qt::Key_Right: key = Key::Right; break;
+    case Qt::Key_Up: key = Key::Up; break;
+    case Qt::Key_Down: key = Key::Down; break;
+    case Qt::Key_Delete: key = Key::Delete; break;
+    case Qt::Key_Home: key = Key::Home; break;
+    default: break;
+    }
+    if (!view_ || key == Key::Other) {
+        event->ignore();
+        return;
+    }
+    view_->onKeyDown(key);
+    emit interacted();
+}
+
+void CPattraViewWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!view_)
+        return;
+    // From the mouse the position is the viewport's; from the keyboard, this widget's.
+    QPoint at = event->pos();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        at = viewport()->mapFrom(this, at);
+    view_->onContextMenu(pointOf(at));
+    emit interacted();
+}
+
+} // namespace loopora::app

@@ -1,0 +1,68 @@
+#pragma once
+// The window of one chart view: a scrolling area whose viewport shows the
+// core view's pixels. It is the view's ViewHost (size, scrolling, repaints,
+// status coordinates, context menus, dialogs) and hands mouse, keys and
+// context menu requests to the view. The core's CPattraView does the rest.
+
+#include "view/ChartView.h"
+#include "view/ViewHost.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+
+namespace loopora::app {
+
+class CPattraViewWidget : public QAbstractScrollArea, public ViewHost {
+    Q_OBJECT
+public:
+    explicit CPattraViewWidget(QWidget* parent);
+
+    // The core view this window shows, once the application made it; null
+    // before and after.
+    void attach(CPattraView* view);
+    CPattraView* view() const { return view_; }
+    Size scrollSizes() const { return total_; }
+
+    // --- ViewHost ---
+    Size clientSize() const override;
+    Point scrollPosition() const override;
+    void scrollTo(Point position) override;
+    void setScrollSizes(Size total) override;
+    void update(const Rect& windowRect) override;
+    void showCoordinates(Point chart, Point window) override;
+    uint16_t popupMenu(int menuId, Point windowPoint) override;
+    bool runDialog(DialogModel& dialog) override;
+    std::optional<Colour> chooseColour(Colour initial) override;
+    std::optional<std::string> askBitmapFileName() override;
+    void messageBox(const std::string& text) override;
+
+signals:
+    void coordinatesShown(const QString& chart, const QString& window);
+    // The user finished something that may change palette states or the
+    // chart's modified mark: a released button, a key, a menu command.
+    void interacted();
+    // The sheet size became known or changed: the frame may fit the window to it.
+    void sheetSized(QSize sheet);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void updateScrollBars();
+    void endGrab();
+
+    CPattraView* view_ = nullptr;
+    Size total_{};
+    QImage frame_; // the view's pixels as shown, with the opaque alpha Qt expects
+    bool grabbing_ = false;
+};
+
+} // namespace loopora::app

@@ -1,0 +1,316 @@
+#include "app/MainFrame.h"
+
+#include "app/AboutDialog.h"
+#include "app/ChartPrinter.h"
+#include "app/ChartViewWidget.h"
+#include "app/ChildFrame.h"
+#include "app/MainMenus.h"
+#include "app/PaletteIcons.h"
+#include "app/Palettes.h"
+#include "app/ParameterDialog.h"
+#include "app/Prompts.h"
+#include "app/QtText.h"
+#include "app/RecentFiles.h"
+#include "app/StatusPanes.h"
+#include "view/CommandIds.h"
+#include "view/CommandTable.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace loopora::app {
+
+CMainFrame::CMainFrame()
+    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this))
+{
+    // The caption stays the program's name; charts do not add theirs.
+    setWindowTitle(QStringLiteral("LooporaRus"));
+    setWindowIcon(programIcon());
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+
+    auto run = [this](uint16_t id) { command(id); };
+    menus_ = std::make_unique<MainMenus>(*this, run);
+    menus_->beforeShow = [this] { refreshChecks(); };
+    menus_->show(*menuBar(), false);
+    palettes_ = std::make_unique<Palettes>(*this, run);
+    for (int n = 1; n <= 8; ++n)
+        connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
+    status_ = new StatusPanes(*statusBar());
+    createAccelerators();
+    createHotKeys();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(QSize(1200, 900).boundedTo(screen->availableSize()));
+    refreshChecks();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The charts close while the frame still stands; nothing may reach back
+    // into the application while it goes.
+    shuttingDown_ = true;
+    disconnect(mdi_, nullptr, this, nullptr);
+    app_->closeAll();
+    app_.reset();
+}
+
+void CMainFrame::createAccelerators()
+{
+    for (const Accelerator& accelerator : accelerators()) {
+        auto* action = new QAction(this);
+        action->setShortcut(accelerator.keys);
+        // The keys work from floating palettes too, as they did in the frame's accelerator table.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        const uint16_t id = accelerator.id;
+        connect(action, &QAction::triggered, this, [this, id] { command(id); });
+        addAction(action);
+    }
+}
+
+void CMainFrame::createHotKeys()
+{
+    // Shortcuts of this program while a chart is active, not keys taken from
+    // every other program on the desktop.
+    const std::pair<QKeySequence, HotKey> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_F10), HotKey::RedoF10},  {QKeySequence(Qt::CTRL | Qt::Key_Y), HotKey::RedoY},
+        {QKeySequence(Qt::CTRL | Qt::Key_Up), HotKey::NudgeUp},     {QKeySequence(Qt::CTRL | Qt::Key_Down), HotKey::NudgeDown},
+        {QKeySequence(Qt::CTRL | Qt::Key_Left), HotKey::NudgeLeft}, {QKeySequence(Qt::CTRL | Qt::Key_Right), HotKey::NudgeRight},
+    };
+    for (const auto& [sequence, key] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        shortcut->setEnabled(false);
+        const HotKey hotKey = key;
+        connect(shortcut, &QShortcut::activated, this, [this, hotKey] {
+            if (CPattraView* view = app_->activeView()) {
+                view->onHotKey(hotKey);
+                refreshState();
+            }
+        });
+        hotKeys_.push_back(shortcut);
+    }
+}
+
+bool CMainFrame::start(const QStringList& files)
+{
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(utf8(file));
+    return app_->InitInstance(paths);
+}
+
+void CMainFrame::command(uint16_t id)
+{
+    switch (id) {
+    case cmd::kNextPane: mdi_->activateNextSubWindow(); break;
+    case cmd::kPreviousPane: mdi_->activatePreviousSubWindow(); break;
+    default: app_->onCommand(id); break;
+    }
+    refreshState();
+}
+
+// --- Chart windows ---
+
+CPattraViewWidget* CMainFrame::chartWidget(size_t chart) const
+{
+    if (!app_ || chart >= app_->chartCount())
+        return nullptr;
+    return dynamic_cast<CPattraViewWidget*>(app_->chart(chart).window);
+}
+
+CChildFrame* CMainFrame::childFrame(size_t chart) const
+{
+    CPattraViewWidget* widget = chartWidget(chart);
+    return widget ? qobject_cast<CChildFrame*>(widget->parentWidget()) : nullptr;
+}
+
+std::optional<size_t> CMainFrame::chartOf(const QMdiSubWindow* child) const
+{
+    for (size_t i = 0; app_ && i < app_->chartCount(); ++i)
+        if (childFrame(i) == child)
+            return i;
+    return std::nullopt;
+}
+
+ViewHost& CMainFrame::openChartWindow(const std::string& caption)
+{
+    auto* child = new CChildFrame(mdi_);
+    child->setWindowTitle(qs(caption) + QStringLiteral("[*]"));
+    mdi_->addSubWindow(child);
+    // Every chart window opens at the top-left corner of the MDI area.
+    child->move(0, 0);
+    CPattraViewWidget* widget = child->chartWidget();
+    connect(widget, &CPattraViewWidget::coordinatesShown, status_, &StatusPanes::showCoordinates);
+    connect(widget, &CPattraViewWidget::interacted, this, &CMainFrame::refreshState);
+    connect(widget, &CPattraViewWidget::sheetSized, child, &CChildFrame::fitSheet);
+    // Queued: the window is not deleted inside its own close event.
+    connect(child, &CChildFrame::closeRequested, this, [this](CChildFrame* c) {
+        QPointer<CChildFrame> guarded(c);
+        QMetaObject::invokeMethod(this, [this, guarded] {
+            if (guarded)
+                requestClose(guarded);
+        }, Qt::QueuedConnection);
+    });
+    child->show();
+    widget->setFocus();
+    return *widget;
+}
+
+void CMainFrame::closeChartWindow(ViewHost& window)
+{
+    auto* widget = dynamic_cast<CPattraViewWidget*>(&window);
+    if (!widget)
+        return;
+    widget->attach(nullptr);
+    closingChart_ = true;
+    // The window goes now; the MDI area lets go of it as it is destroyed.
+    std::unique_ptr<QWidget> child(widget->parentWidget());
+    child.reset();
+    closingChart_ = false;
+}
+
+void CMainFrame::requestClose(CChildFrame* child)
+{
+    if (auto chart = chartOf(child))
+        app_->requestClose(*chart);
+    refreshState();
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* child)
+{
+    if (shuttingDown_ || closingChart_ || !child)
+        return;
+    if (auto chart = chartOf(child))
+        app_->activate(*chart);
+}
+
+void CMainFrame::activeChartChanged()
+{
+    if (shuttingDown_)
+        return;
+    for (size_t i = 0; i < app_->chartCount(); ++i)
+        if (CPattraViewWidget* widget = chartWidget(i))
+            widget->attach(app_->chart(i).view.get());
+    const bool open = app_->chartCount() > 0;
+    menus_->show(*menuBar(), open);
+    if (CChildFrame* child = open ? childFrame(app_->activeIndex()) : nullptr)
+        if (mdi_->activeSubWindow() != child)
+            mdi_->setActiveSubWindow(child);
+    for (QShortcut* shortcut : hotKeys_)
+        shortcut->setEnabled(open);
+    refreshState();
+}
+
+void CMainFrame::refreshState()
+{
+    if (shuttingDown_)
+        return;
+    palettes_->refresh([this](uint16_t id) { return app_->isCommandChecked(id); });
+    for (size_t i = 0; i < app_->chartCount(); ++i)
+        if (CChildFrame* child = childFrame(i))
+            child->showModified(app_->isModified(i));
+    refreshChecks();
+}
+
+void CMainFrame::refreshChecks()
+{
+    if (shuttingDown_ || !palettes_)
+        return;
+    for (const PaletteInfo& info : loopora::palettes())
+        menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
+    menus_->setChecked(cmd::kStatusBar, !statusBar()->isHidden());
+}
+
+// --- Questions and the frame's own commands ---
+
+bool CMainFrame::runDialog(DialogModel& dialog) { return ParameterDialog::run(dialog, this); }
+std::optional<std::string> CMainFrame::askOpenFileName() { return askChartToOpen(this); }
+std::optional<std::string> CMainFrame::askSaveFileName() { return askChartToSave(this); }
+void CMainFrame::messageBox(const std::string& text) { showMessage(this, qs(text)); }
+
+SaveChanges CMainFrame::askSaveChanges(const std::string& chartName)
+{
+    return app::askSaveChanges(this, qs(chartName));
+}
+
+void CMainFrame::chartFileUsed(const std::string& path) { RecentFiles::add(qs(path)); }
+
+void CMainFrame::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void CMainFrame::togglePalette(uint16_t id)
+{
+    QWidget* bar = id == cmd::kStatusBar ? static_cast<QWidget*>(statusBar()) : palettes_->paletteOfToggle(id);
+    if (bar)
+        bar->setVisible(bar->isHidden());
+    refreshChecks();
+}
+
+void CMainFrame::arrangeWindows(uint16_t id)
+{
+    switch (id) {
+    case cmd::kCascade: mdi_->cascadeSubWindows(); break;
+    case cmd::kTile: mdi_->tileSubWindows(); break;
+    case cmd::kArrange: arrangeIcons(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::arrangeIcons()
+{
+    // Minimised chart windows line up along the bottom of the MDI area.
+    int x = 0;
+    const int bottom = mdi_->viewport()->height();
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (!child->isMinimized())
+            continue;
+        child->move(x, bottom - child->height());
+        x += child->width();
+    }
+}
+
+void CMainFrame::print(CPattraView& view) { printChart(view.document(), this); }
+
+void CMainFrame::exit()
+{
+    // Every chart is closed by now, so the frame closes without asking again.
+    close();
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Charts opened before the frame was first shown (at start-up) were sized
+    // without knowing how much room the MDI area has.
+    if (!event->spontaneous())
+        for (size_t i = 0; i < app_->chartCount(); ++i)
+            if (CChildFrame* child = childFrame(i))
+                QMetaObject::invokeMethod(child, &CChildFrame::refit, Qt::QueuedConnection);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (app_->chartCount() > 0 && !app_->queryCloseAll()) {
+        event->ignore();
+        refreshState();
+        return;
+    }
+    app_->closeAll();
+    event->accept();
+}
+
+} // namespace loopora::app

@@ -1,0 +1,94 @@
+#pragma once
+// The main window: the MDI area with one child window per chart, the menus,
+// the accelerators, the eight palettes and the status bar. It is the
+// application's AppHost: the core's CPattraApp (which it owns) opens and
+// closes chart windows, asks questions and reaches the window's own
+// commands through it. Menus, palettes and keys send their command ids to
+// CPattraApp::onCommand, as MFC's command routing did.
+
+#include "export/BitmapExporter.h"
+#include "view/AppHost.h"
+#include "view/Application.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QShortcut;
+
+namespace loopora::app {
+
+class CChildFrame;
+class CPattraViewWidget;
+class MainMenus;
+class Palettes;
+class StatusPanes;
+
+class CMainFrame : public QMainWindow, public AppHost {
+    Q_OBJECT
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Start-up through CPattraApp::InitInstance: with no file the new-chart
+    // dialog, with files those charts; false when the program is to end.
+    bool start(const QStringList& files);
+    // A command id from a menu, a palette or a key.
+    void command(uint16_t id);
+    // Brings the palette buttons' pressed states, the charts' modified marks
+    // and the View menus' check marks up to date.
+    void refreshState();
+
+    CPattraApp& app() { return *app_; }
+    QMdiArea& mdiArea() { return *mdi_; }
+    Palettes& palettes() { return *palettes_; }
+    MainMenus& menus() { return *menus_; }
+    StatusPanes& statusPanes() { return *status_; }
+    CChildFrame* childFrame(size_t chart) const;
+    CPattraViewWidget* chartWidget(size_t chart) const;
+
+    // --- AppHost ---
+    ViewHost& openChartWindow(const std::string& caption) override;
+    void closeChartWindow(ViewHost& window) override;
+    void activeChartChanged() override;
+    bool runDialog(DialogModel& dialog) override;
+    std::optional<std::string> askOpenFileName() override;
+    std::optional<std::string> askSaveFileName() override;
+    void messageBox(const std::string& text) override;
+    SaveChanges askSaveChanges(const std::string& chartName) override;
+    void chartFileUsed(const std::string& path) override;
+    void showAbout() override;
+    void togglePalette(uint16_t id) override;
+    void arrangeWindows(uint16_t id) override;
+    void print(CPattraView& view) override;
+    void exit() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createAccelerators();
+    void createHotKeys();
+    void refreshChecks();
+    std::optional<size_t> chartOf(const QMdiSubWindow* child) const;
+    void onSubWindowActivated(QMdiSubWindow* child);
+    void requestClose(CChildFrame* child);
+    void arrangeIcons();
+
+    BitmapExporter exporter_;
+    std::unique_ptr<CPattraApp> app_;
+    QMdiArea* mdi_;
+    std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<Palettes> palettes_;
+    StatusPanes* status_;
+    std::vector<QShortcut*> hotKeys_;
+    bool shuttingDown_ = false;
+    bool closingChart_ = false;
+};
+
+} // namespace loopora::app

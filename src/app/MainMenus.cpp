@@ -1,0 +1,137 @@
+#include "app/MainMenus.h"
+
+#include "view/CommandIds.h"
+#include "view/CommandTable.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace loopora::app {
+namespace {
+
+using Entry = std::pair<uint16_t, const char*>; // id 0: a separator
+
+constexpr Entry kNew = {cmd::kNew, "Создать (&N)\tCtrl+N"};
+constexpr Entry kExit = {cmd::kExit, "Выход (&X)"};
+constexpr Entry kToolbar = {cmd::kToolbar, "Панель инструментов (&T)"};
+constexpr Entry kStatusBar = {cmd::kStatusBar, "Строка статуса (&S)"};
+constexpr Entry kAbout = {cmd::kAbout, "О программе Loopora (&A)..."};
+constexpr Entry kSeparator = {0, ""};
+
+constexpr Entry kFile128[] = {kNew, {cmd::kOpen, "Открыть(&O)\tCtrl+O"}, kSeparator, kExit};
+constexpr Entry kView128[] = {kToolbar, kStatusBar};
+constexpr Entry kHelp[] = {kAbout};
+
+constexpr Entry kFile129[] = {kNew,       {cmd::kOpen, "Открыть (&O)\tCtrl+O"}, {cmd::kSave, "Сохранить (&S)\tCtrl+S"},
+                              {cmd::kClose, "Закрыть (&C)"}, kSeparator, kExit};
+constexpr Entry kEdit129[] = {{cmd::kUndo, "Отменить (&U)\tCtrl+Z"}, {cmd::kRedo, "Повторить\tCtrl+Y"}, kSeparator,
+                              {cmd::kCut, "Вырезать (&T)\tCtrl+X"},  {cmd::kCopy, "Копировать (&C)\tCtrl+C"},
+                              {cmd::kPaste, "Вставить (&P)\tCtrl+V"}};
+constexpr Entry kView129[] = {kToolbar,
+                              kStatusBar,
+                              kSeparator,
+                              {cmd::kTogglePalette2, "Простые символы"},
+                              {cmd::kTogglePalette3, "Группы символов"},
+                              {cmd::kTogglePalette5, "Группы с петлями"},
+                              {cmd::kTogglePalette4, "Группы с петлями 2"},
+                              {cmd::kTogglePalette6, "Группы с петлями 3"}};
+constexpr Entry kWindow129[] = {{cmd::kNewWindow, "Новое (&N)"},
+                                {cmd::kCascade, "Каскад (&C)"},
+                                {cmd::kTile, "Мозаика (&T)"},
+                                {cmd::kArrange, "Упорядочить (&A)"}};
+
+bool isToggle(uint16_t id)
+{
+    for (const PaletteInfo& p : palettes())
+        if (p.toggleCommand == id)
+            return true;
+    return id == cmd::kStatusBar;
+}
+
+} // namespace
+
+std::span<const Accelerator> accelerators()
+{
+    static const Accelerator kTable[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), cmd::kNew},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), cmd::kOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), cmd::kSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), cmd::kPrint},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::kUndo},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), cmd::kCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), cmd::kCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), cmd::kPaste},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), cmd::kUndo},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), cmd::kCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), cmd::kCopy},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::kPaste},
+        {QKeySequence(Qt::Key_F6), cmd::kNextPane},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::kPreviousPane},
+        // No menu item shows palettes 7 and 8; these keys do.
+        {QKeySequence(Qt::CTRL | Qt::Key_F7), cmd::kTogglePalette7},
+        {QKeySequence(Qt::CTRL | Qt::Key_F8), cmd::kTogglePalette8},
+    };
+    return kTable;
+}
+
+MainMenus::MainMenus(QWidget& owner, const Command& command)
+{
+    noChart_ = {build(owner, command, "Файл (&F)", kFile128), build(owner, command, "Вид (&V)", kView128),
+                build(owner, command, "Справка (&H)", kHelp)};
+    withChart_ = {build(owner, command, "Файл(&F)", kFile129), build(owner, command, "Редактировать(&E)", kEdit129),
+                  build(owner, command, "Вид(&V)", kView129), build(owner, command, "Окно(&W)", kWindow129),
+                  build(owner, command, "Справка (&H)", kHelp)};
+}
+
+QMenu* MainMenus::build(QWidget& owner, const Command& command, const char* title, std::span<const Entry> items)
+{
+    auto* menu = new QMenu(QString::fromUtf8(title), &owner);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
+        if (beforeShow)
+            beforeShow();
+    });
+    for (const auto& [id, text] : items) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(text));
+        action->setData(int(id));
+        action->setStatusTip(QString::fromUtf8(statusPrompt(id).data(), qsizetype(statusPrompt(id).size())));
+        action->setCheckable(isToggle(id));
+        const uint16_t chosen = id;
+        QObject::connect(action, &QAction::triggered, menu, [command, chosen] { command(chosen); });
+        items_.push_back({id, action});
+    }
+    return menu;
+}
+
+void MainMenus::show(QMenuBar& bar, bool chartOpen)
+{
+    if (shown_ && chartOpen == chartOpen_)
+        return;
+    shown_ = true;
+    chartOpen_ = chartOpen;
+    bar.clear();
+    for (QMenu* menu : menus(chartOpen))
+        bar.addMenu(menu);
+}
+
+void MainMenus::setChecked(uint16_t id, bool checked)
+{
+    for (const Item& item : items_)
+        if (item.id == id)
+            item.action->setChecked(checked);
+}
+
+QList<QAction*> MainMenus::actions(uint16_t id) const
+{
+    QList<QAction*> out;
+    for (const Item& item : items_)
+        if (item.id == id)
+            out.append(item.action);
+    return out;
+}
+
+} // namespace loopora::app

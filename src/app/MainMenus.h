@@ -1,0 +1,61 @@
+#pragma once
+// The main window's menus: menu 128 while no chart is open, menu 129 while
+// one is, with their exact texts (the accelerator after the tab is shown as
+// the item's key); the accelerator table itself is separate, as the keys work
+// whichever menu is shown.
+
+#include <QKeySequence>
+#include <QList>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace loopora::app {
+
+struct Accelerator {
+    QKeySequence keys;
+    uint16_t id;
+};
+
+// Accelerator table 128, and the keys given to the two palette toggles that
+// have no menu item.
+std::span<const Accelerator> accelerators();
+
+class MainMenus {
+public:
+    using Command = std::function<void(uint16_t)>;
+    MainMenus(QWidget& owner, const Command& command);
+
+    // Puts menu 129 (a chart is open) or menu 128 into the menu bar.
+    void show(QMenuBar& bar, bool chartOpen);
+    // The check marks of the View menus' toggles.
+    void setChecked(uint16_t id, bool checked);
+    // The items of a command in both menus.
+    QList<QAction*> actions(uint16_t id) const;
+    const QList<QMenu*>& menus(bool chartOpen) const { return chartOpen ? withChart_ : noChart_; }
+
+    // Menus about to open refresh their check marks through this.
+    std::function<void()> beforeShow;
+
+private:
+    struct Item {
+        uint16_t id;
+        QAction* action;
+    };
+    QMenu* build(QWidget& owner, const Command& command, const char* title, std::span<const std::pair<uint16_t, const char*>> items);
+
+    QList<QMenu*> noChart_;
+    QList<QMenu*> withChart_;
+    std::vector<Item> items_;
+    bool chartOpen_ = false;
+    bool shown_ = false;
+};
+
+} // namespace loopora::app

@@ -1,0 +1,91 @@
+#include "app/Palettes.h"
+
+#include "app/PaletteIcons.h"
+#include "app/QtText.h"
+#include "elements/PrototypeTable.h"
+#include "view/CommandTable.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QToolBar>
+
+namespace loopora::app {
+
+QString Palettes::title(int number)
+{
+    // Palettes 7 and 8 have no View-menu item to lend them a name.
+    if (number == 7)
+        return QStringLiteral("Группы столбиков с 2 накидами");
+    if (number == 8)
+        return QStringLiteral("Группы столбиков с 3 накидами");
+    QString text = qs(palettes().at(size_t(number - 1)).menuText);
+    return text.remove(QStringLiteral("(&T)")).trimmed();
+}
+
+Palettes::Palettes(QMainWindow& frame, const Command& command)
+{
+    bool firstTop = true;
+    for (const PaletteInfo& info : palettes()) {
+        auto* bar = new QToolBar(title(info.number), &frame);
+        bar->setObjectName(QStringLiteral("palette%1").arg(info.number));
+        bar->setIconSize(QSize(info.buttonWidth, info.buttonHeight));
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        bar->setFloatable(true);
+        bar->setMovable(true);
+        for (uint16_t id : info.buttons) {
+            if (id == 0) {
+                bar->addSeparator();
+                continue;
+            }
+            QAction* action = bar->addAction(paletteIcon(id, bar->iconSize()), QString());
+            // A symbol button without a tool tip of its own shows its type's
+            // name, so that the fans can be told apart.
+            QString tip = qs(toolTip(id));
+            if (tip.isEmpty())
+                tip = qs(toolOfCommand(id));
+            action->setText(tip);
+            action->setToolTip(tip);
+            action->setStatusTip(qs(statusPrompt(id)));
+            action->setCheckable(true);
+            action->setData(int(id));
+            QObject::connect(action, &QAction::triggered, &frame, [command, id] { command(id); });
+            buttons_.push_back({id, action});
+        }
+        // Each top palette starts a row of its own, as docked bars always did.
+        if (info.side == DockSide::Left) {
+            frame.addToolBar(Qt::LeftToolBarArea, bar);
+        } else {
+            if (!firstTop)
+                frame.addToolBarBreak(Qt::TopToolBarArea);
+            firstTop = false;
+            frame.addToolBar(Qt::TopToolBarArea, bar);
+        }
+        bar->setVisible(info.visibleAtStart);
+        bars_.push_back(bar);
+        toggles_.push_back(info.toggleCommand);
+    }
+}
+
+QToolBar* Palettes::paletteOfToggle(uint16_t toggleCommand) const
+{
+    for (size_t i = 0; i < toggles_.size(); ++i)
+        if (toggles_[i] == toggleCommand)
+            return bars_[i];
+    return nullptr;
+}
+
+QAction* Palettes::button(uint16_t id) const
+{
+    for (const Button& b : buttons_)
+        if (b.id == id)
+            return b.action;
+    return nullptr;
+}
+
+void Palettes::refresh(const std::function<bool(uint16_t)>& checked)
+{
+    for (const Button& b : buttons_)
+        b.action->setChecked(checked(b.id));
+}
+
+} // namespace loopora::app

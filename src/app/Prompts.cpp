@@ -1,0 +1,68 @@
+#include "app/Prompts.h"
+
+#include "app/QtText.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace loopora::app {
+namespace {
+
+// Charts have no extension of their own: the prompts offer every file.
+const QString kAnyFile = QStringLiteral("Все файлы (*)");
+
+std::optional<std::string> chosen(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    return utf8(path);
+}
+
+} // namespace
+
+void showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, kAppName, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<std::string> askChartToOpen(QWidget* parent)
+{
+    return chosen(QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть"), QString(), kAnyFile));
+}
+
+std::optional<std::string> askChartToSave(QWidget* parent)
+{
+    return chosen(QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить как"), QStringLiteral("Схема"), kAnyFile));
+}
+
+std::optional<std::string> askBitmapToSave(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Сохранить в формате BMP"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("BMP 文件(*.bmp)"), QStringLiteral("所有文件(*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    // Overwriting is confirmed by the dialog itself (its default for save prompts).
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
+}
+
+SaveChanges askSaveChanges(QWidget* parent, const QString& chartName)
+{
+    QMessageBox box(QMessageBox::Question, kAppName, QStringLiteral("Сохранить изменения в «%1»?").arg(chartName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveChanges::Save;
+    case QMessageBox::Discard: return SaveChanges::Discard;
+    default: return SaveChanges::Cancel;
+    }
+}
+
+} // namespace loopora::app

@@ -1,0 +1,27 @@
+#pragma once
+// The small modal questions of the desktop editor: message boxes, the file
+// prompts for charts and bitmaps, and "save the changes?".
+
+#include "view/AppHost.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace loopora::app {
+
+// The application's name, the title of its message boxes.
+inline const QString kAppName = QStringLiteral("Loopora");
+
+void showMessage(QWidget* parent, const QString& text);
+std::optional<std::string> askChartToOpen(QWidget* parent);
+std::optional<std::string> askChartToSave(QWidget* parent);
+// The bitmap export's save prompt: the bmp filter, the default extension and
+// the question before an existing file is overwritten.
+std::optional<std::string> askBitmapToSave(QWidget* parent);
+SaveChanges askSaveChanges(QWidget* parent, const QString& chartName);
+
+} // namespace loopora::app

@@ -1,0 +1,212 @@
+// Charts and files through the real prompts: saving, the modified mark,
+// closing with and without unsaved changes, reopening, the recent-file list,
+// exporting a bitmap and printing to a PDF file.
+
+#include "GuiSupport.h"
+
+#include "app/ChartPrinter.h"
+#include "app/ChildFrame.h"
+#include "app/RecentFiles.h"
+#include "view/CommandIds.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace loopora;
+using namespace loopora::test;
+
+namespace {
+
+// Answers the next file prompt with a path, as if typed into it.
+void answerFilePrompt(const QString& path)
+{
+    whenModal<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // as OK does
+    });
+}
+
+// Answers the next "save the changes?" question with the button of that text.
+void answerSaveQuestion(const QString& button, QString* question = nullptr)
+{
+    whenModal<QMessageBox>([button, question](QMessageBox* box) {
+        if (question)
+            *question = box->text();
+        press(box, button);
+    });
+}
+
+} // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveCloseAndReopen()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doily.chart"));
+        Editor editor;
+        editor.newChart();
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+        editor.drag({200, 300}, {200, 200});
+        QVERIFY(editor.frame().childFrame(0)->isWindowModified());
+
+        answerFilePrompt(path);
+        QTest::keyClick(editor.activeViewport(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+        QCOMPARE(app::RecentFiles::files().value(0), QFileInfo(path).absoluteFilePath());
+
+        // Unchanged since saving: it closes without a question.
+        editor.frame().command(cmd::kClose);
+        QCOMPARE(editor.app().chartCount(), size_t(0));
+
+        answerFilePrompt(path);
+        editor.activate();
+        QTest::keyClick(editor.frame().windowHandle(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor.app().chartCount(), size_t(1));
+        QCOMPARE(editor.canvas().childCount(), size_t(1));
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+    }
+
+    void closingAModifiedChartAsks()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+
+        QString question;
+        answerSaveQuestion(QStringLiteral("Отмена"), &question);
+        editor.frame().command(cmd::kClose);
+        QCOMPARE(question, QStringLiteral("Сохранить изменения в «Схема»?"));
+        QCOMPARE(editor.app().chartCount(), size_t(1));
+
+        // The window's own close button asks the same.
+        answerSaveQuestion(QStringLiteral("Отмена"));
+        editor.frame().childFrame(0)->close();
+        QTest::qWait(50);
+        QCOMPARE(editor.app().chartCount(), size_t(1));
+
+        answerSaveQuestion(QStringLiteral("Не сохранять"));
+        editor.frame().childFrame(0)->close();
+        QTRY_COMPARE(editor.app().chartCount(), size_t(0));
+        QCOMPARE(editor.frame().mdiArea().subWindowList().size(), 0);
+    }
+
+    void savingFromTheQuestion()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.chart"));
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        answerSaveQuestion(QStringLiteral("Сохранить"));
+        answerFilePrompt(path);
+        editor.frame().command(cmd::kClose);
+        QCOMPARE(editor.app().chartCount(), size_t(0));
+        QVERIFY(editor.app().openChart(path.toStdString()));
+        QCOMPARE(editor.canvas().childCount(), size_t(1));
+    }
+
+    void leavingWithAModifiedChartAsks()
+    {
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        answerSaveQuestion(QStringLiteral("Отмена"));
+        QVERIFY(!editor.frame().close());
+        QCOMPARE(editor.app().chartCount(), size_t(1));
+        answerSaveQuestion(QStringLiteral("Не сохранять"));
+        editor.frame().command(cmd::kExit);
+        QCOMPARE(editor.app().chartCount(), size_t(0));
+        QVERIFY(!editor.frame().isVisible());
+    }
+
+    void exportedBitmapHasTheSheetsSize()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(300, 200, 2, 20);
+        editor.drag({100, 150}, {100, 80});
+        QString filters;
+        whenModal<QFileDialog>([&filters, &dir](QFileDialog* dialog) {
+            filters = dialog->nameFilters().join(QStringLiteral(";;"));
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("bmp"));
+            dialog->selectFile(dir.filePath(QStringLiteral("picture"))); // the extension comes by default
+            static_cast<QDialog*>(dialog)->accept(); // as OK does
+        });
+        editor.pressButton(cmd::kSaveBitmap);
+        QCOMPARE(filters, QStringLiteral("BMP 文件(*.bmp);;所有文件(*.*)"));
+        const QFileInfo written(dir.filePath(QStringLiteral("picture.bmp")));
+        QVERIFY(written.exists());
+        QCOMPARE(written.size(), qint64(54 + 300 * 200 * 4));
+    }
+
+    void exportThatCannotWriteSaysWhy()
+    {
+        Editor editor;
+        editor.newChart(100, 100);
+        QString message;
+        whenModal<QFileDialog>([](QFileDialog* dialog) {
+            dialog->selectFile(QStringLiteral("/nonexistent/loopora/picture.bmp"));
+            static_cast<QDialog*>(dialog)->accept(); // as OK does
+        });
+        whenModal<QMessageBox>([&message](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        editor.frame().command(cmd::kSaveBitmap);
+        QVERIFY2(message.contains(QStringLiteral("/nonexistent/loopora/picture.bmp")), qPrintable(message));
+    }
+
+    void printingThroughThePrintDialog()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        QString printer;
+        whenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+            // Without printers the dialog offers printing to a PDF file; its file name box says where.
+            if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers")))
+                printer = printers->currentText();
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                file->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::keyClick(editor.activeViewport(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(printer, QStringLiteral("Print to File (PDF)"));
+        QFile pdf(path);
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), "no PDF file was printed");
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    void printingToAPdfFile()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
+        app::printSheet(*editor.app().active()->document, printer);
+        QFile pdf(dir.filePath(QStringLiteral("chart.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 1000);
+    }
+};
+
+LOOPORA_GUI_TEST(FilesTest);
+#include "FilesTest.moc"

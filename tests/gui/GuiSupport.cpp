@@ -1,0 +1,209 @@
+#include "GuiSupport.h"
+
+#include "app/ChartViewWidget.h"
+#include "app/RecentFiles.h"
+#include "app/Palettes.h"
+#include "document/ElementTypes.h"
+
+#include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <vector>
+
+namespace loopora::test {
+namespace {
+
+std::vector<TestFactory>& registry()
+{
+    static std::vector<TestFactory> factories;
+    return factories;
+}
+
+// Fires a handler once when a condition holds, checking every few milliseconds
+// for at most ten seconds; it deletes itself afterwards.
+class Poller : public QObject {
+public:
+    Poller(std::function<QWidget*()> find, std::function<void(QWidget*)> handler)
+        : QObject(qApp), find_(std::move(find)), handler_(std::move(handler))
+    {
+        setObjectName(QStringLiteral("loopora-test-answer"));
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &Poller::check);
+        timer_.start();
+    }
+
+    // Gives up waiting; the test that prepared the answer is over.
+    void cancel()
+    {
+        timer_.stop();
+        deleteLater();
+    }
+
+private:
+    void check()
+    {
+        if (++ticks_ > 2000) {
+            qWarning("a dialog or menu the test waited for never opened");
+            timer_.stop();
+            deleteLater();
+            return;
+        }
+        QWidget* found = find_();
+        if (!found || !found->isVisible())
+            return;
+        timer_.stop();
+        deleteLater();
+        handler_(found);
+    }
+
+    std::function<QWidget*()> find_;
+    std::function<void(QWidget*)> handler_;
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+} // namespace
+
+void registerGuiTest(TestFactory factory) { registry().push_back(std::move(factory)); }
+
+int runGuiTests(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    // Each test closes its windows itself; the program must not end with them.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Settings go to a folder of this run, not to the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(app::kOrganisation);
+    QCoreApplication::setApplicationName(app::kApplication);
+    installElementTypes();
+    int failed = 0;
+    for (const TestFactory& factory : registry()) {
+        std::unique_ptr<QObject> test = factory();
+        failed += QTest::qExec(test.get(), argc, argv) != 0;
+    }
+    return failed;
+}
+
+void whenModalWidget(const std::function<bool(QWidget*)>& isIt, const std::function<void(QWidget*)>& handler)
+{
+    new Poller(
+        [isIt]() -> QWidget* {
+            QWidget* modal = QApplication::activeModalWidget();
+            return modal && isIt(modal) ? modal : nullptr;
+        },
+        handler);
+}
+
+void whenPopup(std::function<void(QMenu*)> handler)
+{
+    new Poller([]() -> QWidget* { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+               [handler](QWidget* w) { handler(qobject_cast<QMenu*>(w)); });
+}
+
+QStringList itemTexts(const QMenu& menu)
+{
+    QStringList out;
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator())
+            out.append(action->text());
+    return out;
+}
+
+void press(QWidget* dialog, const QString& nameOrText)
+{
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->objectName() == nameOrText || button->text() == nameOrText) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    qWarning("no button %s", qPrintable(nameOrText));
+}
+
+QLineEdit* lineEdit(QWidget* dialog, const char* key) { return dialog->findChild<QLineEdit*>(QString::fromUtf8(key)); }
+
+Editor::Editor() : frame_(std::make_unique<app::CMainFrame>())
+{
+    frame_->show();
+    frame_->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame_.get()))
+        qWarning("the main window did not become active");
+}
+
+Editor::~Editor()
+{
+    // Whatever a test left open goes without questions, and answers it
+    // prepared for prompts that never came are not given to the next test.
+    frame_->app().closeAll();
+    for (QObject* answer : qApp->findChildren<QObject*>(QStringLiteral("loopora-test-answer"), Qt::FindDirectChildrenOnly))
+        static_cast<Poller*>(answer)->cancel();
+}
+
+void Editor::activate()
+{
+    // As a window manager gives the main window back its activation once a
+    // modal dialog closes; the offscreen platform does not.
+    frame_->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame_.get()))
+        qWarning("the main window did not become active");
+}
+
+void Editor::newChart(int width, int height, int background, int spacing)
+{
+    frame_->app().newChart(width, height, background, spacing);
+    QApplication::processEvents();
+}
+
+QWidget* Editor::viewport(size_t chart) const
+{
+    app::CPattraViewWidget* widget = frame_->chartWidget(chart);
+    return widget ? widget->viewport() : nullptr;
+}
+
+void Editor::pressButton(uint16_t id)
+{
+    QAction* action = frame_->palettes().button(id);
+    QVERIFY2(action, "no palette button for the command");
+    for (QObject* o : action->associatedObjects())
+        if (auto* bar = qobject_cast<QToolBar*>(o)) {
+            QWidget* button = bar->widgetForAction(action);
+            QVERIFY2(button && button->isVisible(), "the palette button is not shown");
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+}
+
+void Editor::drag(QPoint from, QPoint to, int steps)
+{
+    QWidget* view = activeViewport();
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(view, from + (to - from) * i / steps);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    QApplication::processEvents();
+}
+
+void Editor::click(QPoint at, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(activeViewport(), Qt::LeftButton, modifiers, at);
+    QApplication::processEvents();
+}
+
+void Editor::rightClick(QPoint at)
+{
+    // The request a right click makes the window send. (A simulated right
+    // press would keep its button held through the menu and the dialogs it
+    // leads to, as no real mouse does, and misdirect their clicks.)
+    QWidget* view = activeViewport();
+    QTest::mouseMove(view, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
+    QApplication::sendEvent(view, &request);
+}
+
+} // namespace loopora::test
