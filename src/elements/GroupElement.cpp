@@ -113,8 +113,8 @@ void CGroupElement::serializeBody(CArchive& ar)
             c->serialize(ar);
         return;
     }
-    childCount_ = ar.readCount("child count", kSmallestRecordBytes);
-    for (int32_t i = 0; i < childCount_; ++i)
+    const int32_t announced = ar.readCount("child count", kSmallestRecordBytes);
+    for (int32_t i = 0; i < announced; ++i)
         readElementRecord(ar, *this, canvas());
     recomputeFrame();
 }

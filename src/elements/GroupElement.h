@@ -43,8 +43,6 @@ public:
     // Replaces the points by the four corners of the children's bounds.
     void recomputeFrame();
 
-    int32_t childCountAnnounced() const { return childCount_; }
-
 protected:
     explicit CGroupElement(int32_t typeId) : CChartElement(typeId) {}
     void serializeBody(CArchive& ar) override;
@@ -58,9 +56,6 @@ protected:
         cloneChildrenInto(*copy);
         return copy;
     }
-
-private:
-    int32_t childCount_ = 0; // the count a file announced while the group was read
 };
 
 } // namespace loopora

@@ -48,8 +48,6 @@ void CArchive::writePoint(Point p)
     writeInt32(p.y);
 }
 
-void CArchive::writeBytes(std::span<const uint8_t> bytes) { output_.insert(output_.end(), bytes.begin(), bytes.end()); }
-
 // Length prefix: one byte below 255; otherwise 0xFF and a 16-bit length below
 // 0xFFFE; otherwise 0xFF, 0xFFFF and a 32-bit length.
 void CArchive::writeString(const std::string& utf8)

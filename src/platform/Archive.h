@@ -41,7 +41,6 @@ public:
     void writePoint(Point p);
     // UTF-8 in, Windows-1251 bytes out, after the length prefix.
     void writeString(const std::string& utf8);
-    void writeBytes(std::span<const uint8_t> bytes);
 
     int32_t readInt32();
     uint32_t readUInt32();

@@ -61,18 +61,12 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
     return true;
 }
 
-std::string CPattraApp::captionOf(const ChartSession&) const
-{
-    // Chart windows carry no caption of their own.
-    return {};
-}
-
 ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string path)
 {
     auto session = std::make_unique<ChartSession>();
     session->document = std::move(doc);
     session->path = std::move(path);
-    session->window = &host_.openChartWindow(captionOf(*session));
+    session->window = &host_.openChartWindow({}); // chart windows carry no caption of their own
     session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
     session->view->OnInitialUpdate();
     charts_.push_back(std::move(session));

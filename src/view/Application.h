@@ -82,7 +82,6 @@ public:
 
 private:
     ChartSession& addChart(std::unique_ptr<CPattraDoc> doc, std::string path);
-    std::string captionOf(const ChartSession& session) const;
 
     AppHost& host_;
     ChartExporter& exporter_;
