@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei
   # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
   xvfb x11-apps x11-utils
+  # Locale sources, so that tests can build a Russian locale with localedef.
+  locales
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "view/dialogs/Dialogs.h"
 
+#include "platform/DecimalText.h"
+
 namespace loopora::dialogs {
 namespace {
 
@@ -10,7 +12,7 @@ DialogField integer(int id, const char* key, const char* label, double lo, doubl
 
 DialogField real(int id, const char* key, const char* label, double lo, double hi, double value)
 {
-    return {id, key, label, FieldType::Real, lo, hi, formatReal(value), {}};
+    return {id, key, label, FieldType::Real, lo, hi, formatDecimal(value), {}};
 }
 
 DialogField rotate(int id) { return integer(id, "rotate", "Повернуть (0,1)", 0, 1, 0); }
