@@ -20,6 +20,9 @@ void CChainOval::plotOval(PlottedPixels& out, Point p, Point q, double ratio, in
     Point c{int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
     int64_t along = integerDistance(int64_t(c.x) - q.x, int64_t(c.y) - q.y);
     ChordOrientation o = ChordOrientation::fromSlope(slopeOf(p, q), true);
+    // Not-a-number fails the comparison and takes the flattest ratio too.
+    if (!(ratio >= kFlattestChainRatio))
+        ratio = kFlattestChainRatio;
     // The half width is the length of the across direction scaled to along / ratio.
     double dx = double(along) * o.s / ratio;
     double dy = double(along) * o.c / ratio;

@@ -7,6 +7,7 @@
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
 #include "elements/TextElement.h"
+#include "stitches/ChainOval.h"
 #include "support/Session.h"
 #include "view/CommandIds.h"
 #include "view/tools/ArrangementTools.h"
@@ -146,6 +147,18 @@ TEST(Arrangements, CancelledChainRingDialogStillChoosesTheTool)
     EXPECT_EQ(s.view().tools().currentToolName(), "chainsring");
     s.run({"answer ok count=8 loopsize=3", "command 33029", "drag 100 200 300 200"});
     EXPECT_EQ(s.element(0)->childCount(), 8u);
+}
+
+TEST(Arrangements, ChainRingDialogRefusesALoopSizeOfZero)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "answer ok count=6 loopsize=0", "answer ok loopsize=-0", "answer ok loopsize=0.5",
+           "command 33029"});
+    EXPECT_EQ(s.output(), "dialog: «Размер петли»: введите число от 0.1 до 100.\n"
+                          "dialog: «Размер петли»: введите число от 0.1 до 100.\n");
+    s.run({"drag 100 200 300 200"});
+    ASSERT_EQ(s.elements(), 1u);
+    EXPECT_EQ(static_cast<const CChainOval*>(s.element(0)->child(0))->ratio(), 0.5);
 }
 
 TEST(Dialogs, FieldsAreCheckedInExchangeOrder)

@@ -1,6 +1,7 @@
 #include "view/dialogs/Dialogs.h"
 
 #include "platform/DecimalText.h"
+#include "stitches/ChainOval.h"
 
 namespace loopora::dialogs {
 namespace {
@@ -63,7 +64,7 @@ DialogModel arcWithLoops()
 DialogModel chainRing()
 {
     return DialogModel(154, "Круг петель",
-                       {integer(1012, "count", "Количество", 3, 100, 0), real(1013, "loopsize", "Размер петли", 0, 100, 0.0)},
+                       {integer(1012, "count", "Количество", 3, 100, 0), real(1013, "loopsize", "Размер петли", kFlattestChainRatio, 100, 0.0)},
                        {}, "OK", "Cancel");
 }
 
