@@ -17,7 +17,9 @@ CHistory& CCanvas::history()
     return *history_;
 }
 
-uint64_t CCanvas::historyChanges() const { return history_ ? history_->changeCount() : 0; }
+bool CCanvas::historyAtSavedState() const { return !history_ || history_->isClean(); }
+
+void CCanvas::markHistorySaved() { history().setClean(); }
 
 bool CCanvas::copy()
 {

@@ -144,6 +144,27 @@ TEST_F(ModifiedTracking, PlacingUndoingAndRedoingMarkTheChart)
     EXPECT_TRUE(app.isModified(0));
 }
 
+TEST_F(ModifiedTracking, UndoAndRedoBackToTheSavedStateLeaveItUnmodified)
+{
+    placeDouble();
+    desktop.savePath = tempFile("b.chart");
+    ASSERT_TRUE(app.onCommand(cmd::kSave));
+    app.onCommand(cmd::kUndo);
+    app.onCommand(cmd::kRedo);
+    EXPECT_FALSE(app.isModified(0));
+    app.onCommand(cmd::kUndo);
+    app.onCommand(cmd::kUndo); // nothing more to undo
+    app.onCommand(cmd::kRedo);
+    EXPECT_FALSE(app.isModified(0));
+
+    // A new chart is unmodified after its first placement is undone.
+    app.newChart(300, 300, 0, 30);
+    placeDouble();
+    EXPECT_TRUE(app.isModified(1));
+    app.onCommand(cmd::kUndo);
+    EXPECT_FALSE(app.isModified(1));
+}
+
 TEST_F(ModifiedTracking, UndoWithNothingToUndoChangesNothing)
 {
     app.onCommand(cmd::kUndo);
