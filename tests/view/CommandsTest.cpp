@@ -243,3 +243,35 @@ TEST(Windows, NewWindowIsRefusedAndScriptsSayWhatWentWrong)
     EXPECT_EQ(s.refused("undo"), "command 57643 reaches no chart");
     EXPECT_EQ(s.refused("dump"), "no chart is open");
 }
+
+TEST(Scripts, AFailedExportStopsTheScript)
+{
+    Session s;
+    s.run({"new 300 300 0 30"});
+    EXPECT_EQ(s.refused("export /no/such/folder/chart.bmp"), "the bitmap /no/such/folder/chart.bmp was not written");
+    EXPECT_NE(s.output().find("message: "), std::string::npos);
+
+    std::istringstream script("new 300 300 0 30\n# a comment\nexport /no/such/folder/chart.bmp\nundo\n");
+    std::ostringstream out, err;
+    cli::ScriptRunner runner({400, 300}, out);
+    EXPECT_EQ(runner.run(script, err), 1);
+    EXPECT_EQ(err.str().rfind("script line 3: ", 0), 0u) << err.str();
+}
+
+TEST(Scripts, AnswersMustFitWhatTheyAnswer)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool double", "drag 100 200 100 120"});
+    // Every field of a colour answer is checked, not only the first.
+    s.run({"answer ok colour=200,0,0 bogus=7"});
+    EXPECT_EQ(s.refused("command 32776"), "the colour dialog has no field bogus");
+    s.run({"answer ok colour=200,0,0 colour=0,0,9"});
+    EXPECT_EQ(s.refused("command 32776"), "the colour dialog's answer needs colour=R,G,B, once");
+    // A menu answer must name a command of the menu shown: 33037 is on the chart's menu, not the element's.
+    s.run({"answer menu 33037"});
+    EXPECT_EQ(s.refused("rclick 100 160"), "the menu 156 has no command 33037");
+    s.output();
+    s.run({"answer menu 0", "rclick 100 160", "answer menu 32786", "answer ok widthfactor=2 heightfactor=2",
+           "rclick 100 160"});
+    EXPECT_EQ(s.historySize(), 2u);
+}
