@@ -37,6 +37,10 @@ public:
     void deselect(CChartElement* e);
     void setCurrent(CChartElement* e);
     void clearCurrent(CChartElement* e);
+    // An element that leaves the screen (deleted, cut, undone away) is
+    // neither selected nor current any more: commands and keys act on what
+    // the user sees.
+    void release(CChartElement* e);
     CChartElement* current() const { return current_; }
     void releaseCurrent(CChartElement& e) override { clearCurrent(&e); }
 

@@ -30,7 +30,6 @@ bool CCanvas::copy()
         ElementClipboard::clear();
         pasteCounter_ = 0;
     }
-    // Hidden members (cut ones still selected) are copied like the others.
     for (CChartElement* e : members)
         ElementClipboard::append(cloneElement(*e));
     return !ElementClipboard::empty();
@@ -40,7 +39,7 @@ bool CCanvas::cut()
 {
     if (!copy())
         return false;
-    return history().Execute(std::make_unique<CCutCommand>(selection().members()));
+    return history().Execute(std::make_unique<CCutCommand>(*this, selection().members()));
 }
 
 bool CCanvas::paste(CCanvas& target)
