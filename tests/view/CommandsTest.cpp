@@ -6,6 +6,7 @@
 
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
+#include "elements/Nesting.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
 #include "support/Session.h"
@@ -13,6 +14,8 @@
 #include "view/tools/ArrangementTools.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace loopora;
 using loopora::test::Session;
@@ -274,4 +277,27 @@ TEST(Scripts, AnswersMustFitWhatTheyAnswer)
     s.run({"answer menu 0", "rclick 100 160", "answer menu 32786", "answer ok widthfactor=2 heightfactor=2",
            "rclick 100 160"});
     EXPECT_EQ(s.historySize(), 2u);
+}
+
+TEST(Group, TheDeepestGroupTheEditorMakesOpensAgainAndNoDeeperOneIsMade)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool line", "drag 50 50 150 50"});
+    for (int level = 2; level <= kDeepestNesting; ++level)
+        s.run({"group"});
+    ASSERT_EQ(s.elements(), 1u);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
+    const std::string path = (std::filesystem::temp_directory_path() / "loopora-deepest-group.chart").string();
+    s.run({"save " + path, "open " + path});
+    ASSERT_EQ(s.app().chartCount(), 2u);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
+    std::filesystem::remove(path);
+
+    // One more level is refused with a word to the user, and nothing is recorded.
+    const size_t steps = s.historySize();
+    s.output();
+    s.run({"tool select", "click 100 50", "group"});
+    EXPECT_EQ(s.output(), "message: Группа не создана: в схеме может быть не больше 256 уровней вложенных групп.\n");
+    EXPECT_EQ(s.historySize(), steps);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
 }
