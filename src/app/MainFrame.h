@@ -60,6 +60,7 @@ public:
     std::optional<std::string> askSaveFileName() override;
     void messageBox(const std::string& text) override;
     SaveChanges askSaveChanges(const std::string& chartName) override;
+    bool confirm(const std::string& question) override;
     void chartFileUsed(const std::string& path) override;
     void showAbout() override;
     void togglePalette(uint16_t id) override;

@@ -23,5 +23,7 @@ std::optional<std::string> askChartToSave(QWidget* parent);
 // the question before an existing file is overwritten.
 std::optional<std::string> askBitmapToSave(QWidget* parent);
 SaveChanges askSaveChanges(QWidget* parent, const QString& chartName);
+// A question answered "Да" (true) or "Нет".
+bool askYesNo(QWidget* parent, const QString& question);
 
 } // namespace loopora::app

@@ -43,6 +43,8 @@ public:
     bool openChart(const std::string& path, std::string* error = nullptr);
     // Saves the active chart to its file, asking for one when it has none.
     bool saveChart();
+    // Labels that would lose characters to the file's code page ask first;
+    // without a yes nothing is written (error then names the labels).
     bool saveChartAs(const std::string& path, std::string* error = nullptr);
     // Closes a chart without asking; closing any chart empties the element clipboard.
     void closeChart(size_t index);

@@ -301,3 +301,15 @@ TEST(Group, TheDeepestGroupTheEditorMakesOpensAgainAndNoDeeperOneIsMade)
     EXPECT_EQ(s.historySize(), steps);
     EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
 }
+
+TEST(Scripts, SavingALabelThatWouldLoseCharactersStopsTheScript)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool text", "drag 10 10 120 40"});
+    static_cast<CTextElement*>(s.element(0))->setText("中文 Ж abc");
+    const std::string path = (std::filesystem::temp_directory_path() / "loopora-lossy-label.chart").string();
+    std::filesystem::remove(path);
+    EXPECT_EQ(s.refused("save " + path),
+              "Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:\n«中文 Ж abc»: 中 文");
+    EXPECT_FALSE(std::filesystem::exists(path));
+}

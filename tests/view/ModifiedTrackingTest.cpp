@@ -67,6 +67,11 @@ public:
     }
     void chartFileUsed(const std::string& path) override { used.push_back(path); }
     void exit() override { exited = true; }
+    bool confirm(const std::string& question) override
+    {
+        questions.push_back(question);
+        return confirmation;
+    }
 
     std::vector<std::unique_ptr<FakeWindow>> windows;
     std::optional<std::string> savePath;
@@ -74,6 +79,8 @@ public:
     std::vector<std::string> asked;
     std::vector<std::string> used;
     bool exited = false;
+    std::vector<std::string> questions;
+    bool confirmation = false;
 };
 
 class NoExport : public ChartExporter {
@@ -217,6 +224,39 @@ TEST_F(ModifiedTracking, ClosingAnUnmodifiedChartAsksNothing)
     EXPECT_TRUE(app.onCommand(cmd::kClose));
     EXPECT_EQ(app.chartCount(), 0u);
     EXPECT_TRUE(desktop.asked.empty());
+}
+
+TEST_F(ModifiedTracking, ALabelThatWouldLoseCharactersAsksBeforeSaving)
+{
+    // A label read from a file's 16-bit text form may hold characters the file's code page lacks.
+    CPattraView& view = *app.activeView();
+    view.tools().selectTool("text");
+    view.onButtonDown(MK_LBUTTON, {20, 20});
+    view.onMouseMove(MK_LBUTTON, {60, 40});
+    view.onButtonUp(0, {120, 60});
+    auto& label = static_cast<CTextElement&>(*app.active()->document->canvas().child(0));
+    label.setText("中文 Ж abc\r\n中");
+    desktop.savePath = tempFile("labels.chart");
+
+    app.onCommand(cmd::kSave);
+    EXPECT_FALSE(std::filesystem::exists(*desktop.savePath));
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_NE(desktop.questions[0].find("«中文 Ж abc 中»: 中 文\n"), std::string::npos) << desktop.questions[0];
+    EXPECT_TRUE(app.isModified(0));
+
+    desktop.confirmation = true;
+    app.onCommand(cmd::kSave);
+    EXPECT_EQ(desktop.questions.size(), 2u);
+    ASSERT_TRUE(std::filesystem::exists(*desktop.savePath));
+    EXPECT_FALSE(app.isModified(0));
+    ASSERT_TRUE(app.openChart(*desktop.savePath));
+    EXPECT_EQ(static_cast<CTextElement&>(*app.active()->document->canvas().child(0)).text(), "?? Ж abc\r\n?");
+
+    // Labels the code page holds ask nothing.
+    label.setText("Ряд 1");
+    app.activate(0);
+    app.onCommand(cmd::kSave);
+    EXPECT_EQ(desktop.questions.size(), 2u);
 }
 
 TEST_F(ModifiedTracking, CancelKeepsAModifiedChartOpen)
