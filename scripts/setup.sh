@@ -14,6 +14,10 @@ packages=(
   xvfb x11-apps x11-utils
   # Locale sources, so that tests can build a Russian locale with localedef.
   locales
+  # Installing and packaging: the desktop entry's and metainfo's checkers, the
+  # MIME database compiler, an XML checker, groff for the manual pages, and
+  # dpkg-shlibdeps for the Debian package's dependencies.
+  desktop-file-utils appstream shared-mime-info libxml2-utils groff-base dpkg-dev
 )
 
 missing=()
