@@ -10,9 +10,15 @@ namespace loopora::app {
 
 CChildFrame::CChildFrame(QWidget* parent) : QMdiSubWindow(parent), widget_(new CPattraViewWidget(this))
 {
-    // An empty caption; "[*]" is where the modified mark appears.
-    setWindowTitle(QStringLiteral("[*]"));
     setWidget(widget_);
+}
+
+void CChildFrame::setCaption(const QString& name)
+{
+    // "[*]" is where the modified mark appears; a "[*]" in a file name is doubled to show as written.
+    caption_ = name;
+    QString shown = name;
+    setWindowTitle(shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
 }
 
 void CChildFrame::fitSheet(QSize sheet)

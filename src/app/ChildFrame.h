@@ -1,8 +1,9 @@
 #pragma once
 // The MDI child window of one chart: it holds the chart's view widget, opens
-// at the top-left corner of the MDI area and has no caption beyond the
-// modified mark. Closing it is a request the main frame decides on (a
-// modified chart asks first), never a close by itself.
+// at the top-left corner of the MDI area and is captioned with the chart's
+// name and the modified mark, so that open charts can be told apart. Closing
+// it is a request the main frame decides on (a modified chart asks first),
+// never a close by itself.
 
 #include <QMdiSubWindow>
 
@@ -16,6 +17,9 @@ public:
     explicit CChildFrame(QWidget* parent);
 
     CPattraViewWidget* chartWidget() const { return widget_; }
+    // The chart's name: its file's name, or "Схема1" before it has one.
+    void setCaption(const QString& name);
+    const QString& caption() const { return caption_; }
     // Shows or hides the trailing "*" of a chart with unsaved changes.
     void showModified(bool modified) { setWindowModified(modified); }
     // Sizes the window to show the whole sheet, as far as the MDI area allows
@@ -32,6 +36,7 @@ protected:
 private:
     CPattraViewWidget* widget_;
     QSize sheet_;
+    QString caption_;
 };
 
 } // namespace loopora::app

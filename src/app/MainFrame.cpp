@@ -12,11 +12,13 @@
 #include "app/QtText.h"
 #include "app/RecentFiles.h"
 #include "app/StatusPanes.h"
+#include "app/WindowState.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -41,7 +43,10 @@ CMainFrame::CMainFrame()
 
     auto run = [this](uint16_t id) { command(id); };
     menus_ = std::make_unique<MainMenus>(*this, run);
-    menus_->beforeShow = [this] { refreshChecks(); };
+    menus_->beforeShow = [this] {
+        refreshChecks();
+        refreshRecentFiles();
+    };
     menus_->show(*menuBar(), false);
     palettes_ = std::make_unique<Palettes>(*this, run);
     for (int n = 1; n <= 8; ++n)
@@ -52,6 +57,8 @@ CMainFrame::CMainFrame()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(QSize(1200, 900).boundedTo(screen->availableSize()));
+    restoreWindowState(*this);
+    refreshRecentFiles();
     refreshChecks();
 }
 
@@ -112,13 +119,35 @@ bool CMainFrame::start(const QStringList& files)
 
 void CMainFrame::command(uint16_t id)
 {
-    switch (id) {
-    case cmd::kNextPane: mdi_->activateNextSubWindow(); break;
-    case cmd::kPreviousPane: mdi_->activatePreviousSubWindow(); break;
-    default: app_->onCommand(id); break;
-    }
+    if (id >= cmd::kRecentFile1 && id <= cmd::kRecentFileLast)
+        openRecentFile(id - cmd::kRecentFile1);
+    else if (id == cmd::kNextPane)
+        mdi_->activateNextSubWindow();
+    else if (id == cmd::kPreviousPane)
+        mdi_->activatePreviousSubWindow();
+    else
+        app_->onCommand(id);
     refreshState();
 }
+
+void CMainFrame::openRecentFile(int index)
+{
+    const QStringList files = RecentFiles::files();
+    if (index >= files.size())
+        return;
+    const QString& path = files[index];
+    // A file that has gone since is dropped from the list, and the user told
+    // why it did not open; one that is there but cannot be read stays listed.
+    if (!QFileInfo::exists(path)) {
+        RecentFiles::remove(path);
+        refreshRecentFiles();
+        showMessage(this, recentFileGone(path));
+        return;
+    }
+    app_->openChart(utf8(path));
+}
+
+void CMainFrame::refreshRecentFiles() { menus_->setRecentFiles(RecentFiles::files()); }
 
 // --- Chart windows ---
 
@@ -146,7 +175,7 @@ std::optional<size_t> CMainFrame::chartOf(const QMdiSubWindow* child) const
 ViewHost& CMainFrame::openChartWindow(const std::string& caption)
 {
     auto* child = new CChildFrame(mdi_);
-    child->setWindowTitle(qs(caption) + QStringLiteral("[*]"));
+    child->setCaption(qs(caption));
     mdi_->addSubWindow(child);
     // Every chart window opens at the top-left corner of the MDI area.
     child->move(0, 0);
@@ -236,7 +265,10 @@ void CMainFrame::refreshChecks()
 
 bool CMainFrame::runDialog(DialogModel& dialog) { return ParameterDialog::run(dialog, this); }
 std::optional<std::string> CMainFrame::askOpenFileName() { return askChartToOpen(this); }
-std::optional<std::string> CMainFrame::askSaveFileName() { return askChartToSave(this); }
+std::optional<std::string> CMainFrame::askSaveFileName(const std::string& suggestion)
+{
+    return askChartToSave(this, qs(suggestion));
+}
 void CMainFrame::messageBox(const std::string& text) { showMessage(this, qs(text)); }
 
 SaveChanges CMainFrame::askSaveChanges(const std::string& chartName)
@@ -244,7 +276,18 @@ SaveChanges CMainFrame::askSaveChanges(const std::string& chartName)
     return app::askSaveChanges(this, qs(chartName));
 }
 
-void CMainFrame::chartFileUsed(const std::string& path) { RecentFiles::add(qs(path)); }
+void CMainFrame::chartFileUsed(const std::string& path)
+{
+    RecentFiles::add(qs(path));
+    refreshRecentFiles();
+}
+
+void CMainFrame::chartRenamed(ViewHost& window, const std::string& caption)
+{
+    if (auto* widget = dynamic_cast<CPattraViewWidget*>(&window))
+        if (auto* child = qobject_cast<CChildFrame*>(widget->parentWidget()))
+            child->setCaption(qs(caption));
+}
 
 void CMainFrame::showAbout()
 {
@@ -310,6 +353,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     app_->closeAll();
+    saveWindowState(*this);
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the MDI area with one child window per chart, the menus,
-// the accelerators, the eight palettes and the status bar. It is the
+// the accelerators, the eight palettes and the status bar, which keep their
+// places from one run to the next. It is the
 // application's AppHost: the core's CPattraApp (which it owns) opens and
 // closes chart windows, asks questions and reaches the window's own
 // commands through it. Menus, palettes and keys send their command ids to
@@ -57,10 +58,11 @@ public:
     void activeChartChanged() override;
     bool runDialog(DialogModel& dialog) override;
     std::optional<std::string> askOpenFileName() override;
-    std::optional<std::string> askSaveFileName() override;
+    std::optional<std::string> askSaveFileName(const std::string& suggestion) override;
     void messageBox(const std::string& text) override;
     SaveChanges askSaveChanges(const std::string& chartName) override;
     void chartFileUsed(const std::string& path) override;
+    void chartRenamed(ViewHost& window, const std::string& caption) override;
     void showAbout() override;
     void togglePalette(uint16_t id) override;
     void arrangeWindows(uint16_t id) override;
@@ -79,6 +81,8 @@ private:
     void onSubWindowActivated(QMdiSubWindow* child);
     void requestClose(CChildFrame* child);
     void arrangeIcons();
+    void openRecentFile(int index);
+    void refreshRecentFiles();
 
     BitmapExporter exporter_;
     std::unique_ptr<CPattraApp> app_;

@@ -4,13 +4,14 @@
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace loopora::app {
 namespace {
 
-using Entry = std::pair<uint16_t, const char*>; // id 0: a separator
+using Entry = std::pair<uint16_t, const char*>; // id 0: a separator; kRecentFiles: the recent files
 
 constexpr Entry kNew = {cmd::kNew, "Создать (&N)\tCtrl+N"};
 constexpr Entry kExit = {cmd::kExit, "Выход (&X)"};
@@ -18,13 +19,23 @@ constexpr Entry kToolbar = {cmd::kToolbar, "Панель инструменто�
 constexpr Entry kStatusBar = {cmd::kStatusBar, "Строка статуса (&S)"};
 constexpr Entry kAbout = {cmd::kAbout, "О программе Loopora (&A)..."};
 constexpr Entry kSeparator = {0, ""};
+// Where the recent files are listed, each as "&1 path", and followed by a
+// separator of their own while there are any.
+constexpr Entry kRecentFiles = {cmd::kRecentFile1, ""};
+constexpr const char* kRecentFilePrompt = "Открыть эту схему";
 
-constexpr Entry kFile128[] = {kNew, {cmd::kOpen, "Открыть(&O)\tCtrl+O"}, kSeparator, kExit};
+constexpr Entry kFile128[] = {kNew, {cmd::kOpen, "Открыть(&O)\tCtrl+O"}, kSeparator, kRecentFiles, kExit};
 constexpr Entry kView128[] = {kToolbar, kStatusBar};
 constexpr Entry kHelp[] = {kAbout};
 
-constexpr Entry kFile129[] = {kNew,       {cmd::kOpen, "Открыть (&O)\tCtrl+O"}, {cmd::kSave, "Сохранить (&S)\tCtrl+S"},
-                              {cmd::kClose, "Закрыть (&C)"}, kSeparator, kExit};
+constexpr Entry kFile129[] = {kNew,
+                              {cmd::kOpen, "Открыть (&O)\tCtrl+O"},
+                              {cmd::kSave, "Сохранить (&S)\tCtrl+S"},
+                              {cmd::kSaveAs, "Сохранить как…\tCtrl+Shift+S"},
+                              {cmd::kClose, "Закрыть (&C)"},
+                              kSeparator,
+                              kRecentFiles,
+                              kExit};
 constexpr Entry kEdit129[] = {{cmd::kUndo, "Отменить (&U)\tCtrl+Z"}, {cmd::kRedo, "Повторить\tCtrl+Y"}, kSeparator,
                               {cmd::kCut, "Вырезать (&T)\tCtrl+X"},  {cmd::kCopy, "Копировать (&C)\tCtrl+C"},
                               {cmd::kPaste, "Вставить (&P)\tCtrl+V"}};
@@ -57,6 +68,7 @@ std::span<const Accelerator> accelerators()
         {QKeySequence(Qt::CTRL | Qt::Key_N), cmd::kNew},
         {QKeySequence(Qt::CTRL | Qt::Key_O), cmd::kOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_S), cmd::kSave},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), cmd::kSaveAs},
         {QKeySequence(Qt::CTRL | Qt::Key_P), cmd::kPrint},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::kUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_X), cmd::kCut},
@@ -96,6 +108,10 @@ QMenu* MainMenus::build(QWidget& owner, const Command& command, const char* titl
             menu->addSeparator();
             continue;
         }
+        if (id == kRecentFiles.first) {
+            addRecentFiles(*menu, command);
+            continue;
+        }
         QAction* action = menu->addAction(QString::fromUtf8(text));
         action->setData(int(id));
         action->setStatusTip(QString::fromUtf8(statusPrompt(id).data(), qsizetype(statusPrompt(id).size())));
@@ -105,6 +121,52 @@ QMenu* MainMenus::build(QWidget& owner, const Command& command, const char* titl
         items_.push_back({id, action});
     }
     return menu;
+}
+
+void MainMenus::addRecentFiles(QMenu& menu, const Command& command)
+{
+    for (uint16_t id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
+        QAction* action = menu.addAction(QString());
+        action->setData(int(id));
+        action->setStatusTip(QString::fromUtf8(kRecentFilePrompt));
+        action->setVisible(false);
+        QObject::connect(action, &QAction::triggered, &menu, [command, id] { command(id); });
+        recentFiles_.push_back(action);
+    }
+    QAction* separator = menu.addSeparator();
+    separator->setVisible(false);
+    recentSeparators_.push_back(separator);
+}
+
+void MainMenus::setRecentFiles(const QStringList& paths)
+{
+    const int perMenu = cmd::kRecentFileLast - cmd::kRecentFile1 + 1;
+    for (size_t i = 0; i < recentFiles_.size(); ++i) {
+        const int n = int(i) % perMenu;
+        QAction* action = recentFiles_[i];
+        action->setVisible(n < paths.size());
+        if (n < paths.size())
+            action->setText(QStringLiteral("&%1 %2").arg(n + 1).arg(recentFileText(paths[n])));
+    }
+    for (QAction* separator : recentSeparators_)
+        separator->setVisible(!paths.isEmpty());
+}
+
+QString MainMenus::recentFileText(const QString& path)
+{
+    // The home folder as "~", and a long path shortened in its middle, so
+    // that the file's own name and where it lies both stay readable.
+    constexpr qsizetype kLongest = 60;
+    QString text = QDir::toNativeSeparators(path);
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (home.size() > 1 && text.startsWith(home + QDir::separator()))
+        text = QStringLiteral("~") + text.mid(home.size());
+    if (text.size() > kLongest) {
+        const qsizetype tail = kLongest * 2 / 3;
+        text = text.left(kLongest - tail - 1) + QStringLiteral("…") + text.right(tail);
+    }
+    // An ampersand in a file name is shown, not taken for a menu key.
+    return text.replace(QStringLiteral("&"), QStringLiteral("&&"));
 }
 
 void MainMenus::show(QMenuBar& bar, bool chartOpen)

@@ -2,10 +2,11 @@
 // The main window's menus: menu 128 while no chart is open, menu 129 while
 // one is, with their exact texts (the accelerator after the tab is shown as
 // the item's key); the accelerator table itself is separate, as the keys work
-// whichever menu is shown.
+// whichever menu is shown. Both File menus end with the recent chart files.
 
 #include <QKeySequence>
 #include <QList>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -37,6 +38,10 @@ public:
     void show(QMenuBar& bar, bool chartOpen);
     // The check marks of the View menus' toggles.
     void setChecked(uint16_t id, bool checked);
+    // The recent files, most recent first, as numbered items of both File menus.
+    void setRecentFiles(const QStringList& paths);
+    // How a recent file is named in the menu, without its number.
+    static QString recentFileText(const QString& path);
     // The items of a command in both menus.
     QList<QAction*> actions(uint16_t id) const;
     const QList<QMenu*>& menus(bool chartOpen) const { return chartOpen ? withChart_ : noChart_; }
@@ -50,10 +55,13 @@ private:
         QAction* action;
     };
     QMenu* build(QWidget& owner, const Command& command, const char* title, std::span<const std::pair<uint16_t, const char*>> items);
+    void addRecentFiles(QMenu& menu, const Command& command);
 
     QList<QMenu*> noChart_;
     QList<QMenu*> withChart_;
     std::vector<Item> items_;
+    std::vector<QAction*> recentFiles_; // the slots of one File menu, then of the other
+    std::vector<QAction*> recentSeparators_;
     bool chartOpen_ = false;
     bool shown_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,7 +10,9 @@
 namespace loopora::app {
 namespace {
 
-// Charts have no extension of their own: the prompts offer every file.
+// Charts are saved with their own extension; files without it, as charts
+// were once saved, still open through "every file".
+const QString kChartFiles = QStringLiteral("Схемы Loopora (*.%1)").arg(kChartExtension);
 const QString kAnyFile = QStringLiteral("Все файлы (*)");
 
 std::optional<std::string> chosen(const QString& path)
@@ -29,12 +32,35 @@ void showMessage(QWidget* parent, const QString& text)
 
 std::optional<std::string> askChartToOpen(QWidget* parent)
 {
-    return chosen(QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть"), QString(), kAnyFile));
+    QFileDialog dialog(parent, QStringLiteral("Открыть"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({kChartFiles, kAnyFile});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
-std::optional<std::string> askChartToSave(QWidget* parent)
+std::optional<std::string> askChartToSave(QWidget* parent, const QString& suggestion)
 {
-    return chosen(QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить как"), QStringLiteral("Схема"), kAnyFile));
+    QFileDialog dialog(parent, QStringLiteral("Сохранить как"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({kChartFiles, kAnyFile});
+    // A name typed without an extension gets the charts' one; a new chart is
+    // offered its name with it.
+    dialog.setDefaultSuffix(kChartExtension);
+    const bool hasFile = suggestion.contains(QLatin1Char('/'));
+    dialog.selectFile(hasFile ? suggestion : suggestion + QLatin1Char('.') + kChartExtension);
+    // Overwriting is confirmed by the dialog itself (its default for save prompts).
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
+}
+
+QString recentFileGone(const QString& path)
+{
+    return QStringLiteral("Файл «%1» не найден. Он удалён из списка последних файлов.").arg(QDir::toNativeSeparators(path));
 }
 
 std::optional<std::string> askBitmapToSave(QWidget* parent)

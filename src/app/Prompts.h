@@ -1,6 +1,7 @@
 #pragma once
 // The small modal questions of the desktop editor: message boxes, the file
-// prompts for charts and bitmaps, and "save the changes?".
+// prompts for charts and bitmaps, and "save the changes?"; and the texts of
+// the messages about chart files.
 
 #include "view/AppHost.h"
 
@@ -17,11 +18,17 @@ namespace loopora::app {
 inline const QString kAppName = QStringLiteral("Loopora");
 
 void showMessage(QWidget* parent, const QString& text);
+// The extension of chart files, without its dot.
+inline const QString kChartExtension = QStringLiteral("loopora");
+
 std::optional<std::string> askChartToOpen(QWidget* parent);
-std::optional<std::string> askChartToSave(QWidget* parent);
+// The suggestion is the chart's file, or the name of a new chart.
+std::optional<std::string> askChartToSave(QWidget* parent, const QString& suggestion);
 // The bitmap export's save prompt: the bmp filter, the default extension and
 // the question before an existing file is overwritten.
 std::optional<std::string> askBitmapToSave(QWidget* parent);
 SaveChanges askSaveChanges(QWidget* parent, const QString& chartName);
+// A recent file that has gone was chosen from the File menu.
+QString recentFileGone(const QString& path);
 
 } // namespace loopora::app

@@ -10,6 +10,18 @@ const QString kGroup = QStringLiteral("Recent File List");
 
 QString keyOf(int i) { return QStringLiteral("File%1").arg(i + 1); }
 
+void store(const QStringList& list)
+{
+    QSettings settings(kOrganisation, kApplication);
+    settings.beginGroup(kGroup);
+    for (int i = 0; i < RecentFiles::kSize; ++i) {
+        if (i < list.size())
+            settings.setValue(keyOf(i), list[i]);
+        else
+            settings.remove(keyOf(i));
+    }
+}
+
 } // namespace
 
 QStringList RecentFiles::files()
@@ -31,14 +43,14 @@ void RecentFiles::add(const QString& path)
     QStringList list = files();
     list.removeAll(absolute);
     list.prepend(absolute);
-    QSettings settings(kOrganisation, kApplication);
-    settings.beginGroup(kGroup);
-    for (int i = 0; i < kSize; ++i) {
-        if (i < list.size())
-            settings.setValue(keyOf(i), list[i]);
-        else
-            settings.remove(keyOf(i));
-    }
+    store(list);
+}
+
+void RecentFiles::remove(const QString& path)
+{
+    QStringList list = files();
+    list.removeAll(path);
+    store(list);
 }
 
 } // namespace loopora::app

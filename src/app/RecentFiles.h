@@ -1,7 +1,8 @@
 #pragma once
-// The settings the editor keeps: a list of the 4 chart files opened or saved
-// most recently (kept, not shown in the menus), under the organisation
-// "Local AppWizard-Generated Applications" as the program always kept them.
+// The settings the editor keeps, under the organisation "Local
+// AppWizard-Generated Applications" as the program always kept them: here
+// the list of the 4 chart files opened or saved most recently, which the
+// File menus show.
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ public:
 
     // Puts a file first, dropping an older mention of it and the oldest beyond kSize.
     static void add(const QString& path);
+    static void remove(const QString& path);
     static QStringList files();
 };
 

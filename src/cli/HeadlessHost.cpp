@@ -108,7 +108,7 @@ std::optional<std::string> HeadlessApp::askOpenFileName()
     return answers_.take("the open file prompt", {QueuedAnswer::Kind::File}).file;
 }
 
-std::optional<std::string> HeadlessApp::askSaveFileName()
+std::optional<std::string> HeadlessApp::askSaveFileName(const std::string&)
 {
     return answers_.take("the save file prompt", {QueuedAnswer::Kind::File}).file;
 }

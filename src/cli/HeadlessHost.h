@@ -91,7 +91,7 @@ public:
     void closeChartWindow(ViewHost& window) override;
     bool runDialog(DialogModel& dialog) override { return answerDialog(dialog, answers_, out_); }
     std::optional<std::string> askOpenFileName() override;
-    std::optional<std::string> askSaveFileName() override;
+    std::optional<std::string> askSaveFileName(const std::string&) override;
     void messageBox(const std::string& text) override;
 
     HeadlessWindow& window(ViewHost& host) { return static_cast<HeadlessWindow&>(host); }

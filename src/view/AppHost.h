@@ -37,7 +37,8 @@ class AppHost {
 public:
     virtual ~AppHost() = default;
 
-    // A window for a new chart; the chart's view talks to it from then on.
+    // A window for a new chart, captioned with the chart's name; the chart's
+    // view talks to it from then on.
     virtual ViewHost& openChartWindow(const std::string& caption) = 0;
     virtual void closeChartWindow(ViewHost& window) = 0;
     // The active chart changed (a window opened, closed or was chosen).
@@ -45,7 +46,9 @@ public:
 
     virtual bool runDialog(DialogModel& dialog) = 0;
     virtual std::optional<std::string> askOpenFileName() = 0;
-    virtual std::optional<std::string> askSaveFileName() = 0;
+    // A file to save a chart to; the suggestion is the chart's file, or the
+    // name of a chart that has none yet.
+    virtual std::optional<std::string> askSaveFileName(const std::string& suggestion) = 0;
     virtual void messageBox(const std::string& text) = 0;
     // A modified chart is about to close (its window, or the program). Hosts
     // with nobody to ask, like the script runner, let it go unsaved.
@@ -56,6 +59,12 @@ public:
     }
     // A chart file was opened or saved: the desktop remembers recent files.
     virtual void chartFileUsed(const std::string& path) { (void)path; }
+    // A chart was saved under another name: its window's caption follows.
+    virtual void chartRenamed(ViewHost& window, const std::string& caption)
+    {
+        (void)window;
+        (void)caption;
+    }
 
     virtual void showAbout() {}
     virtual void togglePalette(uint16_t) {}

@@ -61,12 +61,24 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
     return true;
 }
 
+namespace {
+
+// The document template's name for a chart without a file.
+constexpr std::string_view kUntitledChart = "Схема";
+
+std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+} // namespace
+
 ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string path)
 {
     auto session = std::make_unique<ChartSession>();
     session->document = std::move(doc);
     session->path = std::move(path);
-    session->window = &host_.openChartWindow({}); // chart windows carry no caption of their own
+    // Numbers are not reused: a chart closed unsaved leaves its number behind.
+    if (session->path.empty())
+        session->untitledName = std::string(kUntitledChart) + std::to_string(++newChartsMade_);
+    session->window = &host_.openChartWindow(session->path.empty() ? session->untitledName : fileNameOf(session->path));
     session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
     session->view->OnInitialUpdate();
     charts_.push_back(std::move(session));
@@ -120,9 +132,10 @@ bool CPattraApp::isModified(size_t index) const
 
 std::string CPattraApp::chartName(size_t index) const
 {
-    if (index >= charts_.size() || charts_[index]->path.empty())
-        return "Схема"; // the document template's name for a chart without a file
-    return std::filesystem::path(charts_[index]->path).filename().string();
+    if (index >= charts_.size())
+        return {};
+    const ChartSession& s = *charts_[index];
+    return s.path.empty() ? s.untitledName : fileNameOf(s.path);
 }
 
 bool CPattraApp::queryClose(size_t index)
@@ -159,14 +172,18 @@ bool CPattraApp::saveChart()
     ChartSession* s = active();
     if (!s)
         return false;
-    std::string path = s->path;
-    if (path.empty()) {
-        auto chosen = host_.askSaveFileName();
-        if (!chosen)
-            return false;
-        path = *chosen;
-    }
-    return saveChartAs(path);
+    if (s->path.empty())
+        return saveChartAs();
+    return saveChartAs(s->path);
+}
+
+bool CPattraApp::saveChartAs()
+{
+    ChartSession* s = active();
+    if (!s)
+        return false;
+    auto chosen = host_.askSaveFileName(s->path.empty() ? s->untitledName : s->path);
+    return chosen && saveChartAs(*chosen);
 }
 
 bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
@@ -182,8 +199,11 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
             host_.messageBox("Не удалось сохранить схему.\n" + message);
         return false;
     }
+    const bool renamed = s->path != path;
     s->path = path;
     s->document->markSaved();
+    if (renamed)
+        host_.chartRenamed(*s->window, fileNameOf(path));
     host_.chartFileUsed(path);
     return true;
 }
@@ -257,6 +277,7 @@ bool CPattraApp::onCommand(uint16_t id)
         return false;
     switch (id) {
     case cmd::kSave: saveChart(); return true;
+    case cmd::kSaveAs: saveChartAs(); return true;
     case cmd::kClose: requestClose(active_); return true;
     case cmd::kSaveBitmap: exportBitmap(); return true;
     case cmd::kPrint:

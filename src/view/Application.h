@@ -19,7 +19,8 @@ struct ChartSession {
     std::unique_ptr<CPattraDoc> document;
     ViewHost* window = nullptr;
     std::unique_ptr<CPattraView> view;
-    std::string path; // empty until the chart is saved or opened from a file
+    std::string path;         // empty until the chart is saved or opened from a file
+    std::string untitledName; // what a new chart is called until it has a file: "Схема1", "Схема2", ...
 };
 
 class CPattraApp {
@@ -43,6 +44,8 @@ public:
     bool openChart(const std::string& path, std::string* error = nullptr);
     // Saves the active chart to its file, asking for one when it has none.
     bool saveChart();
+    // Saves the active chart to a file the user chooses, which becomes its file.
+    bool saveChartAs();
     bool saveChartAs(const std::string& path, std::string* error = nullptr);
     // Closes a chart without asking; closing any chart empties the element clipboard.
     void closeChart(size_t index);
@@ -50,8 +53,9 @@ public:
 
     // --- Unsaved changes ---
     bool isModified(size_t index) const;
-    // What a chart is called when the user is asked about it: its file's
-    // name, or the document's default name before it has a file.
+    // What a chart is called in its window's caption and when the user is
+    // asked about it: its file's name, or before it has a file the
+    // document's default name numbered in the order new charts were made.
     std::string chartName(size_t index) const;
     // Before a modified chart closes, makes it active and asks whether to
     // save it (saving when told to); true when it may close: it was not
@@ -88,6 +92,7 @@ private:
     std::vector<std::unique_ptr<ChartSession>> charts_;
     size_t active_ = 0;
     Size rememberedSize_{0, 0};
+    int newChartsMade_ = 0;
 };
 
 } // namespace loopora

@@ -11,6 +11,7 @@ constexpr uint16_t kNew = 57600;
 constexpr uint16_t kOpen = 57601;
 constexpr uint16_t kClose = 57602;
 constexpr uint16_t kSave = 57603;
+constexpr uint16_t kSaveAs = 57604;
 constexpr uint16_t kPrintSetup = 57606;
 constexpr uint16_t kPrint = 57607;
 constexpr uint16_t kPrintDirect = 57608;
@@ -28,6 +29,9 @@ constexpr uint16_t kAbout = 57664;
 constexpr uint16_t kExit = 57665;
 constexpr uint16_t kNextPane = 57680;
 constexpr uint16_t kPreviousPane = 57681;
+// The recent-file items of the File menu, most recent first.
+constexpr uint16_t kRecentFile1 = 57616;
+constexpr uint16_t kRecentFileLast = 57619;
 constexpr uint16_t kToolbar = 59392;
 constexpr uint16_t kStatusBar = 59393;
 

@@ -72,6 +72,7 @@ struct CommandString {
 
 constexpr CommandString kStrings[] = {
     {cmd::kNew, "Создать новую схему\nСоздать"},
+    {cmd::kSaveAs, "Сохранить схему под другим именем\nСохранить как"},
     {cmd::kSaveBitmap, "Сохранить в формате BMP\nСохранить BMP"},
     {cmd::kCopy, "Копировать выбранный элемент\nКопировать"},
     {cmd::kPaste, "Вставить из буфера обмена\nВставить"},

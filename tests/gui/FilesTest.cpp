@@ -1,11 +1,13 @@
-// Charts and files through the real prompts: saving, the modified mark,
-// closing with and without unsaved changes, reopening, the recent-file list,
-// exporting a bitmap and printing to a PDF file.
+// Charts and files through the real prompts: saving and saving under another
+// name, the chart windows' captions and modified mark, closing with and
+// without unsaved changes, reopening, exporting a bitmap and printing to a
+// PDF file.
 
 #include "GuiSupport.h"
 
 #include "app/ChartPrinter.h"
 #include "app/ChildFrame.h"
+#include "app/MainMenus.h"
 #include "app/RecentFiles.h"
 #include "view/CommandIds.h"
 
@@ -15,6 +17,7 @@
 #include <QMessageBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -77,6 +80,88 @@ private slots:
         QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
     }
 
+    void newChartsAreCaptionedByNumber()
+    {
+        Editor editor;
+        editor.newChart();
+        editor.newChart();
+        QCOMPARE(editor.frame().childFrame(0)->caption(), QStringLiteral("Схема1"));
+        QCOMPARE(editor.frame().childFrame(1)->caption(), QStringLiteral("Схема2"));
+        editor.drag({200, 300}, {200, 200});
+        QVERIFY(editor.frame().childFrame(1)->isWindowModified());
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+        QCOMPARE(editor.frame().childFrame(1)->windowTitle(), QStringLiteral("Схема2[*]"));
+    }
+
+    void saveAsRenamesTheChartAndItsWindow()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+
+        QStringList filters;
+        QString suffix, offered;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                offered = name->text();
+            dialog->selectFile(dir.filePath(QStringLiteral("doily"))); // the extension comes by default
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::keyClick(editor.activeViewport(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(filters, QStringList({"Схемы Loopora (*.loopora)", "Все файлы (*)"}));
+        QCOMPARE(suffix, QStringLiteral("loopora"));
+        QCOMPARE(offered, QStringLiteral("Схема1.loopora"));
+        const QString first = dir.filePath(QStringLiteral("doily.loopora"));
+        QVERIFY(QFileInfo::exists(first));
+        QCOMPARE(editor.frame().childFrame(0)->caption(), QStringLiteral("doily.loopora"));
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+
+        // Once more from the menu item, under a second name: the chart moves
+        // to the new file and the old one keeps what it had.
+        editor.drag({300, 300}, {300, 200});
+        const QString second = dir.filePath(QStringLiteral("copy.loopora"));
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->selectFile(second);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        editor.frame().menus().actions(cmd::kSaveAs).value(0)->trigger();
+        QCOMPARE(offered, first);
+        QCOMPARE(editor.frame().childFrame(0)->caption(), QStringLiteral("copy.loopora"));
+        QCOMPARE(editor.app().active()->path, second.toStdString());
+        QCOMPARE(app::RecentFiles::files().mid(0, 2), QStringList({second, first}));
+        QVERIFY(editor.app().openChart(first.toStdString()));
+        QCOMPARE(editor.canvas().childCount(), size_t(1));
+        QVERIFY(editor.app().openChart(second.toStdString()));
+        QCOMPARE(editor.canvas().childCount(), size_t(2));
+    }
+
+    void openPromptOffersChartsAndEveryFile()
+    {
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("saved-without-extension"));
+        Editor editor;
+        editor.newChart(300, 200, 2, 20);
+        QVERIFY(editor.app().saveChartAs(old.toStdString()));
+        editor.app().closeAll();
+
+        QStringList filters;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            dialog->selectNameFilter(filters.value(1));
+            dialog->selectFile(old);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        editor.frame().command(cmd::kOpen);
+        QCOMPARE(filters, QStringList({"Схемы Loopora (*.loopora)", "Все файлы (*)"}));
+        QCOMPARE(editor.app().chartCount(), size_t(1));
+        QCOMPARE(editor.app().active()->document->chartWidth(), 300);
+        QCOMPARE(editor.frame().childFrame(0)->caption(), QStringLiteral("saved-without-extension"));
+    }
+
     void closingAModifiedChartAsks()
     {
         QTemporaryDir dir;
@@ -87,7 +172,7 @@ private slots:
         QString question;
         answerSaveQuestion(QStringLiteral("Отмена"), &question);
         editor.frame().command(cmd::kClose);
-        QCOMPARE(question, QStringLiteral("Сохранить изменения в «Схема»?"));
+        QCOMPARE(question, QStringLiteral("Сохранить изменения в «Схема1»?"));
         QCOMPARE(editor.app().chartCount(), size_t(1));
 
         // The window's own close button asks the same.

@@ -111,7 +111,7 @@ QStringList itemTexts(const QMenu& menu)
 {
     QStringList out;
     for (QAction* action : menu.actions())
-        if (!action->isSeparator())
+        if (!action->isSeparator() && action->isVisible())
             out.append(action->text());
     return out;
 }
@@ -128,8 +128,12 @@ void press(QWidget* dialog, const QString& nameOrText)
 
 QLineEdit* lineEdit(QWidget* dialog, const char* key) { return dialog->findChild<QLineEdit*>(QString::fromUtf8(key)); }
 
-Editor::Editor() : frame_(std::make_unique<app::CMainFrame>())
+Editor::Editor(Settings settings)
 {
+    // Each test starts as on a first run: no recent files, no kept window layout.
+    if (settings == Settings::Forgotten)
+        QSettings(app::kOrganisation, app::kApplication).clear();
+    frame_ = std::make_unique<app::CMainFrame>();
     frame_->show();
     frame_->activateWindow();
     if (!QTest::qWaitForWindowActive(frame_.get()))

@@ -40,16 +40,18 @@ void whenModal(std::function<void(W*)> handler)
 // Polls until a popup menu is open, then hands it to the handler once.
 void whenPopup(std::function<void(QMenu*)> handler);
 
-// The texts of a menu's items (separators left out).
+// The shown items' texts of a menu (separators and hidden items left out).
 QStringList itemTexts(const QMenu& menu);
 // Presses a dialog's button of that object name, or of that text.
 void press(QWidget* dialog, const QString& nameOrText);
 QLineEdit* lineEdit(QWidget* dialog, const char* key);
 
-// A shown and active main window, as the program has it after start-up.
+// A shown and active main window, as the program has it after start-up:
+// as on a first run, or with the settings earlier windows kept.
 class Editor {
 public:
-    Editor();
+    enum class Settings { Forgotten, Kept };
+    explicit Editor(Settings settings = Settings::Forgotten);
     ~Editor();
 
     app::CMainFrame& frame() { return *frame_; }

@@ -62,7 +62,8 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QCOMPARE(frame.windowTitle(), QStringLiteral("LooporaRus"));
-        QCOMPARE(frame.childFrame(0)->windowTitle(), QStringLiteral("[*]"));
+        QCOMPARE(frame.childFrame(0)->caption(), QStringLiteral("Схема1"));
+        QCOMPARE(frame.childFrame(0)->windowTitle(), QStringLiteral("Схема1[*]"));
         QCOMPARE(frame.childFrame(0)->pos(), QPoint(0, 0));
     }
 
@@ -87,6 +88,7 @@ private slots:
         QVERIFY(frame.start({path}));
         QCOMPARE(frame.app().active()->document->chartWidth(), 300);
         QCOMPARE(frame.app().active()->document->canvas().backgroundKind(), 2);
+        QCOMPARE(frame.childFrame(0)->caption(), QStringLiteral("chart"));
     }
 
     void unreadableChartEndsTheStart()
@@ -119,7 +121,7 @@ private slots:
         QCOMPARE(titles(), QStringList({"Файл(&F)", "Редактировать(&E)", "Вид(&V)", "Окно(&W)", "Справка (&H)"}));
         const QList<QMenu*>& menus = editor.frame().menus().menus(true);
         QCOMPARE(itemTexts(*menus[0]), QStringList({"Создать (&N)\tCtrl+N", "Открыть (&O)\tCtrl+O", "Сохранить (&S)\tCtrl+S",
-                                                    "Закрыть (&C)", "Выход (&X)"}));
+                                                    "Сохранить как…\tCtrl+Shift+S", "Закрыть (&C)", "Выход (&X)"}));
         QCOMPARE(itemTexts(*menus[1]), QStringList({"Отменить (&U)\tCtrl+Z", "Повторить\tCtrl+Y", "Вырезать (&T)\tCtrl+X",
                                                     "Копировать (&C)\tCtrl+C", "Вставить (&P)\tCtrl+V"}));
         QCOMPARE(itemTexts(*menus[2]),

@@ -1,6 +1,8 @@
 // The chart remembers unsaved changes: commands done, undone and redone, and
 // the colour, label text and chart parameter changes made outside the
 // history. Closing a modified chart, or leaving the program, asks first.
+// Charts are named by their file, or "Схема" and a number that is never
+// reused; saving under another name renames the chart and its window.
 
 #include "elements/PrototypeTable.h"
 #include "elements/TextElement.h"
@@ -44,8 +46,9 @@ public:
 
 class FakeDesktop : public AppHost {
 public:
-    ViewHost& openChartWindow(const std::string&) override
+    ViewHost& openChartWindow(const std::string& caption) override
     {
+        captions.push_back(caption);
         windows.push_back(std::make_unique<FakeWindow>());
         return *windows.back();
     }
@@ -55,7 +58,11 @@ public:
     }
     bool runDialog(DialogModel&) override { return true; }
     std::optional<std::string> askOpenFileName() override { return std::nullopt; }
-    std::optional<std::string> askSaveFileName() override { return savePath; }
+    std::optional<std::string> askSaveFileName(const std::string& suggestion) override
+    {
+        suggestions.push_back(suggestion);
+        return savePath;
+    }
     void messageBox(const std::string&) override {}
     SaveChanges askSaveChanges(const std::string& chartName) override
     {
@@ -66,6 +73,10 @@ public:
         return answer;
     }
     void chartFileUsed(const std::string& path) override { used.push_back(path); }
+    void chartRenamed(ViewHost& window, const std::string& caption) override
+    {
+        renamed.emplace_back(&window, caption);
+    }
     void exit() override { exited = true; }
 
     std::vector<std::unique_ptr<FakeWindow>> windows;
@@ -73,6 +84,9 @@ public:
     std::deque<SaveChanges> answers;
     std::vector<std::string> asked;
     std::vector<std::string> used;
+    std::vector<std::string> captions;
+    std::vector<std::string> suggestions;
+    std::vector<std::pair<ViewHost*, std::string>> renamed;
     bool exited = false;
 };
 
@@ -121,7 +135,7 @@ protected:
 TEST_F(ModifiedTracking, NewChartIsNotModified)
 {
     EXPECT_FALSE(app.isModified(0));
-    EXPECT_EQ(app.chartName(0), "Схема");
+    EXPECT_EQ(app.chartName(0), "Схема1");
 }
 
 TEST_F(ModifiedTracking, PlacingUndoingAndRedoingMarkTheChart)
@@ -204,7 +218,7 @@ TEST_F(ModifiedTracking, CancelKeepsAModifiedChartOpen)
     desktop.answers = {SaveChanges::Cancel};
     app.onCommand(cmd::kClose);
     EXPECT_EQ(app.chartCount(), 1u);
-    EXPECT_EQ(desktop.asked, std::vector<std::string>{"Схема"});
+    EXPECT_EQ(desktop.asked, std::vector<std::string>{"Схема1"});
     EXPECT_TRUE(app.isModified(0));
 }
 
@@ -265,4 +279,72 @@ TEST_F(ModifiedTracking, ALoadedChartStartsUnmodified)
     ASSERT_TRUE(app.openChart(path));
     EXPECT_FALSE(app.isModified(1));
     EXPECT_EQ(app.chartName(1), "loopora-modified-d.chart");
+}
+
+TEST_F(ModifiedTracking, NewChartsAreNumberedAndNumbersAreNotReused)
+{
+    ASSERT_TRUE(app.newChart(200, 200, 0, 30));
+    app.closeChart(1);
+    ASSERT_TRUE(app.newChart(200, 200, 0, 30));
+    EXPECT_EQ(app.chartName(1), "Схема3");
+    EXPECT_EQ(desktop.captions, (std::vector<std::string>{"Схема1", "Схема2", "Схема3"}));
+}
+
+TEST_F(ModifiedTracking, AnOpenedChartIsCaptionedWithItsFileName)
+{
+    std::string path = tempFile("e.chart");
+    ASSERT_TRUE(app.saveChartAs(path));
+    ASSERT_TRUE(app.openChart(path));
+    EXPECT_EQ(desktop.captions.back(), "loopora-modified-e.chart");
+}
+
+TEST_F(ModifiedTracking, SaveAsWritesANewFileAndRenamesTheChart)
+{
+    placeDouble();
+    desktop.savePath = tempFile("f.chart");
+    ASSERT_TRUE(app.onCommand(cmd::kSave));
+    ASSERT_EQ(desktop.renamed.size(), 1u);
+    EXPECT_EQ(desktop.renamed[0], std::make_pair(app.active()->window, std::string("loopora-modified-f.chart")));
+
+    placeDouble(60);
+    desktop.savePath = tempFile("g.chart");
+    ASSERT_TRUE(app.onCommand(cmd::kSaveAs));
+    EXPECT_EQ(desktop.suggestions, (std::vector<std::string>{"Схема1", tempFile("f.chart")}));
+    EXPECT_EQ(app.chartName(0), "loopora-modified-g.chart");
+    EXPECT_EQ(desktop.renamed.back().second, "loopora-modified-g.chart");
+    EXPECT_FALSE(app.isModified(0));
+    EXPECT_EQ(desktop.used.back(), *desktop.savePath);
+
+    // The old file keeps what it had; the new one has both stitches, and a
+    // plain save now goes to it without asking.
+    ASSERT_TRUE(app.openChart(tempFile("f.chart")));
+    EXPECT_EQ(app.active()->document->canvas().childCount(), 1u);
+    app.activate(0);
+    placeDouble(200);
+    desktop.savePath.reset();
+    ASSERT_TRUE(app.onCommand(cmd::kSave));
+    ASSERT_TRUE(app.openChart(tempFile("g.chart")));
+    EXPECT_EQ(app.active()->document->canvas().childCount(), 3u);
+}
+
+TEST_F(ModifiedTracking, SaveAsCancelledKeepsTheChartAsItWas)
+{
+    placeDouble();
+    ASSERT_TRUE(app.onCommand(cmd::kSaveAs)); // the prompt gives no file
+    EXPECT_TRUE(app.isModified(0));
+    EXPECT_EQ(app.chartName(0), "Схема1");
+    EXPECT_TRUE(desktop.renamed.empty());
+    EXPECT_TRUE(desktop.used.empty());
+}
+
+TEST_F(ModifiedTracking, SaveAsThatCannotWriteKeepsTheOldName)
+{
+    placeDouble();
+    desktop.savePath = tempFile("h.chart");
+    ASSERT_TRUE(app.onCommand(cmd::kSave));
+    desktop.savePath = "/nonexistent/loopora/chart";
+    app.onCommand(cmd::kSaveAs);
+    EXPECT_EQ(app.chartName(0), "loopora-modified-h.chart");
+    EXPECT_EQ(app.active()->path, tempFile("h.chart"));
+    EXPECT_EQ(desktop.renamed.size(), 1u);
 }
