@@ -2,6 +2,7 @@
 //   loopora          a new chart, after its parameters dialog
 //   loopora CHART    that chart
 
+#include "app/EditorApplication.h"
 #include "app/MainFrame.h"
 #include "app/RecentFiles.h"
 #include "document/ElementTypes.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    loopora::app::EditorApplication application(argc, argv);
     QCoreApplication::setOrganizationName(loopora::app::kOrganisation);
     QCoreApplication::setApplicationName(loopora::app::kApplication);
     loopora::installElementTypes();

@@ -11,9 +11,12 @@ namespace {
 // The tests run on one thread; plain counters do.
 int64_t held = 0;
 int64_t peak = 0;
+int64_t ceiling = INT64_MAX; // refuse allocations that would hold more
 
 void* take(std::size_t n)
 {
+    if (n > uint64_t(INT64_MAX) || held + int64_t(n) > ceiling)
+        throw std::bad_alloc();
     void* p = std::malloc(n ? n : 1);
     if (!p)
         throw std::bad_alloc();
@@ -53,7 +56,14 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept { give(p); }
 
 namespace loopora::test {
 
-AllocationMeter::AllocationMeter() : baseline_(held) { peak = held; }
+AllocationMeter::AllocationMeter(size_t limit) : baseline_(held)
+{
+    peak = held;
+    if (limit < size_t(INT64_MAX - held))
+        ceiling = held + int64_t(limit);
+}
+
+AllocationMeter::~AllocationMeter() { ceiling = INT64_MAX; }
 
 size_t AllocationMeter::peakBytes() const { return size_t(peak - baseline_); }
 

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace loopora;
 using loopora::test::AllocationMeter;
 using loopora::test::ChartBytes;
@@ -134,4 +136,37 @@ TEST(EnlargedSlipStitch, AShortOneScaledSevenTimesStaysSolidAndSmallInMemory)
     const PixelBuffer sheet = renderSheet(s.view().document());
     EXPECT_LT(meter.peakBytes(), kModestBytes);
     EXPECT_EQ(notBlackIn(sheet, {0, 0, 600, 600}), 0);
+}
+
+TEST(OutOfMemory, OpeningAChartSaysSoInsteadOfThrowing)
+{
+    ChartBytes b(600, 600, 200);
+    for (int i = 0; i < 200; ++i)
+        b.plain(typeids::kLine, {i, 0}, {i, 100}, 2);
+    ChartLoadResult loaded;
+    {
+        AllocationMeter scarce(4096);
+        loaded = loadChartBytes(b.bytes());
+    }
+    EXPECT_FALSE(loaded.document);
+    EXPECT_NE(loaded.error.find("not enough memory"), std::string::npos) << loaded.error;
+}
+
+TEST(OutOfMemory, AScriptNamesTheLineThatRanOutAndTheOtherChartsLiveOn)
+{
+    std::ostringstream out, err;
+    cli::ScriptRunner runner({400, 300}, out);
+    std::istringstream first("new 300 300 1 30\ntool double\ndrag 100 200 100 150\n");
+    ASSERT_EQ(runner.run(first, err), 0) << err.str();
+    int status = 0;
+    {
+        AllocationMeter scarce(1024);
+        std::istringstream second("new 4000 4000 1 30\n");
+        status = runner.run(second, err);
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.str().find("script line 1: there is not enough memory"), std::string::npos) << err.str();
+    std::istringstream third("window 1\ntool double\ndrag 200 200 200 150\n");
+    EXPECT_EQ(runner.run(third, err), 0) << err.str();
+    EXPECT_EQ(runner.app().chart(0).document->canvas().childCount(), 2u);
 }
