@@ -12,6 +12,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei
   # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
   xvfb x11-apps x11-utils
+  # Installing and packaging: the desktop entry's and metainfo's checkers, the
+  # MIME database compiler, an XML checker, groff for the manual pages, and
+  # dpkg-shlibdeps for the Debian package's dependencies.
+  desktop-file-utils appstream shared-mime-info libxml2-utils groff-base dpkg-dev
 )
 
 missing=()

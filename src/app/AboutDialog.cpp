@@ -1,6 +1,8 @@
 #include "app/AboutDialog.h"
 
-#include "app/PaletteIcons.h"
+#include "BuildInfo.h"
+#include "app/ProgramIcon.h"
+#include "app/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +21,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     row->addWidget(icon);
     auto* texts = new QVBoxLayout;
     texts->addWidget(new QLabel(QStringLiteral("Loopora Russian"), this));
+    texts->addWidget(new QLabel(QStringLiteral("Версия %1").arg(qs(kVersion)), this));
     texts->addWidget(new QLabel(QStringLiteral("Схемы для вязания крючком: каждая петля своим знаком."), this));
     row->addLayout(texts, 1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

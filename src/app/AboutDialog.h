@@ -1,5 +1,6 @@
 #pragma once
-// "О программе Loopora": the program's icon, its name, a credit line and OK.
+// "О программе Loopora": the program's icon, its name and version, a credit
+// line and OK.
 
 #include <QDialog>
 

@@ -246,24 +246,4 @@ QIcon paletteIcon(uint16_t commandId, QSize size)
     return iconOf(commandPicture(commandId, size), commandPicture(commandId, size * 2));
 }
 
-QIcon programIcon()
-{
-    const int32_t fan = typeIdOfName("double1to3");
-    QIcon icon;
-    for (int side : {16, 32, 64}) {
-        QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(250, 245, 230));
-        p.setPen(QPen(QColor(120, 90, 60), side / 16.0));
-        p.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), side / 6.0, side / 6.0);
-        const QImage symbol = symbolPicture(fan, QSize(side, side) * 3 / 4, std::max(1, side / 16), rgb(150, 30, 60));
-        p.drawImage(QPoint(side / 8, side / 8), symbol);
-        p.end();
-        icon.addPixmap(QPixmap::fromImage(picture));
-    }
-    return icon;
-}
-
 } // namespace loopora::app

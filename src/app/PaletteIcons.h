@@ -18,7 +18,5 @@ namespace loopora::app {
 QImage symbolPicture(int32_t typeId, QSize size, int penWidth, Colour colour = colours::black);
 // The picture of a palette button: its symbol when the button places one.
 QIcon paletteIcon(uint16_t commandId, QSize size);
-// The program's icon, a fan of doubles.
-QIcon programIcon();
 
 } // namespace loopora::app

@@ -1,5 +1,6 @@
 // loopora-cli: headless rendering, listing and scripted editing of charts.
 
+#include "BuildInfo.h"
 #include "cli/Commands.h"
 #include "document/ElementTypes.h"
 
@@ -17,7 +18,8 @@ void printUsage(std::ostream& out)
            "  loopora-cli catalogue OUT.bmp [--size N]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
-           "                                     run editing steps (a file, or - for standard input)\n";
+           "                                     run editing steps (a file, or - for standard input)\n"
+           "  loopora-cli --version              print the version\n";
 }
 
 int runCommand(const std::string& command, const loopora::cli::Args& args)
@@ -31,6 +33,10 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
         return runScript(args);
     if (command == "catalogue")
         return runCatalogue(args);
+    if (command == "--version") {
+        std::cout << "loopora-cli " << loopora::kVersion << "\n";
+        return 0;
+    }
     if (command == "help" || command == "--help" || command == "-h") {
         printUsage(std::cout);
         return 0;

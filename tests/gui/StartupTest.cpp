@@ -4,6 +4,7 @@
 
 #include "GuiSupport.h"
 
+#include "BuildInfo.h"
 #include "app/Palettes.h"
 #include "app/MainMenus.h"
 #include "app/StatusPanes.h"
@@ -172,6 +173,7 @@ private slots:
         editor.pressButton(cmd::kAbout);
         QCOMPARE(title, QStringLiteral("О программе Loopora"));
         QVERIFY(labels.contains(QStringLiteral("Loopora Russian")));
+        QVERIFY(labels.contains(QStringLiteral("Версия ") + QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()))));
     }
 };
 

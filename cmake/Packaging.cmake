@@ -1,0 +1,24 @@
+# `cpack -G DEB` in a build folder makes a Debian package of what installs.
+# The shared libraries the programs link (Qt 6, FreeType, fontconfig) become
+# dependencies through dpkg-shlibdeps; the fonts the texts are drawn with are
+# named here, as nothing links them.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME loopora)
+set(CPACK_PACKAGE_VENDOR "Loopora developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for crochet charts")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Loopora draws crochet charts in which every stitch is shown as its standard symbol: chains, slip stitches, singles, doubles and taller stitches, increase fans, decreases, clusters and chain groups. Stitches are placed by dragging from base to top, then turned, sized, mirrored, grouped and repeated along rows and arcs. The package holds the desktop editor (loopora) and the command-line runner (loopora-cli).")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Loopora developers <loopora@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# DejaVu Sans draws the chart's labels; a CJK font the editor's status and
+# export messages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-dejavu-core, fonts-wqy-microhei | fonts-noto-cjk")
+
+include(CPack)
