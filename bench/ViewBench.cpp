@@ -3,6 +3,7 @@
 // select-tool click; and a full repaint after a command.
 
 #include "bench/BenchCharts.h"
+#include "bench/QuietWindow.h"
 #include "document/History.h"
 #include "document/commands/MoveCommands.h"
 #include "view/ChartView.h"
@@ -14,25 +15,9 @@ namespace {
 
 using namespace loopora;
 
-// A window that shows nothing and asks nothing.
-class QuietWindow : public ViewHost {
-public:
-    Size clientSize() const override { return {600, 600}; }
-    Point scrollPosition() const override { return {}; }
-    void scrollTo(Point) override {}
-    void setScrollSizes(Size) override {}
-    void update(const Rect&) override {}
-    void showCoordinates(Point, Point) override {}
-    uint16_t popupMenu(int, Point) override { return 0; }
-    bool runDialog(DialogModel&) override { return false; }
-    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
-    std::optional<std::string> askBitmapFileName() override { return std::nullopt; }
-    void messageBox(const std::string&) override {}
-};
-
 struct BusyView {
     std::unique_ptr<CPattraDoc> doc = bench::denseChart(5'000);
-    QuietWindow window;
+    bench::QuietWindow window;
     Size remembered{};
     CPattraView view{*doc, window, remembered};
     BusyView()

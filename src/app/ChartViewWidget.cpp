@@ -138,6 +138,12 @@ std::optional<std::string> CPattraViewWidget::askBitmapFileName() { return askBi
 
 void CPattraViewWidget::messageBox(const std::string& text) { showMessage(this, qs(text)); }
 
+// A modal box must not open inside the paint event that failed.
+void CPattraViewWidget::drawingFailed(const std::string& text)
+{
+    QMetaObject::invokeMethod(this, [this, message = qs(text)] { showMessage(this, message); }, Qt::QueuedConnection);
+}
+
 // --- Painting ---
 
 void CPattraViewWidget::paintEvent(QPaintEvent* event)

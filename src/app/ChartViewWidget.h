@@ -35,6 +35,7 @@ public:
     std::optional<Colour> chooseColour(Colour initial) override;
     std::optional<std::string> askBitmapFileName() override;
     void messageBox(const std::string& text) override;
+    void drawingFailed(const std::string& text) override;
 
 signals:
     void coordinatesShown(const QString& chart, const QString& window);

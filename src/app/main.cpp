@@ -4,6 +4,7 @@
 //   loopora --version | --help
 
 #include "BuildInfo.h"
+#include "app/EditorApplication.h"
 #include "app/MainFrame.h"
 #include "app/RecentFiles.h"
 #include "document/ElementTypes.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
 {
     if (answeredAtOnce(argc, argv))
         return 0;
-    QApplication application(argc, argv);
+    loopora::app::EditorApplication application(argc, argv);
     QCoreApplication::setOrganizationName(loopora::app::kOrganisation);
     QCoreApplication::setApplicationName(loopora::app::kApplication);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(loopora::kVersion.data(), qsizetype(loopora::kVersion.size())));

@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <map>
+#include <new>
 
 namespace loopora::cli {
 namespace {
@@ -100,6 +101,9 @@ int ScriptRunner::run(std::istream& script, std::ostream& err)
             runLine(line);
         } catch (const ScriptError& e) {
             err << "script line " << lineNumber << ": " << e.what() << "\n";
+            return 1;
+        } catch (const std::bad_alloc&) {
+            err << "script line " << lineNumber << ": there is not enough memory\n";
             return 1;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -21,18 +22,9 @@ void printUsage(std::ostream& out)
            "  loopora-cli --version              print the version\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int runCommand(const std::string& command, const loopora::cli::Args& args)
 {
     using namespace loopora::cli;
-    if (argc < 2) {
-        printUsage(std::cerr);
-        return 2;
-    }
-    loopora::installElementTypes();
-    std::string command = argv[1];
-    Args args(argv + 2, argv + argc);
     if (command == "render")
         return runRender(args);
     if (command == "dump")
@@ -52,4 +44,21 @@ int main(int argc, char** argv)
     std::cerr << "loopora-cli: unknown command '" << command << "'\n";
     printUsage(std::cerr);
     return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        printUsage(std::cerr);
+        return 2;
+    }
+    loopora::installElementTypes();
+    try {
+        return runCommand(argv[1], loopora::cli::Args(argv + 2, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "loopora-cli: there is not enough memory for " << argv[1] << "\n";
+        return 1;
+    }
 }

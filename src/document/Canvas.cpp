@@ -1,5 +1,6 @@
 #include "document/Canvas.h"
 
+#include "document/CircleBackground.h"
 #include "document/Clipboard.h"
 #include "document/History.h"
 #include "elements/ElementRecord.h"
@@ -91,11 +92,7 @@ void CCanvas::drawBackground(CDC& dc)
     switch (Background(backgroundKind_)) {
     case Background::Circles: {
         // Centred on the sheet; the radius starts from half the width whatever the height.
-        const int32_t cx = chartWidth_ / 2;
-        const int32_t cy = chartHeight_ / 2;
-        for (int32_t d = cx; d >= 0; d -= s)
-            dc.ellipse({cx - d, cy - d, cx + d, cy + d});
-        dc.ellipse({cx - 1, cy - 1, cx + 1, cy + 1});
+        drawCircleBackground(dc, {chartWidth_ / 2, chartHeight_ / 2}, chartWidth_ / 2, s);
         break;
     }
     case Background::Grid:

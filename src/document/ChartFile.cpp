@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <system_error>
 
 namespace loopora {
@@ -41,6 +42,9 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
             ar.fail(std::to_string(ar.remaining()) + " bytes follow the last element");
     } catch (const ArchiveError& e) {
         result.error = e.what();
+        return result;
+    } catch (const std::bad_alloc&) {
+        result.error = "there is not enough memory to open the chart";
         return result;
     }
     result.document = std::move(doc);

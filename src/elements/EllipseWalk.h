@@ -1,9 +1,11 @@
 #pragma once
 // The integer midpoint walk that chain ovals and lens curves are plotted with,
 // pixel by pixel, and the orientation that lays a walked offset along a chord.
+// Ovals too long to walk are drawn from their equation instead (TiltedEllipse).
 
 #include "elements/PointMath.h"
 #include "platform/Numeric.h"
+#include "platform/TiltedEllipse.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +13,10 @@
 
 namespace loopora {
 
-// Axes longer than this are walked as this long: no real chart has such an
-// oval, and a damaged file must not make the walk take minutes.
-constexpr int64_t kLongestWalkedAxis = 1 << 15;
+// Ovals with a longer axis are not walked: a walk costs time in proportion
+// to the oval's size, however little of it shows. No chart made by hand comes
+// near (a chain stitch this long would be four sheets wide).
+constexpr int64_t kLongestWalkedAxis = 2048;
 
 // Walks the ellipse x^2/across^2 + y^2/along^2 = 1 in two regions, starting at
 // (0, along), and hands every visited offset to emit in its four mirror
@@ -83,6 +86,20 @@ struct ChordOrientation {
     {
         return {roundFractionUp(centre.x + s * double(x) - c * double(y)),
                 roundFractionUp(centre.y + c * double(x) + s * double(y))};
+    }
+};
+
+// One oval of a plotted figure: where it stands, its two semi-axes and which way it lies.
+struct PlottedOval {
+    Point centre;
+    int64_t along = 0;
+    int64_t across = 0;
+    ChordOrientation orientation;
+
+    bool walked() const { return along <= kLongestWalkedAxis && across <= kLongestWalkedAxis; }
+    TiltedEllipse equation() const
+    {
+        return {double(centre.x), double(centre.y), orientation.s, orientation.c, double(along), double(across)};
     }
 };
 

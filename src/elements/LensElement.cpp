@@ -36,12 +36,30 @@ std::unique_ptr<CChartElement> CLensElement::clone() const
     return copy;
 }
 
-const PlottedPixels& CLensElement::arc() const
+bool CLensElement::Arc::holds(int64_t x, int64_t y) const
 {
-    return arc_.refresh({points_[0], points_[1], penWidth(), bulge_}, [this](PlottedPixels& out) { plotArc(out); });
+    const int64_t dx = x - oval.centre.x;
+    const int64_t dy = y - oval.centre.y;
+    auto onArc = [&](double lo, double hi) { // every angle from lo to hi
+        if (start <= end && lo >= start && hi <= end)
+            return 1;
+        if (start >= end && (lo >= start || hi <= end))
+            return 1;
+        if ((start <= end && (hi < start || lo > end)) || (start >= end && lo > end && hi < start))
+            return 0;
+        return -1;
+    };
+    // Most of the ellipse lies in quarters wholly on or off the arc; only the
+    // quarters that hold an end of the arc need the angle itself.
+    const double quarter = dy >= 0 ? (dx >= 0 ? 0 : 90) : (dx < 0 ? 180 : 270);
+    const int whole = onArc(quarter, quarter + 90);
+    if (whole >= 0)
+        return whole == 1;
+    const double angle = angleFromCentre(dx, dy);
+    return (start <= end && angle >= start && angle <= end) || (start >= end && (angle >= start || angle <= end));
 }
 
-void CLensElement::plotArc(PlottedPixels& out) const
+CLensElement::Arc CLensElement::arc() const
 {
     const Point p0 = points_[0];
     const Point p1 = points_[1];
@@ -64,36 +82,76 @@ void CLensElement::plotArc(PlottedPixels& out) const
     // truncation) has no such ellipse; it is drawn as a circle through the ends.
     int64_t across = spread > 0 ? truncToInt(double(h) * double(along) / std::sqrt(double(spread))) : h;
 
-    startAngle_ = angleFromCentre(int64_t(p1.x) - w.x, int64_t(p1.y) - w.y);
-    endAngle_ = angleFromCentre(int64_t(p0.x) - w.x, int64_t(p0.y) - w.y);
-    const double start = startAngle_;
-    const double end = endAngle_;
-    const ChordOrientation orientation = ChordOrientation::fromSlope(slopeOf(p0, p1), false);
-    const int32_t width = std::min(penWidth(), 255);
+    Arc a;
+    a.oval = {w, along, across, ChordOrientation::fromSlope(slopeOf(p0, p1), false)};
+    a.start = angleFromCentre(int64_t(p1.x) - w.x, int64_t(p1.y) - w.y);
+    a.end = angleFromCentre(int64_t(p0.x) - w.x, int64_t(p0.y) - w.y);
+    return a;
+}
 
-    walkEllipse(along, across, [&](int64_t x, int64_t y) {
-        Point px = orientation.place(w, x, y);
-        double angle = angleFromCentre(int64_t(px.x) - w.x, int64_t(px.y) - w.y);
-        bool onArc = (start <= end && angle >= start && angle <= end) ||
-                     (start >= end && (angle >= start || angle <= end));
-        if (!onArc)
-            return;
-        for (int32_t i = 0; i < width; ++i)
-            out.add({px.x + i, px.y + i});
+template <typename Plot>
+void CLensElement::forEachArcPixel(const Arc& arc, const Rect& window, Plot&& plot) const
+{
+    if (arc.oval.walked()) {
+        walkEllipse(arc.oval.along, arc.oval.across, [&](int64_t x, int64_t y) {
+            Point px = arc.oval.orientation.place(arc.oval.centre, x, y);
+            if (window.contains(px) && arc.holds(px.x, px.y))
+                plot(px.x, px.y);
+        });
+        return;
+    }
+    forEachOutlinePixel(arc.oval.equation(), window, [&](int64_t x, int64_t y) {
+        if (arc.holds(x, y))
+            plot(x, y);
+    });
+}
+
+const Rect& CLensElement::extent() const
+{
+    return extent_.refresh({points_[0], points_[1], penWidth(), bulge_}, [this] {
+        PenRunExtent box(points_[0], penWidth(), RunDirection::DownRight);
+        const Arc a = arc();
+        if (a.oval.walked()) {
+            forEachArcPixel(a, CDC::kEverywhere, [&](int64_t x, int64_t y) { box.plot(x, y); });
+            return box.box();
+        }
+        // The arc's box is held by its two ends and by those of the
+        // ellipse's leftmost, rightmost, highest and lowest points that lie on it.
+        const TiltedEllipse e = a.oval.equation();
+        const auto [rx, ry] = e.rightmostOffset();
+        const auto [lx, ly] = e.lowestOffset();
+        const std::pair<double, double> candidates[] = {{rx, ry}, {-rx, -ry}, {lx, ly}, {-lx, -ly}};
+        const Point ends[] = {points_[0], points_[1]};
+        for (Point p : ends)
+            box.plot(p.x, p.y);
+        for (auto [dx, dy] : candidates) {
+            const int64_t x = int64_t(std::llround(e.cx + dx));
+            const int64_t y = int64_t(std::llround(e.cy + dy));
+            if (a.holds(x, y))
+                box.plot(x, y);
+        }
+        // The outline's pixels lie within a pixel of the curve.
+        const Rect r = box.box();
+        return Rect{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
     });
 }
 
 void CLensElement::drawShape(CDC& dc)
 {
-    if (canvas() && points_.size() >= 2)
-        dc.setPixels(arc().pixels(), penColour());
+    if (!canvas() || points_.size() < 2 || Rect::intersected(getBounds(), dc.visibleArea()).isEmpty())
+        return;
+    PenRuns runs(dc, penColour(), penWidth(), RunDirection::DownRight);
+    if (runs.reach().isEmpty())
+        return;
+    forEachArcPixel(arc(), runs.reach(), [&](int64_t x, int64_t y) { runs.plot(x, y); });
+    runs.flush();
 }
 
 Rect CLensElement::getBounds() const
 {
     if (points_.size() < 2)
         return CChartElement::getBounds();
-    return arc().box().inflated(5).normalized();
+    return extent().inflated(5).normalized();
 }
 
 bool CLensElement::hitTestBody(HitInfo& hit) { return hitInsideBounds(hit); }

@@ -6,7 +6,9 @@
 
 #include "elements/TypeIds.h"
 #include "elements/ChartElement.h"
-#include "elements/PlottedPixels.h"
+#include "elements/EllipseWalk.h"
+#include "elements/PlotExtent.h"
+#include "platform/PenRuns.h"
 
 namespace loopora {
 
@@ -31,14 +33,26 @@ protected:
     void serializeBody(CArchive& ar) override;
 
 private:
-    // The arc's pixels; their box, which starts at the first point, is the lens's extent.
-    const PlottedPixels& arc() const;
-    void plotArc(PlottedPixels& out) const;
+    // The ellipse the arc belongs to and the angles, seen from its centre,
+    // where the arc starts and ends.
+    struct Arc {
+        PlottedOval oval;
+        double start = 0;
+        double end = 0;
+
+        // Whether the pixel at (x, y) lies on the arc.
+        bool holds(int64_t x, int64_t y) const;
+    };
+    Arc arc() const;
+    // Calls plot(x, y) for every pixel of the arc that starts a pen run; a
+    // large arc only where window holds it.
+    template <typename Plot>
+    void forEachArcPixel(const Arc& arc, const Rect& window, Plot&& plot) const;
+    // The box of the arc's pixels with their runs (right and bottom included), from the first point.
+    const Rect& extent() const;
 
     double bulge_ = 1.5;
-    mutable double startAngle_ = 0;
-    mutable double endAngle_ = 0;
-    mutable PlottedPixels arc_;
+    mutable PlotExtent extent_;
 };
 
 } // namespace loopora

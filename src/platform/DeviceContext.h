@@ -83,6 +83,13 @@ public:
     Point logicalToDevice(Point p) const;
     Point deviceToLogical(Point p) const;
     Rect logicalToDevice(const Rect& r) const;
+    // The part of the chart, in logical coordinates, that drawing can change
+    // (right and bottom excluded). Figures that are plotted point by point
+    // skip everything outside it, so a figure far larger than the picture
+    // costs no more than the part of it that shows. A device without a
+    // picture of its own reaches everywhere.
+    virtual Rect visibleArea() const { return kEverywhere; }
+    static constexpr Rect kEverywhere{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 
     // Figures, all in logical coordinates. moveTo starts a new path: a device
     // that draws dashed pens restarts the dash pattern there.

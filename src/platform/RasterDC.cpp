@@ -69,6 +69,20 @@ DevRect CRasterDC::toDevice(const Rect& r) const
     return {a.x, a.y, b.x, b.y};
 }
 
+Rect CRasterDC::visibleArea() const
+{
+    const DevRect d = intersected({clip_.left, clip_.top, clip_.right, clip_.bottom}, bufferRect(target_));
+    if (d.empty())
+        return {};
+    // logical = device + window origin - viewport origin
+    const int64_t dx = int64_t(windowOrigin().x) - viewportOrigin().x;
+    const int64_t dy = int64_t(windowOrigin().y) - viewportOrigin().y;
+    auto logical = [](int64_t v) {
+        return int32_t(std::clamp<int64_t>(v, kEverywhere.left, kEverywhere.right));
+    };
+    return {logical(d.left + dx), logical(d.top + dy), logical(d.right + dx), logical(d.bottom + dy)};
+}
+
 SpanPainter CRasterDC::painter()
 {
     const DevRect clip{clip_.left, clip_.top, clip_.right, clip_.bottom};

@@ -23,6 +23,8 @@ public:
     const Rect& clip() const { return clip_; }
 
     PixelBuffer& target() { return target_; }
+    // The clip and the buffer, in logical coordinates.
+    Rect visibleArea() const override;
 
     // Also restarts the dash pattern of styled pens.
     void moveTo(int32_t x, int32_t y) override;

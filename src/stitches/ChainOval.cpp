@@ -1,6 +1,5 @@
 #include "stitches/ChainOval.h"
 
-#include "elements/EllipseWalk.h"
 #include "platform/Archive.h"
 #include "platform/DeviceContext.h"
 
@@ -15,42 +14,74 @@ std::unique_ptr<CChartElement> CChainOval::clone() const
     return copy;
 }
 
-void CChainOval::plotOval(PlottedPixels& out, Point p, Point q, double ratio, int32_t penWidth)
+PlottedOval CChainOval::ovalBetween(Point p, Point q, double ratio)
 {
-    Point c{int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
-    int64_t along = integerDistance(int64_t(c.x) - q.x, int64_t(c.y) - q.y);
-    ChordOrientation o = ChordOrientation::fromSlope(slopeOf(p, q), true);
+    PlottedOval oval;
+    oval.centre = {int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
+    oval.along = integerDistance(int64_t(oval.centre.x) - q.x, int64_t(oval.centre.y) - q.y);
+    oval.orientation = ChordOrientation::fromSlope(slopeOf(p, q), true);
     // Not-a-number fails the comparison and takes the flattest ratio too.
     if (!(ratio >= kFlattestChainRatio))
         ratio = kFlattestChainRatio;
     // The half width is the length of the across direction scaled to along / ratio.
-    double dx = double(along) * o.s / ratio;
-    double dy = double(along) * o.c / ratio;
-    int64_t across = truncToInt(std::sqrt(dx * dx + dy * dy));
-    const int32_t width = std::min(penWidth, 255);
-    walkEllipse(along, across, [&](int64_t x, int64_t y) {
-        Point px = o.place(c, x, y);
-        for (int32_t i = 0; i < width; ++i)
-            out.add({px.x + i, px.y - i});
+    double dx = double(oval.along) * oval.orientation.s / ratio;
+    double dy = double(oval.along) * oval.orientation.c / ratio;
+    oval.across = truncToInt(std::sqrt(dx * dx + dy * dy));
+    return oval;
+}
+
+void CChainOval::plotOval(PenRuns& runs, const PlottedOval& oval)
+{
+    if (runs.reach().isEmpty())
+        return;
+    if (oval.walked()) {
+        walkEllipse(oval.along, oval.across, [&](int64_t x, int64_t y) {
+            Point px = oval.orientation.place(oval.centre, x, y);
+            runs.plot(px.x, px.y);
+        });
+        return;
+    }
+    forEachOutlinePixel(oval.equation(), runs.reach(), [&](int64_t x, int64_t y) { runs.plot(x, y); });
+}
+
+const Rect& CChainOval::extent() const
+{
+    return extent_.refresh(plotKey(), [this] {
+        PenRunExtent box(points_[0], penWidth(), RunDirection::UpRight);
+        const PlottedOval oval = outline();
+        if (oval.walked()) {
+            walkEllipse(oval.along, oval.across, [&](int64_t x, int64_t y) {
+                Point px = oval.orientation.place(oval.centre, x, y);
+                box.plot(px.x, px.y);
+            });
+        } else {
+            const TiltedEllipse e = oval.equation();
+            box.plotBox(int64_t(std::floor(e.cx - e.halfWidth())), e.firstRow(),
+                        int64_t(std::ceil(e.cx + e.halfWidth())), e.lastRow());
+        }
+        return box.box();
     });
 }
 
-const PlottedPixels& CChainOval::outline() const
+bool CChainOval::reachesVisibleArea(const CDC& dc) const
 {
-    return outline_.refresh(plotKey(), [this](PlottedPixels& out) { plotOval(out, points_[0], points_[1], ratio_, penWidth()); });
+    return !Rect::intersected(getBounds(), dc.visibleArea()).isEmpty();
 }
 
 void CChainOval::drawShape(CDC& dc)
 {
-    if (canvas() && points_.size() >= 2)
-        dc.setPixels(outline().pixels(), penColour());
+    if (!canvas() || points_.size() < 2 || !reachesVisibleArea(dc))
+        return;
+    PenRuns runs(dc, penColour(), penWidth(), RunDirection::UpRight);
+    plotOval(runs, outline());
+    runs.flush();
 }
 
 Rect CChainOval::getBounds() const
 {
     if (points_.size() < 2)
         return CChartElement::getBounds();
-    return outline().box().inflated(5).normalized();
+    return extent().inflated(5).normalized();
 }
 
 void CChainOval::serializeBody(CArchive& ar)

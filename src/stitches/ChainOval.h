@@ -4,8 +4,10 @@
 // pens repeat each pixel on a short diagonal run up and to the right.
 
 #include "elements/ChartElement.h"
-#include "elements/PlottedPixels.h"
+#include "elements/EllipseWalk.h"
+#include "elements/PlotExtent.h"
 #include "elements/TypeIds.h"
+#include "platform/PenRuns.h"
 
 namespace loopora {
 
@@ -33,20 +35,26 @@ public:
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("ratio", ratio_); }
 
-    // Adds the pixels of the oval between p and q to out.
-    static void plotOval(PlottedPixels& out, Point p, Point q, double ratio, int32_t penWidth);
+    // The oval between p and q.
+    static PlottedOval ovalBetween(Point p, Point q, double ratio);
+    // Plots the outline of the oval through the runs.
+    static void plotOval(PenRuns& runs, const PlottedOval& oval);
 
 protected:
     explicit CChainOval(int32_t typeId) : CChartElement(typeId) {}
     void serializeBody(CArchive& ar) override;
     PlotKey plotKey() const { return {points_[0], points_[1], penWidth(), ratio_}; }
-    // The outline between the element's points; its box is the element's extent.
-    const PlottedPixels& outline() const;
+    PlottedOval outline() const { return ovalBetween(points_[0], points_[1], ratio_); }
+    // Whether any of the figure can show on dc; false skips the drawing.
+    bool reachesVisibleArea(const CDC& dc) const;
 
     double ratio_ = 2.0;
 
 private:
-    mutable PlottedPixels outline_;
+    // The box of the outline's pixels (right and bottom included), from the first point.
+    const Rect& extent() const;
+
+    mutable PlotExtent extent_;
 };
 
 } // namespace loopora

@@ -22,11 +22,14 @@ protected:
     void serializeBody(CArchive& ar) override;
 
 private:
-    // The nested ovals that fill the dot.
-    const PlottedPixels& fill() const;
+    // Whether the nested ovals are few and small enough to be walked.
+    bool nestedFillIsCheap() const;
+    void plotNestedOvals(PenRuns& runs) const;
+    // A dot too large for nested ovals: every row of the outer oval, filled
+    // from end to end, with the pen's runs.
+    void fillSolid(CDC& dc, Colour colour) const;
 
     bool whiteFill_ = false;
-    mutable PlottedPixels fill_;
 };
 
 } // namespace loopora

@@ -6,6 +6,7 @@
 #include "view/dialogs/Dialogs.h"
 
 #include <filesystem>
+#include <new>
 
 namespace loopora {
 
@@ -49,7 +50,12 @@ bool CPattraApp::newChart(int width, int height, int background, int spacing)
 
 bool CPattraApp::openChart(const std::string& path, std::string* error)
 {
-    ChartLoadResult loaded = loadChartFile(path);
+    ChartLoadResult loaded;
+    try {
+        loaded = loadChartFile(path);
+    } catch (const std::bad_alloc&) {
+        loaded.error = path + ": there is not enough memory to read the file";
+    }
     if (!loaded.document) {
         if (error)
             *error = loaded.error;

@@ -8,6 +8,7 @@
 #include "view/CommandTable.h"
 
 #include <cstdio>
+#include <new>
 
 namespace loopora {
 
@@ -72,7 +73,17 @@ void CPattraView::paint()
     Point b = paintDC_.deviceToLogical({area.right, area.bottom});
     paintDC_.fillRect({a.x, a.y, b.x, b.y}, colours::white);
     canvas().setDC(&paintDC_);
-    canvas().draw(paintDC_);
+    try {
+        canvas().draw(paintDC_);
+        drawingFailed_ = false;
+    } catch (const std::bad_alloc&) {
+        // What was drawn of the area is wiped rather than shown half done;
+        // the user hears of it once, not on every repaint that fails again.
+        paintDC_.fillRect({a.x, a.y, b.x, b.y}, colours::white);
+        if (!drawingFailed_)
+            host_.drawingFailed("Недостаточно памяти, чтобы нарисовать схему.");
+        drawingFailed_ = true;
+    }
     paintDC_.clearClip();
 }
 

@@ -97,6 +97,7 @@ private:
     PixelBuffer screen_;
     CRasterDC paintDC_;
     Rect invalid_{};
+    bool drawingFailed_ = false; // the last paint ran out of memory
 };
 
 } // namespace loopora

@@ -42,6 +42,9 @@ public:
     // A file name to write a bitmap to (the overwrite question included), or nothing.
     virtual std::optional<std::string> askBitmapFileName() = 0;
     virtual void messageBox(const std::string& text) = 0;
+    // Painting the chart failed; a window that cannot show a message from
+    // inside its paint shows it afterwards.
+    virtual void drawingFailed(const std::string& text) { messageBox(text); }
 };
 
 } // namespace loopora

@@ -1,0 +1,74 @@
+// Selecting and grouping a whole chart of 100,000 lines through the view, as
+// a user does it: a rubber band over the sheet with the select tool, then the
+// group command. Both must grow linearly with the number of elements.
+
+#include "bench/QuietWindow.h"
+#include "document/Document.h"
+#include "elements/PrototypeTable.h"
+#include "elements/TypeIds.h"
+#include "view/ChartView.h"
+#include "view/CommandIds.h"
+#include "view/tools/Tool.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace loopora;
+
+struct LineSheet {
+    std::unique_ptr<CPattraDoc> doc = std::make_unique<CPattraDoc>();
+    bench::QuietWindow window;
+    Size remembered{};
+    std::unique_ptr<CPattraView> view;
+
+    explicit LineSheet(int count)
+    {
+        doc->setChartSize(600, 600);
+        for (int i = 0; i < count; ++i) {
+            std::unique_ptr<CChartElement> line = createElement(typeids::kLine);
+            line->setCanvas(&doc->canvas());
+            Point a{20 + i % 560, 20 + (i / 560) % 560};
+            line->assignState({{a, {a.x + 7, a.y + 5}}, 2, 0, 0});
+            doc->canvas().appendChild(std::move(line));
+        }
+        view = std::make_unique<CPattraView>(*doc, window, remembered);
+        view->OnInitialUpdate();
+        view->tools().selectTool("select");
+    }
+
+    void rubberBand()
+    {
+        view->onButtonDown(MK_LBUTTON, {2, 2});
+        view->onMouseMove(MK_LBUTTON, {300, 300});
+        view->onMouseMove(MK_LBUTTON, {598, 598});
+        view->onButtonUp(0, {598, 598});
+    }
+};
+
+void selectAndGroup(benchmark::State& state, bool group)
+{
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        LineSheet sheet(count);
+        state.ResumeTiming();
+        sheet.rubberBand();
+        if (group)
+            sheet.view->onCommand(cmd::kGroup);
+        state.PauseTiming();
+        if (sheet.doc->canvas().selection().size() != (group ? 1u : size_t(count)))
+            state.SkipWithError("the rubber band did not select every line");
+        sheet.view.reset(); // the view goes before its document, as in the editor
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
+void BM_RubberBandSelect(benchmark::State& state) { selectAndGroup(state, false); }
+void BM_RubberBandSelectAndGroup(benchmark::State& state) { selectAndGroup(state, true); }
+
+BENCHMARK(BM_RubberBandSelect)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_RubberBandSelectAndGroup)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
