@@ -6,6 +6,7 @@
 #include "document/commands/MoveCommands.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
+#include "view/tools/Tool.h"
 
 #include <cstdio>
 #include <new>
@@ -26,7 +27,6 @@ CPattraView::CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize)
 CPattraView::~CPattraView()
 {
     canvas().setWindow(nullptr);
-    canvas().setDC(nullptr);
 }
 
 void CPattraView::OnInitialUpdate()
@@ -72,7 +72,6 @@ void CPattraView::paint()
     Point a = paintDC_.deviceToLogical({area.left, area.top});
     Point b = paintDC_.deviceToLogical({area.right, area.bottom});
     paintDC_.fillRect({a.x, a.y, b.x, b.y}, colours::white);
-    canvas().setDC(&paintDC_);
     try {
         canvas().draw(paintDC_);
         drawingFailed_ = false;
@@ -84,6 +83,10 @@ void CPattraView::paint()
             host_.drawingFailed("Недостаточно памяти, чтобы нарисовать схему.");
         drawingFailed_ = true;
     }
+    // The repaint wiped the gesture's feedback in this area; it is drawn again
+    // so that the tool's own erasing later finds it.
+    if (CTool* tool = registry_->currentTool())
+        tool->paintFeedback(paintDC_);
     paintDC_.clearClip();
 }
 
