@@ -39,6 +39,10 @@ CMainFrame::CMainFrame()
     setWindowTitle(kProgramCaption);
     setWindowIcon(programIcon());
     setCentralWidget(mdi_);
+    // Wherever a chart window reaches beyond the area, the area scrolls to it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
 
     auto run = [this](uint16_t id) { command(id); };
@@ -263,6 +267,15 @@ void CMainFrame::refreshCaption()
     const QString caption = mainCaption(mdi_->activeSubWindow());
     if (windowTitle() != caption)
         setWindowTitle(caption);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize && !shuttingDown_)
+        for (QMdiSubWindow* child : mdi_->subWindowList())
+            if (auto* chart = qobject_cast<CChildFrame*>(child))
+                chart->keepWithin(mdi_->viewport()->size());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::changeEvent(QEvent* event)

@@ -76,6 +76,8 @@ protected:
     // The MDI area writes a maximised chart's title into the caption its own
     // way; the caption is put right again whenever anything changes it.
     void changeEvent(QEvent* event) override;
+    // The MDI area's resizes, to keep the chart windows within it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createAccelerators();

@@ -47,6 +47,30 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus"));
     }
+
+    void showingMorePalettesKeepsTheWholeSheetReachable()
+    {
+        Editor editor;
+        editor.newChart(600, 600);
+        app::CChildFrame* child = editor.frame().childFrame(0);
+        QMdiArea& area = editor.frame().mdiArea();
+        for (uint16_t id : {cmd::kTogglePalette4, cmd::kTogglePalette6, cmd::kTogglePalette7, cmd::kTogglePalette8})
+            editor.frame().command(id);
+        QApplication::processEvents();
+        QVERIFY(area.viewport()->height() < child->height() + 100); // the palettes took room
+
+        // Either the chart window fits the area and its own scroll bars reach
+        // the whole sheet, or the area scrolls to the rest of the window.
+        const QRect shown = area.viewport()->rect();
+        const QRect window = child->geometry();
+        app::CPattraViewWidget* view = child->chartWidget();
+        const bool windowSeen = shown.contains(window) ||
+                                (area.verticalScrollBar()->isVisible() &&
+                                 area.verticalScrollBar()->maximum() >= window.bottom() - shown.bottom());
+        QVERIFY2(windowSeen, "part of the chart window is out of reach");
+        QVERIFY(view->verticalScrollBar()->maximum() + view->viewport()->height() >= 600);
+        QVERIFY(view->horizontalScrollBar()->maximum() + view->viewport()->width() >= 600);
+    }
 };
 
 LOOPORA_GUI_TEST(MainWindowTest);
