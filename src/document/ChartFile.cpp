@@ -60,13 +60,14 @@ bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::stri
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
+            // The user knows the file by its own name, not by the one beside it.
+            error = "cannot write " + path.string() + ": " + std::strerror(errno);
             return false;
         }
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         out.flush();
         if (!out) {
-            error = "writing " + temporary.string() + " failed: " + std::strerror(errno);
+            error = "writing " + path.string() + " failed: " + std::strerror(errno);
             out.close();
             std::filesystem::remove(temporary);
             return false;
