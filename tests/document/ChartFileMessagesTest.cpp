@@ -3,45 +3,17 @@
 // attempt is left behind.
 
 #include "document/ChartFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace loopora;
 namespace fs = std::filesystem;
-
-namespace {
-
-// Files may not grow past a few bytes while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
-
-} // namespace
+using loopora::test::FileSizeLimit;
 
 TEST(ChartFileMessages, ASaveThatFailsNamesTheUsersFile)
 {

@@ -4,6 +4,7 @@
 // PDF file.
 
 #include "GuiSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include "app/ChartPrinter.h"
 #include "app/ChildFrame.h"
@@ -24,39 +25,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 
-#include <sys/resource.h>
 
 using namespace loopora;
 using namespace loopora::test;
 
 namespace {
-
-// Files may not grow past a few hundred bytes while it lives, as on a full disk:
-// writes beyond fail with an error instead of a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 // Answers the next file prompt with a path, as if typed into it.
 void answerFilePrompt(const QString& path)
