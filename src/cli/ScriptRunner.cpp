@@ -1,7 +1,6 @@
 #include "cli/ScriptRunner.h"
 
 #include "document/ChartJson.h"
-#include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"

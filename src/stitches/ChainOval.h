@@ -27,8 +27,6 @@ public:
         noteGeometryChange();
     }
 
-    bool canArrangeInRow() const override { return true; }
-    bool canArrangeInArc() const override { return true; }
     void drawShape(CDC& dc) override;
     Rect getBounds() const override;
     bool hitTestBody(HitInfo& hit) override { return hitInsideBounds(hit); }
