@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei
   # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
   xvfb x11-apps x11-utils
+  # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+  clang libclang-rt-dev
   # Installing and packaging: the desktop entry's and metainfo's checkers, the
   # MIME database compiler, an XML checker, groff for the manual pages, and
   # dpkg-shlibdeps for the Debian package's dependencies.
