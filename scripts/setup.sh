@@ -14,6 +14,8 @@ packages=(
   xvfb x11-apps x11-utils
   # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
   clang libclang-rt-dev
+  # Locale sources, so that tests can build a Russian locale with localedef.
+  locales
   # Installing and packaging: the desktop entry's and metainfo's checkers, the
   # MIME database compiler, an XML checker, groff for the manual pages, and
   # dpkg-shlibdeps for the Debian package's dependencies.

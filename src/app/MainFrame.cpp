@@ -276,6 +276,8 @@ SaveChanges CMainFrame::askSaveChanges(const std::string& chartName)
     return app::askSaveChanges(this, qs(chartName));
 }
 
+bool CMainFrame::confirm(const std::string& question) { return askYesNo(this, qs(question)); }
+
 void CMainFrame::chartFileUsed(const std::string& path)
 {
     RecentFiles::add(qs(path));

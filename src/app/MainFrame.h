@@ -61,6 +61,7 @@ public:
     std::optional<std::string> askSaveFileName(const std::string& suggestion) override;
     void messageBox(const std::string& text) override;
     SaveChanges askSaveChanges(const std::string& chartName) override;
+    bool confirm(const std::string& question) override;
     void chartFileUsed(const std::string& path) override;
     void chartRenamed(ViewHost& window, const std::string& caption) override;
     void showAbout() override;

@@ -91,4 +91,13 @@ SaveChanges askSaveChanges(QWidget* parent, const QString& chartName)
     }
 }
 
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, kAppName, question, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace loopora::app

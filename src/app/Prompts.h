@@ -28,6 +28,8 @@ std::optional<std::string> askChartToSave(QWidget* parent, const QString& sugges
 // the question before an existing file is overwritten.
 std::optional<std::string> askBitmapToSave(QWidget* parent);
 SaveChanges askSaveChanges(QWidget* parent, const QString& chartName);
+// A question answered "Да" (true) or "Нет".
+bool askYesNo(QWidget* parent, const QString& question);
 // A recent file that has gone was chosen from the File menu.
 QString recentFileGone(const QString& path);
 

@@ -4,6 +4,7 @@
 #include "view/CommandTable.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace loopora::cli {
 
@@ -43,7 +44,12 @@ uint16_t HeadlessWindow::popupMenu(int menuId, Point)
         out_ << " \"" << item.text << "\"";
     out_ << "\n";
     QueuedAnswer answer = answers_.take("a context menu", {QueuedAnswer::Kind::Menu});
-    return answer.menuCommand;
+    if (answer.menuCommand == 0)
+        return 0;
+    for (const MenuItem& item : contextMenu(menuId))
+        if (item.id == answer.menuCommand)
+            return answer.menuCommand;
+    throw ScriptError("the menu " + std::to_string(menuId) + " has no command " + std::to_string(answer.menuCommand));
 }
 
 bool answerDialog(DialogModel& dialog, AnswerQueue& answers, std::ostream& out)
@@ -72,17 +78,19 @@ std::optional<Colour> HeadlessWindow::chooseColour(Colour)
     QueuedAnswer answer = answers_.take("the colour dialog", {QueuedAnswer::Kind::DialogOk, QueuedAnswer::Kind::DialogCancel});
     if (answer.kind == QueuedAnswer::Kind::DialogCancel)
         return std::nullopt;
-    for (const auto& [key, value] : answer.fields) {
-        if (key != "colour")
-            throw ScriptError("the colour dialog has no field " + key);
-        int r = 0, g = 0, b = 0;
-        char extra = 0;
-        if (std::sscanf(value.c_str(), "%d,%d,%d%c", &r, &g, &b, &extra) != 3 || r < 0 || r > 255 || g < 0 ||
-            g > 255 || b < 0 || b > 255)
-            throw ScriptError("colour=" + value + " is not R,G,B with each part 0 to 255");
-        return rgb(uint8_t(r), uint8_t(g), uint8_t(b));
+    if (answer.fields.size() != 1 || answer.fields[0].first != "colour") {
+        for (const auto& [key, value] : answer.fields)
+            if (key != "colour")
+                throw ScriptError("the colour dialog has no field " + key);
+        throw ScriptError("the colour dialog's answer needs colour=R,G,B, once");
     }
-    throw ScriptError("the colour dialog's answer needs colour=R,G,B");
+    const std::string& value = answer.fields[0].second;
+    int r = 0, g = 0, b = 0;
+    char extra = 0;
+    if (std::sscanf(value.c_str(), "%d,%d,%d%c", &r, &g, &b, &extra) != 3 || r < 0 || r > 255 || g < 0 || g > 255 ||
+        b < 0 || b > 255)
+        throw ScriptError("colour=" + value + " is not R,G,B with each part 0 to 255");
+    return rgb(uint8_t(r), uint8_t(g), uint8_t(b));
 }
 
 std::optional<std::string> HeadlessWindow::askBitmapFileName()

@@ -322,8 +322,9 @@ void ScriptRunner::runLine(const std::string& line)
     } else if (verb == "export") {
         expectWords(words, 2, 2, "export PATH");
         view();
-        answers_.push({QueuedAnswer::Kind::File, {}, words[1], 0});
-        command(cmd::kSaveBitmap);
+        // The export says what went wrong in its message; the script stops there.
+        if (!app_.exportBitmap(words[1]))
+            throw ScriptError("the bitmap " + words[1] + " was not written");
     } else if (verb == "dump") {
         out_ << chartToJson(view().document());
     } else if (verb == "status") {

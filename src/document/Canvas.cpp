@@ -69,6 +69,13 @@ void CCanvas::clearCurrent(CChartElement* e)
     current_ = nullptr;
 }
 
+void CCanvas::release(CChartElement* e)
+{
+    deselect(e);
+    if (e && e == current_)
+        clearCurrent(e);
+}
+
 void CCanvas::invalidate(const Rect& r)
 {
     if (window_)

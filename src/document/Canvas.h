@@ -37,6 +37,10 @@ public:
     void deselect(CChartElement* e);
     void setCurrent(CChartElement* e);
     void clearCurrent(CChartElement* e);
+    // An element that leaves the screen (deleted, cut, undone away) is
+    // neither selected nor current any more: commands and keys act on what
+    // the user sees.
+    void release(CChartElement* e);
     CChartElement* current() const { return current_; }
     void releaseCurrent(CChartElement& e) override { clearCurrent(&e); }
 
@@ -82,8 +86,11 @@ public:
     // --- Undoable editing (CanvasEditing.cpp) ---
     // Created empty on first request; every undoable change runs through it.
     CHistory& history();
-    // The history's change count, 0 while no history was made.
-    uint64_t historyChanges() const;
+    // True while the history stands where it was when the chart was last
+    // saved, made or loaded (also while no history was made).
+    bool historyAtSavedState() const;
+    // The chart was saved: the history's position is the clean one now.
+    void markHistorySaved();
     // Refills the program-wide element clipboard with copies of the selection;
     // true when it holds elements afterwards. Nothing selected empties it.
     bool copy();

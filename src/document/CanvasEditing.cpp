@@ -17,7 +17,9 @@ CHistory& CCanvas::history()
     return *history_;
 }
 
-uint64_t CCanvas::historyChanges() const { return history_ ? history_->changeCount() : 0; }
+bool CCanvas::historyAtSavedState() const { return !history_ || history_->isClean(); }
+
+void CCanvas::markHistorySaved() { history().setClean(); }
 
 bool CCanvas::copy()
 {
@@ -28,7 +30,6 @@ bool CCanvas::copy()
         ElementClipboard::clear();
         pasteCounter_ = 0;
     }
-    // Hidden members (cut ones still selected) are copied like the others.
     for (CChartElement* e : members)
         ElementClipboard::append(cloneElement(*e));
     return !ElementClipboard::empty();
@@ -38,7 +39,7 @@ bool CCanvas::cut()
 {
     if (!copy())
         return false;
-    return history().Execute(std::make_unique<CCutCommand>(selection().members()));
+    return history().Execute(std::make_unique<CCutCommand>(*this, selection().members()));
 }
 
 bool CCanvas::paste(CCanvas& target)

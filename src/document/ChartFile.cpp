@@ -1,6 +1,7 @@
 #include "document/ChartFile.h"
 
 #include "platform/Archive.h"
+#include "platform/FileBytes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -82,12 +83,10 @@ bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::stri
 
 ChartLoadResult loadChartFile(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {nullptr, "cannot open " + path.string() + ": " + std::strerror(errno)};
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return {nullptr, "cannot read " + path.string()};
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!readRegularFile(path, kLargestChartFile, bytes, error))
+        return {nullptr, error};
     ChartLoadResult result = loadChartBytes(bytes);
     if (!result.document)
         result.error = path.string() + ": " + result.error;

@@ -17,6 +17,9 @@ namespace loopora {
 // Sheets larger than this are refused when loading: the program makes sheets
 // of 100 to 600 pixels, and a damaged size must not make a huge picture.
 constexpr int32_t kLargestSheetSide = 4000;
+// Files larger than this are refused before they are read: a chart of the
+// largest sheet crowded with symbols stays far below it.
+constexpr uint64_t kLargestChartFile = 256ull * 1024 * 1024;
 
 struct ChartLoadResult {
     std::unique_ptr<CPattraDoc> document; // null when the file was refused

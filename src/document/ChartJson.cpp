@@ -1,6 +1,7 @@
 #include "document/ChartJson.h"
 
 #include "elements/PrototypeTable.h"
+#include "platform/DecimalText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -36,9 +37,7 @@ std::string number(double v)
 {
     if (!std::isfinite(v))
         return "null";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
+    return formatDecimal(v);
 }
 
 class JsonFields : public FieldSink {

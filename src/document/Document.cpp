@@ -13,12 +13,12 @@ void CPattraDoc::setChartSize(int32_t width, int32_t height)
     canvas_->setChartSize(width, height);
 }
 
-bool CPattraDoc::isModified() const { return modified_ || canvas_->historyChanges() != savedChanges_; }
+bool CPattraDoc::isModified() const { return modified_ || !canvas_->historyAtSavedState(); }
 
 void CPattraDoc::markSaved()
 {
     modified_ = false;
-    savedChanges_ = canvas_->historyChanges();
+    canvas_->markHistorySaved();
 }
 
 void CPattraDoc::Serialize(CArchive& ar)

@@ -26,8 +26,8 @@ public:
     void Serialize(CArchive& ar);
 
     // --- Unsaved changes ---
-    // True once the history changed the chart (a command done, undone or
-    // redone) since it was made, loaded or last saved, or after markModified.
+    // True while the history stands elsewhere than where it stood when the
+    // chart was made, loaded or last saved, and after markModified.
     bool isModified() const;
     // A change made outside the history: an element's colour, a label's text,
     // the chart parameters.
@@ -40,7 +40,6 @@ private:
     int32_t height_ = 0;
     std::unique_ptr<CCanvas> canvas_;
     bool modified_ = false;
-    uint64_t savedChanges_ = 0; // the history's change count at the last save
 };
 
 } // namespace loopora

@@ -9,13 +9,15 @@ bool CHistory::Execute(std::unique_ptr<CCommand> command)
     if (!command->Do())
         return false; // whatever a failed Do changed stays; the redo tail is kept
     commands_.erase(commands_.begin() + position_, commands_.end());
+    if (clean_ > position_)
+        clean_ = -1;
     if (capacity_ != -1 && commands_.size() >= size_t(capacity_)) {
         commands_.erase(commands_.begin());
         --position_;
+        clean_ = clean_ > 0 ? clean_ - 1 : -1;
     }
     commands_.push_back(std::move(command));
     ++position_;
-    ++changes_;
     return true;
 }
 
@@ -26,7 +28,6 @@ bool CHistory::Undo()
     if (!commands_[size_t(position_) - 1]->Undo())
         return false;
     --position_;
-    ++changes_;
     return true;
 }
 
@@ -37,7 +38,6 @@ bool CHistory::Redo()
     if (!commands_[size_t(position_)]->Do())
         return false;
     ++position_;
-    ++changes_;
     return true;
 }
 

@@ -27,16 +27,18 @@ public:
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return size_t(position_) < commands_.size(); }
     const CCommand* command(size_t i) const { return commands_[i].get(); }
-    // How many times the history changed the chart: every successful Execute,
-    // and every Undo or Redo that moved the position. The document compares
-    // it with its value at the last save to know whether it is modified.
-    uint64_t changeCount() const { return changes_; }
+    // The clean position: the chart was saved (or made, or loaded) with the
+    // history at this position. Undo and Redo back to it make the chart
+    // unmodified again; a new command made after undoing past it discards
+    // the commands that led there, so no position is clean any more.
+    void setClean() { clean_ = position_; }
+    bool isClean() const { return clean_ == position_; }
 
 private:
     std::vector<std::unique_ptr<CCommand>> commands_;
     int32_t position_ = 0;
     int32_t capacity_ = -1; // unbounded; nothing changes it
-    uint64_t changes_ = 0;
+    int32_t clean_ = 0;     // -1 when the saved state can no longer be reached
 };
 
 } // namespace loopora

@@ -155,6 +155,14 @@ public:
     CChartElement* canvas() const { return canvas_; }
     void setCanvas(CChartElement* canvas) { canvas_ = canvas; }
     const std::pair<Point, Point>& referenceSegment() const { return referenceSegment_; }
+    // Puts back points and reference segment kept from before a change
+    // (undo and redo of changes that round); nothing is recomputed from them.
+    void restoreGeometry(std::vector<Point> points, const std::pair<Point, Point>& reference)
+    {
+        points_ = std::move(points);
+        referenceSegment_ = reference;
+        noteGeometryChange();
+    }
 
     // --- Tree ---
 

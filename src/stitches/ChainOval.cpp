@@ -20,6 +20,9 @@ PlottedOval CChainOval::ovalBetween(Point p, Point q, double ratio)
     oval.centre = {int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
     oval.along = integerDistance(int64_t(oval.centre.x) - q.x, int64_t(oval.centre.y) - q.y);
     oval.orientation = ChordOrientation::fromSlope(slopeOf(p, q), true);
+    // Not-a-number fails the comparison and takes the flattest ratio too.
+    if (!(ratio >= kFlattestChainRatio))
+        ratio = kFlattestChainRatio;
     // The half width is the length of the across direction scaled to along / ratio.
     double dx = double(oval.along) * oval.orientation.s / ratio;
     double dy = double(oval.along) * oval.orientation.c / ratio;

@@ -11,6 +11,11 @@
 
 namespace loopora {
 
+// No chain is drawn flatter than this length-to-width ratio: a ratio of 0, a
+// negative or a non-finite one from a damaged file, or a tiny one would
+// spread the oval, and the frame that catches clicks, across the whole sheet.
+constexpr double kFlattestChainRatio = 0.1;
+
 class CChainOval : public CChartElement {
 public:
     CChainOval() : CChainOval(typeids::kChain) {}

@@ -57,6 +57,13 @@ public:
         (void)chartName;
         return SaveChanges::Discard;
     }
+    // A question the user answers yes (true) or no. Hosts with nobody to
+    // ask, like the script runner, answer no.
+    virtual bool confirm(const std::string& question)
+    {
+        (void)question;
+        return false;
+    }
     // A chart file was opened or saved: the desktop remembers recent files.
     virtual void chartFileUsed(const std::string& path) { (void)path; }
     // A chart was saved under another name: its window's caption follows.

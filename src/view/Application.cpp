@@ -1,6 +1,7 @@
 #include "view/Application.h"
 
 #include "document/ChartFile.h"
+#include "document/LabelEncoding.h"
 #include "view/CommandIds.h"
 #include "view/dialogs/Dialogs.h"
 
@@ -197,6 +198,18 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
     ChartSession* s = active();
     if (!s)
         return false;
+    if (const auto losses = labelsLosingCharacters(s->document->canvas()); !losses.empty()) {
+        std::string lost = describeLabelLosses(losses);
+        const std::string head = "В схеме тексты меток хранятся в кодировке Windows-1251. Этих знаков в ней нет, "
+                                 "при сохранении они будут заменены на «?»:\n";
+        if (!host_.confirm(head + lost + "Сохранить схему?")) {
+            if (error) {
+                lost.pop_back(); // the last line's break
+                *error = "Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:\n" + lost;
+            }
+            return false;
+        }
+    }
     std::string message;
     if (!saveChartFile(*s->document, path, message)) {
         if (error)

@@ -46,6 +46,8 @@ public:
     bool saveChart();
     // Saves the active chart to a file the user chooses, which becomes its file.
     bool saveChartAs();
+    // Labels that would lose characters to the file's code page ask first;
+    // without a yes nothing is written (error then names the labels).
     bool saveChartAs(const std::string& path, std::string* error = nullptr);
     // Closes a chart without asking; closing any chart empties the element clipboard.
     void closeChart(size_t index);

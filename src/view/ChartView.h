@@ -79,6 +79,7 @@ private:
     void routeMouse(MouseEntry entry, uint32_t flags, Point window);
     bool moveSelection(double dx, double dy);
     void undoOrRedo(bool undo);
+    void group();
     void chooseDrawingColour();
     void chooseElementColour();
     void sizeCurrent();

@@ -5,6 +5,7 @@
 #include "arrangements/RepeatedStitches.h"
 #include "document/Canvas.h"
 #include "document/History.h"
+#include "elements/Nesting.h"
 #include "elements/PrototypeTable.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
@@ -31,7 +32,7 @@ bool CPattraView::onCommand(uint16_t id)
         c.paste(c);
         invalidateAll();
         return true;
-    case cmd::kGroup: c.group(); return true;
+    case cmd::kGroup: group(); return true;
     case cmd::kUngroup: c.ungroup(); return true;
     case cmd::kUndo: undoOrRedo(true); return true;
     case cmd::kRedo: undoOrRedo(false); return true;
@@ -53,6 +54,17 @@ bool CPattraView::onCommand(uint16_t id)
         return false;
     registry_->selectTool(tool);
     return true;
+}
+
+void CPattraView::group()
+{
+    CCanvas& c = canvas();
+    if (!groupFitsNesting(c.selection().members())) {
+        host_.messageBox("Группа не создана: в схеме может быть не больше " + std::to_string(kDeepestNesting) +
+                         " уровней вложенных групп.");
+        return;
+    }
+    c.group();
 }
 
 void CPattraView::chooseDrawingColour()

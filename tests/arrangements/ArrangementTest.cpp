@@ -149,6 +149,37 @@ TEST(ChainRing, ClosesOnItself)
     EXPECT_EQ(ring.child(0)->points()[0], (Point{100, 200}));
 }
 
+TEST(ChainRing, FlatOrDamagedRatiosStayWithinTheSheet)
+{
+    // A ring of loop size 0, as a damaged or old file may carry it, and single
+    // chains whose ratio is zero, negative or not finite: each is drawn and hit
+    // within a frame of a few times its length, never across the whole sheet.
+    for (double ratio : {0.0, -0.0, -3.0, 1e-9, double(NAN), -double(INFINITY), double(INFINITY)}) {
+        CChainRing ring;
+        ring.setCount(6);
+        ring.setHeight(ratio);
+        ASSERT_TRUE(ring.assignState(stateFor({250, 300}, {350, 300})));
+        const Rect frame = ring.getBounds();
+        EXPECT_GT(frame.left, -1000) << ratio;
+        EXPECT_LT(frame.right, 1600) << ratio;
+        EXPECT_GT(frame.top, -1000) << ratio;
+        EXPECT_LT(frame.bottom, 1600) << ratio;
+        HitInfo far;
+        far.point = {300, 2500};
+        EXPECT_EQ(ring.hitTest(far), nullptr) << ratio;
+
+        CChainOval chain;
+        chain.setRatio(ratio);
+        chain.setCanvas(&chain); // figures draw only on a canvas
+        ASSERT_TRUE(chain.assignState(stateFor({100, 100}, {140, 100})));
+        const Rect own = chain.getBounds();
+        EXPECT_LE(own.bottom - own.top, 2 * 10 * 40 + 20) << ratio;
+        HitInfo below;
+        below.point = {120, 1200};
+        EXPECT_EQ(chain.hitTest(below), nullptr) << ratio;
+    }
+}
+
 TEST(Arrangements, CountsThatCannotBeDividedAreRefused)
 {
     CRowArrangement row;

@@ -169,20 +169,38 @@ TEST(History, FailedRedoLeavesThePosition)
     EXPECT_EQ(h.position(), 1);
 }
 
-TEST(History, CountsOnlyTheChangesItMade)
+TEST(History, IsCleanExactlyAtTheSavedPosition)
 {
     Log log;
     CHistory h;
-    EXPECT_EQ(h.changeCount(), 0u);
+    EXPECT_TRUE(h.isClean());
     h.Undo(); // nothing to undo
     h.Redo(); // nothing to redo
-    EXPECT_EQ(h.changeCount(), 0u);
     auto failing = log.command("a");
     failing->failDo = true;
     h.Execute(std::move(failing));
-    EXPECT_EQ(h.changeCount(), 0u);
+    EXPECT_TRUE(h.isClean());
     h.Execute(log.command("b"));
+    EXPECT_FALSE(h.isClean());
+    h.Undo();
+    EXPECT_TRUE(h.isClean());
+    h.Redo();
+    EXPECT_FALSE(h.isClean());
+
+    h.setClean(); // saved after b
+    h.Execute(log.command("c"));
+    h.Undo();
+    EXPECT_TRUE(h.isClean());
     h.Undo();
     h.Redo();
-    EXPECT_EQ(h.changeCount(), 3u);
+    EXPECT_TRUE(h.isClean());
+
+    // Undoing past the saved state and doing something new loses it for good.
+    h.Undo();
+    h.Execute(log.command("d"));
+    EXPECT_FALSE(h.isClean());
+    h.Undo();
+    EXPECT_FALSE(h.isClean());
+    h.Redo();
+    EXPECT_FALSE(h.isClean());
 }

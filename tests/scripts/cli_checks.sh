@@ -47,5 +47,19 @@ printf 'new 300 300 1 30\nrclick 10 10\n' > "$work/bad.script"
 if "$cli" script "$work/bad.script" 2> "$work/err2.txt" > /dev/null; then echo "an unanswered menu passed"; exit 1; fi
 grep -q "script line 2:" "$work/err2.txt" || { echo "no line number in: $(cat "$work/err2.txt")"; exit 1; }
 
+# A folder, a device or a pipe is refused at once with a message, as is an open step naming one.
+mkfifo "$work/pipe"
+for odd in "$work" /dev/zero "$work/pipe"; do
+  for verb in dump render; do
+    status=0
+    timeout 20 "$cli" $verb "$odd" $([ $verb = render ] && echo "$work/odd.bmp") 2> "$work/err3.txt" || status=$?
+    [ "$status" -eq 1 ] || { echo "$verb $odd ended with $status"; exit 1; }
+    grep -q "$odd" "$work/err3.txt" || { echo "$verb $odd: no file named in: $(cat "$work/err3.txt")"; exit 1; }
+  done
+done
+printf 'open %s\n' "$work" > "$work/folder.script"
+if "$cli" script "$work/folder.script" 2> "$work/err4.txt" > /dev/null; then echo "a folder opened as a chart"; exit 1; fi
+grep -q "script line 1: .*is a folder" "$work/err4.txt" || { echo "no reason in: $(cat "$work/err4.txt")"; exit 1; }
+
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
 echo "loopora-cli checks passed"

@@ -6,12 +6,16 @@
 
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
+#include "elements/Nesting.h"
 #include "elements/TextElement.h"
+#include "stitches/ChainOval.h"
 #include "support/Session.h"
 #include "view/CommandIds.h"
 #include "view/tools/ArrangementTools.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace loopora;
 using loopora::test::Session;
@@ -148,6 +152,18 @@ TEST(Arrangements, CancelledChainRingDialogStillChoosesTheTool)
     EXPECT_EQ(s.element(0)->childCount(), 8u);
 }
 
+TEST(Arrangements, ChainRingDialogRefusesALoopSizeOfZero)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "answer ok count=6 loopsize=0", "answer ok loopsize=-0", "answer ok loopsize=0.5",
+           "command 33029"});
+    EXPECT_EQ(s.output(), "dialog: «Размер петли»: введите число от 0.1 до 100.\n"
+                          "dialog: «Размер петли»: введите число от 0.1 до 100.\n");
+    s.run({"drag 100 200 300 200"});
+    ASSERT_EQ(s.elements(), 1u);
+    EXPECT_EQ(static_cast<const CChainOval*>(s.element(0)->child(0))->ratio(), 0.5);
+}
+
 TEST(Dialogs, FieldsAreCheckedInExchangeOrder)
 {
     Session s;
@@ -229,4 +245,71 @@ TEST(Windows, NewWindowIsRefusedAndScriptsSayWhatWentWrong)
     s.run({"close"});
     EXPECT_EQ(s.refused("undo"), "command 57643 reaches no chart");
     EXPECT_EQ(s.refused("dump"), "no chart is open");
+}
+
+TEST(Scripts, AFailedExportStopsTheScript)
+{
+    Session s;
+    s.run({"new 300 300 0 30"});
+    EXPECT_EQ(s.refused("export /no/such/folder/chart.bmp"), "the bitmap /no/such/folder/chart.bmp was not written");
+    EXPECT_NE(s.output().find("message: "), std::string::npos);
+
+    std::istringstream script("new 300 300 0 30\n# a comment\nexport /no/such/folder/chart.bmp\nundo\n");
+    std::ostringstream out, err;
+    cli::ScriptRunner runner({400, 300}, out);
+    EXPECT_EQ(runner.run(script, err), 1);
+    EXPECT_EQ(err.str().rfind("script line 3: ", 0), 0u) << err.str();
+}
+
+TEST(Scripts, AnswersMustFitWhatTheyAnswer)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool double", "drag 100 200 100 120"});
+    // Every field of a colour answer is checked, not only the first.
+    s.run({"answer ok colour=200,0,0 bogus=7"});
+    EXPECT_EQ(s.refused("command 32776"), "the colour dialog has no field bogus");
+    s.run({"answer ok colour=200,0,0 colour=0,0,9"});
+    EXPECT_EQ(s.refused("command 32776"), "the colour dialog's answer needs colour=R,G,B, once");
+    // A menu answer must name a command of the menu shown: 33037 is on the chart's menu, not the element's.
+    s.run({"answer menu 33037"});
+    EXPECT_EQ(s.refused("rclick 100 160"), "the menu 156 has no command 33037");
+    s.output();
+    s.run({"answer menu 0", "rclick 100 160", "answer menu 32786", "answer ok widthfactor=2 heightfactor=2",
+           "rclick 100 160"});
+    EXPECT_EQ(s.historySize(), 2u);
+}
+
+TEST(Group, TheDeepestGroupTheEditorMakesOpensAgainAndNoDeeperOneIsMade)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool line", "drag 50 50 150 50"});
+    for (int level = 2; level <= kDeepestNesting; ++level)
+        s.run({"group"});
+    ASSERT_EQ(s.elements(), 1u);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
+    const std::string path = (std::filesystem::temp_directory_path() / "loopora-deepest-group.chart").string();
+    s.run({"save " + path, "open " + path});
+    ASSERT_EQ(s.app().chartCount(), 2u);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
+    std::filesystem::remove(path);
+
+    // One more level is refused with a word to the user, and nothing is recorded.
+    const size_t steps = s.historySize();
+    s.output();
+    s.run({"tool select", "click 100 50", "group"});
+    EXPECT_EQ(s.output(), "message: Группа не создана: в схеме может быть не больше 256 уровней вложенных групп.\n");
+    EXPECT_EQ(s.historySize(), steps);
+    EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
+}
+
+TEST(Scripts, SavingALabelThatWouldLoseCharactersStopsTheScript)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool text", "drag 10 10 120 40"});
+    static_cast<CTextElement*>(s.element(0))->setText("中文 Ж abc");
+    const std::string path = (std::filesystem::temp_directory_path() / "loopora-lossy-label.chart").string();
+    std::filesystem::remove(path);
+    EXPECT_EQ(s.refused("save " + path),
+              "Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:\n«中文 Ж abc»: 中 文");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }

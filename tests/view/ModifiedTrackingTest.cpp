@@ -78,6 +78,11 @@ public:
         renamed.emplace_back(&window, caption);
     }
     void exit() override { exited = true; }
+    bool confirm(const std::string& question) override
+    {
+        questions.push_back(question);
+        return confirmation;
+    }
 
     std::vector<std::unique_ptr<FakeWindow>> windows;
     std::optional<std::string> savePath;
@@ -88,6 +93,8 @@ public:
     std::vector<std::string> suggestions;
     std::vector<std::pair<ViewHost*, std::string>> renamed;
     bool exited = false;
+    std::vector<std::string> questions;
+    bool confirmation = false;
 };
 
 class NoExport : public ChartExporter {
@@ -158,6 +165,27 @@ TEST_F(ModifiedTracking, PlacingUndoingAndRedoingMarkTheChart)
     EXPECT_TRUE(app.isModified(0));
 }
 
+TEST_F(ModifiedTracking, UndoAndRedoBackToTheSavedStateLeaveItUnmodified)
+{
+    placeDouble();
+    desktop.savePath = tempFile("b.chart");
+    ASSERT_TRUE(app.onCommand(cmd::kSave));
+    app.onCommand(cmd::kUndo);
+    app.onCommand(cmd::kRedo);
+    EXPECT_FALSE(app.isModified(0));
+    app.onCommand(cmd::kUndo);
+    app.onCommand(cmd::kUndo); // nothing more to undo
+    app.onCommand(cmd::kRedo);
+    EXPECT_FALSE(app.isModified(0));
+
+    // A new chart is unmodified after its first placement is undone.
+    app.newChart(300, 300, 0, 30);
+    placeDouble();
+    EXPECT_TRUE(app.isModified(1));
+    app.onCommand(cmd::kUndo);
+    EXPECT_FALSE(app.isModified(1));
+}
+
 TEST_F(ModifiedTracking, UndoWithNothingToUndoChangesNothing)
 {
     app.onCommand(cmd::kUndo);
@@ -210,6 +238,39 @@ TEST_F(ModifiedTracking, ClosingAnUnmodifiedChartAsksNothing)
     EXPECT_TRUE(app.onCommand(cmd::kClose));
     EXPECT_EQ(app.chartCount(), 0u);
     EXPECT_TRUE(desktop.asked.empty());
+}
+
+TEST_F(ModifiedTracking, ALabelThatWouldLoseCharactersAsksBeforeSaving)
+{
+    // A label read from a file's 16-bit text form may hold characters the file's code page lacks.
+    CPattraView& view = *app.activeView();
+    view.tools().selectTool("text");
+    view.onButtonDown(MK_LBUTTON, {20, 20});
+    view.onMouseMove(MK_LBUTTON, {60, 40});
+    view.onButtonUp(0, {120, 60});
+    auto& label = static_cast<CTextElement&>(*app.active()->document->canvas().child(0));
+    label.setText("中文 Ж abc\r\n中");
+    desktop.savePath = tempFile("labels.chart");
+
+    app.onCommand(cmd::kSave);
+    EXPECT_FALSE(std::filesystem::exists(*desktop.savePath));
+    ASSERT_EQ(desktop.questions.size(), 1u);
+    EXPECT_NE(desktop.questions[0].find("«中文 Ж abc 中»: 中 文\n"), std::string::npos) << desktop.questions[0];
+    EXPECT_TRUE(app.isModified(0));
+
+    desktop.confirmation = true;
+    app.onCommand(cmd::kSave);
+    EXPECT_EQ(desktop.questions.size(), 2u);
+    ASSERT_TRUE(std::filesystem::exists(*desktop.savePath));
+    EXPECT_FALSE(app.isModified(0));
+    ASSERT_TRUE(app.openChart(*desktop.savePath));
+    EXPECT_EQ(static_cast<CTextElement&>(*app.active()->document->canvas().child(0)).text(), "?? Ж abc\r\n?");
+
+    // Labels the code page holds ask nothing.
+    label.setText("Ряд 1");
+    app.activate(0);
+    app.onCommand(cmd::kSave);
+    EXPECT_EQ(desktop.questions.size(), 2u);
 }
 
 TEST_F(ModifiedTracking, CancelKeepsAModifiedChartOpen)

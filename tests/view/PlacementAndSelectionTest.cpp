@@ -136,6 +136,28 @@ TEST(Keys, DeleteHidesTheSelectionAndUndoShowsItUnselected)
     EXPECT_FALSE(s.element(0)->hasFlag(kSelected));
 }
 
+TEST(Keys, WhatUndoOrCutHidesIsNeitherCurrentNorSelected)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool double", "drag 100 200 100 120", "undo"});
+    EXPECT_EQ(s.canvas().current(), nullptr);
+    EXPECT_TRUE(s.canvas().selection().empty());
+    // The menu of empty space is the chart's, and a rotation drag there records nothing...
+    s.run({"answer menu 0", "rclick 100 160"});
+    EXPECT_EQ(s.output(), "menu 157: \"Параметры схемы\"\n");
+    s.run({"command 32783", "drag 150 160 100 250"});
+    EXPECT_EQ(s.historySize(), 1u);
+    // ...so the double still comes back.
+    s.run({"redo"});
+    EXPECT_FALSE(s.element(0)->hasFlag(kHidden));
+
+    // Cut: the arrow keys no longer move what is gone, they scroll.
+    s.run({"tool select", "click 100 160", "cut", "key LEFT", "key UP ctrl"});
+    EXPECT_EQ(s.historySize(), 2u);
+    EXPECT_EQ(s.canvas().current(), nullptr);
+    EXPECT_TRUE(s.canvas().selection().empty());
+}
+
 TEST(HotKeys, CtrlArrowsNudgeByOnePixelAndCtrlYRedoes)
 {
     Session s;

@@ -18,7 +18,8 @@ void giveToCanvas(CChartElement& e, CChartElement* canvas)
 
 } // namespace
 
-CCutCommand::CCutCommand(std::vector<CChartElement*> elements) : elements_(std::move(elements))
+CCutCommand::CCutCommand(CCanvas& canvas, std::vector<CChartElement*> elements)
+    : canvas_(canvas), elements_(std::move(elements))
 {
     std::erase_if(elements_, [](const CChartElement* e) { return e->isDeleted(); });
 }
@@ -27,8 +28,10 @@ bool CCutCommand::Do()
 {
     if (elements_.empty())
         return false;
-    for (CChartElement* e : elements_)
+    for (CChartElement* e : elements_) {
+        canvas_.release(e);
         e->setFlags(kDeletedFlags);
+    }
     return true;
 }
 
@@ -67,7 +70,7 @@ bool CPasteCommand::Do()
 bool CPasteCommand::Undo()
 {
     for (CChartElement* e : clones_) {
-        target_.deselect(e);
+        target_.release(e);
         e->setFlags(kDeletedFlags);
     }
     return true;

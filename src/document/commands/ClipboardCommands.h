@@ -12,19 +12,21 @@ namespace loopora {
 class CCanvas;
 class CChartElement;
 
-// Hides the cut elements. They stay members of the selection, and nothing is
-// repainted here: the Cut handler repaints the whole view.
+// Hides the cut elements, which stop being selected or current; nothing is
+// repainted here: the Cut handler repaints the whole view. Undo shows them
+// again, unselected.
 class CCutCommand : public CCommand {
 public:
-    // Elements already hidden (cut before and still selected) are left out, so
-    // that undoing this cut shows only what it hid.
-    explicit CCutCommand(std::vector<CChartElement*> elements);
+    // Elements already hidden are left out, so that undoing this cut shows
+    // only what it hid.
+    CCutCommand(CCanvas& canvas, std::vector<CChartElement*> elements);
 
     // Fails when there is nothing left to hide.
     bool Do() override;
     bool Undo() override;
 
 private:
+    CCanvas& canvas_;
     std::vector<CChartElement*> elements_;
 };
 

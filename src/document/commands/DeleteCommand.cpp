@@ -18,9 +18,8 @@ bool CDeleteCommand::Do()
     // element through a deleted one would leave the old one flagged as current.
     canvas_.clearCurrent(canvas_.current());
     for (CChartElement* e : elements_) {
-        canvas_.deselect(e);
+        canvas_.release(e);
         e->setFlags(kDeletedFlags);
-        canvas_.clearCurrent(e);
         canvas_.invalidate(e->getBounds());
     }
     return true;

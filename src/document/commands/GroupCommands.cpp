@@ -2,6 +2,7 @@
 
 #include "document/Canvas.h"
 #include "elements/GroupElement.h"
+#include "elements/Nesting.h"
 
 #include <algorithm>
 
@@ -35,6 +36,8 @@ bool CGroupCommand::Do()
 {
     if (!group_) {
         CSelectionSet& selection = canvas_.selection();
+        if (!groupFitsNesting(selection.members()))
+            return false;
         CGroupElement* made = selection.makeGroup();
         if (!made)
             return false;

@@ -19,7 +19,8 @@ public:
     explicit CGroupCommand(CCanvas& canvas) : canvas_(canvas) {}
 
     // The first time groups the canvas's selection; fails, changing nothing,
-    // when the selection is empty or its members do not share one parent.
+    // when the selection is empty, its members do not share one parent, or
+    // the group would nest deeper than kDeepestNesting levels.
     // Then the group is the only selected element and the current element.
     bool Do() override;
     // Dissolves the group: its members go, in order, to the end of its parent.

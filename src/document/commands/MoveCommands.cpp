@@ -5,21 +5,51 @@
 
 namespace loopora {
 
-bool CMoveCommand::Do()
+void CMoveCommand::moveBy()
 {
-    if (elements_.empty())
-        return false;
-    const int32_t dx = truncToInt(dx_);
-    const int32_t dy = truncToInt(dy_);
+    const int32_t x = truncToInt(dx_);
+    const int32_t y = truncToInt(dy_);
     Rect oldArea;
     Rect newArea;
     for (CChartElement* e : elements_) {
         oldArea = CChartElement::accumulateBounds(oldArea, e->getBounds());
-        e->moveBy(dx, dy);
+        e->moveBy(x, y);
         newArea = CChartElement::accumulateBounds(newArea, e->getBounds());
     }
     canvas_.invalidate(oldArea);
     canvas_.invalidate(newArea);
+}
+
+void CMoveCommand::restore(const GeometrySnapshot& snapshot)
+{
+    for (CChartElement* e : elements_)
+        canvas_.invalidate(e->getBounds());
+    snapshot.restore();
+    for (CChartElement* e : elements_)
+        canvas_.invalidate(e->getBounds());
+}
+
+bool CMoveCommand::Do()
+{
+    if (elements_.empty())
+        return false;
+    if (done_ && after_.taken()) {
+        restore(after_);
+        return true;
+    }
+    if (!done_) {
+        done_ = true;
+        bool clamps = false;
+        for (CChartElement* e : elements_)
+            clamps = clamps || reachesCoordinateLimit(e->getBounds().offset(truncToInt(dx_), truncToInt(dy_)));
+        if (clamps) {
+            before_ = GeometrySnapshot(elements_);
+            moveBy();
+            after_ = GeometrySnapshot(elements_);
+            return true;
+        }
+    }
+    moveBy();
     return true;
 }
 
@@ -27,6 +57,10 @@ bool CMoveCommand::Undo()
 {
     if (elements_.empty())
         return false;
+    if (before_.taken()) {
+        restore(before_);
+        return true;
+    }
     const int32_t dx = truncToInt(-dx_);
     const int32_t dy = truncToInt(-dy_);
     for (CChartElement* e : elements_) {
@@ -49,8 +83,42 @@ bool CMovePointCommand::movePointBy(double dx, double dy)
     return true;
 }
 
-bool CMovePointCommand::Do() { return movePointBy(dx_, dy_); }
+void CMovePointCommand::restore(const GeometrySnapshot& snapshot)
+{
+    const Rect before = element_.getBounds();
+    snapshot.restore();
+    canvas_.invalidate(before);
+    canvas_.invalidate(element_.getBounds());
+}
 
-bool CMovePointCommand::Undo() { return movePointBy(-dx_, -dy_); }
+bool CMovePointCommand::Do()
+{
+    if (done_ && after_.taken()) {
+        restore(after_);
+        return true;
+    }
+    if (!done_ && index_ >= 0.0 && index_ < double(element_.points().size())) {
+        done_ = true;
+        const Point p = element_.points()[size_t(index_)];
+        const Rect moved = Rect{p.x, p.y, p.x, p.y}.offset(truncToInt(dx_), truncToInt(dy_));
+        if (reachesCoordinateLimit(moved)) {
+            CChartElement* e = &element_;
+            before_ = GeometrySnapshot({&e, 1});
+            movePointBy(dx_, dy_);
+            after_ = GeometrySnapshot({&e, 1});
+            return true;
+        }
+    }
+    return movePointBy(dx_, dy_);
+}
+
+bool CMovePointCommand::Undo()
+{
+    if (before_.taken()) {
+        restore(before_);
+        return true;
+    }
+    return movePointBy(-dx_, -dy_);
+}
 
 } // namespace loopora

@@ -3,8 +3,13 @@
 // handle of one element (the change tool). Distances are doubles from the
 // tools; elements move by the whole pixels truncated toward zero, and undo
 // truncates the negated distance, so it moves back by exactly as many pixels.
+// Where a move clamps points at the edge of the drawable area, moving back
+// would not find them: undo and redo then put back the points kept from
+// before and after the move.
 
 #include "document/commands/Command.h"
+#include "elements/GeometrySnapshot.h"
+#include "platform/Geometry.h"
 
 #include <vector>
 
@@ -28,10 +33,16 @@ public:
     const std::vector<CChartElement*>& elements() const { return elements_; }
 
 private:
+    void moveBy();
+    void restore(const GeometrySnapshot& snapshot);
+
     CCanvas& canvas_;
     std::vector<CChartElement*> elements_;
     double dx_;
     double dy_;
+    bool done_ = false;
+    GeometrySnapshot before_; // taken only when the move clamps points
+    GeometrySnapshot after_;
 };
 
 class CMovePointCommand : public CCommand {
@@ -47,12 +58,16 @@ public:
 
 private:
     bool movePointBy(double dx, double dy);
+    void restore(const GeometrySnapshot& snapshot);
 
     CCanvas& canvas_;
     CChartElement& element_;
     double index_;
     double dx_;
     double dy_;
+    bool done_ = false;
+    GeometrySnapshot before_; // taken only when the point is clamped
+    GeometrySnapshot after_;
 };
 
 } // namespace loopora

@@ -38,7 +38,7 @@ bool CPlaceCommand::Undo()
 {
     if (!created_)
         return false;
-    canvas_->deselect(created_);
+    canvas_->release(created_);
     created_->setFlags(kDeletedFlags);
     canvas_->invalidate(created_->getBounds());
     return true;

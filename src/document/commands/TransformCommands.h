@@ -1,10 +1,13 @@
 #pragma once
 // Turning and sizing the current element, and mirroring the selection. Rotate
 // and scale repaint nothing: the tools that make them repaint. Points are
-// whole pixels, so undoing a rotation or a scaling may leave an element a
-// pixel away from where it was; mirroring is exact and is its own undo.
+// whole pixels, so turning back or sizing back would not find the old points:
+// undo puts back the points from before the change, and redo those from
+// after it. Mirroring is exact and is its own undo, except where it clamps
+// points at the edge of the drawable area.
 
 #include "document/commands/Command.h"
+#include "elements/GeometrySnapshot.h"
 #include "platform/Geometry.h"
 
 #include <vector>
@@ -28,6 +31,8 @@ private:
     CChartElement& element_;
     Point centre_;
     double radians_;
+    GeometrySnapshot before_;
+    GeometrySnapshot after_;
 };
 
 class CScaleCommand : public CCommand {
@@ -48,6 +53,8 @@ private:
     Point centre_;
     double factorX_;
     double factorY_;
+    GeometrySnapshot before_;
+    GeometrySnapshot after_;
 };
 
 // Mirrors every element of the list about an axis through a point; the two
@@ -56,7 +63,7 @@ class CFlipCommand : public CCommand {
 public:
     // Fails for an empty list (nothing selected), which then is not recorded.
     bool Do() override;
-    bool Undo() override { return Do(); }
+    bool Undo() override;
 
 protected:
     using Mirror = void (CChartElement::*)(Point);
@@ -66,10 +73,17 @@ protected:
     }
 
 private:
+    void mirror();
+    // Restores a snapshot, repainting the elements' old and new places.
+    void restore(const GeometrySnapshot& snapshot);
+
     CCanvas& canvas_;
     std::vector<CChartElement*> elements_;
     Point axis_;
     Mirror mirror_;
+    bool done_ = false;
+    GeometrySnapshot before_; // taken only when the mirror clamps points
+    GeometrySnapshot after_;
 };
 
 // Left to right about the vertical line x = axis.x.

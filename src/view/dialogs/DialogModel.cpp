@@ -1,9 +1,9 @@
 #include "view/dialogs/DialogModel.h"
 
 #include "platform/CodePage1251.h"
+#include "platform/DecimalText.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 
 namespace loopora {
@@ -31,13 +31,6 @@ const DialogField* DialogModel::find(const std::string& key) const
     return const_cast<DialogModel*>(this)->find(key);
 }
 
-std::string formatReal(double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
-}
-
 void DialogModel::setInteger(const std::string& key, int value)
 {
     if (DialogField* f = find(key))
@@ -47,7 +40,7 @@ void DialogModel::setInteger(const std::string& key, int value)
 void DialogModel::setReal(const std::string& key, double value)
 {
     if (DialogField* f = find(key))
-        f->text = formatReal(value);
+        f->text = formatDecimal(value);
 }
 
 void DialogModel::setText(const std::string& key, std::string value)
@@ -87,22 +80,11 @@ std::optional<long long> parseInteger(const std::string& text)
     return v;
 }
 
-std::optional<double> parseReal(const std::string& text)
-{
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    double v = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE || !onlyBlanks(end) || v != v)
-        return std::nullopt;
-    return v;
-}
-
 std::optional<FieldError> DialogModel::validate() const
 {
     for (size_t i = 0; i < fields_.size(); ++i) {
         const DialogField& f = fields_[i];
-        const std::string range = formatReal(f.minimum) + " до " + formatReal(f.maximum);
+        const std::string range = formatDecimal(f.minimum) + " до " + formatDecimal(f.maximum);
         switch (f.type) {
         case FieldType::Integer:
         case FieldType::Choice: {
@@ -112,7 +94,7 @@ std::optional<FieldError> DialogModel::validate() const
             break;
         }
         case FieldType::Real: {
-            auto v = parseReal(f.text);
+            auto v = parseDecimal(f.text);
             if (!v || *v < f.minimum || *v > f.maximum)
                 return FieldError{i, "«" + f.label + "»: введите число от " + range + "."};
             break;
@@ -137,7 +119,7 @@ int DialogModel::integer(const std::string& key) const
 double DialogModel::real(const std::string& key) const
 {
     const DialogField* f = find(key);
-    auto v = f ? parseReal(f->text) : std::nullopt;
+    auto v = f ? parseDecimal(f->text) : std::nullopt;
     return v ? *v : 0.0;
 }
 

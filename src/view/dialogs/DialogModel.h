@@ -76,9 +76,8 @@ private:
     std::string cancelText_;
 };
 
-// Parsing as the dialogs do: surrounding blanks allowed, nothing else after the number.
+// Parsing as the dialogs do: surrounding blanks allowed, nothing else after the
+// number. Decimals are read and written by platform/DecimalText, whatever the locale.
 std::optional<long long> parseInteger(const std::string& text);
-std::optional<double> parseReal(const std::string& text);
-std::string formatReal(double value);
 
 } // namespace loopora

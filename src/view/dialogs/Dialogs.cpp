@@ -1,5 +1,8 @@
 #include "view/dialogs/Dialogs.h"
 
+#include "platform/DecimalText.h"
+#include "stitches/ChainOval.h"
+
 namespace loopora::dialogs {
 namespace {
 
@@ -10,7 +13,7 @@ DialogField integer(int id, const char* key, const char* label, double lo, doubl
 
 DialogField real(int id, const char* key, const char* label, double lo, double hi, double value)
 {
-    return {id, key, label, FieldType::Real, lo, hi, formatReal(value), {}};
+    return {id, key, label, FieldType::Real, lo, hi, formatDecimal(value), {}};
 }
 
 DialogField rotate(int id) { return integer(id, "rotate", "Повернуть (0,1)", 0, 1, 0); }
@@ -61,7 +64,7 @@ DialogModel arcWithLoops()
 DialogModel chainRing()
 {
     return DialogModel(154, "Круг петель",
-                       {integer(1012, "count", "Количество", 3, 100, 0), real(1013, "loopsize", "Размер петли", 0, 100, 0.0)},
+                       {integer(1012, "count", "Количество", 3, 100, 0), real(1013, "loopsize", "Размер петли", kFlattestChainRatio, 100, 0.0)},
                        {}, "OK", "Cancel");
 }
 
