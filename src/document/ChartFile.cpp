@@ -31,15 +31,16 @@ std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
 ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 {
     ChartLoadResult result;
-    auto doc = std::make_unique<CPattraDoc>();
-    CArchive ar = CArchive::forLoading(bytes);
     try {
+        auto doc = std::make_unique<CPattraDoc>();
+        CArchive ar = CArchive::forLoading(bytes);
         doc->Serialize(ar);
         checkSheetSize(ar, 0, doc->chartWidth(), doc->chartHeight(), "the sheet size");
         const CCanvas& canvas = doc->canvas();
         checkSheetSize(ar, 28, canvas.chartWidth(), canvas.chartHeight(), "the canvas size");
         if (!ar.atEnd())
             ar.fail(std::to_string(ar.remaining()) + " bytes follow the last element");
+        result.document = std::move(doc);
     } catch (const ArchiveError& e) {
         result.error = e.what();
         return result;
@@ -47,7 +48,6 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
         result.error = "there is not enough memory to open the chart";
         return result;
     }
-    result.document = std::move(doc);
     return result;
 }
 
