@@ -2,12 +2,9 @@
 
 #include "platform/Archive.h"
 #include "platform/FileBytes.h"
+#include "platform/FileReplacement.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <new>
-#include <system_error>
 
 namespace loopora {
 namespace {
@@ -53,32 +50,7 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 
 bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error)
 {
-    std::vector<uint8_t> bytes = saveChartBytes(doc);
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            error = "writing " + temporary.string() + " failed: " + std::strerror(errno);
-            out.close();
-            std::filesystem::remove(temporary);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path.string() + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return replaceFile(path, saveChartBytes(doc), error);
 }
 
 ChartLoadResult loadChartFile(const std::filesystem::path& path)
