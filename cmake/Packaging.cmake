@@ -20,5 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu Sans draws the chart's labels; a CJK font the editor's status and
 # export messages.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-dejavu-core, fonts-wqy-microhei | fonts-noto-cjk")
+# Qt's own dialogs speak Russian with the rest of the editor.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -1,7 +1,10 @@
 #pragma once
 // Printing a chart: the print dialog, then the whole sheet, drawn by the core
 // as the bitmap export draws it, scaled to fit the page and centred. Printing
-// to a PDF file is one of the dialog's choices.
+// to a PDF file is one of the dialog's choices; that file is written whole or
+// not at all, and a failure is told as export and save tell theirs.
+
+#include <QString>
 
 class QPrinter;
 class QWidget;
@@ -12,8 +15,9 @@ class CPattraDoc;
 
 namespace loopora::app {
 
-void printSheet(CPattraDoc& doc, QPrinter& printer);
-// False when the dialog was cancelled.
+// False, with what went wrong in error, when nothing could be printed.
+bool printSheet(CPattraDoc& doc, QPrinter& printer, QString& error);
+// False when the dialog was cancelled or printing failed (after saying why).
 bool printChart(CPattraDoc& doc, QWidget* parent);
 
 } // namespace loopora::app

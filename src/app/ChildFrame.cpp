@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace loopora::app {
 
 CChildFrame::CChildFrame(QWidget* parent) : QMdiSubWindow(parent), widget_(new CPattraViewWidget(this))
@@ -33,6 +35,18 @@ void CChildFrame::fitSheet(QSize sheet)
     if (QMdiArea* area = mdiArea(); area && area->isVisible())
         wanted = wanted.boundedTo(area->viewport()->size());
     resize(wanted);
+}
+
+void CChildFrame::keepWithin(QSize area)
+{
+    if (isMaximized() || isMinimized() || area.isEmpty())
+        return;
+    const QSize room(area.width() - std::max(0, x()), area.height() - std::max(0, y()));
+    // A window pushed almost out of the area keeps a usable size; the area's
+    // own scroll bars reach the rest of it.
+    const QSize wanted = size().boundedTo(room).expandedTo(minimumSizeHint()).expandedTo(QSize(120, 90));
+    if (wanted != size())
+        resize(wanted);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

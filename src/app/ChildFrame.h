@@ -26,6 +26,10 @@ public:
     // (again once the area is shown, when it was hidden at the first fit).
     void fitSheet(QSize sheet);
     void refit() { fitSheet(sheet_); }
+    // The MDI area shrank (palettes came, the main window got smaller): a
+    // window that would now stick out shrinks to the room left, so that its
+    // own scroll bars reach the whole sheet.
+    void keepWithin(QSize area);
 
 signals:
     void closeRequested(CChildFrame* frame);

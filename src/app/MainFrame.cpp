@@ -4,6 +4,7 @@
 #include "app/ChartPrinter.h"
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
+#include "app/MainCaption.h"
 #include "app/MainMenus.h"
 #include "app/Palettes.h"
 #include "app/ParameterDialog.h"
@@ -35,10 +36,13 @@ namespace loopora::app {
 CMainFrame::CMainFrame()
     : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this))
 {
-    // The caption stays the program's name; charts do not add theirs.
-    setWindowTitle(QStringLiteral("LooporaRus"));
+    setWindowTitle(kProgramCaption);
     setWindowIcon(programIcon());
     setCentralWidget(mdi_);
+    // Wherever a chart window reaches beyond the area, the area scrolls to it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
 
     auto run = [this](uint16_t id) { command(id); };
@@ -183,6 +187,9 @@ ViewHost& CMainFrame::openChartWindow(const std::string& caption)
     connect(widget, &CPattraViewWidget::coordinatesShown, status_, &StatusPanes::showCoordinates);
     connect(widget, &CPattraViewWidget::interacted, this, &CMainFrame::refreshState);
     connect(widget, &CPattraViewWidget::sheetSized, child, &CChildFrame::fitSheet);
+    // Maximised or not, renamed or marked: the main caption may change with it.
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::refreshCaption);
+    connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::refreshCaption);
     // Queued: the window is not deleted inside its own close event.
     connect(child, &CChildFrame::closeRequested, this, [this](CChildFrame* c) {
         QPointer<CChildFrame> guarded(c);
@@ -250,6 +257,32 @@ void CMainFrame::refreshState()
         if (CChildFrame* child = childFrame(i))
             child->showModified(app_->isModified(i));
     refreshChecks();
+    refreshCaption();
+}
+
+void CMainFrame::refreshCaption()
+{
+    if (shuttingDown_)
+        return;
+    const QString caption = mainCaption(mdi_->activeSubWindow());
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize && !shuttingDown_)
+        for (QMdiSubWindow* child : mdi_->subWindowList())
+            if (auto* chart = qobject_cast<CChildFrame*>(child))
+                chart->keepWithin(mdi_->viewport()->size());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange)
+        refreshCaption();
 }
 
 void CMainFrame::refreshChecks()

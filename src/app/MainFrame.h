@@ -73,11 +73,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The MDI area writes a maximised chart's title into the caption its own
+    // way; the caption is put right again whenever anything changes it.
+    void changeEvent(QEvent* event) override;
+    // The MDI area's resizes, to keep the chart windows within it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createAccelerators();
     void createHotKeys();
     void refreshChecks();
+    void refreshCaption();
     std::optional<size_t> chartOf(const QMdiSubWindow* child) const;
     void onSubWindowActivated(QMdiSubWindow* child);
     void requestClose(CChildFrame* child);

@@ -6,6 +6,7 @@
 #include "BuildInfo.h"
 #include "app/EditorApplication.h"
 #include "app/MainFrame.h"
+#include "app/QtTranslations.h"
 #include "app/RecentFiles.h"
 #include "document/ElementTypes.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     // The desktop matches the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(loopora::kDesktopId.data(), qsizetype(loopora::kDesktopId.size())));
     loopora::installElementTypes();
+    const loopora::app::QtTranslations qtTexts;
 
     loopora::app::CMainFrame frame;
     QStringList files = application.arguments().mid(1);

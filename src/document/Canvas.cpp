@@ -1,7 +1,6 @@
 #include "document/Canvas.h"
 
 #include "document/CircleBackground.h"
-#include "document/Clipboard.h"
 #include "document/History.h"
 #include "elements/ElementRecord.h"
 #include "elements/TypeIds.h"
@@ -18,11 +17,9 @@ CCanvas::~CCanvas()
     history_.reset();
     if (selection_)
         selection_->clear();
-    // Closing any chart empties the clipboard that every chart pastes from.
-    if (!ElementClipboard::empty()) {
-        ElementClipboard::clear();
-        pasteCounter_ = 0;
-    }
+    // The element clipboard is the application's: canvases come and go for
+    // other reasons too (a palette picture, the about box's icon), and only
+    // closing a chart window empties it.
 }
 
 CSelectionSet& CCanvas::selection()

@@ -47,12 +47,6 @@ public:
     // --- Window and drawing ---
     void setWindow(CanvasWindow* window) { window_ = window; }
     CanvasWindow* window() const { return window_; }
-    void setDC(CDC* dc)
-    {
-        if (dc)
-            dc_ = dc;
-    }
-    CDC* dc() const { return dc_; }
     // Repaints the part of the window that shows r (chart coordinates).
     void invalidate(const Rect& r);
 
@@ -109,7 +103,6 @@ public:
 private:
     void drawElements(CDC& dc);
 
-    CDC* dc_ = nullptr;
     std::unique_ptr<CHistory> history_;
     std::unique_ptr<CSelectionSet> selection_;
     CChartElement* current_ = nullptr;

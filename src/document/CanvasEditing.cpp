@@ -30,8 +30,13 @@ bool CCanvas::copy()
         ElementClipboard::clear();
         pasteCounter_ = 0;
     }
+    // The copies belong to no chart: the chart they come from may close
+    // while they wait; a paste gives its copies to the chart they land in.
     for (CChartElement* e : members)
-        ElementClipboard::append(cloneElement(*e));
+        if (std::unique_ptr<CChartElement> copy = cloneElement(*e)) {
+            giveToCanvas(*copy, nullptr);
+            ElementClipboard::append(std::move(copy));
+        }
     return !ElementClipboard::empty();
 }
 

@@ -3,9 +3,7 @@
 namespace loopora {
 namespace {
 
-// Constant-initialised, so it is destroyed after every canvas, including the
-// prototype canvas that lives until the program ends and empties the
-// clipboard on its way out.
+// Constant-initialised, so it is there before any chart and goes after all.
 constinit std::vector<std::unique_ptr<CChartElement>> clones;
 
 } // namespace
@@ -17,6 +15,13 @@ bool ElementClipboard::empty() { return clones.empty(); }
 size_t ElementClipboard::size() { return clones.size(); }
 
 void ElementClipboard::clear() { clones.clear(); }
+
+void giveToCanvas(CChartElement& e, CChartElement* canvas)
+{
+    e.setCanvas(canvas);
+    for (const auto& c : e.children())
+        giveToCanvas(*c, canvas);
+}
 
 void ElementClipboard::append(std::unique_ptr<CChartElement> clone)
 {

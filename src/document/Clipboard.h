@@ -1,7 +1,7 @@
 #pragma once
 // The element clipboard: one list of element clones shared by every open
-// chart. It never touches the system clipboard. Copy refills it and closing
-// any chart empties it.
+// chart. It never touches the system clipboard. Copy refills it and the
+// application empties it whenever a chart window closes.
 
 #include "elements/ChartElement.h"
 
@@ -12,8 +12,8 @@ namespace loopora {
 
 class ElementClipboard {
 public:
-    // The clones in the order they were copied. They belong to no chart; their
-    // owner still names the canvas they were copied from.
+    // The clones in the order they were copied. They belong to no chart and
+    // no canvas, so the chart they came from may close while they wait.
     static const std::vector<std::unique_ptr<CChartElement>>& elements();
     static bool empty();
     static size_t size();
@@ -21,5 +21,8 @@ public:
     static void clear();
     static void append(std::unique_ptr<CChartElement> clone);
 };
+
+// Makes an element and everything inside it belong to a canvas, or to none.
+void giveToCanvas(CChartElement& e, CChartElement* canvas);
 
 } // namespace loopora

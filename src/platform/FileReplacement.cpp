@@ -78,7 +78,7 @@ fs::path temporaryFileBeside(const fs::path& file)
 bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::string& error)
 {
     auto fail = [&](const std::string& why) {
-        error = "cannot save " + path.string() + ": " + why;
+        error = "cannot write " + path.string() + ": " + why;
         return false;
     };
     fs::path file;
@@ -104,7 +104,8 @@ bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::stri
     auto abandon = [&](int code) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return fail(reason(code));
+        error = "writing " + path.string() + " failed: " + reason(code);
+        return false;
     };
     if (replacing) {
         // The owner first: changing it may clear the set-id bits set below.
@@ -118,12 +119,14 @@ bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::stri
     if (::close(fd) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
-        return fail(reason(code));
+        error = "writing " + path.string() + " failed: " + reason(code);
+        return false;
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
-        return fail(reason(code));
+        error = "cannot replace " + path.string() + ": " + reason(code);
+        return false;
     }
     syncFolder(file);
     return true;

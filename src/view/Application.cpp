@@ -1,6 +1,7 @@
 #include "view/Application.h"
 
 #include "document/ChartFile.h"
+#include "document/Clipboard.h"
 #include "document/LabelEncoding.h"
 #include "view/CommandIds.h"
 #include "view/dialogs/Dialogs.h"
@@ -116,11 +117,12 @@ void CPattraApp::closeChart(size_t index)
         return;
     std::unique_ptr<ChartSession> session = std::move(charts_[index]);
     charts_.erase(charts_.begin() + std::ptrdiff_t(index));
-    // The view goes first, then the window, then the document with its canvas
-    // (which empties the element clipboard).
+    // The view goes first, then the window, then the document with its canvas.
     session->view.reset();
     host_.closeChartWindow(*session->window);
     session->document.reset();
+    // Closing any chart empties the clipboard every chart pastes from.
+    ElementClipboard::clear();
     if (active_ >= charts_.size())
         active_ = charts_.empty() ? 0 : charts_.size() - 1;
     host_.activeChartChanged();

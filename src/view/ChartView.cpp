@@ -7,6 +7,7 @@
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "platform/Numeric.h"
+#include "view/tools/Tool.h"
 
 #include <cstdio>
 #include <new>
@@ -27,7 +28,6 @@ CPattraView::CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize)
 CPattraView::~CPattraView()
 {
     canvas().setWindow(nullptr);
-    canvas().setDC(nullptr);
 }
 
 void CPattraView::OnInitialUpdate()
@@ -75,7 +75,6 @@ void CPattraView::paint()
     Point a = paintDC_.deviceToLogical({area.left, area.top});
     Point b = paintDC_.deviceToLogical({area.right, area.bottom});
     paintDC_.fillRect({a.x, a.y, b.x, b.y}, colours::white);
-    canvas().setDC(&paintDC_);
     try {
         canvas().draw(paintDC_);
         drawingFailed_ = false;
@@ -87,6 +86,10 @@ void CPattraView::paint()
             host_.drawingFailed("Недостаточно памяти, чтобы нарисовать схему.");
         drawingFailed_ = true;
     }
+    // The repaint wiped the gesture's feedback in this area; it is drawn again
+    // so that the tool's own erasing later finds it.
+    if (CTool* tool = registry_->currentTool())
+        tool->paintFeedback(paintDC_);
     paintDC_.clearClip();
 }
 

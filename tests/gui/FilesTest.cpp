@@ -4,6 +4,7 @@
 // PDF file.
 
 #include "GuiSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include "app/ChartPrinter.h"
 #include "app/ChildFrame.h"
@@ -11,6 +12,7 @@
 #include "app/RecentFiles.h"
 #include "view/CommandIds.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -22,6 +24,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+
+
 
 using namespace loopora;
 using namespace loopora::test;
@@ -276,6 +280,46 @@ private slots:
         QVERIFY(pdf.read(5) == "%PDF-");
     }
 
+    void printingFailuresAreToldAndLeaveNoFile()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        CPattraDoc& doc = *editor.app().active()->document;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+
+        // A folder that is not there.
+        const QString missing = dir.filePath(QStringLiteral("missing/chart.pdf"));
+        printer.setOutputFileName(missing);
+        QString error;
+        QVERIFY(!app::printSheet(doc, printer, error));
+        QVERIFY2(error.contains(missing), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(missing));
+
+        // A full disk, as a file size limit makes it: the print dialog's
+        // choice fails with a message naming the file, and leaves nothing.
+        const QString full = dir.filePath(QStringLiteral("full.pdf"));
+        QString message;
+        whenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                file->setText(full);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        {
+            FileSizeLimit limit(600);
+            QVERIFY(!app::printChart(doc, &editor.frame()));
+        }
+        QVERIFY2(message.startsWith(QStringLiteral("Не удалось напечатать схему.")), qPrintable(message));
+        QVERIFY2(message.contains(full), qPrintable(message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
     void printingToAPdfFile()
     {
         QTemporaryDir dir;
@@ -285,7 +329,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
-        app::printSheet(*editor.app().active()->document, printer);
+        QString error;
+        QVERIFY2(app::printSheet(*editor.app().active()->document, printer, error), qPrintable(error));
         QFile pdf(dir.filePath(QStringLiteral("chart.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");

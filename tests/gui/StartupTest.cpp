@@ -175,6 +175,22 @@ private slots:
         QVERIFY(labels.contains(QStringLiteral("Loopora Russian")));
         QVERIFY(labels.contains(QStringLiteral("Версия ") + QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()))));
     }
+
+    void aboutBoxLeavesTheClipboardAlone()
+    {
+        // The about box draws the program's icon on a canvas of its own; the
+        // copied symbol must still be there to paste afterwards.
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        QCOMPARE(editor.canvas().childCount(), size_t(1));
+        editor.pressButton(cmd::kCopy);
+        whenModal<QDialog>([](QDialog* about) { press(about, QStringLiteral("OK")); });
+        editor.pressButton(cmd::kAbout);
+        editor.activate();
+        editor.pressButton(cmd::kPaste);
+        QCOMPARE(editor.canvas().childCount(), size_t(2));
+    }
 };
 
 LOOPORA_GUI_TEST(StartupTest);

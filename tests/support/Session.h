@@ -11,9 +11,22 @@
 
 #include <initializer_list>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace loopora::test {
+
+// The i-th child of an element. A missing one throws, which fails only the
+// test that asked for it instead of crashing the whole test program.
+inline CChartElement* childAt(const CChartElement* parent, size_t i)
+{
+    if (!parent)
+        throw std::out_of_range("child " + std::to_string(i) + " of a missing element");
+    if (i >= parent->childCount())
+        throw std::out_of_range("child " + std::to_string(i) + " asked for, but there are " +
+                                std::to_string(parent->childCount()));
+    return parent->child(i);
+}
 
 class Session {
 public:
@@ -51,7 +64,7 @@ public:
     CPattraApp& app() { return runner_.app(); }
     CPattraView& view() { return *app().activeView(); }
     CCanvas& canvas() { return view().canvas(); }
-    CChartElement* element(size_t i) { return canvas().child(i); }
+    CChartElement* element(size_t i) { return childAt(&canvas(), i); }
     size_t elements() { return canvas().childCount(); }
     size_t historySize() { return canvas().history().size(); }
 

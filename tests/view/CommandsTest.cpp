@@ -18,6 +18,7 @@
 #include <filesystem>
 
 using namespace loopora;
+using loopora::test::childAt;
 using loopora::test::Session;
 
 TEST(ToolRegistry, ViewStartsWithDoubleAndKnowsEveryTool)
@@ -94,12 +95,12 @@ TEST(MirrorCommand, MirrorsTheSelectionAboutTheCurrentElementsRightEdge)
     s.run({"new 600 400 0 30", "tool double", "drag 100 300 100 200", "drag 200 300 200 200", "tool select",
            "click 100 250", "click 200 250 ctrl"});
     Point corner = s.element(1)->boundsCorner();
-    std::vector<Point> firstStem = s.element(0)->child(1)->points();
+    std::vector<Point> firstStem = childAt(s.element(0), 1)->points();
     s.run({"answer menu 32954", "rclick 200 250"});
-    EXPECT_EQ(s.element(0)->child(1)->points()[0].x, 2 * corner.x - firstStem[0].x);
+    EXPECT_EQ(childAt(s.element(0), 1)->points()[0].x, 2 * corner.x - firstStem[0].x);
     // Mirroring again uses the current element's new bounds: the symbols move on to the right.
     s.run({"answer menu 32954", "rclick 200 250"});
-    EXPECT_GT(s.element(0)->child(1)->points()[0].x, firstStem[0].x);
+    EXPECT_GT(childAt(s.element(0), 1)->points()[0].x, firstStem[0].x);
 }
 
 TEST(Arrangements, RowOfAnIncreaseDoesNothing)
@@ -117,7 +118,7 @@ TEST(Arrangements, ArcWithLoopsRefusesChainsAndAcceptsDoubles)
     s.run({"tool double", "drag 200 300 200 220", "answer menu 33044", "answer ok count=6 loops=2", "rclick 200 260"});
     EXPECT_EQ(s.view().tools().currentToolName(), "mixrings");
     s.run({"drag 200 200 280 200"});
-    auto* arc = dynamic_cast<CLoopedArcArrangement*>(s.canvas().child(2));
+    auto* arc = dynamic_cast<CLoopedArcArrangement*>(s.element(2));
     ASSERT_TRUE(arc);
     EXPECT_EQ(arc->childCount(), 6u + 6u * 2u);
     EXPECT_EQ(s.canvas().current(), arc);
@@ -161,7 +162,7 @@ TEST(Arrangements, ChainRingDialogRefusesALoopSizeOfZero)
                           "dialog: «Размер петли»: введите число от 0.1 до 100.\n");
     s.run({"drag 100 200 300 200"});
     ASSERT_EQ(s.elements(), 1u);
-    EXPECT_EQ(static_cast<const CChainOval*>(s.element(0)->child(0))->ratio(), 0.5);
+    EXPECT_EQ(static_cast<const CChainOval*>(childAt(s.element(0), 0))->ratio(), 0.5);
 }
 
 TEST(Dialogs, FieldsAreCheckedInExchangeOrder)
@@ -228,11 +229,11 @@ TEST(Rotation, NothingCurrentNothingHitDoesNothing)
            "tool rotatebyarc", "drag 300 300 300 350"});
     EXPECT_EQ(s.historySize(), 1u);
     // With a symbol under the pointer it is selected, made current and turned.
-    std::vector<Point> before = s.element(0)->child(1)->points();
+    std::vector<Point> before = childAt(s.element(0), 1)->points();
     s.run({"drag 100 130 60 160"});
     EXPECT_EQ(s.canvas().current(), s.element(0));
     EXPECT_EQ(s.historySize(), 2u);
-    EXPECT_NE(s.element(0)->child(1)->points(), before);
+    EXPECT_NE(childAt(s.element(0), 1)->points(), before);
 }
 
 TEST(Windows, NewWindowIsRefusedAndScriptsSayWhatWentWrong)
@@ -312,4 +313,13 @@ TEST(Scripts, SavingALabelThatWouldLoseCharactersStopsTheScript)
     EXPECT_EQ(s.refused("save " + path),
               "Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:\n«中文 Ж abc»: 中 文");
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(Sessions, AMissingElementFailsOnlyTheTestThatAsksForIt)
+{
+    Session s;
+    s.run({"new 300 300 0 30", "tool double", "drag 100 200 100 120"});
+    EXPECT_THROW(s.element(1), std::out_of_range);
+    EXPECT_THROW(childAt(s.element(0), 3), std::out_of_range);
+    EXPECT_EQ(childAt(s.element(0), 2)->typeId(), typeids::kLine);
 }

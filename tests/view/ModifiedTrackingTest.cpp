@@ -248,6 +248,7 @@ TEST_F(ModifiedTracking, ALabelThatWouldLoseCharactersAsksBeforeSaving)
     view.onButtonDown(MK_LBUTTON, {20, 20});
     view.onMouseMove(MK_LBUTTON, {60, 40});
     view.onButtonUp(0, {120, 60});
+    ASSERT_EQ(app.active()->document->canvas().childCount(), 1u);
     auto& label = static_cast<CTextElement&>(*app.active()->document->canvas().child(0));
     label.setText("中文 Ж abc\r\n中");
     desktop.savePath = tempFile("labels.chart");
@@ -264,6 +265,7 @@ TEST_F(ModifiedTracking, ALabelThatWouldLoseCharactersAsksBeforeSaving)
     ASSERT_TRUE(std::filesystem::exists(*desktop.savePath));
     EXPECT_FALSE(app.isModified(0));
     ASSERT_TRUE(app.openChart(*desktop.savePath));
+    ASSERT_EQ(app.active()->document->canvas().childCount(), 1u);
     EXPECT_EQ(static_cast<CTextElement&>(*app.active()->document->canvas().child(0)).text(), "?? Ж abc\r\n?");
 
     // Labels the code page holds ask nothing.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace loopora;
+using loopora::test::childAt;
 using loopora::test::Session;
 
 TEST(Placement, ADragOfFivePixelsPlacesOneOfFourDoesNot)
@@ -31,7 +32,7 @@ TEST(Placement, NewSymbolIsSelectedAloneAndCurrent)
     EXPECT_EQ(s.canvas().current(), s.element(1));
     EXPECT_FALSE(s.element(0)->hasFlag(kSelected));
     // The base is the press point, the top the release point.
-    EXPECT_EQ(s.element(1)->child(1)->points(), (std::vector<Point>{{200, 200}, {200, 120}}));
+    EXPECT_EQ(childAt(s.element(1), 1)->points(), (std::vector<Point>{{200, 200}, {200, 120}}));
 }
 
 TEST(Placement, ChosenColourReachesEveryLaterPlacement)
@@ -40,7 +41,7 @@ TEST(Placement, ChosenColourReachesEveryLaterPlacement)
     s.run({"new 400 400 0 30", "tool chain", "answer ok colour=200,10,20", "command 32776",
            "drag 50 50 50 90", "tool double", "drag 100 200 100 120"});
     EXPECT_EQ(s.element(0)->penColour(), rgb(200, 10, 20));
-    EXPECT_EQ(s.element(1)->child(0)->penColour(), rgb(200, 10, 20));
+    EXPECT_EQ(childAt(s.element(1), 0)->penColour(), rgb(200, 10, 20));
 }
 
 TEST(SelectTool, ClickCtrlClickAndDragTheWholeSelection)
@@ -73,10 +74,10 @@ TEST(SelectTool, LineEndHandleMovesOnlyThatEndSymbolCornerMovesTheSymbol)
     EXPECT_EQ(s.element(0)->points(), (std::vector<Point>{{50, 100}, {170, 140}}));
     s.run({"tool double", "drag 300 300 300 220", "tool select"});
     Point corner = s.element(1)->points()[0];
-    std::vector<Point> stem = s.element(1)->child(1)->points();
+    std::vector<Point> stem = childAt(s.element(1), 1)->points();
     s.run({"drag " + std::to_string(corner.x) + " " + std::to_string(corner.y) + " " + std::to_string(corner.x + 10) +
            " " + std::to_string(corner.y)});
-    EXPECT_EQ(s.element(1)->child(1)->points(), (std::vector<Point>{{stem[0].x + 10, stem[0].y}, {stem[1].x + 10, stem[1].y}}));
+    EXPECT_EQ(childAt(s.element(1), 1)->points(), (std::vector<Point>{{stem[0].x + 10, stem[0].y}, {stem[1].x + 10, stem[1].y}}));
 }
 
 TEST(SelectTool, RubberBandTouchingTheMarginSelects)

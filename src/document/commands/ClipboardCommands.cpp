@@ -1,23 +1,10 @@
 #include "document/commands/ClipboardCommands.h"
 
 #include "document/Canvas.h"
+#include "document/Clipboard.h"
 #include "platform/Numeric.h"
 
 namespace loopora {
-namespace {
-
-// A pasted copy and everything inside it belong to the chart they are pasted
-// into, whichever chart the clipboard's elements came from: that chart may
-// close while the copies live on.
-void giveToCanvas(CChartElement& e, CChartElement* canvas)
-{
-    e.setCanvas(canvas);
-    for (const auto& c : e.children())
-        giveToCanvas(*c, canvas);
-}
-
-} // namespace
-
 CCutCommand::CCutCommand(CCanvas& canvas, std::vector<CChartElement*> elements)
     : canvas_(canvas), elements_(std::move(elements))
 {
@@ -50,6 +37,7 @@ bool CPasteCommand::pasteCopies()
         if (!copy)
             continue;
         copy->moveBy(shift, 0);
+        // The copy belongs to the chart it is pasted into.
         giveToCanvas(*copy, &target_);
         clones_.push_back(target_.appendChild(std::move(copy)));
     }

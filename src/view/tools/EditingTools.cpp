@@ -29,12 +29,10 @@ void CRotateByArcTool::onButtonDown(const ToolEvent& e)
     centre_ = element_->boundsCentre();
     startAngle_ = endAngle_ = angleTo(pressPoint_);
     anchor_ = pressPoint_;
-    // The centre mark and the first radius go where the last paint drew.
-    if (CDC* dc = canvas_.dc()) {
-        dc->fillRect({centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3}, colours::blue);
-        drawXorLine(*dc, centre_.x, centre_.y, pressPoint_.x, pressPoint_.y);
-        view().showPixels();
-    }
+    // The centre mark and the radii stay until the repaint at the end of the turn.
+    ToolDC dc = toolDC();
+    dc->fillRect({centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3}, colours::blue);
+    drawXorLine(dc.dc(), centre_.x, centre_.y, pressPoint_.x, pressPoint_.y);
 }
 
 void CRotateByArcTool::onDrag(const ToolEvent&)
@@ -43,10 +41,8 @@ void CRotateByArcTool::onDrag(const ToolEvent&)
         return;
     // The radii stay, so the swept arc fills with them until the next repaint.
     if (previousPoint_ != anchor_) {
-        if (CDC* dc = canvas_.dc()) {
-            drawLine(*dc, centre_.x, centre_.y, previousPoint_.x, previousPoint_.y);
-            view().showPixels();
-        }
+        ToolDC dc = toolDC();
+        drawLine(dc.dc(), centre_.x, centre_.y, previousPoint_.x, previousPoint_.y);
     }
     endAngle_ = angleTo(hit_.point);
 }

@@ -16,38 +16,33 @@ CPlacementTool::CPlacementTool(std::unique_ptr<CChartElement> prototype, CToolRe
 
 void CPlacementTool::onButtonDown(const ToolEvent& e)
 {
+    // The window keeps the mouse while a button is held, so an earlier band
+    // is gone by now; should one linger, it goes before the press point moves.
+    hideFeedback();
     CTool::onButtonDown(e);
-    // The window keeps the mouse while a button is held, so every gesture
-    // starts afresh; nothing of an earlier one can linger.
     points_.assign(1, hit_.point);
-    bandShown_ = false;
 }
 
-void CPlacementTool::drawRubberBand(Point to)
+void CPlacementTool::drawFeedback(CDC& dc)
 {
-    ToolDC dc = toolDC();
-    PenScope dotted(dc.dc(), Pen{int32_t(PenStyle::Dot), 1, colours::white});
-    RasterOpScope xorPen(dc.dc(), RasterOp::XorPen);
-    dc->moveTo(pressPoint_.x, pressPoint_.y);
-    dc->lineTo(to.x, to.y);
+    PenScope dotted(dc, Pen{int32_t(PenStyle::Dot), 1, colours::white});
+    RasterOpScope xorPen(dc, RasterOp::XorPen);
+    dc.moveTo(pressPoint_.x, pressPoint_.y);
+    dc.lineTo(bandEnd_.x, bandEnd_.y);
 }
 
 void CPlacementTool::onDrag(const ToolEvent&)
 {
-    if (bandShown_)
-        drawRubberBand(previousPoint_);
-    drawRubberBand(hit_.point);
-    bandShown_ = true;
+    hideFeedback();
+    bandEnd_ = hit_.point;
+    showFeedback();
 }
 
 void CPlacementTool::onButtonUp(const ToolEvent& e)
 {
     CTool::onButtonUp(e);
     // The band goes with the gesture, also when nothing is placed and no repaint follows.
-    if (bandShown_) {
-        drawRubberBand(previousPoint_);
-        bandShown_ = false;
-    }
+    hideFeedback();
     if (points_.empty())
         return;
     Point first = points_.front();

@@ -22,12 +22,12 @@ public:
     CChartElement& prototype() { return *prototype_; }
 
 protected:
-    // The dotted line from the press point to `to`; drawn twice it is gone.
-    void drawRubberBand(Point to);
+    // The dotted line from the press point to where the pointer was last.
+    void drawFeedback(CDC& dc) override;
 
     std::unique_ptr<CChartElement> prototype_;
     std::vector<Point> points_;
-    bool bandShown_ = false;
+    Point bandEnd_{};
 };
 
 } // namespace loopora

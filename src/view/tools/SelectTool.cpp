@@ -15,6 +15,7 @@ Rect between(Point a, Point b) { return Rect::spanned(a, b).normalized(); }
 
 void CSelectTool::onButtonDown(const ToolEvent& e)
 {
+    hideFeedback();
     CTool::onButtonDown(e);
     const int mode = (e.flags & MK_CONTROL) ? 1 : 2;
     // A press on an element that is already selected keeps the whole
@@ -30,51 +31,66 @@ void CSelectTool::onButtonDown(const ToolEvent& e)
     if (!hitElement_)
         return;
     const bool ownHandle = hit_.part == HitPart::Handle && !hitElement_->hasFrameHandles();
-    CTool* delegate = registry_.findTool(ownHandle ? "change" : "move");
-    if (!delegate)
-        return;
     (ownHandle ? changePending_ : movePending_) = true;
-    delegate->onButtonDown(e);
+    if (CTool* handedTo = delegate())
+        handedTo->onButtonDown(e);
+    else
+        changePending_ = movePending_ = false;
 }
 
 void CSelectTool::onMouseMove(const ToolEvent& e)
 {
-    if (movePending_) {
-        if (CTool* move = registry_.findTool("move"))
-            move->onMouseMove(e);
-    } else if (changePending_) {
-        if (CTool* change = registry_.findTool("change"))
-            change->onMouseMove(e);
-    } else {
+    if (CTool* handedTo = delegate())
+        handedTo->onMouseMove(e);
+    else
         CTool::onMouseMove(e);
-    }
+}
+
+void CSelectTool::deactivate()
+{
+    if (CTool* handedTo = delegate())
+        handedTo->deactivate();
+    changePending_ = movePending_ = false;
+    CTool::deactivate();
+}
+
+CTool* CSelectTool::delegate() const
+{
+    if (!movePending_ && !changePending_)
+        return nullptr;
+    return registry_.findTool(changePending_ ? "change" : "move");
+}
+
+void CSelectTool::drawFeedback(CDC& dc) { dc.drawFocusRect(between(pressPoint_, bandEnd_)); }
+
+void CSelectTool::paintFeedback(CDC& dc)
+{
+    if (CTool* handedTo = delegate())
+        handedTo->paintFeedback(dc);
+    else
+        CTool::paintFeedback(dc);
 }
 
 void CSelectTool::onDrag(const ToolEvent&)
 {
-    ToolDC dc = toolDC();
-    if (previousPoint_ != pressPoint_)
-        dc->drawFocusRect(between(pressPoint_, previousPoint_));
-    dc->drawFocusRect(between(pressPoint_, hit_.point));
+    hideFeedback();
+    bandEnd_ = hit_.point;
+    showFeedback();
 }
 
 void CSelectTool::onButtonUp(const ToolEvent& e)
 {
     CTool::onButtonUp(e);
-    if (changePending_ || movePending_) {
-        CTool* delegate = registry_.findTool(changePending_ ? "change" : "move");
+    if (CTool* handedTo = delegate()) {
         changePending_ = movePending_ = false;
-        if (delegate)
-            delegate->onButtonUp(e);
+        handedTo->onButtonUp(e);
         return;
     }
+    // The band is removed where it was drawn last; the release may lie elsewhere.
+    hideFeedback();
     if (!dragging_)
         return;
     const Rect band = between(pressPoint_, hit_.point);
-    {
-        ToolDC dc = toolDC();
-        dc->drawFocusRect(band);
-    }
     // Touching the band is enough; an element need not lie inside it.
     for (const auto& child : canvas_.children())
         if (!Rect::intersected(child->getBounds(), band).isEmpty())
@@ -84,22 +100,22 @@ void CSelectTool::onButtonUp(const ToolEvent& e)
 
 void CMoveTool::onButtonDown(const ToolEvent& e)
 {
+    hideFeedback();
     CTool::onButtonDown(e);
     pressHit_ = hit_;
-    lastRect_ = canvas_.selection().getBounds();
-    feedbackShown_ = false;
 }
 
-void CMoveTool::drawFeedback(CDC& dc, Point to, const Rect& frame)
+void CMoveTool::drawFeedback(CDC& dc)
 {
+    RasterOpScope xorPen(dc, RasterOp::XorPen);
     if (pressHit_.part == HitPart::Handle) {
         // A white pen inverts what it crosses, so the line is seen on any
         // background and a second drawing removes it.
         PenScope white(dc, Pen{int32_t(PenStyle::Solid), 1, colours::white});
         dc.moveTo(pressPoint_.x, pressPoint_.y);
-        dc.lineTo(to.x, to.y);
+        dc.lineTo(to_.x, to_.y);
     } else {
-        dc.drawFocusRect(frame);
+        dc.drawFocusRect(frame_);
     }
 }
 
@@ -107,25 +123,16 @@ void CMoveTool::onDrag(const ToolEvent&)
 {
     dx_ = double(hit_.point.x) - pressPoint_.x;
     dy_ = double(hit_.point.y) - pressPoint_.y;
-    ToolDC dc = toolDC();
-    RasterOpScope xorPen(dc.dc(), RasterOp::XorPen);
-    if (feedbackShown_)
-        drawFeedback(dc.dc(), previousPoint_, lastRect_);
-    Rect moved = canvas_.selection().getBounds().offset(int32_t(dx_), int32_t(dy_));
-    drawFeedback(dc.dc(), hit_.point, moved);
-    lastRect_ = moved;
-    feedbackShown_ = true;
+    hideFeedback();
+    to_ = hit_.point;
+    frame_ = canvas_.selection().getBounds().offset(int32_t(dx_), int32_t(dy_));
+    showFeedback();
 }
 
 void CMoveTool::onButtonUp(const ToolEvent& e)
 {
     CTool::onButtonUp(e);
-    if (feedbackShown_) {
-        ToolDC dc = toolDC();
-        RasterOpScope xorPen(dc.dc(), RasterOp::XorPen);
-        drawFeedback(dc.dc(), previousPoint_, lastRect_);
-        feedbackShown_ = false;
-    }
+    hideFeedback();
     dx_ = double(hit_.point.x) - pressPoint_.x;
     dy_ = double(hit_.point.y) - pressPoint_.y;
     if (dx_ == 0 && dy_ == 0)
@@ -135,37 +142,31 @@ void CMoveTool::onButtonUp(const ToolEvent& e)
 
 void CChangeTool::onButtonDown(const ToolEvent& e)
 {
+    hideFeedback();
     CTool::onButtonDown(e);
     element_ = hitElement_;
     handleIndex_ = hit_.handleIndex;
-    rubberBandShown_ = false;
 }
 
-void CChangeTool::drawRubberBand(CDC& dc, Point to)
+void CChangeTool::drawFeedback(CDC& dc)
 {
     PenScope dotted(dc, Pen{int32_t(PenStyle::Dot), 1, colours::white});
     RasterOpScope xorPen(dc, RasterOp::XorPen);
     dc.moveTo(pressPoint_.x, pressPoint_.y);
-    dc.lineTo(to.x, to.y);
+    dc.lineTo(bandEnd_.x, bandEnd_.y);
 }
 
 void CChangeTool::onDrag(const ToolEvent&)
 {
-    ToolDC dc = toolDC();
-    if (rubberBandShown_)
-        drawRubberBand(dc.dc(), previousPoint_);
-    drawRubberBand(dc.dc(), hit_.point);
-    rubberBandShown_ = true;
+    hideFeedback();
+    bandEnd_ = hit_.point;
+    showFeedback();
 }
 
 void CChangeTool::onButtonUp(const ToolEvent& e)
 {
     CTool::onButtonUp(e);
-    if (rubberBandShown_) {
-        ToolDC dc = toolDC();
-        drawRubberBand(dc.dc(), previousPoint_);
-        rubberBandShown_ = false;
-    }
+    hideFeedback();
     dx_ = double(hit_.point.x) - pressPoint_.x;
     dy_ = double(hit_.point.y) - pressPoint_.y;
     if ((dx_ == 0 && dy_ == 0) || canvas_.selection().empty() || !element_)

@@ -15,10 +15,20 @@ public:
     void onButtonUp(const ToolEvent& e) override;
     void onMouseMove(const ToolEvent& e) override;
     void onDrag(const ToolEvent& e) override;
+    // While a drag is handed on, the feedback is that tool's.
+    void paintFeedback(CDC& dc) override;
+    void deactivate() override;
+
+protected:
+    // The dotted frame of the rubber band, from the press point to where the pointer was last.
+    void drawFeedback(CDC& dc) override;
 
 private:
+    CTool* delegate() const;
+
     bool movePending_ = false;
     bool changePending_ = false;
+    Point bandEnd_{};
 };
 
 // Moves the whole selection by a drag; a focus rectangle shows where it goes.
@@ -29,15 +39,17 @@ public:
     void onButtonUp(const ToolEvent& e) override;
     void onDrag(const ToolEvent& e) override;
 
-private:
-    // Draws (or, drawn a second time, removes) the feedback ending at `to`.
-    void drawFeedback(CDC& dc, Point to, const Rect& frame);
+protected:
+    // From a handle a line from the press point to the pointer, otherwise
+    // the selection's frame where it would go.
+    void drawFeedback(CDC& dc) override;
 
+private:
     double dx_ = 0;
     double dy_ = 0;
     HitInfo pressHit_{};
-    Rect lastRect_{};
-    bool feedbackShown_ = false;
+    Rect frame_{};
+    Point to_{};
 };
 
 // Drags one end point of a line, rectangle, label, circle or chain.
@@ -48,14 +60,16 @@ public:
     void onButtonUp(const ToolEvent& e) override;
     void onDrag(const ToolEvent& e) override;
 
-private:
-    void drawRubberBand(CDC& dc, Point to);
+protected:
+    // A dotted line from the handle to the pointer.
+    void drawFeedback(CDC& dc) override;
 
+private:
     CChartElement* element_ = nullptr;
     double handleIndex_ = 0;
     double dx_ = 0;
     double dy_ = 0;
-    bool rubberBandShown_ = false;
+    Point bandEnd_{};
 };
 
 } // namespace loopora

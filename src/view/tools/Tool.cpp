@@ -48,6 +48,32 @@ void CTool::onMouseMove(const ToolEvent& e)
     previousPoint_ = hit_.point;
 }
 
+void CTool::showFeedback()
+{
+    if (feedbackShown_ || !registry_.view())
+        return;
+    ToolDC dc = toolDC();
+    drawFeedback(dc.dc());
+    feedbackShown_ = true;
+}
+
+void CTool::hideFeedback()
+{
+    if (!feedbackShown_)
+        return;
+    feedbackShown_ = false;
+    if (registry_.view()) {
+        ToolDC dc = toolDC();
+        drawFeedback(dc.dc());
+    }
+}
+
+void CTool::paintFeedback(CDC& dc)
+{
+    if (feedbackShown_)
+        drawFeedback(dc);
+}
+
 void CTool::drawLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     PenScope blue(dc, Pen{int32_t(PenStyle::Solid), 1, colours::blue});

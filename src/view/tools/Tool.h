@@ -2,7 +2,10 @@
 // The tool base: every left-button and pointer-move message of a chart view
 // goes to the current tool. The base keeps the press point, the previous and
 // current pointer positions and the element under the pointer; a concrete
-// tool overrides the few hooks it needs.
+// tool overrides the few hooks it needs. A gesture's feedback (a rubber band,
+// a frame) is drawn straight into the window's pixels so that drawing it
+// again removes it; the base keeps whether it is on screen, and draws it
+// again wherever the view repaints, so nothing of it outlives the gesture.
 
 #include "elements/ChartElement.h"
 #include "platform/RasterDC.h"
@@ -56,7 +59,8 @@ public:
     virtual void onDoubleClick(const ToolEvent& e) { update(e); }
     virtual void onMouseMove(const ToolEvent& e);
     virtual void activate() {}
-    virtual void deactivate() {}
+    // Another tool becomes current: the gesture's feedback goes.
+    virtual void deactivate() { hideFeedback(); }
     virtual void onHover(const ToolEvent&) {}
     virtual void onDrag(const ToolEvent&) {}
 
@@ -64,6 +68,12 @@ public:
     static void drawLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     // The same line drawn so that drawing it twice leaves the picture as it was.
     static void drawXorLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+    // The view repainted part of its window (a scroll, a repaint of changed
+    // elements), wiping whatever feedback was there: draws it again, so that
+    // removing it later, by drawing it once more, leaves nothing behind.
+    virtual void paintFeedback(CDC& dc);
+    bool feedbackShown() const { return feedbackShown_; }
 
     Point pressPoint() const { return pressPoint_; }
     Point previousPoint() const { return previousPoint_; }
@@ -74,6 +84,12 @@ public:
 protected:
     // Stores the pointer as the current point and finds the element under it.
     void update(const ToolEvent& e);
+    // The feedback as the tool's state describes it, drawn so that a second
+    // drawing removes it. A tool changes that state only while the feedback
+    // is hidden.
+    virtual void drawFeedback(CDC&) {}
+    void showFeedback();
+    void hideFeedback();
     ToolDC toolDC();
     CPattraView& view() const;
 
@@ -84,6 +100,9 @@ protected:
     HitInfo hit_{};
     bool dragging_ = false;
     CToolRegistry& registry_;
+
+private:
+    bool feedbackShown_ = false;
 };
 
 } // namespace loopora

@@ -1,0 +1,38 @@
+#include "app/MainCaption.h"
+
+#include <QMdiSubWindow>
+
+namespace loopora::app {
+
+QString shownTitle(const QString& title, bool modified)
+{
+    const QString mark = QStringLiteral("[*]");
+    QString shown;
+    for (qsizetype i = 0; i < title.size();) {
+        if (title.mid(i, 6) == mark + mark) {
+            shown += mark;
+            i += 6;
+        } else if (title.mid(i, 3) == mark) {
+            if (modified)
+                shown += QLatin1Char('*');
+            i += 3;
+        } else {
+            shown += title[i++];
+        }
+    }
+    return shown;
+}
+
+QString mainCaption(const QMdiSubWindow* active)
+{
+    if (!active || !active->isMaximized())
+        return kProgramCaption;
+    // A window with nothing but the modified mark has no name to show.
+    if (shownTitle(active->windowTitle(), false).isEmpty())
+        return kProgramCaption;
+    QString chart = shownTitle(active->windowTitle(), active->isWindowModified());
+    return kProgramCaption + QStringLiteral(" - [") + chart.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+           QStringLiteral("]");
+}
+
+} // namespace loopora::app
