@@ -42,7 +42,7 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
         result.error = e.what();
         return result;
     } catch (const std::bad_alloc&) {
-        doc.reset(); // what was read goes first, so that the message has room
+        // What was read went as the guard was left, so the message has room.
         result.error = "there is not enough memory to open the chart";
         return result;
     }
