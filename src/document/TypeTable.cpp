@@ -277,6 +277,8 @@ template <typename... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
