@@ -166,7 +166,7 @@ CChartElement* CChartElement::hitTest(HitInfo& hit)
         if (handleHit(points_[i], hit.point)) {
             hit.element = this;
             hit.part = HitPart::Handle;
-            hit.handleIndex = int32_t(i);
+            hit.handleIndex = i;
             return this;
         }
     }

@@ -53,7 +53,7 @@ struct HitInfo {
     CChartElement* element = nullptr;
     Point point{};
     HitPart part = HitPart::None;
-    int32_t handleIndex = 0;
+    size_t handleIndex = 0;
 };
 
 // Receives an element's own parameters by name, for listings such as the JSON dump.

@@ -9,6 +9,7 @@
 #include "document/TypeTable.h"
 #include "elements/Nesting.h"
 #include "elements/PrototypeTable.h"
+#include "document/commands/TransformCommands.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
 #include "view/ChartView.h"
@@ -16,7 +17,6 @@
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
 #include "view/tools/ArrangementTools.h"
-#include "view/tools/EditingTools.h"
 
 namespace loopora {
 
@@ -40,8 +40,8 @@ bool CPattraView::onCommand(uint16_t id)
     case cmd::kDrawingColour: chooseDrawingColour(); return true;
     case cmd::kElementColour: chooseElementColour(); return true;
     case cmd::kSize: sizeCurrent(); return true;
-    case cmd::kMirrorRight: mirrorSelection("hrotate"); return true;
-    case cmd::kMirrorDown: mirrorSelection("vrotate"); return true;
+    case cmd::kMirrorRight: mirrorSelection(true); return true;
+    case cmd::kMirrorDown: mirrorSelection(false); return true;
     case cmd::kCreateRow: createRow(); return true;
     case cmd::kCreateArc: createArc(false); return true;
     case cmd::kCreateArcWithLoops: createArc(true); return true;
@@ -101,23 +101,24 @@ void CPattraView::sizeCurrent()
         return;
     const Point p0 = current->points()[0];
     const Point p2 = current->points()[2];
-    auto* scale = static_cast<CScaleTool*>(registry_->findTool("scale"));
-    if (!scale)
-        return;
-    scale->setCentre({(p0.x + p2.x) / 2, (p0.y + p2.y) / 2});
-    scale->setFactors(dialog.real("widthfactor"), dialog.real("heightfactor"));
-    scale->apply();
+    const Point centre{(p0.x + p2.x) / 2, (p0.y + p2.y) / 2};
+    canvas().history().Execute(
+        std::make_unique<CScaleCommand>(*current, centre, dialog.real("widthfactor"), dialog.real("heightfactor")));
     invalidateAll();
 }
 
-void CPattraView::mirrorSelection(const char* tool)
+void CPattraView::mirrorSelection(bool leftToRight)
 {
-    CChartElement* current = canvas().current();
-    auto* mirror = static_cast<CMirrorTool*>(registry_->findTool(tool));
-    if (!current || !mirror)
+    CCanvas& c = canvas();
+    CChartElement* current = c.current();
+    const auto& members = c.selection().members();
+    if (!current || members.empty())
         return;
-    mirror->setAxis(current->boundsCorner());
-    mirror->apply();
+    const Point axis = current->boundsCorner();
+    if (leftToRight)
+        c.history().Execute(std::make_unique<CFlipHorizontalCommand>(c, members, axis));
+    else
+        c.history().Execute(std::make_unique<CFlipVerticalCommand>(c, members, axis));
     invalidateAll();
 }
 
