@@ -286,15 +286,16 @@ void ScriptRunner::runLine(const std::string& line)
         {"paste", cmd::kPaste}, {"group", cmd::kGroup}, {"ungroup", cmd::kUngroup}};
     if (verb == "new") {
         expectWords(words, 5, 5, "new W H BACKGROUND SPACING");
-        DialogModel dialog = dialogs::chartParameters();
-        dialog.setFieldText("width", words[1]);
-        dialog.setFieldText("height", words[2]);
-        dialog.setFieldText("background", words[3]);
-        dialog.setFieldText("spacing", words[4]);
-        if (auto error = dialog.validate())
+        dialogs::Dialog<dialogs::ChartParameters> dialog;
+        DialogModel& fields = dialog.model();
+        fields.setFieldText("width", words[1]);
+        fields.setFieldText("height", words[2]);
+        fields.setFieldText("background", words[3]);
+        fields.setFieldText("spacing", words[4]);
+        if (auto error = fields.validate())
             throw ScriptError(error->message);
-        app_.newChart(dialog.integer("width"), dialog.integer("height"), dialog.integer("background"),
-                      dialog.integer("spacing"));
+        const dialogs::ChartParameters chart = dialog.values();
+        app_.newChart(chart.width, chart.height, chart.background, chart.spacing);
     } else if (verb == "open") {
         expectWords(words, 2, 2, "open PATH");
         std::string error;

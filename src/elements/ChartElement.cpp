@@ -85,18 +85,6 @@ void CChartElement::serializePlainBody(CArchive& ar)
     penStyle_ = ar.readInt32();
 }
 
-std::vector<Point> CChartElement::tiltEnd(Point a, Point b, bool keepLength, double degrees)
-{
-    auto [p, q] = tiltEndPoints(a, b, keepLength, degrees);
-    return {p, q};
-}
-
-std::vector<Point> CChartElement::tiltStart(Point a, Point b, bool keepLength, double degrees)
-{
-    auto [p, q] = tiltStartPoints(a, b, keepLength, degrees);
-    return {p, q};
-}
-
 void CChartElement::onRotated(Point, double) { geometryChanged(); }
 void CChartElement::onRotatedRadians(Point, double) { geometryChanged(); }
 void CChartElement::onScaled(Point, double, double) { geometryChanged(); }

@@ -88,8 +88,6 @@ public:
     // the body. Loading reads the body only; the type id was read by whoever
     // created the element.
     virtual void serialize(CArchive& ar);
-    virtual std::vector<Point> tiltEnd(Point a, Point b, bool keepLength, double degrees);
-    virtual std::vector<Point> tiltStart(Point a, Point b, bool keepLength, double degrees);
     virtual void onRotated(Point centre, double degrees);
     virtual void onRotatedRadians(Point centre, double radians);
     virtual void onScaled(Point centre, double sx, double sy);

@@ -35,7 +35,8 @@ public:
     CToolRegistry& tools() { return *registry_; }
     ViewHost& host() { return host_; }
 
-    // Sets the scroll sizes to the sheet.
+    // Sets the scroll sizes to the sheet. Called by the application once the
+    // view's chart is made or read, before the window first paints.
     void OnInitialUpdate();
 
     // --- The window's pixels ---
