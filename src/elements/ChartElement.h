@@ -77,9 +77,6 @@ public:
 
     // Replaces the points and the pen. Stitch symbols build their strokes here.
     virtual bool assignState(const ElementState& state);
-    virtual bool canArrangeInRow() const { return false; }
-    virtual bool canArrangeInArc() const { return false; }
-    virtual bool canArrangeInLoopedArc() const { return false; }
     // Called after the points changed; keeps referenceSegment in step.
     virtual void geometryChanged();
     // Passes the pen on to every child, then takes it.
@@ -150,8 +147,9 @@ public:
     Colour penColour() const { return penColour_; }
     int32_t penStyle() const { return penStyle_; }
 
-    // The canvas the element belongs to (the canvas is its own); figures are
-    // not drawn without one.
+    // The canvas the element belongs to (the canvas is its own); null for
+    // elements of no chart (prototypes, clipboard copies, pictures), which
+    // draw all the same.
     CChartElement* canvas() const { return canvas_; }
     void setCanvas(CChartElement* canvas) { canvas_ = canvas; }
     const std::pair<Point, Point>& referenceSegment() const { return referenceSegment_; }
