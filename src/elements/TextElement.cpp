@@ -2,6 +2,8 @@
 
 #include "platform/Archive.h"
 #include "platform/DeviceContext.h"
+#include "platform/Font.h"
+#include "platform/Numeric.h"
 
 namespace loopora {
 
@@ -28,6 +30,30 @@ std::vector<std::string> CTextElement::splitLines(const std::string& text)
     return lines;
 }
 
+std::vector<std::string> CTextElement::shownLines() const
+{
+    return text_.empty() ? std::vector<std::string>{"Введите         ", "текст         "} : splitLines(text_);
+}
+
+Rect CTextElement::drawnBounds() const
+{
+    Rect drawn = CRectangleElement::drawnBounds();
+    Font* font = Font::shared();
+    if (!hasBothPoints() || !font)
+        return drawn;
+    const TextMetrics& metrics = font->metrics();
+    const int32_t lineStep = metrics.height + metrics.externalLeading;
+    int64_t y = int64_t(points_[0].y) + 2;
+    for (const std::string& line : shownLines()) {
+        const Rect area = font->textArea(line);
+        const int64_t x = int64_t(points_[0].x) + 2;
+        drawn = Rect::united(drawn, {clampCoordinate(x + area.left), clampCoordinate(y + area.top),
+                                     clampCoordinate(x + area.right), clampCoordinate(y + area.bottom)});
+        y += lineStep;
+    }
+    return drawn;
+}
+
 void CTextElement::drawShape(CDC& dc)
 {
     if (!hasBothPoints())
@@ -39,9 +65,7 @@ void CTextElement::drawShape(CDC& dc)
     int32_t x = points_[0].x + 2;
     int32_t y = points_[0].y + 2;
     int32_t lineStep = metrics.height + metrics.externalLeading;
-    std::vector<std::string> lines =
-        text_.empty() ? std::vector<std::string>{"Введите         ", "текст         "} : splitLines(text_);
-    for (const std::string& line : lines) {
+    for (const std::string& line : shownLines()) {
         dc.textOut(x, y, line);
         y += lineStep;
     }

@@ -14,9 +14,15 @@ public:
     CTextElement() : CRectangleElement(typeids::kText) {}
 
     const std::string& text() const { return text_; }
-    void setText(std::string utf8) { text_ = std::move(utf8); }
+    void setText(std::string utf8)
+    {
+        text_ = std::move(utf8);
+        noteGeometryChange(); // the text may reach beyond the frame
+    }
 
     void drawShape(CDC& dc) override;
+    // The frame and the text, which is not clipped to it.
+    Rect drawnBounds() const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("text", text_); }
 
@@ -27,6 +33,9 @@ protected:
     void serializeBody(CArchive& ar) override;
 
 private:
+    // The text's lines, or the placeholder's while there is no text.
+    std::vector<std::string> shownLines() const;
+
     std::string text_;
 };
 

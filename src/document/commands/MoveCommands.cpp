@@ -12,9 +12,9 @@ void CMoveCommand::moveBy()
     Rect oldArea;
     Rect newArea;
     for (CChartElement* e : elements_) {
-        oldArea = CChartElement::accumulateBounds(oldArea, e->getBounds());
+        oldArea = CChartElement::accumulateBounds(oldArea, e->drawnBounds());
         e->moveBy(x, y);
-        newArea = CChartElement::accumulateBounds(newArea, e->getBounds());
+        newArea = CChartElement::accumulateBounds(newArea, e->drawnBounds());
     }
     canvas_.invalidate(oldArea);
     canvas_.invalidate(newArea);
@@ -23,10 +23,10 @@ void CMoveCommand::moveBy()
 void CMoveCommand::restore(const GeometrySnapshot& snapshot)
 {
     for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
     snapshot.restore();
     for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
 }
 
 bool CMoveCommand::Do()
@@ -64,9 +64,9 @@ bool CMoveCommand::Undo()
     const int32_t dx = truncToInt(-dx_);
     const int32_t dy = truncToInt(-dy_);
     for (CChartElement* e : elements_) {
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
         e->moveBy(dx, dy);
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
     }
     return true;
 }
@@ -75,19 +75,19 @@ bool CMovePointCommand::movePointBy(double dx, double dy)
 {
     if (index_ >= element_.points().size())
         return false;
-    const Rect before = element_.getBounds();
+    const Rect before = element_.drawnBounds();
     element_.movePoint(index_, truncToInt(dx), truncToInt(dy));
     canvas_.invalidate(before);
-    canvas_.invalidate(element_.getBounds());
+    canvas_.invalidate(element_.drawnBounds());
     return true;
 }
 
 void CMovePointCommand::restore(const GeometrySnapshot& snapshot)
 {
-    const Rect before = element_.getBounds();
+    const Rect before = element_.drawnBounds();
     snapshot.restore();
     canvas_.invalidate(before);
-    canvas_.invalidate(element_.getBounds());
+    canvas_.invalidate(element_.drawnBounds());
 }
 
 bool CMovePointCommand::Do()

@@ -77,9 +77,9 @@ void CFlipCommand::mirror()
     Rect oldArea;
     Rect newArea;
     for (CChartElement* e : elements_) {
-        oldArea = CChartElement::accumulateBounds(oldArea, e->getBounds());
+        oldArea = CChartElement::accumulateBounds(oldArea, e->drawnBounds());
         (e->*mirror_)(axis_);
-        newArea = CChartElement::accumulateBounds(newArea, e->getBounds());
+        newArea = CChartElement::accumulateBounds(newArea, e->drawnBounds());
     }
     canvas_.invalidate(oldArea);
     canvas_.invalidate(newArea);
@@ -88,10 +88,10 @@ void CFlipCommand::mirror()
 void CFlipCommand::restore(const GeometrySnapshot& snapshot)
 {
     for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
     snapshot.restore();
     for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
 }
 
 bool CFlipCommand::Do()
