@@ -144,6 +144,23 @@ std::string_view statusPrompt(uint16_t id)
     return text.substr(0, text.find('\n'));
 }
 
+std::string buttonToolTip(uint16_t id, Language language)
+{
+    std::string tip(toolTip(id));
+    if (tip.empty())
+        tip = toolOfCommand(id);
+    const ElementType* type = elementTypeOfCommand(id);
+    if (!type)
+        return tip;
+    const HumanName& name = humanName(*type, language);
+    if (name.name == tip)
+        return tip;
+    tip.append("\n").append(name.name);
+    if (!name.abbreviation.empty() && name.abbreviation != name.name)
+        tip.append(" — ").append(name.abbreviation);
+    return tip;
+}
+
 std::string_view toolTip(uint16_t id)
 {
     std::string_view text = commandText(id);
