@@ -153,12 +153,10 @@ std::string buttonToolTip(uint16_t id, Language language)
     if (!type)
         return tip;
     const HumanName& name = humanName(*type, language);
-    if (name.name == tip)
-        return tip;
-    tip.append("\n").append(name.name);
+    std::string named(name.name);
     if (!name.abbreviation.empty() && name.abbreviation != name.name)
-        tip.append(" — ").append(name.abbreviation);
-    return tip;
+        named.append(" — ").append(name.abbreviation);
+    return named == tip ? tip : tip + "\n" + named;
 }
 
 std::string_view toolTip(uint16_t id)
