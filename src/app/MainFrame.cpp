@@ -77,6 +77,7 @@ CMainFrame::~CMainFrame()
     // into the application while it goes.
     shuttingDown_ = true;
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(legend_, nullptr, this, nullptr);
     app_->closeAll();
     app_.reset();
 }
