@@ -16,7 +16,7 @@ void BM_RecountKeyOfFiveThousandSymbols(benchmark::State& state)
     auto doc = bench::denseChart(5000);
     CCanvas& canvas = doc->canvas();
     for (size_t i = 0; i < canvas.childCount(); i += 2)
-        canvas.select(canvas.child(i), 1);
+        canvas.select(canvas.child(i), SelectMode::Add);
     for (auto _ : state)
         benchmark::DoNotOptimize(makeLegend(canvas));
 }
