@@ -30,6 +30,7 @@ public:
     bool canArrangeInRow() const override { return true; }
     bool canArrangeInArc() const override { return true; }
     void drawShape(CDC& dc) override;
+    void describeShape(ShapeSink& sink) const override;
     Rect getBounds() const override;
     bool hitTestBody(HitInfo& hit) override { return hitInsideBounds(hit); }
     std::unique_ptr<CChartElement> clone() const override;

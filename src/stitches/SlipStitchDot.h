@@ -15,6 +15,7 @@ public:
     void setWhiteFill(bool white) { whiteFill_ = white; }
 
     void drawShape(CDC& dc) override;
+    void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override;
 
