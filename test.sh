@@ -13,3 +13,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+# The fuzz targets for a minute each on their seeds, where clang can build them.
+./scripts/fuzz-smoke.sh

@@ -1,6 +1,6 @@
-// Selecting and grouping a whole chart of 100,000 lines through the view, as
-// a user does it: a rubber band over the sheet with the select tool, then the
-// group command. Both must grow linearly with the number of elements.
+// Selecting a whole chart of 100,000 lines through the view, as a user does
+// it: a rubber band over the sheet with the select tool, then the group
+// command or the Delete key. Each must grow linearly with the number of elements.
 
 #include "bench/QuietWindow.h"
 #include "document/Document.h"
@@ -46,7 +46,9 @@ struct LineSheet {
     }
 };
 
-void selectAndGroup(benchmark::State& state, bool group)
+enum class Then { Nothing, Group, Delete };
+
+void selectAnd(benchmark::State& state, Then then)
 {
     const int count = int(state.range(0));
     for (auto _ : state) {
@@ -54,10 +56,13 @@ void selectAndGroup(benchmark::State& state, bool group)
         LineSheet sheet(count);
         state.ResumeTiming();
         sheet.rubberBand();
-        if (group)
+        if (then == Then::Group)
             sheet.view->onCommand(cmd::kGroup);
+        if (then == Then::Delete)
+            sheet.view->onKeyDown(Key::Delete);
         state.PauseTiming();
-        if (sheet.doc->canvas().selection().size() != (group ? 1u : size_t(count)))
+        const size_t left = then == Then::Group ? 1u : then == Then::Delete ? 0u : size_t(count);
+        if (sheet.doc->canvas().selection().size() != left)
             state.SkipWithError("the rubber band did not select every line");
         sheet.view.reset(); // the view goes before its document, as in the editor
         state.ResumeTiming();
@@ -65,10 +70,12 @@ void selectAndGroup(benchmark::State& state, bool group)
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-void BM_RubberBandSelect(benchmark::State& state) { selectAndGroup(state, false); }
-void BM_RubberBandSelectAndGroup(benchmark::State& state) { selectAndGroup(state, true); }
+void BM_RubberBandSelect(benchmark::State& state) { selectAnd(state, Then::Nothing); }
+void BM_RubberBandSelectAndGroup(benchmark::State& state) { selectAnd(state, Then::Group); }
+void BM_RubberBandSelectAndDelete(benchmark::State& state) { selectAnd(state, Then::Delete); }
 
 BENCHMARK(BM_RubberBandSelect)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_RubberBandSelectAndGroup)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_RubberBandSelectAndDelete)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

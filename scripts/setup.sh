@@ -14,6 +14,8 @@ packages=(
   qt6-translations-l10n
   # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
   xvfb x11-apps x11-utils
+  # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+  clang libclang-rt-dev
   # Locale sources, so that tests can build a Russian locale with localedef.
   locales
   # Installing and packaging: the desktop entry's and metainfo's checkers, the

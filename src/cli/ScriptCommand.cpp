@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ScriptRunner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -29,6 +30,11 @@ int runScript(const Args& args)
     ScriptRunner runner(client, std::cout);
     if (args[0] == "-")
         return runner.run(std::cin, std::cerr);
+    std::error_code ec;
+    if (std::filesystem::is_directory(args[0], ec)) {
+        std::cerr << "loopora-cli: " << args[0] << " is a folder, not a script\n";
+        return 1;
+    }
     std::ifstream file(args[0]);
     if (!file) {
         std::cerr << "loopora-cli: cannot read " << args[0] << "\n";

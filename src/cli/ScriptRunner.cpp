@@ -1,6 +1,7 @@
 #include "cli/ScriptRunner.h"
 
 #include "document/ChartJson.h"
+#include "platform/Numeric.h"
 #include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -22,6 +23,20 @@ int number(const std::string& word, const char* what)
         throw ScriptError(std::string(what) + " must be a whole number, not \"" + word + "\"");
     return value;
 }
+
+// A window position: nothing can stand beyond the drawable area, and a
+// chart saved with a point out there could not be opened again.
+int32_t position(const std::string& word, const char* what)
+{
+    const int value = number(word, what);
+    if (value < -kCoordinateLimit || value > kCoordinateLimit)
+        throw ScriptError(std::string(what) + " " + word + " lies outside the drawable area (" +
+                          std::to_string(-kCoordinateLimit) + " to " + std::to_string(kCoordinateLimit) + ")");
+    return value;
+}
+
+// More pointer moves than this make a drag no smoother, only slower.
+constexpr int kMostDragSteps = 1000;
 
 void expectWords(const std::vector<std::string>& words, size_t least, size_t most, const char* usage)
 {
@@ -107,6 +122,10 @@ int ScriptRunner::run(std::istream& script, std::ostream& err)
             return 1;
         }
     }
+    if (script.bad()) {
+        err << "the script could not be read after line " << lineNumber << "\n";
+        return 1;
+    }
     return 0;
 }
 
@@ -185,7 +204,7 @@ void ScriptRunner::mouse(const std::vector<std::string>& words)
     CPattraView& v = view();
     const uint32_t ctrl = hasWord(words, 3, "ctrl") ? MK_CONTROL : 0;
     const uint32_t shift = hasWord(words, 3, "shift") ? MK_SHIFT : 0;
-    auto at = [&](size_t i) { return Point{number(words[i], "X"), number(words[i + 1], "Y")}; };
+    auto at = [&](size_t i) { return Point{position(words[i], "X"), position(words[i + 1], "Y")}; };
     if (verb == "press") {
         expectWords(words, 3, 5, "press X Y [ctrl] [shift]");
         v.onButtonDown(MK_LBUTTON | ctrl | shift, at(1));
@@ -215,12 +234,13 @@ void ScriptRunner::mouse(const std::vector<std::string>& words)
         Point from = at(1);
         Point to = at(3);
         int steps = words.size() == 6 ? number(words[5], "STEPS") : 4;
-        if (steps < 1)
-            throw ScriptError("STEPS must be at least 1");
+        if (steps < 1 || steps > kMostDragSteps)
+            throw ScriptError("STEPS must be 1 to " + std::to_string(kMostDragSteps));
         v.onButtonDown(MK_LBUTTON, from);
         paintAll();
+        auto between = [&](int32_t a, int32_t b, int i) { return int32_t(a + (int64_t(b) - a) * i / steps); };
         for (int i = 1; i <= steps; ++i) {
-            Point p{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+            Point p{between(from.x, to.x, i), between(from.y, to.y, i)};
             v.onMouseMove(MK_LBUTTON, p);
             paintAll();
         }

@@ -2,12 +2,9 @@
 
 #include "platform/Archive.h"
 #include "platform/FileBytes.h"
+#include "platform/FileReplacement.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <new>
-#include <system_error>
 
 namespace loopora {
 namespace {
@@ -31,56 +28,30 @@ std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
 ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 {
     ChartLoadResult result;
-    auto doc = std::make_unique<CPattraDoc>();
-    CArchive ar = CArchive::forLoading(bytes);
     try {
+        auto doc = std::make_unique<CPattraDoc>();
+        CArchive ar = CArchive::forLoading(bytes);
         doc->Serialize(ar);
         checkSheetSize(ar, 0, doc->chartWidth(), doc->chartHeight(), "the sheet size");
         const CCanvas& canvas = doc->canvas();
         checkSheetSize(ar, 28, canvas.chartWidth(), canvas.chartHeight(), "the canvas size");
         if (!ar.atEnd())
             ar.fail(std::to_string(ar.remaining()) + " bytes follow the last element");
+        result.document = std::move(doc);
     } catch (const ArchiveError& e) {
         result.error = e.what();
         return result;
     } catch (const std::bad_alloc&) {
-        doc.reset(); // what was read goes first, so that the message has room
+        // What was read went as the guard was left, so the message has room.
         result.error = "there is not enough memory to open the chart";
         return result;
     }
-    result.document = std::move(doc);
     return result;
 }
 
 bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error)
 {
-    std::vector<uint8_t> bytes = saveChartBytes(doc);
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            // The user knows the file by its own name, not by the one beside it.
-            error = "cannot write " + path.string() + ": " + std::strerror(errno);
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            error = "writing " + path.string() + " failed: " + std::strerror(errno);
-            out.close();
-            std::filesystem::remove(temporary);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path.string() + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return replaceFile(path, saveChartBytes(doc), error);
 }
 
 ChartLoadResult loadChartFile(const std::filesystem::path& path)

@@ -29,8 +29,9 @@ struct ChartLoadResult {
 std::vector<uint8_t> saveChartBytes(CPattraDoc& doc);
 ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes);
 
-// Writes beside the target first and renames over it; on failure the old file
-// is untouched and error says why.
+// Replaces the file as replaceFile does (FileReplacement.h): through links,
+// keeping permissions and owner, synced; on failure the old file is
+// untouched and error says why.
 bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error);
 ChartLoadResult loadChartFile(const std::filesystem::path& path);
 

@@ -7,6 +7,8 @@
 #include "platform/Numeric.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace loopora {
 
@@ -293,6 +295,29 @@ void CChartElement::moveTo(CChartElement& newParent)
 {
     if (auto self = detach())
         newParent.appendChild(std::move(self));
+}
+
+void CChartElement::handOverChildren(const std::vector<CChartElement*>& which, CChartElement& newParent)
+{
+    std::unordered_set<const CChartElement*> wanted(which.begin(), which.end());
+    std::unordered_map<const CChartElement*, std::unique_ptr<CChartElement>> leaving;
+    std::vector<std::unique_ptr<CChartElement>> staying;
+    staying.reserve(children_.size());
+    for (auto& c : children_) {
+        if (wanted.count(c.get()) && c.get() != &newParent) {
+            c->parent_ = nullptr;
+            leaving.emplace(c.get(), std::move(c));
+        } else {
+            staying.push_back(std::move(c));
+        }
+    }
+    children_ = std::move(staying);
+    noteGeometryChange();
+    for (CChartElement* e : which) {
+        auto it = leaving.find(e);
+        if (it != leaving.end() && it->second)
+            newParent.appendChild(std::move(it->second));
+    }
 }
 
 int32_t CChartElement::storedChildCount() const

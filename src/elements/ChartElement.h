@@ -181,6 +181,10 @@ public:
     std::unique_ptr<CChartElement> detach();
     // Moves an element that has a parent to the end of newParent's children.
     void moveTo(CChartElement& newParent);
+    // Moves those of the listed elements that are children of this one, in
+    // list order, to the end of newParent's children; the rest keep their
+    // order. One pass over the children, however many move.
+    void handOverChildren(const std::vector<CChartElement*>& which, CChartElement& newParent);
     // The children a file holds: those neither hidden nor removed.
     int32_t storedChildCount() const;
     // Empties the child list, handing the children over in order.

@@ -74,8 +74,7 @@ bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
         return false;
     moveTo(*common);
     setCanvas(common->canvas());
-    for (CChartElement* e : elements)
-        e->moveTo(*this);
+    common->handOverChildren(elements, *this);
     recomputeFrame();
     return true;
 }

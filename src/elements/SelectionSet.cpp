@@ -11,6 +11,7 @@ bool CSelectionSet::add(CChartElement* e)
     if (!e || e->hasFlag(kRemoved) || e->hasFlag(kHidden) || contains(e))
         return false;
     e->setFlags(kSelected);
+    position_.emplace(e, members_.size());
     members_.push_back(e);
     return true;
 }
@@ -20,44 +21,56 @@ bool CSelectionSet::remove(CChartElement* e)
     if (!e)
         return false;
     e->clearFlags(kSelected);
-    auto it = std::find(members_.begin(), members_.end(), e);
-    if (it == members_.end())
+    auto it = position_.find(e);
+    if (it == position_.end())
         return false;
-    members_.erase(it);
+    members_[it->second] = nullptr;
+    position_.erase(it);
+    ++gaps_;
     return true;
 }
 
 bool CSelectionSet::clear()
 {
     for (CChartElement* e : members_)
-        e->clearFlags(kSelected);
+        if (e)
+            e->clearFlags(kSelected);
     members_.clear();
+    position_.clear();
+    gaps_ = 0;
     return true;
 }
 
-bool CSelectionSet::contains(const CChartElement* e) const
+const std::vector<CChartElement*>& CSelectionSet::members() const
 {
-    return std::find(members_.begin(), members_.end(), e) != members_.end();
+    if (gaps_ != 0) {
+        std::erase(members_, nullptr);
+        for (size_t i = 0; i < members_.size(); ++i)
+            position_[members_[i]] = i;
+        gaps_ = 0;
+    }
+    return members_;
 }
 
 Rect CSelectionSet::getBounds() const
 {
     Rect result;
-    for (CChartElement* e : members_)
+    for (CChartElement* e : members())
         result = CChartElement::accumulateBounds(result, e->getBounds());
     return result;
 }
 
 CGroupElement* CSelectionSet::makeGroup()
 {
-    if (members_.empty())
+    const std::vector<CChartElement*>& list = members();
+    if (list.empty())
         return nullptr;
-    CChartElement* common = members_.front()->parent();
-    if (!common || std::any_of(members_.begin(), members_.end(), [&](auto* e) { return e->parent() != common; }))
+    CChartElement* common = list.front()->parent();
+    if (!common || std::any_of(list.begin(), list.end(), [&](auto* e) { return e->parent() != common; }))
         return nullptr;
     auto* group = static_cast<CGroupElement*>(common->appendChild(std::make_unique<CGroupElement>()));
-    std::vector<CChartElement*> members = members_;
-    if (!group->adopt(members)) {
+    std::vector<CChartElement*> adopted = list;
+    if (!group->adopt(adopted)) {
         group->detach();
         return nullptr;
     }

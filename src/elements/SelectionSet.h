@@ -1,9 +1,15 @@
 #pragma once
 // The selected elements of one canvas, in the order they were selected. The
 // set refers to its members without owning or re-parenting them.
+//
+// A rubber band over a whole chart selects every element and a Delete then
+// releases them one by one, so adding, finding and removing a member cost
+// the same however many are selected: a removed member leaves a gap that is
+// closed, all gaps at once, the next time the members are listed.
 
 #include "elements/ChartElement.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace loopora {
@@ -21,11 +27,11 @@ public:
     bool add(CChartElement* e);
     bool remove(CChartElement* e);
     bool clear();
-    bool contains(const CChartElement* e) const;
+    bool contains(const CChartElement* e) const { return position_.count(e) != 0; }
 
-    const std::vector<CChartElement*>& members() const { return members_; }
-    bool empty() const { return members_.empty(); }
-    size_t size() const { return members_.size(); }
+    const std::vector<CChartElement*>& members() const;
+    bool empty() const { return position_.empty(); }
+    size_t size() const { return position_.size(); }
 
     // The union of the members' bounds.
     Rect getBounds() const;
@@ -34,7 +40,11 @@ public:
     CGroupElement* makeGroup();
 
 private:
-    std::vector<CChartElement*> members_;
+    // In selection order; a removed member leaves null until the next listing.
+    mutable std::vector<CChartElement*> members_;
+    // Where each member stands in members_.
+    mutable std::unordered_map<const CChartElement*, size_t> position_;
+    mutable size_t gaps_ = 0;
 };
 
 } // namespace loopora

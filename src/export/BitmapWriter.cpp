@@ -43,14 +43,17 @@ std::vector<uint8_t> encodeBitmap(const PixelBuffer& picture)
     put16(out, 32);
     for (int i = 0; i < 6; ++i) // compression, image size, resolutions, colours used, important colours
         put32(out, 0);
+    // Rows bottom-up; each pixel's bytes are blue, green, red and a zero.
+    out.resize(54 + size_t(pixelBytes));
+    uint8_t* to = out.data() + 54;
     for (int32_t y = picture.height() - 1; y >= 0; --y) {
         const Pixel* row = picture.row(y);
         for (int32_t x = 0; x < picture.width(); ++x) {
-            Pixel p = row[x];
-            out.push_back(uint8_t(p));       // blue
-            out.push_back(uint8_t(p >> 8));  // green
-            out.push_back(uint8_t(p >> 16)); // red
-            out.push_back(0);
+            const Pixel p = row[x];
+            *to++ = uint8_t(p);
+            *to++ = uint8_t(p >> 8);
+            *to++ = uint8_t(p >> 16);
+            *to++ = 0;
         }
     }
     return out;

@@ -13,7 +13,7 @@ namespace {
 // The most pixel placements (walk points times run length) a dot is drawn
 // with by nested ovals: a few milliseconds. A dot that needs more is at least
 // a sheet and a half long and is filled row by row instead.
-constexpr int64_t kNestedFillBudget = int64_t(1) << 23;
+constexpr int64_t kNestedFillBudget = int64_t(1) << 17;
 
 } // namespace
 

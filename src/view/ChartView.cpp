@@ -6,6 +6,7 @@
 #include "document/commands/MoveCommands.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
+#include "platform/Numeric.h"
 #include "view/tools/Tool.h"
 
 #include <cstdio>
@@ -53,10 +54,12 @@ void CPattraView::prepareDC(CDC& dc) const
 
 Point CPattraView::windowToChart(Point window) const
 {
-    // The mapping prepareDC gives: chart = window + scroll position - origin.
+    // The mapping prepareDC gives: chart = window + scroll position - origin,
+    // held within the drawable area, where every element's points stay.
     const Point scroll = host_.scrollPosition();
     const Point origin = doc_.canvas().origin();
-    return {window.x + scroll.x - origin.x, window.y + scroll.y - origin.y};
+    return {clampCoordinate(int64_t(window.x) + scroll.x - origin.x),
+            clampCoordinate(int64_t(window.y) + scroll.y - origin.y)};
 }
 
 void CPattraView::paint()

@@ -177,3 +177,55 @@ TEST(Group, BoundsFollowEveryChangeBelowIt)
     auto taken = chain->detach();
     EXPECT_EQ(g->getBounds(), (Rect{0, 0, 60, 185}));
 }
+
+TEST(SelectionSet, KeepsSelectionOrderThroughRemovalsAndAddsAgain)
+{
+    CCanvas canvas;
+    std::vector<CChartElement*> lines;
+    for (int i = 0; i < 6; ++i)
+        lines.push_back(place(canvas, typeids::kLine, {{i * 10, 0}, {i * 10, 30}}));
+    CSelectionSet set;
+    for (int i : {4, 0, 5, 2, 1, 3})
+        set.add(lines[size_t(i)]);
+    EXPECT_TRUE(set.remove(lines[0]));
+    EXPECT_TRUE(set.remove(lines[2]));
+    EXPECT_FALSE(set.remove(lines[2]));
+    EXPECT_FALSE(lines[2]->hasFlag(kSelected));
+    EXPECT_EQ(set.size(), 4u);
+    EXPECT_FALSE(set.contains(lines[0]));
+    EXPECT_TRUE(set.add(lines[0]));
+    EXPECT_FALSE(set.add(lines[5]));
+    EXPECT_EQ(set.members(), (std::vector<CChartElement*>{lines[4], lines[5], lines[1], lines[3], lines[0]}));
+    EXPECT_TRUE(set.remove(lines[4]));
+    EXPECT_TRUE(set.remove(lines[0]));
+    EXPECT_EQ(set.members(), (std::vector<CChartElement*>{lines[5], lines[1], lines[3]}));
+    EXPECT_TRUE(set.contains(lines[3]));
+    set.clear();
+    EXPECT_TRUE(set.empty());
+    for (CChartElement* e : lines)
+        EXPECT_FALSE(e->hasFlag(kSelected));
+}
+
+TEST(Group, GroupingSomeOfManyKeepsTheOthersInOrderAndTheMembersInSelectionOrder)
+{
+    CCanvas canvas;
+    std::vector<CChartElement*> lines;
+    for (int i = 0; i < 8; ++i)
+        lines.push_back(place(canvas, typeids::kLine, {{i * 10, 0}, {i * 10, 30}}));
+    CSelectionSet set;
+    for (int i : {6, 1, 3})
+        set.add(lines[size_t(i)]);
+    CGroupElement* group = set.makeGroup();
+    ASSERT_TRUE(group);
+    std::vector<CChartElement*> top;
+    for (const auto& c : canvas.children())
+        top.push_back(c.get());
+    EXPECT_EQ(top, (std::vector<CChartElement*>{lines[0], lines[2], lines[4], lines[5], lines[7], group}));
+    ASSERT_EQ(group->childCount(), 3u);
+    EXPECT_EQ(group->child(0), lines[6]);
+    EXPECT_EQ(group->child(1), lines[1]);
+    EXPECT_EQ(group->child(2), lines[3]);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(group->child(i)->parent(), group);
+    EXPECT_EQ(group->points()[0], (Point{5, -5}));
+}

@@ -61,5 +61,10 @@ printf 'open %s\n' "$work" > "$work/folder.script"
 if "$cli" script "$work/folder.script" 2> "$work/err4.txt" > /dev/null; then echo "a folder opened as a chart"; exit 1; fi
 grep -q "script line 1: .*is a folder" "$work/err4.txt" || { echo "no reason in: $(cat "$work/err4.txt")"; exit 1; }
 
+# A folder given as the script is an error, not an empty success.
+mkdir "$work/folder"
+if "$cli" script "$work/folder" 2> "$work/err3.txt"; then echo "a folder ran as a script"; exit 1; fi
+grep -q "is a folder" "$work/err3.txt" || { echo "no word on the folder: $(cat "$work/err3.txt")"; exit 1; }
+
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
 echo "loopora-cli checks passed"
