@@ -8,6 +8,7 @@
 #include "platform/Font.h"
 #include "platform/Utf8.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -27,7 +28,19 @@ void CLineElement::describeShape(ShapeSink& sink) const
     // A one-pixel line leaves out its end point, so one of no length shows nothing.
     if (!stroke || (stroke->width == 1 && points_[0] == points_[1]))
         return;
-    sink.line(pixelCentre(points_[0]), pixelCentre(points_[1]), *stroke);
+    ShapePoint from = pixelCentre(points_[0]);
+    ShapePoint to = pixelCentre(points_[1]);
+    if (stroke->dash != ShapeDash::Solid) {
+        // Dashes fall on the pixels the screen steps over, each a step long:
+        // from half a step before the first point to half a step before the last.
+        const double steps = std::max(std::abs(double(points_[1].x) - points_[0].x),
+                                      std::abs(double(points_[1].y) - points_[0].y));
+        const double dx = (to.x - from.x) / steps / 2;
+        const double dy = (to.y - from.y) / steps / 2;
+        from = {from.x - dx, from.y - dy};
+        to = {to.x - dx, to.y - dy};
+    }
+    sink.line(from, to, *stroke);
 }
 
 // The pen runs along the outermost pixels of the box the corners span, right
@@ -92,7 +105,7 @@ void CLensElement::describeShape(ShapeSink& sink) const
     if (!stroke)
         return;
     const Arc a = arc();
-    const ShapeEllipse e = idealOval(a.oval);
+    const ShapeEllipse e = idealOval(a.oval, stroke->width, RunDirection::DownRight);
     if (a.start == a.end || e.along <= 0 || e.across <= 0) {
         describeOutline(sink, e, *stroke);
         return;

@@ -62,11 +62,16 @@ std::string elementKind(int32_t typeId)
     }
 }
 
-ShapeEllipse idealOval(const PlottedOval& oval)
+ShapeEllipse idealOval(const PlottedOval& oval, double runLength, RunDirection direction)
 {
     // A walked offset (x across, y along) lands at centre + x * (s, c) + y * (-c, s).
     const ChordOrientation& o = oval.orientation;
-    return {pixelCentre(oval.centre), double(oval.along), double(oval.across), std::atan2(o.s, -o.c)};
+    const double middle = (runLength - 1) / 2;
+    const ShapePoint centre = pixelCentre(oval.centre);
+    return {{centre.x + middle, centre.y + middle * int32_t(direction)},
+            double(oval.along),
+            double(oval.across),
+            std::atan2(o.s, -o.c)};
 }
 
 void describeOutline(ShapeSink& sink, const ShapeEllipse& e, const ShapeStroke& stroke)

@@ -10,12 +10,14 @@
 // - a wide pen is a round stroke centred on the path, where the screen leans
 //   even widths half a pixel up and left;
 // - chain ovals, slip stitches and lenses are exact ellipses, where the screen
-//   walks them pixel by pixel and widens them with short diagonal runs;
+//   walks them pixel by pixel; it widens them by repeating each pixel on a
+//   short diagonal run, the ideal with a round stroke in the runs' middle;
 // - dashes of thin lines are measured along the line, their steps as long
 //   as the screen's pixel steps along the line's longer axis.
 
 #include "elements/ChartElement.h"
 #include "elements/EllipseWalk.h"
+#include "platform/PenRuns.h"
 #include "platform/ShapeSink.h"
 
 #include <optional>
@@ -35,8 +37,9 @@ std::string elementKind(int32_t typeId);
 // The centre of a pixel.
 inline ShapePoint pixelCentre(Point p) { return {p.x + 0.5, p.y + 0.5}; }
 
-// The ellipse an oval's pixels are walked along.
-ShapeEllipse idealOval(const PlottedOval& oval);
+// The ellipse an oval's pixels are walked along, for a figure plotted with
+// pen runs of `runLength` pixels: the stroke lies in the middle of the runs.
+ShapeEllipse idealOval(const PlottedOval& oval, double runLength, RunDirection direction);
 
 // An oval's outline; one with no width or no length is the line (or the dot)
 // its pixels make.

@@ -12,7 +12,7 @@ void CairoShapes::setColour(Colour c)
     cairo_set_source_rgb(cr_, redOf(c) / 255.0, greenOf(c) / 255.0, blueOf(c) / 255.0);
 }
 
-void CairoShapes::strokePath(const ShapeStroke& stroke, cairo_line_join join)
+void CairoShapes::strokePath(const ShapeStroke& stroke, cairo_line_join_t join)
 {
     setColour(stroke.colour);
     cairo_set_line_width(cr_, stroke.width);
@@ -26,7 +26,7 @@ void CairoShapes::strokePath(const ShapeStroke& stroke, cairo_line_join join)
         for (double s : steps)
             lengths.push_back(s * stroke.dashStep);
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
-        cairo_set_dash(cr_, lengths.data(), int(lengths.size()), stroke.dashStep / 2);
+        cairo_set_dash(cr_, lengths.data(), int(lengths.size()), 0);
     }
     cairo_stroke(cr_);
 }

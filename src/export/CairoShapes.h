@@ -32,7 +32,7 @@ public:
 private:
     void setColour(Colour c);
     // Strokes the current path, which is then cleared.
-    void strokePath(const ShapeStroke& stroke, cairo_line_join join = CAIRO_LINE_JOIN_ROUND);
+    void strokePath(const ShapeStroke& stroke, cairo_line_join_t join = CAIRO_LINE_JOIN_ROUND);
     // Adds the part of the ellipse from `from` through `sweep` to the path.
     void ellipsePath(const ShapeEllipse& e, double from, double sweep);
 

@@ -23,7 +23,8 @@ enum class PaperSize {
 struct PageOptions {
     PaperSize paper = PaperSize::A4;
     bool landscape = false;
-    double marginMm = 10;
+    // Unset: 10 mm on paper, none around a chart-sized page.
+    std::optional<double> marginMm;
     // Chart pixels per millimetre; 0 fits the chart into the page within its
     // margins (a chart-sized page then takes the screen's 96 pixels an inch).
     double pixelsPerMm = 0;

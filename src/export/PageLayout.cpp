@@ -31,7 +31,8 @@ std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOp
         error = "the chart has no sheet to print";
         return std::nullopt;
     }
-    if (!(options.marginMm >= 0) || !std::isfinite(options.marginMm)) {
+    const double margin = options.marginMm.value_or(options.paper == PaperSize::Chart ? 0.0 : 10.0);
+    if (!(margin >= 0) || !std::isfinite(margin)) {
         error = "the margin must be 0 mm or more";
         return std::nullopt;
     }
@@ -40,7 +41,6 @@ std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOp
         return std::nullopt;
     }
     PageLayout layout;
-    const double margin = options.marginMm;
     // A chart-sized page has the chart's own orientation.
     if (options.paper == PaperSize::Chart) {
         layout.mmPerPixel = options.pixelsPerMm > 0 ? 1 / options.pixelsPerMm : kMmPerInch / kScreenDpi;

@@ -1,4 +1,5 @@
 #include "export/CairoShapes.h"
+#include "export/ChartShapes.h"
 #include "export/ChartWriters.h"
 
 #include "BuildInfo.h"

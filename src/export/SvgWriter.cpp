@@ -107,14 +107,7 @@ public:
             }
             if (line.utf8.empty())
                 continue;
-            // One x for each character: they stand where the chart puts them.
-            out_ += "<text x=\"";
-            for (size_t i = 0; i < line.offsets.size(); ++i) {
-                if (i > 0)
-                    out_ += ' ';
-                number(text.left + line.offsets[i]);
-            }
-            out_ += '"';
+            out_ += "<text";
             attribute("y", top + text.ascent);
             out_ += " font-family=\"";
             escaped(text.fontFamily);
@@ -122,7 +115,18 @@ public:
             attribute("font-size", text.fontPixels);
             colourAttribute("fill", text.colour);
             out_ += " xml:space=\"preserve\">";
-            escaped(line.utf8);
+            // Each character stands where the chart puts it, in a span of its
+            // own: renderers that read one x for each character are few.
+            size_t at = 0;
+            for (double offset : line.offsets) {
+                const size_t start = at;
+                decodeUtf8(line.utf8, at);
+                out_ += "<tspan";
+                attribute("x", text.left + offset);
+                out_ += '>';
+                escaped(std::string_view(line.utf8).substr(start, at - start));
+                out_ += "</tspan>";
+            }
             out_ += "</text>\n";
         }
     }
@@ -209,7 +213,6 @@ private:
             number(steps[i] * stroke.dashStep);
         }
         out_ += '"';
-        attribute("stroke-dashoffset", stroke.dashStep / 2);
     }
 
     void ellipseElement(const ShapeEllipse& e)

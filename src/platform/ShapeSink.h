@@ -36,8 +36,7 @@ enum class ShapeDash : int32_t {
 };
 
 // A stroke with round ends and joins (a rectangle's corners stay square); a
-// dashed one has square-cut dashes whose pattern starts half a step before
-// the path's first point.
+// dashed one has square-cut dashes whose pattern starts at the path's start.
 struct ShapeStroke {
     double width = 1;
     Colour colour = colours::black;

@@ -16,7 +16,7 @@ void CChainOval::describeShape(ShapeSink& sink) const
     if (!canvas() || points_.size() < 2)
         return;
     if (const std::optional<ShapeStroke> stroke = plottedStroke(pen()))
-        describeOutline(sink, idealOval(outline()), *stroke);
+        describeOutline(sink, idealOval(outline(), stroke->width, RunDirection::UpRight), *stroke);
 }
 
 // However large, a slip stitch is solid: the screen fills it with nested
@@ -28,7 +28,7 @@ void CSlipStitchDot::describeShape(ShapeSink& sink) const
     const std::optional<ShapeStroke> stroke = plottedStroke(pen());
     if (!stroke)
         return;
-    ShapeEllipse e = idealOval(outline());
+    ShapeEllipse e = idealOval(outline(), stroke->width, RunDirection::UpRight);
     e.along += stroke->width / 2;
     e.across += stroke->width / 2;
     sink.filledEllipse(e, whiteFill_ ? colours::white : penColour());
