@@ -12,11 +12,22 @@ void CairoShapes::setColour(Colour c)
     cairo_set_source_rgb(cr_, redOf(c) / 255.0, greenOf(c) / 255.0, blueOf(c) / 255.0);
 }
 
-void CairoShapes::strokePath(const ShapeStroke& stroke, cairo_line_join_t join)
+void CairoShapes::gatherFor(const Pen& pen)
 {
+    if (gathering_ && *gathering_ == pen)
+        return;
+    finish();
+    gathering_ = pen;
+}
+
+void CairoShapes::finish()
+{
+    if (!gathering_)
+        return;
+    const ShapeStroke& stroke = gathering_->stroke;
     setColour(stroke.colour);
     cairo_set_line_width(cr_, stroke.width);
-    cairo_set_line_join(cr_, join);
+    cairo_set_line_join(cr_, gathering_->join);
     const std::vector<double> steps = dashSteps(stroke.dash);
     if (steps.empty()) {
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -29,6 +40,7 @@ void CairoShapes::strokePath(const ShapeStroke& stroke, cairo_line_join_t join)
         cairo_set_dash(cr_, lengths.data(), int(lengths.size()), 0);
     }
     cairo_stroke(cr_);
+    gathering_.reset();
 }
 
 void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep)
@@ -47,24 +59,25 @@ void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep)
 
 void CairoShapes::line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke)
 {
+    gatherFor({stroke});
     cairo_move_to(cr_, from.x, from.y);
     cairo_line_to(cr_, to.x, to.y);
-    strokePath(stroke);
 }
 
 void CairoShapes::ellipse(const ShapeEllipse& e, const ShapeStroke& stroke)
 {
     if (!(e.along > 0 && e.across > 0))
         return; // no scale can map a unit circle onto it
+    gatherFor({stroke});
     ellipsePath(e, 0, 2 * std::numbers::pi);
     cairo_close_path(cr_);
-    strokePath(stroke);
 }
 
 void CairoShapes::filledEllipse(const ShapeEllipse& e, Colour fill)
 {
     if (!(e.along > 0 && e.across > 0))
         return;
+    finish();
     ellipsePath(e, 0, 2 * std::numbers::pi);
     cairo_close_path(cr_);
     setColour(fill);
@@ -75,19 +88,20 @@ void CairoShapes::ellipseArc(const ShapeEllipse& e, double from, double sweep, c
 {
     if (!(e.along > 0 && e.across > 0))
         return;
+    gatherFor({stroke});
     ellipsePath(e, from, sweep);
-    strokePath(stroke);
 }
 
 void CairoShapes::rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke)
 {
+    gatherFor({stroke, CAIRO_LINE_JOIN_MITER});
     cairo_rectangle(cr_, std::min(corner.x, opposite.x), std::min(corner.y, opposite.y),
                     std::fabs(opposite.x - corner.x), std::fabs(opposite.y - corner.y));
-    strokePath(stroke, CAIRO_LINE_JOIN_MITER);
 }
 
 void CairoShapes::text(const ShapeText& text)
 {
+    finish();
     cairo_select_font_face(cr_, text.fontFamily.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, text.fontPixels);
     cairo_scaled_font_t* font = cairo_get_scaled_font(cr_);
@@ -133,6 +147,7 @@ void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines)
     cairo_translate(cr, sheet.origin.x, sheet.origin.y);
     CairoShapes shapes(cr);
     describeChart(doc, shapes, blackLines);
+    shapes.finish();
     cairo_restore(cr);
 }
 
