@@ -1,5 +1,6 @@
 #include "export/CairoShapes.h"
 
+#include "export/CairoFont.h"
 #include "export/ChartShapes.h"
 
 #include <cmath>
@@ -102,7 +103,11 @@ void CairoShapes::rectangle(ShapePoint corner, ShapePoint opposite, const ShapeS
 void CairoShapes::text(const ShapeText& text)
 {
     finish();
-    cairo_select_font_face(cr_, text.fontFamily.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    // Labels are described only when the chart has its font.
+    cairo_font_face_t* face = chartFontFace();
+    if (!face)
+        return;
+    cairo_set_font_face(cr_, face);
     cairo_set_font_size(cr_, text.fontPixels);
     cairo_scaled_font_t* font = cairo_get_scaled_font(cr_);
     for (size_t k = 0; k < text.lines.size(); ++k) {

@@ -114,8 +114,8 @@ struct Font::Face {
     std::unordered_map<char32_t, Glyph> glyphs;
 };
 
-Font::Font(OpenedFace, std::unique_ptr<Face> face, std::string family)
-    : face_(std::move(face)), family_(std::move(family))
+Font::Font(OpenedFace, std::unique_ptr<Face> face, std::string family, std::string file, int faceIndex)
+    : face_(std::move(face)), family_(std::move(family)), file_(std::move(file)), faceIndex_(faceIndex)
 {
     const FT_Size_Metrics& m = face_->face->size->metrics;
     const int32_t ascent = int32_t((m.ascender + 63) >> 6);
@@ -144,7 +144,7 @@ Font* Font::shared()
         face->face.reset(ftFace);
         if (FT_Set_Pixel_Sizes(ftFace, 0, kPixelSize) != 0)
             return nullptr;
-        return std::make_unique<Font>(OpenedFace{}, std::move(face), file->family);
+        return std::make_unique<Font>(OpenedFace{}, std::move(face), file->family, file->path, file->index);
     }();
     return font.get();
 }
