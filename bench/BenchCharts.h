@@ -3,6 +3,7 @@
 // every family, as a large doily is.
 
 #include "document/Document.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 
 #include <memory>

@@ -3,6 +3,7 @@
 // 10,000 chain ovals (walked once, then kept until their points change).
 
 #include "bench/BenchCharts.h"
+#include "document/TypeTable.h"
 #include "platform/RasterDC.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
 #include "app/PaletteIcons.h"
 
 #include "document/Canvas.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "platform/RasterDC.h"
 #include "view/CommandIds.h"
@@ -20,8 +21,8 @@ namespace {
 // line: they are built on a diagonal, every other symbol from base to top.
 bool isBoxLike(int32_t typeId)
 {
-    std::string_view name = typeName(typeId);
-    return name == "text" || name == "rectangle" || name == "line";
+    const ElementType* type = elementType(typeId);
+    return type && type->kind == TypeKind::Figure;
 }
 
 struct Drawn {
@@ -237,8 +238,9 @@ QIcon iconOf(QImage one, QImage two)
 
 QIcon paletteIcon(uint16_t commandId, QSize size)
 {
-    const int32_t type = typeIdOfName(toolOfCommand(commandId));
-    if (type >= 0 && commandId != kTextLabelButton) {
+    const ElementType* placed = elementTypeOfCommand(commandId);
+    if (placed && commandId != kTextLabelButton) {
+        const int32_t type = placed->id;
         QImage one = symbolPicture(type, size, 1);
         if (!one.isNull())
             return iconOf(one, symbolPicture(type, size * 2, 2));

@@ -2,7 +2,6 @@
 
 #include "app/PaletteIcons.h"
 #include "app/QtText.h"
-#include "elements/PrototypeTable.h"
 #include "view/CommandTable.h"
 
 #include <QAction>

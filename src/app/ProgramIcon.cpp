@@ -1,6 +1,7 @@
 #include "app/ProgramIcon.h"
 
 #include "document/Canvas.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "platform/DeviceContext.h"
 

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "document/Canvas.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "export/BitmapWriter.h"
 #include "platform/RasterDC.h"
@@ -14,18 +15,12 @@
 namespace loopora::cli {
 namespace {
 
-// The symbols of the palettes: everything with a tool name but the plain
-// figures and the arrangements, which need parameters of their own.
 std::vector<int32_t> catalogueTypes()
 {
     std::vector<int32_t> types;
-    for (int32_t id = 0; id < PrototypeTable::kSize; ++id) {
-        std::string_view name = typeName(id);
-        if (name.empty() || name == "line" || name == "rectangle" || name == "text" || name == "lines" ||
-            name == "rings" || name == "mixrings")
-            continue;
-        types.push_back(id);
-    }
+    for (const ElementType& type : elementTypes())
+        if (isCatalogueSymbol(type))
+            types.push_back(type.id);
     return types;
 }
 

@@ -2,7 +2,6 @@
 
 #include "document/ChartJson.h"
 #include "platform/Numeric.h"
-#include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "document/ChartJson.h"
 
-#include "elements/PrototypeTable.h"
+#include "document/TypeTable.h"
 #include "platform/DecimalText.h"
 
 #include <cmath>

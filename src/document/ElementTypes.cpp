@@ -1,10 +1,7 @@
 #include "document/ElementTypes.h"
 
-#include "arrangements/ArrangementTypes.h"
-#include "document/Canvas.h"
-#include "elements/PlainElementTypes.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
-#include "stitches/StitchTypes.h"
 
 #include <mutex>
 
@@ -14,10 +11,8 @@ void installElementTypes()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        installPlainElementTypes();
-        installStitchTypes();
-        installArrangementTypes();
-        PrototypeTable::install(typeids::kCanvas, std::make_unique<CCanvas>());
+        for (const ElementType& type : elementTypes())
+            PrototypeTable::install(type.id, makePrototype(type));
     });
 }
 

@@ -78,9 +78,6 @@ public:
 
     // Replaces the points and the pen. Stitch symbols build their strokes here.
     virtual bool assignState(const ElementState& state);
-    virtual bool canArrangeInRow() const { return false; }
-    virtual bool canArrangeInArc() const { return false; }
-    virtual bool canArrangeInLoopedArc() const { return false; }
     // Called after the points changed; keeps referenceSegment in step.
     virtual void geometryChanged();
     // Passes the pen on to every child, then takes it.

@@ -15,7 +15,7 @@ namespace loopora {
 
 // Ovals with a longer axis are not walked: a walk costs time in proportion
 // to the oval's size, however little of it shows. No chart made by hand comes
-// near (a chain stitch this long would be four sheets wide).
+// near: such a chain stitch would be seven sheets long.
 constexpr int64_t kLongestWalkedAxis = 2048;
 
 // Walks the ellipse x^2/across^2 + y^2/along^2 = 1 in two regions, starting at

@@ -13,10 +13,12 @@ std::array<std::unique_ptr<CChartElement>, PrototypeTable::kSize>& table()
 
 } // namespace
 
-void PrototypeTable::install(int32_t typeId, std::unique_ptr<CChartElement> prototype)
+bool PrototypeTable::install(int32_t typeId, std::unique_ptr<CChartElement> prototype)
 {
-    if (typeId >= 0 && typeId < kSize)
-        table()[size_t(typeId)] = std::move(prototype);
+    if (!prototype || typeId < 0 || typeId >= kSize || table()[size_t(typeId)])
+        return false;
+    table()[size_t(typeId)] = std::move(prototype);
+    return true;
 }
 
 const CChartElement* PrototypeTable::prototype(int32_t typeId)

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed type ids of the element classes that code refers to by id. Files store
-// these numbers, so they never change.
+// these numbers, so they never change; the type table (document/TypeTable.cpp)
+// says what each id is.
 
 #include <cstdint>
 
@@ -9,6 +10,8 @@ namespace loopora {
 namespace typeids {
 constexpr int32_t kGroup = 0;
 constexpr int32_t kCanvas = 2;
+constexpr int32_t kChain2 = 3;
+constexpr int32_t kChain3 = 4;
 constexpr int32_t kCircle = 6;
 constexpr int32_t kDouble = 7;
 constexpr int32_t kDoubleTreble = 43;

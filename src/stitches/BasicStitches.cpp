@@ -1,11 +1,17 @@
 #include "stitches/BasicStitches.h"
 
 #include "elements/PointMath.h"
-#include "elements/PrototypeTable.h"
 #include "platform/Numeric.h"
 #include "stitches/SymbolBuilder.h"
 
 namespace loopora {
+namespace {
+
+// The cross bar is half the stem long.
+constexpr double kCrossFactor = 0.25;
+
+} // namespace
+
 bool CSingleStitch::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
@@ -13,7 +19,7 @@ bool CSingleStitch::assignState(const ElementState& state)
     if (!parts.line(p0, p1))
         return false;
     Point m = weighted(p0, 1, p1, 1, 2);
-    Point g{truncToInt(m.x + crossFactor_ * (double(p1.x) - p0.x)), truncToInt(m.y + crossFactor_ * (double(p1.y) - p0.y))};
+    Point g{truncToInt(m.x + kCrossFactor * (double(p1.x) - p0.x)), truncToInt(m.y + kCrossFactor * (double(p1.y) - p0.y))};
     if (!parts.line(rotatePointAbout(m, g, 90), rotatePointAbout(m, g, 270)))
         return false;
     parts.finish(*this);
@@ -65,15 +71,5 @@ std::unique_ptr<CChartElement> CDoubleStitch::clone() const { return cloneAs<CDo
 std::unique_ptr<CChartElement> CTrebleStitch::clone() const { return cloneAs<CTrebleStitch>(); }
 std::unique_ptr<CChartElement> CDoubleTrebleStitch::clone() const { return cloneAs<CDoubleTrebleStitch>(); }
 std::unique_ptr<CChartElement> CTrebleTrebleStitch::clone() const { return cloneAs<CTrebleTrebleStitch>(); }
-
-void installBasicStitchTypes()
-{
-    PrototypeTable::install(typeids::kSingle, std::make_unique<CSingleStitch>());
-    PrototypeTable::install(typeids::kHalfDouble, std::make_unique<CHalfDoubleStitch>());
-    PrototypeTable::install(typeids::kDouble, std::make_unique<CDoubleStitch>());
-    PrototypeTable::install(typeids::kTreble, std::make_unique<CTrebleStitch>());
-    PrototypeTable::install(typeids::kDoubleTreble, std::make_unique<CDoubleTrebleStitch>());
-    PrototypeTable::install(typeids::kTrebleTreble, std::make_unique<CTrebleTrebleStitch>());
-}
 
 } // namespace loopora

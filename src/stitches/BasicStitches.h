@@ -1,50 +1,30 @@
 #pragma once
 // The basic stitches besides chain and slip stitch: single, half double and
 // the four tall stitches, which also lend their legs to fans and decreases.
-// All of them may be repeated along rows and arcs.
 
 #include "elements/TypeIds.h"
 #include "stitches/LegStitch.h"
 
 namespace loopora {
 
-// Stitches that rows, arcs and arcs with loops accept.
-class CArrangeableSymbol : public CGroupElement {
-public:
-    bool canArrangeInRow() const override { return true; }
-    bool canArrangeInArc() const override { return true; }
-    bool canArrangeInLoopedArc() const override { return true; }
-
-protected:
-    explicit CArrangeableSymbol(int32_t typeId) : CGroupElement(typeId) {}
-};
-
 // A stem with a cross bar through its middle, half the stem long.
-class CSingleStitch : public CArrangeableSymbol {
+class CSingleStitch : public CGroupElement {
 public:
-    CSingleStitch() : CArrangeableSymbol(typeids::kSingle) {}
+    CSingleStitch() : CGroupElement(typeids::kSingle) {}
     bool assignState(const ElementState& state) override;
     std::unique_ptr<CChartElement> clone() const override;
-
-private:
-    double crossFactor_ = 0.25; // a constant of the class, neither copied nor stored
 };
 
 // A stem with a top bar.
-class CHalfDoubleStitch : public CArrangeableSymbol {
+class CHalfDoubleStitch : public CGroupElement {
 public:
-    CHalfDoubleStitch() : CArrangeableSymbol(typeids::kHalfDouble) {}
+    CHalfDoubleStitch() : CGroupElement(typeids::kHalfDouble) {}
     bool assignState(const ElementState& state) override;
     std::unique_ptr<CChartElement> clone() const override;
 };
 
 // The tall stitches: the number of slashes (one to four) and their angle tell them apart.
 class CTallStitch : public CLegStitch {
-public:
-    bool canArrangeInRow() const override { return true; }
-    bool canArrangeInArc() const override { return true; }
-    bool canArrangeInLoopedArc() const override { return true; }
-
 protected:
     using CLegStitch::CLegStitch;
     // Stem and top bar in the given order, then the slashes from the base up.
@@ -78,7 +58,5 @@ public:
     bool assignState(const ElementState& state) override { return buildTall(state, true); }
     std::unique_ptr<CChartElement> clone() const override;
 };
-
-void installBasicStitchTypes();
 
 } // namespace loopora

@@ -1,11 +1,10 @@
-// Chains in a row, end to end, and the chain with side loops.
+#include "stitches/ChainGroups.h"
 
 #include "elements/PointMath.h"
-#include "stitches/ComposedSymbol.h"
+#include "elements/TypeIds.h"
 #include "stitches/SymbolBuilder.h"
 
-namespace loopora {
-namespace {
+namespace loopora::build {
 
 bool chain2(SymbolBuilder& parts, Point p0, Point p1)
 {
@@ -22,7 +21,6 @@ bool chain3(SymbolBuilder& parts, Point p0, Point p1)
            parts.add(typeids::kChain, t2, p1);
 }
 
-// A chain with a loop standing out beside each end, both on the right of an upright symbol.
 bool chain3Teeth(SymbolBuilder& parts, Point p0, Point p1)
 {
     if (!parts.add(typeids::kChain, p0, p1))
@@ -34,14 +32,4 @@ bool chain3Teeth(SymbolBuilder& parts, Point p0, Point p1)
     return parts.add(typeids::kChain, d, weighted(d, 1, p1, 6, 7));
 }
 
-constexpr SymbolKind kChainGroups[] = {
-    {3, Arrangeable::Everywhere, chain2},
-    {4, Arrangeable::Everywhere, chain3},
-    {5, Arrangeable::Everywhere, chain3Teeth},
-};
-
-} // namespace
-
-void installChainGroupTypes() { installComposedSymbols(kChainGroups, std::size(kChainGroups)); }
-
-} // namespace loopora
+} // namespace loopora::build

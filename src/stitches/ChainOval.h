@@ -27,8 +27,6 @@ public:
         noteGeometryChange();
     }
 
-    bool canArrangeInRow() const override { return true; }
-    bool canArrangeInArc() const override { return true; }
     void drawShape(CDC& dc) override;
     void describeShape(ShapeSink& sink) const override;
     Rect getBounds() const override;

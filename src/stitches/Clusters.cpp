@@ -1,12 +1,11 @@
-// Clusters and bobbles (almond outlines of lens pairs around a stem or a small
-// stitch) and the single decreases.
+#include "stitches/Clusters.h"
 
 #include "elements/PointMath.h"
-#include "stitches/ComposedSymbol.h"
+#include "elements/TypeIds.h"
 #include "stitches/SlipStitchDot.h"
 #include "stitches/SymbolBuilder.h"
 
-namespace loopora {
+namespace loopora::build {
 namespace {
 
 // An almond around the segment a-b: two lenses over it in opposite order.
@@ -35,6 +34,16 @@ bool cronCap(SymbolBuilder& parts, Point p0, Point p1)
            parts.add(typeids::kChain, j1, j2);
 }
 
+bool spreadLenses(SymbolBuilder& parts, Point p0, Point p1)
+{
+    auto [h1, k1] = spread(p0, p1, 1, 12);
+    auto [h2, k2] = spread(p0, p1, 2, 12);
+    return parts.lens(p1, h1, 1.55) && parts.lens(k1, p1, 1.55) && parts.lens(p1, h2, 1.4) &&
+           parts.lens(k2, p1, 1.4);
+}
+
+} // namespace
+
 bool double1to3Zao(SymbolBuilder& parts, Point p0, Point p1)
 {
     return parts.add(typeids::kHalfDouble, p0, p1) && almond(parts, p0, p1, 1.4);
@@ -55,14 +64,6 @@ bool double1to3ZaoSet(SymbolBuilder& parts, Point p0, Point p1)
 {
     auto [h, k] = spread(p0, p1, 1, 10);
     return parts.add(typeids::kHalfDouble, p0, p1) && parts.lens(p1, h, 1.5) && parts.lens(k, p1, 1.5);
-}
-
-bool spreadLenses(SymbolBuilder& parts, Point p0, Point p1)
-{
-    auto [h1, k1] = spread(p0, p1, 1, 12);
-    auto [h2, k2] = spread(p0, p1, 2, 12);
-    return parts.lens(p1, h1, 1.55) && parts.lens(k1, p1, 1.55) && parts.lens(p1, h2, 1.4) &&
-           parts.lens(k2, p1, 1.4);
 }
 
 bool double1to5ZaoSet(SymbolBuilder& parts, Point p0, Point p1)
@@ -98,7 +99,6 @@ bool variantZao(SymbolBuilder& parts, Point p0, Point p1)
     return parts.line(a, b);
 }
 
-// Two legs meeting at the top point and a small single near the base.
 bool single2to1(SymbolBuilder& parts, Point p0, Point p1)
 {
     return parts.line(p1, rotatePointAbout(p1, p0, 30)) && parts.line(p1, rotatePointAbout(p1, p0, 330)) &&
@@ -110,22 +110,4 @@ bool single3to1(SymbolBuilder& parts, Point p0, Point p1)
     return single2to1(parts, p0, p1) && parts.line(p1, weighted(p1, 3, p0, 4, 7));
 }
 
-constexpr SymbolKind kClusters[] = {
-    {18, Arrangeable::None, double1to3Zao},
-    {34, Arrangeable::None, double1to5Zao},
-    {13, Arrangeable::None, double1to2ZaoSet},
-    {19, Arrangeable::None, double1to3ZaoSet},
-    {35, Arrangeable::None, double1to5ZaoSet},
-    {29, Arrangeable::None, double1to5Cron},
-    {30, Arrangeable::None, double1to5CronSet},
-    {54, Arrangeable::Everywhere, qibao},
-    {71, Arrangeable::Everywhere, variantZao},
-    {59, Arrangeable::None, single2to1},
-    {60, Arrangeable::None, single3to1},
-};
-
-} // namespace
-
-void installClusterTypes() { installComposedSymbols(kClusters, std::size(kClusters)); }
-
-} // namespace loopora
+} // namespace loopora::build

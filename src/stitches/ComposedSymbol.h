@@ -1,8 +1,8 @@
 #pragma once
 // Symbols composed of primitives and smaller symbols by a short build of their
-// own: chain groups, scratches, clusters, single decreases and the rest. Each
-// is a row of a table: its type id, whether rows and arcs accept it, and its
-// build.
+// own: chain groups, scratches, clusters, single decreases and the rest. The
+// type table pairs each type id with its build (ChainGroups.h, Clusters.h,
+// SpecialStitches.h).
 
 #include "elements/GroupElement.h"
 
@@ -10,34 +10,18 @@ namespace loopora {
 
 class SymbolBuilder;
 
-enum class Arrangeable { None, RowAndArc, Everywhere };
-
-struct SymbolKind {
-    int32_t typeId;
-    Arrangeable arrangeable;
-    // Adds the parts for the frame p0 (base), p1 (top); false when one cannot be built.
-    bool (*build)(SymbolBuilder& parts, Point p0, Point p1);
-};
+// Adds the parts for the frame p0 (base), p1 (top); false when one cannot be built.
+using ComposedBuild = bool (*)(SymbolBuilder& parts, Point p0, Point p1);
 
 class CComposedSymbol : public CGroupElement {
 public:
-    explicit CComposedSymbol(const SymbolKind& kind) : CGroupElement(kind.typeId), kind_(&kind) {}
+    CComposedSymbol(int32_t typeId, ComposedBuild build) : CGroupElement(typeId), build_(build) {}
 
     bool assignState(const ElementState& state) override;
-    bool canArrangeInRow() const override { return kind_->arrangeable != Arrangeable::None; }
-    bool canArrangeInArc() const override { return kind_->arrangeable != Arrangeable::None; }
-    bool canArrangeInLoopedArc() const override { return kind_->arrangeable == Arrangeable::Everywhere; }
-    std::unique_ptr<CChartElement> clone() const override { return cloneAs<CComposedSymbol>(*kind_); }
+    std::unique_ptr<CChartElement> clone() const override { return cloneAs<CComposedSymbol>(typeId(), build_); }
 
 private:
-    const SymbolKind* kind_;
+    ComposedBuild build_;
 };
-
-// Installs a prototype for every kind of a family's table.
-void installComposedSymbols(const SymbolKind* kinds, size_t count);
-
-void installChainGroupTypes();
-void installScratchAndSpecialTypes();
-void installClusterTypes();
 
 } // namespace loopora

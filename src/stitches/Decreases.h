@@ -6,23 +6,31 @@
 
 namespace loopora {
 
-struct DecreaseRow {
-    int32_t typeId;
-    bool topBarFirst; // the bar is the first child, or the last
-    int legCount;
-    std::array<FanLeg, 7> legs;
+// Turned legs have their bases on the circle about the top point; sheared
+// ("flat") legs have them on the line through the base point.
+struct DecreaseRecipe {
+    bool topBarFirst = true; // the bar is the first child, or the last
+    int legCount = 0;
+    std::array<FanLeg, kMostLegs> legs{};
 };
+
+constexpr DecreaseRecipe decrease(bool topBarFirst, std::initializer_list<FanLeg> legs)
+{
+    DecreaseRecipe recipe{topBarFirst, int(legs.size()), {}};
+    size_t i = 0;
+    for (const FanLeg& leg : legs)
+        recipe.legs[i++] = leg;
+    return recipe;
+}
 
 class CDoubleDecrease : public CLegStitch {
 public:
-    explicit CDoubleDecrease(const DecreaseRow& row) : CLegStitch(row.typeId, kDoubleLegs), row_(&row) {}
+    CDoubleDecrease(const DecreaseRecipe& recipe, int32_t typeId) : CLegStitch(typeId, kDoubleLegs), recipe_(&recipe) {}
     bool assignState(const ElementState& state) override;
-    std::unique_ptr<CChartElement> clone() const override { return cloneAs<CDoubleDecrease>(*row_); }
+    std::unique_ptr<CChartElement> clone() const override { return cloneAs<CDoubleDecrease>(*recipe_, typeId()); }
 
 private:
-    const DecreaseRow* row_;
+    const DecreaseRecipe* recipe_;
 };
-
-void installDecreaseTypes();
 
 } // namespace loopora

@@ -1,10 +1,13 @@
 #pragma once
 // Increases: several legs standing on (or beside) one base point and spreading
-// upwards, optionally with chains across the top or between the legs. Every
-// fan is a row of a table: its legs (turned or sheared, at an angle, with an
-// optional sideways shift and shortening) and its chains.
+// upwards, optionally with chains across the top or between the legs. A fan
+// is its recipe: its legs (turned or sheared, at an angle, with an optional
+// sideways shift and shortening) and its chains; the type table holds one per
+// fan.
 
 #include "stitches/LegStitch.h"
+
+#include <initializer_list>
 
 namespace loopora {
 
@@ -28,27 +31,42 @@ enum class FanChains {
     Bridging,       // one chain between the top bars of each pair of neighbouring legs
 };
 
-struct FanRow {
-    int32_t typeId;
-    int legCount;
-    std::array<FanLeg, 7> legs;
+constexpr size_t kMostLegs = 7;
+
+struct FanRecipe {
+    int legCount = 0;
+    std::array<FanLeg, kMostLegs> legs{};
     FanChains chains = FanChains::None;
     double crossFraction = 0; // half length of a crossing chain, as a fraction of the stem
 };
 
+// A fan of double legs, built in the order the legs are listed.
+constexpr FanRecipe fan(std::initializer_list<FanLeg> legs, FanChains chains = FanChains::None,
+                        double crossFraction = 0)
+{
+    FanRecipe recipe{int(legs.size()), {}, chains, crossFraction};
+    size_t i = 0;
+    for (const FanLeg& leg : legs)
+        recipe.legs[i++] = leg;
+    return recipe;
+}
+
+// A fan built like the fan of another type, with taller legs: the treble and
+// double-treble fans repeat the double fans of the fan palette.
+struct FanLike {
+    int32_t fanTypeId;
+    const LegStyle* legs;
+};
+
 class CIncreaseFan : public CLegStitch {
 public:
-    CIncreaseFan(const FanRow& row, const LegStyle& legs, int32_t typeId)
-        : CLegStitch(typeId, legs), row_(&row) {}
+    CIncreaseFan(const FanRecipe& recipe, const LegStyle& legs, int32_t typeId)
+        : CLegStitch(typeId, legs), recipe_(&recipe) {}
     bool assignState(const ElementState& state) override;
     std::unique_ptr<CChartElement> clone() const override;
 
 private:
-    const FanRow* row_;
+    const FanRecipe* recipe_;
 };
-
-// The named double fans, the 24 treble fans (type ids 91..114) and the 24
-// double-treble fans (115..138) built like the double fans of the fan palette.
-void installIncreaseFanTypes();
 
 } // namespace loopora

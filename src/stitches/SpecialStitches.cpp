@@ -1,22 +1,10 @@
-// Scratch stitches (a basic stitch standing on three quarters of a ring), the
-// twisted single, the U shape and the double with a chain across its top.
+#include "stitches/SpecialStitches.h"
 
 #include "elements/PointMath.h"
+#include "elements/TypeIds.h"
 #include "platform/Numeric.h"
-#include "stitches/ComposedSymbol.h"
-#include "stitches/SymbolBuilder.h"
 
-namespace loopora {
-namespace {
-
-// The stitch stands on the split point r, 2/Divisor of the way up; the ring hangs below it on the
-// diameter r-p0, open at the top ("top" scratches, sweep -270) or at the back (+270).
-template <int32_t StitchType, int Divisor, int Sweep>
-bool scratch(SymbolBuilder& parts, Point p0, Point p1)
-{
-    Point r = weighted(p0, Divisor - 2, p1, 2, Divisor);
-    return parts.add(StitchType, r, p1) && parts.arc(r, p0, Sweep);
-}
+namespace loopora::build {
 
 bool singleTwist(SymbolBuilder& parts, Point p0, Point p1)
 {
@@ -39,8 +27,6 @@ bool uShape(SymbolBuilder& parts, Point p0, Point p1)
            parts.add(typeids::kSingle, p1, weighted(p1, 1, r, 1, 2));
 }
 
-// A double with a chain lying across its top, a seventh of the stem long and
-// then a fifth longer. Only charts loaded from files hold it.
 bool doubleWithChainTop(SymbolBuilder& parts, Point p0, Point p1)
 {
     if (!parts.add(typeids::kDouble, p0, p1))
@@ -53,22 +39,4 @@ bool doubleWithChainTop(SymbolBuilder& parts, Point p0, Point p1)
     return parts.add(typeids::kChain, a2, b2);
 }
 
-constexpr SymbolKind kSpecials[] = {
-    {64, Arrangeable::Everywhere, scratch<typeids::kDouble, 5, -270>},
-    {1, Arrangeable::Everywhere, scratch<typeids::kDouble, 5, 270>},
-    {49, Arrangeable::Everywhere, scratch<typeids::kHalfDouble, 5, -270>},
-    {48, Arrangeable::Everywhere, scratch<typeids::kHalfDouble, 5, 270>},
-    {62, Arrangeable::Everywhere, scratch<typeids::kSingle, 5, -270>},
-    {61, Arrangeable::Everywhere, scratch<typeids::kSingle, 5, 270>},
-    {67, Arrangeable::Everywhere, scratch<typeids::kTreble, 7, -270>},
-    {66, Arrangeable::Everywhere, scratch<typeids::kTreble, 7, 270>},
-    {63, Arrangeable::Everywhere, singleTwist},
-    {69, Arrangeable::Everywhere, uShape},
-    {typeids::kDoubleWithChainTop, Arrangeable::Everywhere, doubleWithChainTop},
-};
-
-} // namespace
-
-void installScratchAndSpecialTypes() { installComposedSymbols(kSpecials, std::size(kSpecials)); }
-
-} // namespace loopora
+} // namespace loopora::build

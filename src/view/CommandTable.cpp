@@ -1,5 +1,6 @@
 #include "view/CommandTable.h"
 
+#include "document/TypeTable.h"
 #include "view/CommandIds.h"
 
 #include <array>
@@ -7,59 +8,17 @@
 namespace loopora {
 namespace {
 
+struct ToolCommand {
+    uint16_t id;
+    std::string_view tool;
+};
+
+// The commands of the tools that place nothing; the type table says which
+// command chooses the tool of each type.
 constexpr ToolCommand kToolCommands[] = {
-    // Main toolbar.
     {cmd::kSelect, "select"},
     {cmd::kRotate, "rotatebyarc"},
     {cmd::kRotateHidden, "rotatebyarc"},
-    // Single symbols.
-    {32856, "circle"}, {32771, "chain"}, {32802, "slipstitch"}, {32781, "line"}, {32792, "single"},
-    {32804, "halfdouble"}, {32805, "double"}, {32806, "treble"}, {32870, "doubletreble"}, {32871, "trebletreble"},
-    {32808, "qibao"}, {32866, "singletopscratch"}, {32867, "singlebackscratch"}, {32861, "halfdoubletopscratch"},
-    {32862, "halfdoublebackscratch"}, {32854, "topscratch"}, {32855, "backscratch"}, {32887, "trebletopscratch"},
-    {32888, "treblebackscratch"}, {32869, "singletwist"}, {32873, "ushape"}, {32941, "variantzao"}, {33046, "text"},
-    // Increases of doubles.
-    {32824, "double1to2flat"}, {32837, "double1to2flatset"}, {32874, "leftdouble1to2flat"},
-    {32881, "rightdouble1to2flat"}, {32827, "double1to3flat"}, {32839, "double1to3flatset"}, {32914, "double1to3"},
-    {32960, "double1to3set"}, {32879, "leftdouble1to3flat"}, {32882, "rightdouble1to3flat"},
-    {32828, "double1to4flat"}, {32840, "double1to4flatset"}, {32958, "double1to4"}, {32959, "double1to4set"},
-    {32880, "leftdouble1to4flat"}, {32884, "rightdouble1to4flat"}, {32886, "double1to5flat"},
-    {32841, "double1to5flatset"}, {32830, "double1to5"}, {32842, "double1to5set"}, {32961, "double1to6"},
-    {32911, "double1to6set"}, {32918, "double1to7"}, {32971, "double1to7set"},
-    // Decreases.
-    {32819, "double2to1flat"}, {32820, "double3to1flat"}, {32963, "double3to1"}, {32823, "double4to1flat"},
-    {32965, "double4to1"}, {32822, "double5to1flat"}, {32964, "double5to1"}, {32968, "double6to1flat"},
-    {32969, "double6to1"}, {32966, "double7to1flat"}, {32967, "double7to1"},
-    // Increases with chains.
-    {32832, "double1to2chain1"}, {32833, "double1to2chain2"}, {32834, "double1to2chain3"},
-    {33026, "double1to3chain2flat"}, {33027, "double1to3chain2flatset"}, {32912, "double1to3chain2"},
-    {32925, "double1to3chain2set"}, {32922, "double1to4chain1flat"}, {32924, "double1to4chain1flatset"},
-    {32836, "double1to4chain1"}, {33028, "double1to4chain1set"}, {32923, "double1to4chain3"},
-    {32902, "double1to4chain3set"}, {33024, "double1to5chain4"}, {32891, "double1to5chain4set"},
-    {32843, "double1to6chain2set"},
-    // Chains and special groups (the chains ring's button opens its dialog first).
-    {32777, "chain2"}, {32790, "chain3"}, {32845, "chain3teeth"}, {cmd::kChainRing, "chainsring"},
-    {32810, "single2to1"}, {32813, "single3to1"}, {32846, "double1to2zaoset"}, {32847, "double1to3zao"},
-    {32849, "double1to3zaoset"}, {32850, "double1to5zao"}, {32851, "double1to5zaoset"}, {32852, "double1to5cron"},
-    {32853, "double1to5cronset"},
-    // Treble increases. The eleventh button places the flat four-leg fan, so
-    // that every fan of the palette can be placed.
-    {32972, "treble1to2flat"}, {32973, "treble1to2flatset"}, {32974, "lefttreble1to2flat"},
-    {32975, "righttreble1to2flat"}, {32976, "treble1to3flat"}, {32977, "treble1to3flatset"}, {32978, "treble1to3"},
-    {32979, "treble1to3set"}, {32980, "lefttreble1to3flat"}, {32981, "righttreble1to3flat"},
-    {32982, "treble1to4flat"}, {32983, "treble1to4flatset"}, {32984, "treble1to4"}, {32985, "treble1to4set"},
-    {32986, "lefttreble1to4flat"}, {32987, "righttreble1to4flat"}, {32988, "treble1to5flat"},
-    {32989, "treble1to5flatset"}, {32990, "treble1to5"}, {32991, "treble1to5set"}, {32992, "treble1to6"},
-    {32993, "treble1to6set"}, {32994, "treble1to7"}, {32995, "treble1to7set"},
-    // Double-treble increases.
-    {32999, "doubletreble1to2flat"}, {33000, "doubletreble1to2flatset"}, {33001, "leftdoubletreble1to2flat"},
-    {33002, "rightdoubletreble1to2flat"}, {33003, "doubletreble1to3flat"}, {33004, "doubletreble1to3flatset"},
-    {33005, "doubletreble1to3"}, {33006, "doubletreble1to3set"}, {33007, "leftdoubletreble1to3flat"},
-    {33008, "rightdoubletreble1to3flat"}, {33009, "doubletreble1to4flat"}, {33010, "doubletreble1to4flatset"},
-    {33011, "doubletreble1to4"}, {33012, "doubletreble1to4set"}, {33013, "leftdoubletreble1to4flat"},
-    {33014, "rightdoubletreble1to4flat"}, {33015, "doubletreble1to5flat"}, {33016, "doubletreble1to5flatset"},
-    {33017, "doubletreble1to5"}, {33018, "doubletreble1to5set"}, {33019, "doubletreble1to6"},
-    {33020, "doubletreble1to6set"}, {33021, "doubletreble1to7"}, {33022, "doubletreble1to7set"},
     // The mirror commands show the radio state of their tools, which are never current.
     {cmd::kMirrorRight, "hrotate"},
     {cmd::kMirrorDown, "vrotate"},
@@ -123,14 +82,13 @@ std::vector<uint16_t> idsFrom(uint16_t first, uint16_t last)
 
 } // namespace
 
-std::span<const ToolCommand> toolCommands() { return kToolCommands; }
-
 std::string_view toolOfCommand(uint16_t id)
 {
     for (const ToolCommand& c : kToolCommands)
         if (c.id == id)
             return c.tool;
-    return {};
+    const ElementType* type = elementTypeOfCommand(id);
+    return type ? type->name : std::string_view{};
 }
 
 uint16_t commandOfTool(std::string_view tool)
@@ -138,7 +96,8 @@ uint16_t commandOfTool(std::string_view tool)
     for (const ToolCommand& c : kToolCommands)
         if (c.tool == tool)
             return c.id;
-    return 0;
+    const ElementType* type = elementTypeNamed(tool);
+    return type ? type->command : 0;
 }
 
 const std::vector<PaletteInfo>& palettes()

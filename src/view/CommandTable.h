@@ -1,7 +1,8 @@
 #pragma once
 // The command table of the chart view: which palette buttons and menu items
-// choose which tool, how the palettes are laid out, the context menus, and
-// the status prompts and tool tips of the string table.
+// choose which tool (the type table says it for the tools that place
+// elements), how the palettes are laid out, the context menus, and the status
+// prompts and tool tips of the string table.
 
 #include <cstdint>
 #include <span>
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace loopora {
-
-struct ToolCommand {
-    uint16_t id;
-    std::string_view tool;
-};
 
 enum class DockSide { Top, Left };
 
@@ -34,8 +30,6 @@ struct MenuItem {
     std::string_view text;
 };
 
-// Every command that makes a tool current, with its tool name.
-std::span<const ToolCommand> toolCommands();
 // The tool a command chooses, or empty.
 std::string_view toolOfCommand(uint16_t id);
 // The first command that chooses a tool, or 0 (palette buttons show its radio state).

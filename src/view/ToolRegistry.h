@@ -7,13 +7,19 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace loopora {
 
+class CArcTool;
 class CCanvas;
+class CLoopArcTool;
 class CPattraView;
+class CPlacementTool;
+class CRowTool;
+struct ElementType;
 
 class CToolRegistry {
 public:
@@ -23,9 +29,11 @@ public:
     CPattraView* view() const { return view_; }
     void setView(CPattraView* view) { view_ = view; }
 
-    // Stores a tool under a name, replacing (and destroying) one already there.
+    // Stores a tool under a name; refused (false, the tool dropped) for a
+    // null tool and for a name that already has one.
     bool registerTool(std::string name, std::unique_ptr<CTool> tool);
     CTool* findTool(std::string_view name) const;
+    size_t toolCount() const { return tools_.size(); }
     CTool* currentTool() const { return findTool(currentName_); }
     std::string currentToolName() const { return currentName_; }
     // Makes the named tool current; false, with nothing changed, for a name
@@ -36,17 +44,34 @@ public:
     const PenAttributes& attributes() const { return attributes_; }
     void setDrawingColour(Colour c) { attributes_.penColour = c; }
 
-    // Registers the placement tools of every named element type, the
-    // arrangement tools and the editing tools, in the order views have always
-    // registered them.
+    // Registers the tools of every type of the type table that names one,
+    // then the editing tools.
     void registerStandardTools();
+    // Registers the tool each of the types names, with a prototype of the
+    // type; a type without a prototype, or whose prototype is not of the
+    // class its tool places, gets no tool.
+    void registerTypeTools(std::span<const ElementType> types);
+
+    // The arrangement tools; null before they are registered.
+    CRowTool* rowTool() const { return rowTool_; }
+    CArcTool* arcTool() const { return arcTool_; }
+    CLoopArcTool* loopArcTool() const { return loopArcTool_; }
+    // The placement tool of a type, or null.
+    CPlacementTool* placementTool(int32_t typeId) const;
 
 private:
+    // Registers a Tool placing a prototype of the type, which must be a Prototype.
+    template <typename Tool, typename Prototype>
+    Tool* registerToolOf(const ElementType& type);
+
     std::map<std::string, std::unique_ptr<CTool>, std::less<>> tools_;
     std::string currentName_;
     CCanvas& canvas_;
     CPattraView* view_ = nullptr;
     PenAttributes attributes_{2, colours::black, 0};
+    CRowTool* rowTool_ = nullptr;
+    CArcTool* arcTool_ = nullptr;
+    CLoopArcTool* loopArcTool_ = nullptr;
 };
 
 } // namespace loopora

@@ -2,14 +2,15 @@
 // menus, the clipboard, undo and redo, and the commands that ask for values
 // in a dialog before they act on the current element or the chart.
 
+#include "arrangements/ArcArrangement.h"
 #include "arrangements/RepeatedStitches.h"
 #include "document/Canvas.h"
 #include "document/History.h"
+#include "document/TypeTable.h"
 #include "elements/Nesting.h"
 #include "elements/PrototypeTable.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
-#include "arrangements/ArcArrangement.h"
 #include "view/ChartView.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -145,9 +146,9 @@ StitchTemplate strippedCopy(const CChartElement& e)
 void CPattraView::createRow()
 {
     CChartElement* current = canvas().current();
-    if (!current || !current->canArrangeInRow())
+    if (!current || !canArrangeInRow(current->typeId()))
         return;
-    auto* tool = static_cast<CRowTool*>(registry_->findTool("lines"));
+    CRowTool* tool = registry_->rowTool();
     if (!tool)
         return;
     DialogModel dialog = dialogs::row();
@@ -161,16 +162,16 @@ void CPattraView::createRow()
     tool->setCount(dialog.integer("count"));
     tool->setHeight(dialog.real("height"));
     tool->setAlongLine(dialog.integer("rotate") == 1);
-    registry_->selectTool("lines");
+    registry_->selectTool(typeName(typeids::kRow));
 }
 
 void CPattraView::createArc(bool withLoops)
 {
     CChartElement* current = canvas().current();
-    if (!current || !(withLoops ? current->canArrangeInLoopedArc() : current->canArrangeInArc()))
+    if (!current || !(withLoops ? canArrangeInLoopedArc(current->typeId()) : canArrangeInArc(current->typeId())))
         return;
-    const char* name = withLoops ? "mixrings" : "rings";
-    auto* tool = static_cast<CArcTool*>(registry_->findTool(name));
+    CLoopArcTool* loopTool = registry_->loopArcTool();
+    CArcTool* tool = withLoops ? loopTool : registry_->arcTool();
     if (!tool)
         return;
     DialogModel dialog = withLoops ? dialogs::arcWithLoops() : dialogs::arc();
@@ -186,16 +187,17 @@ void CPattraView::createArc(bool withLoops)
     tool->setAlongArc(dialog.integer("rotate") == 1);
     tool->setSweep(dialog.real("angle"));
     if (withLoops)
-        static_cast<CLoopArcTool*>(tool)->setLoopLength(dialog.integer("loops"));
-    registry_->selectTool(name);
+        loopTool->setLoopLength(dialog.integer("loops"));
+    registry_->selectTool(typeName(withLoops ? typeids::kLoopedArc : typeids::kArc));
 }
 
 void CPattraView::chainRing()
 {
-    auto* tool = static_cast<CPlacementTool*>(registry_->findTool("chainsring"));
-    if (!tool)
+    CPlacementTool* tool = registry_->placementTool(typeids::kChainRing);
+    auto* ringPrototype = tool ? dynamic_cast<CChainRing*>(&tool->prototype()) : nullptr;
+    if (!ringPrototype)
         return;
-    auto& ring = static_cast<CChainRing&>(tool->prototype());
+    CChainRing& ring = *ringPrototype;
     DialogModel dialog = dialogs::chainRing();
     dialog.setInteger("count", ring.count());
     dialog.setReal("loopsize", ring.height());
@@ -204,7 +206,7 @@ void CPattraView::chainRing()
         ring.setHeight(dialog.real("loopsize"));
     }
     // The ring's tool becomes current whether the values changed or not.
-    registry_->selectTool("chainsring");
+    registry_->selectTool(typeName(typeids::kChainRing));
 }
 
 void CPattraView::chartParameters()

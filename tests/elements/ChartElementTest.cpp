@@ -166,12 +166,13 @@ TEST(PrototypeTable, CreatesDistinctUnplacedElements)
     EXPECT_EQ(createElement(typeids::kCanvas), nullptr); // the canvas cannot be copied
 }
 
-TEST(PrototypeTable, NamesTheTypes)
+TEST(PrototypeTable, RefusesASecondPrototypeForAnId)
 {
-    EXPECT_EQ(typeName(7), "double");
-    EXPECT_EQ(typeName(44), "");
-    EXPECT_EQ(typeIdOfName("text"), 149);
-    EXPECT_EQ(typeIdOfName("treble1to4flat"), 101);
-    EXPECT_EQ(typeIdOfName("doubletreble1to7set"), 138);
-    EXPECT_EQ(typeIdOfName("nosuch"), -1);
+    const CChartElement* line = PrototypeTable::prototype(typeids::kLine);
+    EXPECT_FALSE(PrototypeTable::install(typeids::kLine, std::make_unique<CGroupElement>()));
+    EXPECT_EQ(PrototypeTable::prototype(typeids::kLine), line);
+    EXPECT_FALSE(PrototypeTable::install(PrototypeTable::kSize, std::make_unique<CGroupElement>()));
+    EXPECT_FALSE(PrototypeTable::install(-1, std::make_unique<CGroupElement>()));
+    EXPECT_FALSE(PrototypeTable::install(151, nullptr));
+    EXPECT_EQ(PrototypeTable::prototype(151), nullptr);
 }

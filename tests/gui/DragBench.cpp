@@ -7,6 +7,7 @@
 #include "app/ChartViewWidget.h"
 #include "app/MainFrame.h"
 #include "document/ElementTypes.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"

@@ -9,6 +9,7 @@
 #include "app/Palettes.h"
 #include "app/StatusPanes.h"
 #include "document/History.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
 

@@ -2,6 +2,7 @@
 // in a fixed order, with the rounding rules charts have always used; its
 // handles are the corners of its strokes' bounds.
 
+#include "document/TypeTable.h"
 #include "elements/GroupElement.h"
 #include "support/TestCharts.h"
 
@@ -93,11 +94,11 @@ TEST(Primitives, CoincidentPointsStillBuildWithTenByTenBounds)
 
 TEST(Symbols, DegenerateFrameStillBuilds)
 {
-    for (int32_t type = 0; type < 155; ++type) {
-        std::string_view name = typeName(type);
-        if (name.empty() || name == "line" || name == "rectangle" || name == "text" || name == "lines" ||
-            name == "rings" || name == "mixrings" || name == "chainsring")
+    for (const ElementType& symbol : elementTypes()) {
+        if (!isCatalogueSymbol(symbol) || symbol.kind == TypeKind::Arrangement)
             continue;
+        const int32_t type = symbol.id;
+        const std::string_view name = symbol.name;
         CCanvas canvas;
         auto e = built(type, {{60, 60}, {60, 60}}, &canvas);
         ASSERT_TRUE(e) << name;

@@ -6,6 +6,7 @@
 
 #include "document/ChartFile.h"
 #include "document/ChartJson.h"
+#include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "support/TestCharts.h"
 
@@ -154,10 +155,12 @@ TEST(Catalogue, ArrangementQueriesFollowTheFamilies)
         if (!p || type >= 143)
             continue;
         bool rowAndArc = everywhere.count(type) || type == 45 || type == 46;
-        EXPECT_EQ(p->canArrangeInRow(), rowAndArc) << type;
-        EXPECT_EQ(p->canArrangeInArc(), rowAndArc) << type;
-        EXPECT_EQ(p->canArrangeInLoopedArc(), everywhere.count(type) == 1) << type;
+        EXPECT_EQ(canArrangeInRow(type), rowAndArc) << type;
+        EXPECT_EQ(canArrangeInArc(type), rowAndArc) << type;
+        EXPECT_EQ(canArrangeInLoopedArc(type), everywhere.count(type) == 1) << type;
     }
-    EXPECT_FALSE(PrototypeTable::prototype(typeids::kCircle)->canArrangeInRow());
-    EXPECT_FALSE(PrototypeTable::prototype(typeids::kLine)->canArrangeInRow());
+    EXPECT_FALSE(canArrangeInRow(typeids::kCircle));
+    EXPECT_FALSE(canArrangeInRow(typeids::kLine));
+    EXPECT_FALSE(canArrangeInRow(typeids::kRow));
+    EXPECT_FALSE(canArrangeInRow(-1));
 }

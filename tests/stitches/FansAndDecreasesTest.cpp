@@ -2,6 +2,7 @@
 // flat fans shear them (tops and bars on one line through the top point);
 // decreases hang their legs from the top point under one shared bar.
 
+#include "document/TypeTable.h"
 #include "support/TestCharts.h"
 
 #include <gtest/gtest.h>

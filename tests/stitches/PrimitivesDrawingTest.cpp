@@ -4,6 +4,7 @@
 // white slip stitch blanks out what was drawn before it.
 
 #include "document/Canvas.h"
+#include "document/TypeTable.h"
 #include "platform/RasterDC.h"
 #include "stitches/CircleArc.h"
 #include "support/RecordingDC.h"

@@ -1,46 +1,30 @@
 #include "view/tools/ArrangementTools.h"
 
-#include "arrangements/ArcArrangement.h"
-#include "arrangements/RowArrangement.h"
-#include "document/Canvas.h"
-#include "elements/PrototypeTable.h"
-#include "view/ToolRegistry.h"
-
 namespace loopora {
-namespace {
 
-std::unique_ptr<CChartElement> arrangementFor(CToolRegistry& registry, int32_t typeId)
-{
-    std::unique_ptr<CChartElement> prototype = createElement(typeId);
-    prototype->setCanvas(&registry.canvas());
-    return prototype;
-}
-
-} // namespace
-
-CRowTool::CRowTool(CToolRegistry& registry) : CPlacementTool(arrangementFor(registry, typeids::kRow), registry) {}
-CRowArrangement& CRowTool::row() { return static_cast<CRowArrangement&>(*prototype_); }
-void CRowTool::setTemplate(StitchTemplate t) { row().setTemplate(std::move(t)); }
-void CRowTool::setCount(int32_t count) { row().setCount(count); }
-void CRowTool::setHeight(double height) { row().setHeight(height); }
-void CRowTool::setAlongLine(bool along) { row().setAlongLine(along); }
-
-CArcTool::CArcTool(CToolRegistry& registry) : CArcTool(registry, arrangementFor(registry, typeids::kArc)) {}
-CArcTool::CArcTool(CToolRegistry& registry, std::unique_ptr<CChartElement> prototype)
-    : CPlacementTool(std::move(prototype), registry)
+CRowTool::CRowTool(std::unique_ptr<CRowArrangement> prototype, CToolRegistry& registry)
+    : CPlacementTool(std::move(prototype), registry), row_(static_cast<CRowArrangement&>(*prototype_))
 {
 }
-CArcArrangement& CArcTool::arc() { return static_cast<CArcArrangement&>(*prototype_); }
-void CArcTool::setTemplate(StitchTemplate t) { arc().setTemplate(std::move(t)); }
-void CArcTool::setCount(int32_t count) { arc().setCount(count); }
-void CArcTool::setHeight(double height) { arc().setHeight(height); }
-void CArcTool::setAlongArc(bool along) { arc().setAlongArc(along); }
-void CArcTool::setSweep(double degrees) { arc().setSweep(degrees); }
+void CRowTool::setTemplate(StitchTemplate t) { row_.setTemplate(std::move(t)); }
+void CRowTool::setCount(int32_t count) { row_.setCount(count); }
+void CRowTool::setHeight(double height) { row_.setHeight(height); }
+void CRowTool::setAlongLine(bool along) { row_.setAlongLine(along); }
 
-CLoopArcTool::CLoopArcTool(CToolRegistry& registry)
-    : CArcTool(registry, arrangementFor(registry, typeids::kLoopedArc))
+CArcTool::CArcTool(std::unique_ptr<CArcArrangement> prototype, CToolRegistry& registry)
+    : CPlacementTool(std::move(prototype), registry), arc_(static_cast<CArcArrangement&>(*prototype_))
 {
 }
-void CLoopArcTool::setLoopLength(int32_t chains) { static_cast<CLoopedArcArrangement&>(arc()).setLoopLength(chains); }
+void CArcTool::setTemplate(StitchTemplate t) { arc_.setTemplate(std::move(t)); }
+void CArcTool::setCount(int32_t count) { arc_.setCount(count); }
+void CArcTool::setHeight(double height) { arc_.setHeight(height); }
+void CArcTool::setAlongArc(bool along) { arc_.setAlongArc(along); }
+void CArcTool::setSweep(double degrees) { arc_.setSweep(degrees); }
+
+CLoopArcTool::CLoopArcTool(std::unique_ptr<CLoopedArcArrangement> prototype, CToolRegistry& registry)
+    : CArcTool(std::move(prototype), registry), loopedArc_(static_cast<CLoopedArcArrangement&>(arc()))
+{
+}
+void CLoopArcTool::setLoopLength(int32_t chains) { loopedArc_.setLoopLength(chains); }
 
 } // namespace loopora

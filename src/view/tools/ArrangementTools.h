@@ -3,45 +3,46 @@
 // prototype is an arrangement, with setters that carry the parameters of the
 // arrangement commands to it.
 
-#include "arrangements/RepeatedStitches.h"
+#include "arrangements/ArcArrangement.h"
+#include "arrangements/RowArrangement.h"
 #include "view/tools/PlacementTool.h"
 
 namespace loopora {
 
-class CRowArrangement;
-class CArcArrangement;
-class CLoopedArcArrangement;
-
 class CRowTool : public CPlacementTool {
 public:
-    explicit CRowTool(CToolRegistry& registry);
+    CRowTool(std::unique_ptr<CRowArrangement> prototype, CToolRegistry& registry);
     void setTemplate(StitchTemplate t);
     void setCount(int32_t count);
     void setHeight(double height);
     void setAlongLine(bool along);
+    CRowArrangement& row() { return row_; }
 
 private:
-    CRowArrangement& row();
+    CRowArrangement& row_;
 };
 
 class CArcTool : public CPlacementTool {
 public:
-    explicit CArcTool(CToolRegistry& registry);
+    CArcTool(std::unique_ptr<CArcArrangement> prototype, CToolRegistry& registry);
     void setTemplate(StitchTemplate t);
     void setCount(int32_t count);
     void setHeight(double height);
     void setAlongArc(bool along);
     void setSweep(double degrees);
+    CArcArrangement& arc() { return arc_; }
 
-protected:
-    CArcTool(CToolRegistry& registry, std::unique_ptr<CChartElement> prototype);
-    CArcArrangement& arc();
+private:
+    CArcArrangement& arc_;
 };
 
 class CLoopArcTool : public CArcTool {
 public:
-    explicit CLoopArcTool(CToolRegistry& registry);
+    CLoopArcTool(std::unique_ptr<CLoopedArcArrangement> prototype, CToolRegistry& registry);
     void setLoopLength(int32_t chains);
+
+private:
+    CLoopedArcArrangement& loopedArc_;
 };
 
 } // namespace loopora

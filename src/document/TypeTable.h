@@ -1,0 +1,105 @@
+#pragma once
+// The one table of element types: for every type id the class it is built
+// as, its tool name, its family, which arrangements repeat it, which tool
+// and which palette button or menu item place it, and the names and stitch
+// counts a chart's key shows. The prototype table, the view's tools, the
+// command table, the catalogue and the palette pictures are all read from it,
+// so a new symbol is one row here plus its build.
+
+#include "stitches/ComposedSymbol.h"
+#include "stitches/Decreases.h"
+#include "stitches/IncreaseFans.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <variant>
+
+namespace loopora {
+
+enum class TypeKind : uint8_t {
+    Group,       // a user's group
+    Canvas,      // the root of a chart
+    Figure,      // line, rectangle, text label: the two points are ends or corners
+    Part,        // a stroke symbols are built from, never placed by itself
+    Stitch,      // a basic stitch: chain, slip stitch, single up to treble treble
+    Fan,         // an increase: legs spreading from one base
+    Decrease,    // legs meeting at one top
+    Cluster,     // an almond outline of lenses around a stem
+    ChainGroup,  // chains end to end
+    Special,     // scratches, twists and the other one-off symbols
+    Arrangement, // a row, an arc or a ring of repeated symbols
+};
+
+// The arrangements that repeat a type: rows and arcs, and arcs with loops too.
+enum class Arrangeable : uint8_t { No, InRowsAndArcs, Everywhere };
+
+// The tool that places a type under its name.
+enum class PlacingTool : uint8_t { NoTool, Placement, RowTool, ArcTool, LoopedArcTool };
+
+// A prototype of a class that needs nothing but its default constructor.
+using MakePrototype = std::unique_ptr<CChartElement> (*)();
+// A type built exactly as another one (old chart files hold these ids).
+struct SameAs {
+    int32_t typeId;
+};
+// How a type's prototype is made: its class, a fan or decrease recipe of
+// double legs, a fan built like another with taller legs, a composed build.
+using TypeBuild = std::variant<MakePrototype, FanRecipe, FanLike, DecreaseRecipe, ComposedBuild, SameAs>;
+
+// A name as a pattern book writes it, with its abbreviation.
+struct HumanName {
+    std::string_view name;
+    std::string_view abbreviation;
+};
+
+// What a symbol does to a round: how many stitches of the round below it is
+// worked into and how many new stitches it makes.
+struct StitchCounts {
+    int32_t workedInto = 0;
+    int32_t makes = 0;
+};
+
+struct ElementType {
+    int32_t id;
+    std::string_view name; // the tool's name ("double", "line"); empty when no tool places the type
+    TypeKind kind;
+    PlacingTool tool;
+    uint16_t command; // the palette button or menu item that chooses the tool; 0 for none
+    Arrangeable arrangeable;
+    TypeBuild build;
+    HumanName russian{};
+    HumanName english{};
+    StitchCounts counts{};
+};
+
+// Every type, in id order.
+std::span<const ElementType> elementTypes();
+// The row of a type id, or null.
+const ElementType* elementType(int32_t typeId);
+// The row placed by the tool of that name, or null.
+const ElementType* elementTypeNamed(std::string_view name);
+// The row whose tool a command chooses, or null.
+const ElementType* elementTypeOfCommand(uint16_t command);
+
+// The tool name of a type, or an empty view. Names never appear in files.
+std::string_view typeName(int32_t typeId);
+// The type id of a tool name, or -1.
+int32_t typeIdOfName(std::string_view name);
+
+// Which arrangements repeat elements of a type; No for unknown ids.
+Arrangeable arrangeableOf(int32_t typeId);
+bool canArrangeInRow(int32_t typeId);
+bool canArrangeInArc(int32_t typeId);
+bool canArrangeInLoopedArc(int32_t typeId);
+
+// A new prototype of the row's class, built as the row says; null for a row
+// whose build refers to a row that is not there.
+std::unique_ptr<CChartElement> makePrototype(const ElementType& type);
+
+// The symbols of the palettes, as the catalogue shows them: every type a
+// placement tool puts on the chart, but the plain figures.
+bool isCatalogueSymbol(const ElementType& type);
+
+} // namespace loopora

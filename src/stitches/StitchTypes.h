@@ -1,8 +1,0 @@
-#pragma once
-
-namespace loopora {
-
-// Installs the prototypes of every stitch symbol and its primitives.
-void installStitchTypes();
-
-} // namespace loopora

@@ -1,0 +1,107 @@
+// Invariants of what the view derives from the type table: every named type
+// has exactly one tool under its name, placing an element of that type; the
+// editing tools come on top; every command of a type chooses that type's
+// tool and every symbol button of the palettes is such a command; a type
+// without a prototype, or with one of the wrong class, gets no tool rather
+// than a tool without a prototype.
+
+#include "document/Canvas.h"
+#include "document/TypeTable.h"
+#include "support/Session.h"
+#include "view/CommandIds.h"
+#include "view/CommandTable.h"
+#include "view/tools/ArrangementTools.h"
+#include "view/tools/SelectTool.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace loopora;
+using loopora::test::Session;
+
+namespace {
+
+constexpr std::string_view kEditingTools[] = {"select", "move", "change", "scale", "rotatebyarc", "hrotate", "vrotate"};
+
+} // namespace
+
+TEST(TypeTools, EveryNamedTypeHasOneToolPlacingIt)
+{
+    Session s;
+    s.run({"new 300 300 0 30"});
+    CToolRegistry& tools = s.view().tools();
+    size_t named = 0;
+    for (const ElementType& type : elementTypes()) {
+        if (type.name.empty())
+            continue;
+        ++named;
+        auto* tool = dynamic_cast<CPlacementTool*>(tools.findTool(type.name));
+        ASSERT_TRUE(tool) << type.name;
+        EXPECT_EQ(tool->prototype().typeId(), type.id) << type.name;
+        EXPECT_EQ(tool->prototype().canvas(), &s.canvas()) << type.name;
+    }
+    for (std::string_view editing : kEditingTools)
+        EXPECT_TRUE(tools.findTool(editing)) << editing;
+    EXPECT_EQ(tools.toolCount(), named + std::size(kEditingTools));
+    EXPECT_EQ(tools.rowTool(), tools.findTool("lines"));
+    EXPECT_EQ(tools.arcTool(), tools.findTool("rings"));
+    EXPECT_EQ(tools.loopArcTool(), tools.findTool("mixrings"));
+    EXPECT_EQ(tools.placementTool(typeids::kChainRing), tools.findTool("chainsring"));
+}
+
+TEST(TypeTools, CommandsOfTypesChooseTheirTools)
+{
+    std::set<uint16_t> commands;
+    for (const ElementType& type : elementTypes()) {
+        if (type.command == 0)
+            continue;
+        EXPECT_TRUE(commands.insert(type.command).second) << type.command;
+        EXPECT_EQ(toolOfCommand(type.command), type.name);
+        EXPECT_EQ(commandOfTool(type.name), type.command);
+        EXPECT_EQ(elementTypeOfCommand(type.command), &type);
+    }
+    // Every symbol palette's buttons are commands of types, each on one button.
+    std::set<uint16_t> buttons;
+    for (const PaletteInfo& palette : palettes()) {
+        if (palette.number == 1)
+            continue;
+        for (uint16_t id : palette.buttons) {
+            EXPECT_TRUE(commands.count(id)) << "palette " << palette.number << " button " << id;
+            EXPECT_TRUE(buttons.insert(id).second) << id;
+        }
+    }
+    EXPECT_EQ(buttons, commands);
+    EXPECT_EQ(toolOfCommand(cmd::kRotateHidden), "rotatebyarc");
+    EXPECT_EQ(commandOfTool("rotatebyarc"), cmd::kRotate);
+    EXPECT_EQ(commandOfTool("rectangle"), 0); // chosen by name only
+}
+
+TEST(TypeTools, ATypeWithoutAFittingPrototypeGetsNoTool)
+{
+    CCanvas canvas;
+    CToolRegistry tools(canvas);
+    const ElementType rows[] = {
+        {151, "ghost", TypeKind::Stitch, PlacingTool::Placement, 0, Arrangeable::No, SameAs{typeids::kDouble}},
+        {typeids::kDouble, "notarow", TypeKind::Arrangement, PlacingTool::RowTool, 0, Arrangeable::No, SameAs{typeids::kRow}},
+        {typeids::kLine, "line", TypeKind::Figure, PlacingTool::Placement, 0, Arrangeable::No, SameAs{typeids::kLine}},
+    };
+    tools.registerTypeTools(rows);
+    EXPECT_EQ(tools.findTool("ghost"), nullptr);
+    EXPECT_EQ(tools.findTool("notarow"), nullptr);
+    EXPECT_EQ(tools.rowTool(), nullptr);
+    EXPECT_TRUE(tools.findTool("line"));
+    EXPECT_EQ(tools.toolCount(), 1u);
+}
+
+TEST(TypeTools, ANameIsRegisteredOnce)
+{
+    CCanvas canvas;
+    CToolRegistry tools(canvas);
+    EXPECT_TRUE(tools.registerTool("select", std::make_unique<CSelectTool>(tools)));
+    CTool* first = tools.findTool("select");
+    EXPECT_FALSE(tools.registerTool("select", std::make_unique<CSelectTool>(tools)));
+    EXPECT_FALSE(tools.registerTool("other", nullptr));
+    EXPECT_EQ(tools.findTool("select"), first);
+    EXPECT_EQ(tools.toolCount(), 1u);
+}
