@@ -23,7 +23,7 @@ void describeBackground(const CCanvas& canvas, ShapeSink& sink)
     const auto kind = Background(canvas.backgroundKind());
     if (s <= 0 || (kind != Background::Circles && kind != Background::Grid))
         return;
-    sink.beginElement("background");
+    sink.beginElement(kSheetPattern);
     if (kind == Background::Circles) {
         // Centred on the sheet; the radius starts from half the width whatever the height.
         const Point centre{width / 2, height / 2};

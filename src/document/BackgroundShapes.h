@@ -8,7 +8,7 @@
 
 namespace loopora {
 
-// Nothing for a clean sheet; otherwise one element of kind "background".
+// Nothing for a clean sheet; otherwise one element of type kSheetPattern.
 void describeBackground(const CCanvas& canvas, ShapeSink& sink);
 
 } // namespace loopora

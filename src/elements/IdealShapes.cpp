@@ -1,7 +1,5 @@
 #include "elements/IdealShapes.h"
 
-#include "elements/PrototypeTable.h"
-#include "elements/TypeIds.h"
 #include "platform/PenRuns.h"
 #include "platform/RasterSupport.h"
 
@@ -15,7 +13,7 @@ namespace {
 
 class ElementScope {
 public:
-    ElementScope(ShapeSink& sink, std::string_view kind) : sink_(sink) { sink_.beginElement(kind); }
+    ElementScope(ShapeSink& sink, int32_t typeId) : sink_(sink) { sink_.beginElement(typeId); }
     ~ElementScope() { sink_.endElement(); }
     ElementScope(const ElementScope&) = delete;
     ElementScope& operator=(const ElementScope&) = delete;
@@ -43,23 +41,10 @@ void describeElement(const CChartElement& element, ShapeSink& sink)
 {
     if (element.hasFlag(kHidden))
         return;
-    ElementScope scope(sink, elementKind(element.typeId()));
+    ElementScope scope(sink, element.typeId());
     element.describeShape(sink);
     for (const auto& child : element.children())
         describeElement(*child, sink);
-}
-
-std::string elementKind(int32_t typeId)
-{
-    const std::string_view name = typeName(typeId);
-    if (!name.empty())
-        return std::string(name);
-    switch (typeId) {
-    case typeids::kGroup: return "group";
-    case typeids::kCanvas: return "chart";
-    case typeids::kLens: return "lens";
-    default: return "type" + std::to_string(typeId);
-    }
 }
 
 ShapeEllipse idealOval(const PlottedOval& oval, double runLength, RunDirection direction)

@@ -21,7 +21,6 @@
 #include "platform/ShapeSink.h"
 
 #include <optional>
-#include <string>
 
 namespace loopora {
 
@@ -29,10 +28,6 @@ namespace loopora {
 // order. A hidden element and everything in it describes nothing, as it
 // draws nothing.
 void describeElement(const CChartElement& element, ShapeSink& sink);
-
-// The kind an element is known by in a description: its type name, or a
-// name made from its type id for types without one.
-std::string elementKind(int32_t typeId);
 
 // The centre of a pixel.
 inline ShapePoint pixelCentre(Point p) { return {p.x + 0.5, p.y + 0.5}; }

@@ -11,7 +11,7 @@ class BlackLineWork final : public ShapeSink {
 public:
     explicit BlackLineWork(ShapeSink& out) : out_(out) {}
 
-    void beginElement(std::string_view kind) override { out_.beginElement(kind); }
+    void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
     {

@@ -3,6 +3,8 @@
 
 #include "export/ChartShapes.h"
 #include "export/ChartWriters.h"
+#include "document/TypeTable.h"
+#include "elements/TypeIds.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -13,14 +15,30 @@
 namespace loopora {
 namespace {
 
+// The class an element's group is known by, for restyling a kind at once:
+// the type's tool name, or a name for the types no tool places. All are
+// lower-case letters and digits.
+std::string classOf(int32_t typeId)
+{
+    const std::string_view name = typeName(typeId);
+    if (!name.empty())
+        return std::string(name);
+    switch (typeId) {
+    case kSheetPattern: return "background";
+    case typeids::kGroup: return "group";
+    case typeids::kLens: return "lens";
+    default: return "type" + std::to_string(typeId);
+    }
+}
+
 class SvgShapes final : public ShapeSink {
 public:
     explicit SvgShapes(std::string& out) : out_(out) {}
 
-    void beginElement(std::string_view kind) override
+    void beginElement(int32_t typeId) override
     {
         out_ += "<g class=\"";
-        out_ += kind; // lower-case letters and digits only
+        out_ += classOf(typeId);
         out_ += "\">\n";
     }
     void endElement() override { out_ += "</g>\n"; }

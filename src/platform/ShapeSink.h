@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace loopora {
@@ -91,13 +90,16 @@ struct ShapeText {
     std::vector<Line> lines;
 };
 
+// Stands for the sheet's background pattern where a type id is expected.
+constexpr int32_t kSheetPattern = -1;
+
 class ShapeSink {
 public:
     virtual ~ShapeSink() = default;
 
-    // Everything between the two belongs to one element of the given kind
-    // (its type name); elements nest as groups do.
-    virtual void beginElement(std::string_view kind) { (void)kind; }
+    // Everything between the two belongs to one element of the given type
+    // id (kSheetPattern for the sheet's background); elements nest as groups do.
+    virtual void beginElement(int32_t typeId) { (void)typeId; }
     virtual void endElement() {}
 
     virtual void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) = 0;

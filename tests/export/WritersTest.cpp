@@ -104,6 +104,22 @@ TEST(SvgWriter, IsXmlWithTheSheetAsViewBoxAndOneGroupPerVisibleElement)
     EXPECT_EQ(xpath(folder / "chart.svg", "string(//*[local-name()='text'])"), "Ряд <1> & Co");
 }
 
+TEST(SvgWriter, NamesTheGroupsOfTypesNoToolPlaces)
+{
+    TempFolder folder;
+    auto doc = smallChart();
+    CCanvas& canvas = doc->canvas();
+    place(canvas, typeids::kLens, {{10, 10}, {40, 40}});
+    place(canvas, typeids::kDoubleWithChainTop, {{250, 190}, {250, 120}});
+    auto group = createElement(typeids::kGroup);
+    group->setCanvas(&canvas);
+    canvas.appendChild(std::move(group))->appendChild(test::built(typeids::kLine, {{5, 5}, {20, 5}}, &canvas));
+    writeBytes(folder / "kinds.svg", made(*doc, ExportFormat::Svg));
+    EXPECT_EQ(xpath(folder / "kinds.svg", "count(//*[local-name()='g'][@class='lens'])"), "1");
+    EXPECT_EQ(xpath(folder / "kinds.svg", "count(//*[local-name()='g'][@class='type150'])"), "1");
+    EXPECT_EQ(xpath(folder / "kinds.svg", "count(//*[local-name()='g'][@class='group']/*[@class='line'])"), "1");
+}
+
 TEST(SvgWriter, KeepsTheGridAndLeavesItOutOfBlackLineWork)
 {
     TempFolder folder;

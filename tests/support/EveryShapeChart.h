@@ -7,6 +7,7 @@
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
 #include "document/Document.h"
+#include "document/TypeTable.h"
 #include "elements/LensElement.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
@@ -24,12 +25,9 @@ namespace loopora::test {
 inline std::vector<int32_t> catalogueSymbols()
 {
     std::vector<int32_t> types;
-    for (int32_t id = 0; id < PrototypeTable::kSize; ++id) {
-        const std::string_view name = typeName(id);
-        if (!name.empty() && name != "line" && name != "rectangle" && name != "text" && name != "lines" &&
-            name != "rings" && name != "mixrings")
-            types.push_back(id);
-    }
+    for (const ElementType& type : elementTypes())
+        if (isCatalogueSymbol(type))
+            types.push_back(type.id);
     types.push_back(typeids::kDoubleWithChainTop);
     return types;
 }

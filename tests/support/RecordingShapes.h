@@ -4,7 +4,6 @@
 #include "platform/Geometry.h"
 #include "platform/ShapeSink.h"
 
-#include <string>
 #include <vector>
 
 namespace loopora::test {
@@ -19,24 +18,26 @@ struct RecordedShape {
     ShapeStroke stroke;
     Colour fill = 0;
     ShapeText text;
-    std::string element; // the innermost element it belongs to
+    int32_t element = 0; // the type id of the innermost element it belongs to
 };
 
 inline ShapePoint pixelCentreOf(Point p) { return {p.x + 0.5, p.y + 0.5}; }
 
 class RecordingShapes : public ShapeSink {
 public:
-    std::vector<RecordedShape> shapes;
-    std::vector<std::string> elements; // "kind" on begin, "/" on end
+    static constexpr int32_t kEnd = -1000; // stands for an element's end in `elements`
 
-    void beginElement(std::string_view kind) override
+    std::vector<RecordedShape> shapes;
+    std::vector<int32_t> elements; // the type id at an element's beginning, kEnd at its end
+
+    void beginElement(int32_t typeId) override
     {
-        elements.emplace_back(kind);
-        open_.emplace_back(kind);
+        elements.push_back(typeId);
+        open_.push_back(typeId);
     }
     void endElement() override
     {
-        elements.emplace_back("/");
+        elements.push_back(kEnd);
         open_.pop_back();
     }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
@@ -79,11 +80,11 @@ public:
 private:
     void add(RecordedShape s)
     {
-        s.element = open_.empty() ? std::string() : open_.back();
+        s.element = open_.empty() ? kEnd : open_.back();
         shapes.push_back(std::move(s));
     }
 
-    std::vector<std::string> open_;
+    std::vector<int32_t> open_;
 };
 
 } // namespace loopora::test
