@@ -1,6 +1,5 @@
 #include "app/PaletteIcons.h"
 
-#include "document/Canvas.h"
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "platform/RasterDC.h"
@@ -33,11 +32,9 @@ struct Drawn {
 // Builds the symbol on a base-to-top length and draws it with the core's rasteriser.
 Drawn draw(int32_t typeId, int32_t length, double aspect, int penWidth, Colour colour)
 {
-    CCanvas canvas; // figures draw only with a canvas to belong to
     std::unique_ptr<CChartElement> e = createElement(typeId);
     if (!e)
         return {};
-    e->setCanvas(&canvas);
     std::vector<Point> points = {{0, length}, {0, 0}};
     if (isBoxLike(typeId))
         points[1] = {int32_t(std::lround(length * aspect)), 0};

@@ -1,6 +1,5 @@
 #include "app/ProgramIcon.h"
 
-#include "document/Canvas.h"
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "platform/DeviceContext.h"
@@ -66,11 +65,9 @@ private:
 const std::vector<Segment>& symbolStrokes()
 {
     static const std::vector<Segment> strokes = [] {
-        CCanvas canvas; // figures draw only with a canvas to belong to
         std::unique_ptr<CChartElement> fan = createElement(typeIdOfName("double1to3"));
         if (!fan)
             throw std::logic_error("the icon's symbol is not in the catalogue");
-        fan->setCanvas(&canvas);
         fan->assignState(ElementState{{{0, 1000}, {0, 0}}, 1, colours::black, 0});
         StrokeRecorder recorder;
         fan->draw(recorder);

@@ -3,7 +3,6 @@
 // person can check the whole catalogue at a glance.
 
 #include "cli/Commands.h"
-#include "document/Canvas.h"
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "export/BitmapWriter.h"
@@ -41,17 +40,15 @@ int runCatalogue(const Args& args)
     }
 
     // Build every symbol on the same upright frame first, to size the grid cells.
-    CCanvas canvas;
     const Pen pen{0, 2, colours::black};
-    std::vector<std::pair<std::string, CChartElement*>> symbols;
+    std::vector<std::pair<std::string, std::unique_ptr<CChartElement>>> symbols;
     Rect extent;
     for (int32_t type : catalogueTypes()) {
         std::unique_ptr<CChartElement> symbol = createElement(type);
-        symbol->setCanvas(&canvas);
         if (!symbol->assignState({{{0, size}, {0, 0}}, pen.width, pen.colour, pen.style}))
             continue;
         extent = Rect::united(extent, symbol->getBounds());
-        symbols.emplace_back(std::string(typeName(type)), canvas.appendChild(std::move(symbol)));
+        symbols.emplace_back(std::string(typeName(type)), std::move(symbol));
     }
 
     PixelBuffer probe(1, 1);
@@ -71,9 +68,9 @@ int runCatalogue(const Args& args)
         const int32_t left = int32_t(i % size_t(columns)) * cellWidth;
         const int32_t top = int32_t(i / size_t(columns)) * cellHeight;
         // Each symbol's frame stands in the middle of its cell.
-        CChartElement* symbol = symbols[i].second;
-        symbol->moveBy(left + cellWidth / 2, top + 8 - extent.top);
-        symbol->draw(dc);
+        CChartElement& symbol = *symbols[i].second;
+        symbol.moveBy(left + cellWidth / 2, top + 8 - extent.top);
+        symbol.draw(dc);
         const std::string& name = symbols[i].first;
         dc.textOut(left + (cellWidth - dc.textWidth(name)) / 2, top + cellHeight - metrics.height - 4, name);
     }

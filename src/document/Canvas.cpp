@@ -18,8 +18,8 @@ CCanvas::~CCanvas()
     if (selection_)
         selection_->clear();
     // The element clipboard is the application's: canvases come and go for
-    // other reasons too (a palette picture, the about box's icon), and only
-    // closing a chart window empties it.
+    // other reasons too (a chart loaded for rendering, a test's chart), and
+    // only closing a chart window empties it.
 }
 
 CSelectionSet& CCanvas::selection()

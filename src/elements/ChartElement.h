@@ -151,8 +151,9 @@ public:
     Colour penColour() const { return penColour_; }
     int32_t penStyle() const { return penStyle_; }
 
-    // The canvas the element belongs to (the canvas is its own); figures are
-    // not drawn without one.
+    // The canvas the element belongs to (the canvas is its own); null for
+    // elements of no chart (prototypes, clipboard copies, pictures), which
+    // draw all the same.
     CChartElement* canvas() const { return canvas_; }
     void setCanvas(CChartElement* canvas) { canvas_ = canvas; }
     const std::pair<Point, Point>& referenceSegment() const { return referenceSegment_; }

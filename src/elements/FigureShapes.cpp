@@ -22,7 +22,7 @@ constexpr double kDegreesPerRadian = 57.29577866666166; // the lens's own conver
 
 void CLineElement::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || !hasBothPoints())
+    if (!hasBothPoints())
         return;
     const std::optional<ShapeStroke> stroke = lineStroke(pen(), points_[0], points_[1]);
     // A one-pixel line leaves out its end point, so one of no length shows nothing.
@@ -56,13 +56,13 @@ void CRectangleElement::describeFrame(ShapeSink& sink) const
 
 void CRectangleElement::describeShape(ShapeSink& sink) const
 {
-    if (canvas() && hasBothPoints())
+    if (hasBothPoints())
         describeFrame(sink);
 }
 
 void CTextElement::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || !hasBothPoints())
+    if (!hasBothPoints())
         return;
     describeFrame(sink);
     Font* font = Font::shared();
@@ -99,7 +99,7 @@ void CTextElement::describeShape(ShapeSink& sink) const
 
 void CLensElement::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || points_.size() < 2)
+    if (points_.size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = plottedStroke(pen());
     if (!stroke)

@@ -106,55 +106,42 @@ void CLensElement::forEachArcPixel(const Arc& arc, const Rect& window, Plot&& pl
     });
 }
 
-const Rect& CLensElement::extent() const
+Rect CLensElement::measurePixels() const
 {
-    return extent_.refresh({points_[0], points_[1], penWidth(), bulge_}, [this] {
-        PenRunExtent box(points_[0], penWidth(), RunDirection::DownRight);
-        const Arc a = arc();
-        if (a.oval.walked()) {
-            forEachArcPixel(a, CDC::kEverywhere, [&](int64_t x, int64_t y) { box.plot(x, y); });
-            return box.box();
-        }
-        // The arc's box is held by its two ends and by those of the
-        // ellipse's leftmost, rightmost, highest and lowest points that lie on it.
-        const TiltedEllipse e = a.oval.equation();
-        const auto [rx, ry] = e.rightmostOffset();
-        const auto [lx, ly] = e.lowestOffset();
-        const std::pair<double, double> candidates[] = {{rx, ry}, {-rx, -ry}, {lx, ly}, {-lx, -ly}};
-        const Point ends[] = {points_[0], points_[1]};
-        for (Point p : ends)
-            box.plot(p.x, p.y);
-        for (auto [dx, dy] : candidates) {
-            const int64_t x = int64_t(std::llround(e.cx + dx));
-            const int64_t y = int64_t(std::llround(e.cy + dy));
-            if (a.holds(x, y))
-                box.plot(x, y);
-        }
-        // The outline's pixels lie within a pixel of the curve.
-        const Rect r = box.box();
-        return Rect{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
-    });
+    PenRunExtent box(points_[0], penWidth(), RunDirection::DownRight);
+    const Arc a = arc();
+    if (a.oval.walked()) {
+        forEachArcPixel(a, CDC::kEverywhere, [&](int64_t x, int64_t y) { box.plot(x, y); });
+        return box.box();
+    }
+    // The arc's box is held by its two ends and by those of the ellipse's
+    // leftmost, rightmost, highest and lowest points that lie on it.
+    const TiltedEllipse e = a.oval.equation();
+    const auto [rx, ry] = e.rightmostOffset();
+    const auto [lx, ly] = e.lowestOffset();
+    const std::pair<double, double> candidates[] = {{rx, ry}, {-rx, -ry}, {lx, ly}, {-lx, -ly}};
+    const Point ends[] = {points_[0], points_[1]};
+    for (Point p : ends)
+        box.plot(p.x, p.y);
+    for (auto [dx, dy] : candidates) {
+        const int64_t x = int64_t(std::llround(e.cx + dx));
+        const int64_t y = int64_t(std::llround(e.cy + dy));
+        if (a.holds(x, y))
+            box.plot(x, y);
+    }
+    // The outline's pixels lie within a pixel of the curve.
+    const Rect r = box.box();
+    return Rect{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
 }
 
-void CLensElement::drawShape(CDC& dc)
+void CLensElement::plot(CDC& dc) const
 {
-    if (!canvas() || points_.size() < 2 || Rect::intersected(getBounds(), dc.visibleArea()).isEmpty())
-        return;
     PenRuns runs(dc, penColour(), penWidth(), RunDirection::DownRight);
     if (runs.reach().isEmpty())
         return;
     forEachArcPixel(arc(), runs.reach(), [&](int64_t x, int64_t y) { runs.plot(x, y); });
     runs.flush();
 }
-
-Rect CLensElement::getBounds() const
-{
-    if (points_.size() < 2)
-        return CChartElement::getBounds();
-    return extent().inflated(5).normalized();
-}
-
-bool CLensElement::hitTestBody(HitInfo& hit) { return hitInsideBounds(hit); }
 
 void CLensElement::serializeBody(CArchive& ar)
 {

@@ -4,17 +4,16 @@
 // in opposite order close an almond outline; clusters and bobbles use them.
 // The arc is plotted pixel by pixel in the pen colour.
 
-#include "elements/TypeIds.h"
-#include "elements/ChartElement.h"
 #include "elements/EllipseWalk.h"
-#include "elements/PlotExtent.h"
+#include "elements/PlottedFigure.h"
+#include "elements/TypeIds.h"
 #include "platform/PenRuns.h"
 
 namespace loopora {
 
-class CLensElement : public CChartElement {
+class CLensElement : public CPlottedFigure {
 public:
-    CLensElement() : CChartElement(typeids::kLens) {}
+    CLensElement() : CPlottedFigure(typeids::kLens) {}
 
     double bulge() const { return bulge_; }
     void setBulge(double bulge)
@@ -23,15 +22,16 @@ public:
         noteGeometryChange();
     }
 
-    void drawShape(CDC& dc) override;
     void describeShape(ShapeSink& sink) const override;
-    Rect getBounds() const override;
-    bool hitTestBody(HitInfo& hit) override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("bulge", bulge_); }
 
 protected:
     void serializeBody(CArchive& ar) override;
+    double shapeParameter() const override { return bulge_; }
+    // The box of the arc's pixels, from the first point.
+    Rect measurePixels() const override;
+    void plot(CDC& dc) const override;
 
 private:
     // The ellipse the arc belongs to and the angles, seen from its centre,
@@ -49,11 +49,7 @@ private:
     // large arc only where window holds it.
     template <typename Plot>
     void forEachArcPixel(const Arc& arc, const Rect& window, Plot&& plot) const;
-    // The box of the arc's pixels with their runs (right and bottom included), from the first point.
-    const Rect& extent() const;
-
     double bulge_ = 1.5;
-    mutable PlotExtent extent_;
 };
 
 } // namespace loopora

@@ -12,7 +12,7 @@ void CRectangleElement::drawFrame(CDC& dc) const
 
 void CRectangleElement::drawShape(CDC& dc)
 {
-    if (canvas() && hasBothPoints())
+    if (hasBothPoints())
         drawFrame(dc);
 }
 

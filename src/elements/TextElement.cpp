@@ -37,12 +37,9 @@ void CTextElement::drawShape(CDC& dc)
 {
     if (!hasBothPoints())
         return;
-    if (canvas())
-        drawFrame(dc);
+    drawFrame(dc);
     TextMetrics metrics = dc.textMetrics();
     dc.setTextColour(penColour());
-    if (!canvas())
-        return;
     // The label starts at the first point whichever corner that is, and is not clipped to the frame.
     int32_t x = points_[0].x + 2;
     int32_t y = points_[0].y + 2;

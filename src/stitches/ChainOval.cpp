@@ -44,44 +44,28 @@ void CChainOval::plotOval(PenRuns& runs, const PlottedOval& oval)
     forEachOutlinePixel(oval.equation(), runs.reach(), [&](int64_t x, int64_t y) { runs.plot(x, y); });
 }
 
-const Rect& CChainOval::extent() const
+Rect CChainOval::measurePixels() const
 {
-    return extent_.refresh(plotKey(), [this] {
-        PenRunExtent box(points_[0], penWidth(), RunDirection::UpRight);
-        const PlottedOval oval = outline();
-        if (oval.walked()) {
-            walkEllipse(oval.along, oval.across, [&](int64_t x, int64_t y) {
-                Point px = oval.orientation.place(oval.centre, x, y);
-                box.plot(px.x, px.y);
-            });
-        } else {
-            const TiltedEllipse e = oval.equation();
-            box.plotBox(int64_t(std::floor(e.cx - e.halfWidth())), e.firstRow(),
-                        int64_t(std::ceil(e.cx + e.halfWidth())), e.lastRow());
-        }
-        return box.box();
-    });
+    PenRunExtent box(points_[0], penWidth(), RunDirection::UpRight);
+    const PlottedOval oval = outline();
+    if (oval.walked()) {
+        walkEllipse(oval.along, oval.across, [&](int64_t x, int64_t y) {
+            Point px = oval.orientation.place(oval.centre, x, y);
+            box.plot(px.x, px.y);
+        });
+    } else {
+        const TiltedEllipse e = oval.equation();
+        box.plotBox(int64_t(std::floor(e.cx - e.halfWidth())), e.firstRow(), int64_t(std::ceil(e.cx + e.halfWidth())),
+                    e.lastRow());
+    }
+    return box.box();
 }
 
-bool CChainOval::reachesVisibleArea(const CDC& dc) const
+void CChainOval::plot(CDC& dc) const
 {
-    return !Rect::intersected(getBounds(), dc.visibleArea()).isEmpty();
-}
-
-void CChainOval::drawShape(CDC& dc)
-{
-    if (!canvas() || points_.size() < 2 || !reachesVisibleArea(dc))
-        return;
     PenRuns runs(dc, penColour(), penWidth(), RunDirection::UpRight);
     plotOval(runs, outline());
     runs.flush();
-}
-
-Rect CChainOval::getBounds() const
-{
-    if (points_.size() < 2)
-        return CChartElement::getBounds();
-    return extent().inflated(5).normalized();
 }
 
 void CChainOval::serializeBody(CArchive& ar)

@@ -3,9 +3,8 @@
 // and `ratio` times narrower, plotted pixel by pixel in the pen colour. Wider
 // pens repeat each pixel on a short diagonal run up and to the right.
 
-#include "elements/ChartElement.h"
 #include "elements/EllipseWalk.h"
-#include "elements/PlotExtent.h"
+#include "elements/PlottedFigure.h"
 #include "elements/TypeIds.h"
 #include "platform/PenRuns.h"
 
@@ -16,7 +15,7 @@ namespace loopora {
 // spread the oval, and the frame that catches clicks, across the whole sheet.
 constexpr double kFlattestChainRatio = 0.1;
 
-class CChainOval : public CChartElement {
+class CChainOval : public CPlottedFigure {
 public:
     CChainOval() : CChainOval(typeids::kChain) {}
 
@@ -27,10 +26,7 @@ public:
         noteGeometryChange();
     }
 
-    void drawShape(CDC& dc) override;
     void describeShape(ShapeSink& sink) const override;
-    Rect getBounds() const override;
-    bool hitTestBody(HitInfo& hit) override { return hitInsideBounds(hit); }
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("ratio", ratio_); }
 
@@ -40,20 +36,15 @@ public:
     static void plotOval(PenRuns& runs, const PlottedOval& oval);
 
 protected:
-    explicit CChainOval(int32_t typeId) : CChartElement(typeId) {}
+    explicit CChainOval(int32_t typeId) : CPlottedFigure(typeId) {}
     void serializeBody(CArchive& ar) override;
-    PlotKey plotKey() const { return {points_[0], points_[1], penWidth(), ratio_}; }
+    double shapeParameter() const override { return ratio_; }
+    // The box of the outline's pixels, from the first point.
+    Rect measurePixels() const override;
+    void plot(CDC& dc) const override;
     PlottedOval outline() const { return ovalBetween(points_[0], points_[1], ratio_); }
-    // Whether any of the figure can show on dc; false skips the drawing.
-    bool reachesVisibleArea(const CDC& dc) const;
 
     double ratio_ = 2.0;
-
-private:
-    // The box of the outline's pixels (right and bottom included), from the first point.
-    const Rect& extent() const;
-
-    mutable PlotExtent extent_;
 };
 
 } // namespace loopora

@@ -25,7 +25,7 @@ Rect CCircleArc::circleBox() const
 
 void CCircleArc::drawShape(CDC& dc)
 {
-    if (!canvas() || points_.size() < 2)
+    if (points_.size() < 2)
         return;
     BrushScope hollow(dc, Brush{BrushStyle::Hollow, colours::black});
     Rect box = circleBox();

@@ -31,10 +31,8 @@ void CSlipStitchDot::describeFields(FieldSink& sink) const
     CChainOval::describeFields(sink);
 }
 
-void CSlipStitchDot::drawShape(CDC& dc)
+void CSlipStitchDot::plot(CDC& dc) const
 {
-    if (!canvas() || points_.size() < 2 || !reachesVisibleArea(dc))
-        return;
     const Colour colour = whiteFill_ ? colours::white : penColour();
     if (!nestedFillIsCheap()) {
         fillSolid(dc, colour);

@@ -14,13 +14,13 @@ public:
     bool whiteFill() const { return whiteFill_; }
     void setWhiteFill(bool white) { whiteFill_ = white; }
 
-    void drawShape(CDC& dc) override;
     void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override;
 
 protected:
     void serializeBody(CArchive& ar) override;
+    void plot(CDC& dc) const override;
 
 private:
     // Whether the nested ovals are few and small enough to be walked.

@@ -13,7 +13,7 @@ namespace loopora {
 
 void CChainOval::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || points_.size() < 2)
+    if (points_.size() < 2)
         return;
     if (const std::optional<ShapeStroke> stroke = plottedStroke(pen()))
         describeOutline(sink, idealOval(outline(), stroke->width, RunDirection::UpRight), *stroke);
@@ -23,7 +23,7 @@ void CChainOval::describeShape(ShapeSink& sink) const
 // ovals, the ideal is the outer oval with its pen's width around it, filled.
 void CSlipStitchDot::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || points_.size() < 2)
+    if (points_.size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = plottedStroke(pen());
     if (!stroke)
@@ -39,7 +39,7 @@ void CSlipStitchDot::describeShape(ShapeSink& sink) const
 // where four pixels meet, half a pixel inside the box.
 void CCircleArc::describeShape(ShapeSink& sink) const
 {
-    if (!canvas() || points_.size() < 2)
+    if (points_.size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = outlineStroke(pen());
     const Rect box = circleBox();

@@ -170,7 +170,6 @@ TEST(ChainRing, FlatOrDamagedRatiosStayWithinTheSheet)
 
         CChainOval chain;
         chain.setRatio(ratio);
-        chain.setCanvas(&chain); // figures draw only on a canvas
         ASSERT_TRUE(chain.assignState(stateFor({100, 100}, {140, 100})));
         const Rect own = chain.getBounds();
         EXPECT_LE(own.bottom - own.top, 2 * 10 * 40 + 20) << ratio;

@@ -2,8 +2,8 @@
 // lines between the centres of their end pixels, rectangles through their
 // outermost pixels, labels with each glyph where the screen puts it, lenses
 // as the arc of their ellipse from the second point to the first. Pens keep
-// the screen's rules for what draws at all and how wide. Hidden elements,
-// and figures without a canvas, describe nothing, as they draw nothing.
+// the screen's rules for what draws at all and how wide. Hidden elements
+// describe nothing, as they draw nothing.
 
 #include "elements/IdealShapes.h"
 #include "elements/LensElement.h"
@@ -78,7 +78,7 @@ TEST(LineShape, ThinDashesStepAsTheScreenStepsAlongTheLongerAxis)
               ShapeDash::Solid);
 }
 
-TEST(ElementShapes, HiddenElementsAndFiguresWithoutACanvasDescribeNothing)
+TEST(ElementShapes, HiddenElementsAndEverythingInThemDescribeNothing)
 {
     CCanvas canvas;
     CChartElement* symbol = place(canvas, typeids::kDouble, {{50, 90}, {50, 30}});
@@ -87,9 +87,9 @@ TEST(ElementShapes, HiddenElementsAndFiguresWithoutACanvasDescribeNothing)
     EXPECT_EQ(described(*symbol).count(Kind::Line), 2u);
     symbol->setFlags(kDeletedFlags);
     EXPECT_TRUE(described(*symbol).elements.empty());
-
+    // A figure of no chart describes itself as it draws itself, for pictures of symbols.
     std::unique_ptr<CChartElement> loose = test::built(typeids::kRectangle, {{0, 0}, {9, 9}});
-    EXPECT_TRUE(described(*loose).shapes.empty());
+    EXPECT_EQ(described(*loose).shapes.size(), 1u);
 }
 
 TEST(ElementShapes, SymbolsDescribeThemselvesThroughTheirChildrenNestedByType)

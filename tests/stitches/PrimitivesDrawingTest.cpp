@@ -57,12 +57,26 @@ TEST(ChainOval, ZeroWidthPlotsNothingButKeepsBoundsAtTheFirstPoint)
     EXPECT_EQ(chain->getBounds(), (Rect{25, 25, 35, 35}));
 }
 
-TEST(ChainOval, NothingIsDrawnWithoutACanvas)
+TEST(Symbols, DrawTheSameWithoutACanvas)
 {
-    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}});
-    RecordingDC dc;
-    chain->draw(dc);
-    EXPECT_TRUE(dc.pixels.empty());
+    // Pictures of symbols (palette buttons, the catalogue) are drawn from
+    // elements that belong to no chart.
+    for (const ElementType& type : elementTypes()) {
+        if (!isCatalogueSymbol(type))
+            continue;
+        CCanvas canvas;
+        auto inChart = built(type.id, {{60, 150}, {75, 40}}, &canvas);
+        auto alone = built(type.id, {{60, 150}, {75, 40}});
+        ASSERT_TRUE(inChart && alone) << type.name;
+        RecordingDC one, other;
+        inChart->draw(one);
+        alone->draw(other);
+        EXPECT_FALSE(one.pixels.empty() && one.lines.empty() && one.arcs.empty() && one.ellipses.empty()) << type.name;
+        EXPECT_EQ(one.pixelSet(), other.pixelSet()) << type.name;
+        EXPECT_EQ(one.lines, other.lines) << type.name;
+        EXPECT_EQ(one.arcs.size(), other.arcs.size()) << type.name;
+        EXPECT_EQ(one.ellipses, other.ellipses) << type.name;
+    }
 }
 
 TEST(CircleArc, NegativeSweepIsAnArcEndingAtTheFirstPoint)
