@@ -1,5 +1,7 @@
 // A script of any bytes runs through the script runner, as `loopora-cli
 // script` runs it, in a folder of its own that is emptied after every script.
+// The folder is in memory where the system offers it: a saved chart is synced,
+// and a busy disk must not make a script look slow.
 // A line holding a '/' is left out (kept blank, so line numbers stay): it
 // could name a file outside that folder, and a script may save and export.
 // Paths given to the fuzzer (corpus, artifacts) must therefore be absolute.
@@ -45,7 +47,10 @@ std::string withoutPaths(const uint8_t* data, size_t size)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     loopora::installElementTypes();
-    std::string name = (std::filesystem::temp_directory_path() / "loopora-fuzz-XXXXXX").string();
+    std::error_code ec;
+    const std::filesystem::path base =
+        std::filesystem::is_directory("/dev/shm", ec) ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+    std::string name = (base / "loopora-fuzz-XXXXXX").string();
     if (!mkdtemp(name.data()) || chdir(name.c_str()) != 0)
         std::abort();
     folder = name;

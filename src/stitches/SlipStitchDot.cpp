@@ -11,8 +11,9 @@ namespace loopora {
 namespace {
 
 // The most pixel placements (walk points times run length) a dot is drawn
-// with by nested ovals: a few milliseconds. A dot that needs more is at least
-// a sheet and a half long and is filled row by row instead.
+// with by nested ovals, whose cost grows with the square of its length: about
+// a millisecond. A longer dot (over about 400 pixels with the editor's pen)
+// is filled row by row instead, solid, in time that grows with its rows.
 constexpr int64_t kNestedFillBudget = int64_t(1) << 17;
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // A slip stitch: a solid oval, filled with nested chain ovals that walk from
-// both ends toward the middle. With whiteFill it is drawn in white, which lets
-// a symbol blank out what lies under a cap.
+// both ends toward the middle (a large one is filled row by row). With
+// whiteFill it is drawn in white, which lets a symbol blank out what lies
+// under a cap.
 
 #include "stitches/ChainOval.h"
 
