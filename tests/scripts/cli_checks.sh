@@ -77,4 +77,61 @@ if "$cli" script "$work/folder" 2> "$work/err3.txt"; then echo "a folder ran as 
 grep -q "is a folder" "$work/err3.txt" || { echo "no word on the folder: $(cat "$work/err3.txt")"; exit 1; }
 
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
+
+# Print-quality exports: each format by its extension, the bitmap as render writes it.
+for ext in pdf svg png bmp; do
+  "$cli" export "$work/chart.lpc" "$work/export.$ext" || { echo "export to $ext failed"; exit 1; }
+done
+cmp "$work/export.bmp" "$work/render.bmp" || { echo "the exported bitmap differs from the rendered one"; exit 1; }
+[ "$(head -c 5 "$work/export.pdf")" = "%PDF-" ] || { echo "no PDF written"; exit 1; }
+grep -q '<svg' "$work/export.svg" || { echo "no SVG written"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/sized.png" --page chart --dpi 192 --black
+[ "$(od -An -tx1 -j16 -N8 "$work/sized.png" | tr -d ' \n')" = "0000025800000258" ] || { echo "the PNG is not 600 x 600"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/letter.pdf" --page Letter --landscape --margin 15 --scale 2
+
+# Options a format does not take, unknown ones and bad values are refused
+# before anything is written; so is a file that cannot be written, and
+# nothing is left behind.
+expect_refused() {
+  local status=0
+  "$cli" export "$work/chart.lpc" "$@" 2> "$work/err5.txt" || status=$?
+  [ "$status" -ne 0 ] || { echo "export $* passed"; exit 1; }
+  [ -s "$work/err5.txt" ] || { echo "export $* said nothing"; exit 1; }
+}
+expect_refused "$work/refused.pdf" --dpi 300
+expect_refused "$work/refused.bmp" --black
+expect_refused "$work/refused.svg" --page A4
+expect_refused "$work/refused.png" --dpi many
+expect_refused "$work/refused.png" --margin -3
+expect_refused "$work/refused.png" --page A5
+expect_refused "$work/refused.png" --frobnicate
+expect_refused "$work/refused.gif"
+expect_refused "$work/refused.png" --scale 0
+expect_refused "$work/no-such-folder/chart.pdf"
+grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }
+if ls "$work" | grep -q refused; then echo "a refused export left a file: $(ls "$work")"; exit 1; fi
+
+# The whole catalogue as a chart, out in every format: one SVG group per
+# symbol at the top, the PDF's page the sheet's size at 96 pixels an inch.
+"$cli" catalogue "$work/catalogue.lpc" --chart > "$work/catalogue.txt"
+symbols=$(grep -o '^[0-9]*' "$work/catalogue.txt")
+[ "$symbols" -gt 100 ] || { echo "a catalogue of $symbols symbols"; exit 1; }
+for out in "catalogue.pdf --page chart" "catalogue.png --page chart" catalogue.svg catalogue.bmp; do
+  set -- $out
+  "$cli" export "$work/catalogue.lpc" "$work/$1" "${@:2}" 2> "$work/err6.txt" ||
+    { echo "the catalogue's export to $1 failed: $(cat "$work/err6.txt")"; exit 1; }
+done
+"$cli" render "$work/catalogue.lpc" "$work/catalogue-render.bmp"
+cmp "$work/catalogue.bmp" "$work/catalogue-render.bmp" || { echo "the catalogue's bitmaps differ"; exit 1; }
+groups=$(xmllint --xpath "count(/*[local-name()='svg']/*[local-name()='g'][@class!='background'])" "$work/catalogue.svg")
+[ "$groups" = "$symbols" ] || { echo "$groups groups for $symbols symbols in the SVG"; exit 1; }
+pdfinfo "$work/catalogue.pdf" | grep -q "^Pages: *1$" || { echo "the catalogue's PDF is not one page"; exit 1; }
+read -r width height < <(sed -n 's/.* of a \([0-9]*\) x \([0-9]*\) sheet$/\1 \2/p' "$work/catalogue.txt")
+points=$(awk -v w="$width" -v h="$height" 'BEGIN { print w * 0.75 " x " h * 0.75 " pts" }')
+pdfinfo "$work/catalogue.pdf" | grep -q "^Page size: *$points" ||
+  { echo "the catalogue's page is not $points: $(pdfinfo "$work/catalogue.pdf" | grep 'Page size')"; exit 1; }
+if "$cli" catalogue "$work/too-large.lpc" --chart --size 60 2> "$work/err6.txt"; then echo "a catalogue too large for a sheet passed"; exit 1; fi
+grep -q "smaller --size" "$work/err6.txt" || { echo "no advice in: $(cat "$work/err6.txt")"; exit 1; }
+[ ! -e "$work/too-large.lpc" ] || { echo "a refused catalogue left a file"; exit 1; }
+
 echo "loopora-cli checks passed"
