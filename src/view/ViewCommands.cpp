@@ -200,11 +200,10 @@ void CPattraView::createArc(bool withLoops)
 
 void CPattraView::chainRing()
 {
-    CPlacementTool* tool = registry_->placementTool(typeids::kChainRing);
-    auto* ringPrototype = tool ? dynamic_cast<CChainRing*>(&tool->prototype()) : nullptr;
-    if (!ringPrototype)
+    CChainRingTool* tool = registry_->chainRingTool();
+    if (!tool)
         return;
-    CChainRing& ring = *ringPrototype;
+    CChainRing& ring = tool->ring();
     dialogs::Dialog<dialogs::ChainRingParameters> dialog({ring.count(), ring.height()});
     if (host_.runDialog(dialog.model())) {
         const dialogs::ChainRingParameters values = dialog.values();
