@@ -19,7 +19,7 @@ public:
     void setBulge(double bulge)
     {
         bulge_ = bulge;
-        noteGeometryChange();
+        geometryChanged();
     }
 
     std::unique_ptr<CChartElement> clone() const override;

@@ -23,7 +23,7 @@ public:
     void setRatio(double ratio)
     {
         ratio_ = ratio;
-        noteGeometryChange();
+        geometryChanged();
     }
 
     std::unique_ptr<CChartElement> clone() const override;
