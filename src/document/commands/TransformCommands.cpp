@@ -64,9 +64,11 @@ void CScaleCommand::transform(CChartElement& element) { element.scale(centre_, f
 
 void CFlipCommand::mirror()
 {
-    changeAndRepaint(canvas_, elements_, [&] {
-        for (CChartElement* e : elements_)
-            (e->*mirror_)(axis_);
+    const Mirror mirror = mirror_;
+    const Point axis = axis_;
+    changeAndRepaint(canvas_, elements_, [&elements = elements_, mirror, axis] {
+        for (CChartElement* e : elements)
+            (e->*mirror)(axis);
     });
 }
 
