@@ -46,7 +46,9 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette3, "Группы символов"},
                               {cmd::kTogglePalette5, "Группы с петлями"},
                               {cmd::kTogglePalette4, "Группы с петлями 2"},
-                              {cmd::kTogglePalette6, "Группы с петлями 3"}};
+                              {cmd::kTogglePalette6, "Группы с петлями 3"},
+                              kSeparator,
+                              {cmd::kToggleLegend, "Легенда"}};
 constexpr Entry kWindow129[] = {{cmd::kNewWindow, "Новое (&N)"},
                                 {cmd::kCascade, "Каскад (&C)"},
                                 {cmd::kTile, "Мозаика (&T)"},
@@ -57,7 +59,7 @@ bool isToggle(uint16_t id)
     for (const PaletteInfo& p : palettes())
         if (p.toggleCommand == id)
             return true;
-    return id == cmd::kStatusBar;
+    return id == cmd::kStatusBar || id == cmd::kToggleLegend;
 }
 
 } // namespace

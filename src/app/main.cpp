@@ -1,6 +1,7 @@
 // loopora: the desktop editor for crochet charts.
 //   loopora            a new chart, after its parameters dialog
 //   loopora CHART...   those charts
+//   loopora --lang en  symbol names and the chart's key in English
 //   loopora --version | --help
 
 #include "BuildInfo.h"
@@ -9,6 +10,7 @@
 #include "app/QtTranslations.h"
 #include "app/RecentFiles.h"
 #include "document/ElementTypes.h"
+#include "platform/UiLanguage.h"
 
 #include <QApplication>
 
@@ -28,13 +30,32 @@ bool answeredAtOnce(int argc, char** argv)
             return true;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << "usage: loopora [CHART...]\n"
+            std::cout << "usage: loopora [--lang ru|en] [CHART...]\n"
                          "  without a chart, asks for a new chart's size, background and line spacing\n"
+                         "  --lang en            name the symbols and the chart's key in English\n"
                          "  loopora --version    print the version\n";
             return true;
         }
     }
     return false;
+}
+
+// Takes "--lang ru|en" (before a "--") out of the arguments and speaks that
+// language; false for another.
+bool takeLanguage(QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QStringLiteral("--"); ++i) {
+        if (arguments[i] != QStringLiteral("--lang"))
+            continue;
+        const auto language =
+            i + 1 < arguments.size() ? loopora::languageOfCode(arguments[i + 1].toStdString()) : std::nullopt;
+        if (!language)
+            return false;
+        loopora::setUiLanguage(*language);
+        arguments.remove(i, 2);
+        return true;
+    }
+    return true;
 }
 
 } // namespace
@@ -52,8 +73,12 @@ int main(int argc, char** argv)
     loopora::installElementTypes();
     const loopora::app::QtTranslations qtTexts;
 
-    loopora::app::CMainFrame frame;
     QStringList files = application.arguments().mid(1);
+    if (!takeLanguage(files)) {
+        std::cerr << "loopora: --lang takes ru or en\n";
+        return 2;
+    }
+    loopora::app::CMainFrame frame;
     files.removeOne(QStringLiteral("--"));
     // The frame is shown only once the first chart is there: a cancelled
     // new-chart dialog, or a chart that cannot be read, ends the program.

@@ -1,6 +1,7 @@
 #include "cli/ScriptRunner.h"
 
 #include "document/ChartJson.h"
+#include "document/LegendText.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -347,6 +348,12 @@ void ScriptRunner::runLine(const std::string& line)
             throw ScriptError("the bitmap " + words[1] + " was not written");
     } else if (verb == "dump") {
         out_ << chartToJson(view().document());
+    } else if (verb == "legend") {
+        expectWords(words, 1, 2, "legend [json]");
+        if (words.size() == 2 && words[1] != "json")
+            throw ScriptError("usage: legend [json]");
+        const CCanvas& canvas = view().canvas();
+        out_ << (words.size() == 2 ? legendAsJson(canvas, uiLanguage()) : legendAsText(makeLegend(canvas), uiLanguage()));
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

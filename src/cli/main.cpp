@@ -17,6 +17,8 @@ void printUsage(std::ostream& out)
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT.bmp [--size N]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
+           "  loopora-cli legend CHART [--json] [--lang ru|en]\n"
+           "                                     the chart's key: each symbol's name and count, and the totals\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
            "  loopora-cli --version              print the version\n";
@@ -33,6 +35,8 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
         return runScript(args);
     if (command == "catalogue")
         return runCatalogue(args);
+    if (command == "legend")
+        return runLegend(args);
     if (command == "--version") {
         std::cout << "loopora-cli " << loopora::kVersion << "\n";
         return 0;

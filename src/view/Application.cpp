@@ -279,7 +279,8 @@ bool CPattraApp::onCommand(uint16_t id)
     case cmd::kTogglePalette5:
     case cmd::kTogglePalette6:
     case cmd::kTogglePalette7:
-    case cmd::kTogglePalette8: host_.togglePalette(id); return true;
+    case cmd::kTogglePalette8:
+    case cmd::kToggleLegend: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
     case cmd::kArrange: host_.arrangeWindows(id); return true;
