@@ -4,6 +4,7 @@
 #include "app/ChartPrinter.h"
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
+#include "app/ExportDialog.h"
 #include "app/LegendPanel.h"
 #include "app/MainCaption.h"
 #include "app/MainMenus.h"
@@ -373,6 +374,13 @@ void CMainFrame::arrangeIcons()
 }
 
 void CMainFrame::print(CPattraView& view) { printChart(view.document(), this); }
+
+void CMainFrame::printPreview(CPattraView& view) { previewChart(view.document(), this); }
+
+void CMainFrame::exportDrawing(CPattraView& view, DrawingFormat format, const std::string& suggestion)
+{
+    app::exportDrawing(view.document(), format, qs(suggestion), this);
+}
 
 void CMainFrame::exit()
 {
