@@ -17,7 +17,7 @@ public:
     void setText(std::string utf8)
     {
         text_ = std::move(utf8);
-        noteGeometryChange(); // the text may reach beyond the frame
+        geometryChanged(); // the text may reach beyond the frame
     }
 
     void drawShape(CDC& dc) override;
