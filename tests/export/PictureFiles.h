@@ -74,7 +74,7 @@ inline std::optional<std::string> commandOutput(const std::string& command)
     return out;
 }
 
-inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+inline std::string quoted(const std::filesystem::path& path) { return '\'' + path.string() + '\''; }
 
 inline PixelBuffer readPng(const std::filesystem::path& path)
 {
