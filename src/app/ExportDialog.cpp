@@ -30,6 +30,7 @@ const QString kLandscape = QStringLiteral("Альбомная");
 const QString kMarginLabel = QStringLiteral("Поля, мм:");
 const QString kDpiLabel = QStringLiteral("Разрешение, dpi:");
 const QString kBlackLines = QStringLiteral("Все линии чёрные");
+const QString kLegend = QStringLiteral("Добавить легенду");
 const QString kOk = QStringLiteral("ОК");
 const QString kCancel = QStringLiteral("Отмена");
 const QString kExportFailed = QStringLiteral("Не удалось экспортировать схему.\n");
@@ -87,7 +88,8 @@ std::optional<QString> askExportFile(QWidget* parent, DrawingFormat format, cons
 
 ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     : QDialog(parent), paper_(new QComboBox(this)), orientation_(new QComboBox(this)),
-      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(kBlackLines, this))
+      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(kBlackLines, this)),
+      legend_(new QCheckBox(kLegend, this))
 {
     setWindowTitle(kOptionsTitle);
     paper_->setObjectName(QStringLiteral("paper"));
@@ -101,6 +103,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     dpi_->setRange(72, 2400);
     dpi_->setSingleStep(100);
     blackLines_->setObjectName(QStringLiteral("blackLines"));
+    legend_->setObjectName(QStringLiteral("legend"));
 
     const ExportOptions last = remembered();
     for (int i = 0; i < 3; ++i)
@@ -110,6 +113,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     margin_->setValue(last.page.marginMm.value_or(10));
     dpi_->setValue(last.dpi);
     blackLines_->setChecked(last.blackLines);
+    legend_->setChecked(last.legend);
 
     // A chart-sized page has the chart's orientation; SVG has no page at all.
     auto pageOptionsShow = [this, format] {
@@ -134,6 +138,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     else
         dpi_->hide();
     form->addRow(blackLines_);
+    form->addRow(legend_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(kOk);
     buttons->button(QDialogButtonBox::Cancel)->setText(kCancel);
@@ -151,6 +156,8 @@ ExportOptions ExportOptionsDialog::options() const
     o.page.marginMm = margin_->value();
     o.dpi = dpi_->value();
     o.blackLines = blackLines_->isChecked();
+    o.legend = legend_->isChecked();
+    o.legendLanguage = uiLanguage();
     return o;
 }
 
@@ -167,6 +174,8 @@ ExportOptions ExportOptionsDialog::remembered()
     o.page.marginMm = std::clamp(settings.value(QStringLiteral("Margin"), 10.0).toDouble(), 0.0, 50.0);
     o.dpi = std::clamp(settings.value(QStringLiteral("Dpi"), 300).toInt(), 72, 2400);
     o.blackLines = settings.value(QStringLiteral("BlackLines"), false).toBool();
+    o.legend = settings.value(QStringLiteral("Legend"), false).toBool();
+    o.legendLanguage = uiLanguage();
     return o;
 }
 
@@ -181,6 +190,7 @@ void ExportOptionsDialog::remember(const ExportOptions& o)
     settings.setValue(QStringLiteral("Margin"), o.page.marginMm.value_or(10));
     settings.setValue(QStringLiteral("Dpi"), o.dpi);
     settings.setValue(QStringLiteral("BlackLines"), o.blackLines);
+    settings.setValue(QStringLiteral("Legend"), o.legend);
 }
 
 void exportDrawing(CPattraDoc& doc, DrawingFormat format, const QString& suggestion, QWidget* parent)

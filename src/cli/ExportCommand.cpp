@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape]\n"
-    "                          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n";
+    "                          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
+    "                          [--legend [--lang ru|en]]\n";
 
 template <typename Number>
 std::optional<Number> parseNumber(const std::string& text)
@@ -36,7 +37,7 @@ struct ParsedExport {
 // Which options a format takes; any other is refused rather than ignored.
 bool formatTakes(ExportFormat format, const std::string& option)
 {
-    if (option == "--black")
+    if (option == "--black" || option == "--legend" || option == "--lang")
         return format != ExportFormat::Bmp;
     if (option == "--dpi" || option == "--width")
         return format == ExportFormat::Png;
@@ -71,11 +72,12 @@ std::optional<ParsedExport> parse(const Args& args)
     }
     parsed.format = *format;
     ExportOptions& o = parsed.options;
+    bool languageGiven = false;
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
         const bool takesValue = option == "--page" || option == "--margin" || option == "--scale" ||
-                                option == "--dpi" || option == "--width";
-        if (!takesValue && option != "--landscape" && option != "--black") {
+                                option == "--dpi" || option == "--width" || option == "--lang";
+        if (!takesValue && option != "--landscape" && option != "--black" && option != "--legend") {
             std::cerr << "loopora-cli: unknown option '" << option << "'\n" << kUsage;
             return std::nullopt;
         }
@@ -84,7 +86,7 @@ std::optional<ParsedExport> parse(const Args& args)
             return std::nullopt;
         }
         if (!takesValue) {
-            (option == "--black" ? o.blackLines : o.page.landscape) = true;
+            (option == "--black" ? o.blackLines : option == "--legend" ? o.legend : o.page.landscape) = true;
             continue;
         }
         if (i + 1 == args.size()) {
@@ -92,7 +94,15 @@ std::optional<ParsedExport> parse(const Args& args)
             return std::nullopt;
         }
         const std::string& value = args[++i];
-        if (option == "--page") {
+        if (option == "--lang") {
+            const std::optional<Language> language = languageOfCode(value);
+            if (!language) {
+                std::cerr << "loopora-cli: --lang is ru or en, not '" << value << "'\n";
+                return std::nullopt;
+            }
+            o.legendLanguage = *language;
+            languageGiven = true;
+        } else if (option == "--page") {
             if (value == "A4" || value == "a4")
                 o.page.paper = PaperSize::A4;
             else if (value == "Letter" || value == "letter")
@@ -132,6 +142,10 @@ std::optional<ParsedExport> parse(const Args& args)
             }
             o.pixelWidth = *width;
         }
+    }
+    if (languageGiven && !o.legend) {
+        std::cerr << "loopora-cli: --lang is the language of the key, which only --legend draws\n";
+        return std::nullopt;
     }
     return parsed;
 }
