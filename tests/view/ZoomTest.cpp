@@ -141,9 +141,10 @@ TEST(Zoom, ZoomingAboutAWindowPointKeepsTheChartPointUnderIt)
             // Zooming out near the sheet's corner, the scroll range cannot
             // always keep the point: only the others are held to it.
             const Point scroll = s.view().host().scrollPosition();
-            if (scroll.x > 0 && scroll.y > 0)
+            if (scroll.x > 0 && scroll.y > 0) {
                 EXPECT_EQ(s.view().windowToChart(anchor), before)
                     << "zoom " << level << " about (" << anchor.x << ", " << anchor.y << ")";
+            }
         }
     EXPECT_TRUE(showsTheBitmapInBlocks(s));
 }
