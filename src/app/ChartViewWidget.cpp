@@ -84,7 +84,11 @@ void CPattraViewWidget::setScrollSizes(Size total)
         emit sheetSized(QSize(total.width, total.height));
 }
 
-void CPattraViewWidget::zoomChanged(int32_t percent) { zoom_ = std::max(1, percent / 100); }
+void CPattraViewWidget::zoomChanged(int32_t percent)
+{
+    zoom_ = std::max(1, percent / 100);
+    emit zoomed(percent);
+}
 
 void CPattraViewWidget::updateScrollBars()
 {

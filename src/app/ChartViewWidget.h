@@ -46,6 +46,8 @@ signals:
     // The sheet size became known or changed (not its zoom): the frame may
     // fit the window to the sheet as shown.
     void sheetSized(QSize shown);
+    // The window shows the chart at another zoom, in percent.
+    void zoomed(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -55,6 +55,8 @@ CMainFrame::CMainFrame()
     };
     menus_->show(*menuBar(), false);
     palettes_ = std::make_unique<Palettes>(*this, run);
+    // Before the palettes' places are restored, so that they are restored at their size.
+    palettes_->setLargeIcons(keptLargeIcons());
     for (int n = 1; n <= 8; ++n)
         connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
     status_ = new StatusPanes(*statusBar());
@@ -136,6 +138,8 @@ void CMainFrame::command(uint16_t id)
         mdi_->activateNextSubWindow();
     else if (id == cmd::kPreviousPane)
         mdi_->activatePreviousSubWindow();
+    else if (id == cmd::kLargeIcons)
+        chooseLargeIcons(!palettes_->largeIcons());
     else
         app_->onCommand(id);
     refreshState();
@@ -159,6 +163,12 @@ void CMainFrame::openRecentFile(int index)
 }
 
 void CMainFrame::refreshRecentFiles() { menus_->setRecentFiles(RecentFiles::files()); }
+
+void CMainFrame::chooseLargeIcons(bool large)
+{
+    palettes_->setLargeIcons(large);
+    keepLargeIcons(large);
+}
 
 // --- Chart windows ---
 
@@ -194,6 +204,7 @@ ViewHost& CMainFrame::openChartWindow(const std::string& caption)
     connect(widget, &CPattraViewWidget::coordinatesShown, status_, &StatusPanes::showCoordinates);
     connect(widget, &CPattraViewWidget::interacted, this, &CMainFrame::refreshState);
     connect(widget, &CPattraViewWidget::sheetSized, child, &CChildFrame::fitSheet);
+    connect(widget, &CPattraViewWidget::zoomed, this, &CMainFrame::refreshZoom);
     // Maximised or not, renamed or marked: the main caption may change with it.
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::refreshCaption);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::refreshCaption);
@@ -265,8 +276,17 @@ void CMainFrame::refreshState()
             child->showModified(app_->isModified(i));
     ChartSession* chart = app_->active();
     legend_->refresh(chart ? &chart->document->canvas() : nullptr);
+    refreshZoom();
     refreshChecks();
     refreshCaption();
+}
+
+void CMainFrame::refreshZoom()
+{
+    if (shuttingDown_)
+        return;
+    const CPattraView* view = app_->activeView();
+    status_->showZoom(view ? view->zoomPercent() : 0);
 }
 
 void CMainFrame::refreshCaption()
@@ -302,6 +322,10 @@ void CMainFrame::refreshChecks()
         menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
     menus_->setChecked(cmd::kStatusBar, !statusBar()->isHidden());
     menus_->setChecked(cmd::kToggleLegend, !legend_->isHidden());
+    menus_->setChecked(cmd::kLargeIcons, palettes_->largeIcons());
+    for (uint16_t id : {cmd::kZoom100, cmd::kZoom200, cmd::kZoom300, cmd::kZoom400, cmd::kZoom600, cmd::kZoom800,
+                        cmd::kZoomFit})
+        menus_->setChecked(id, app_->isCommandChecked(id));
 }
 
 // --- Questions and the frame's own commands ---

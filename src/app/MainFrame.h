@@ -94,6 +94,10 @@ private:
     void arrangeIcons();
     void openRecentFile(int index);
     void refreshRecentFiles();
+    // The palettes' icon size, kept for the next start.
+    void chooseLargeIcons(bool large);
+    // The status bar's zoom pane shows the active chart window's zoom.
+    void refreshZoom();
 
     BitmapExporter exporter_;
     std::unique_ptr<CPattraApp> app_;

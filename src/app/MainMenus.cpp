@@ -11,7 +11,8 @@
 namespace loopora::app {
 namespace {
 
-using Entry = std::pair<uint16_t, const char*>; // id 0: a separator; kRecentFiles: the recent files
+// id 0: a separator; kRecentFiles: the recent files; kZoomSubmenu: the zoom submenu
+using Entry = std::pair<uint16_t, const char*>;
 
 constexpr Entry kNew = {cmd::kNew, "Создать (&N)\tCtrl+N"};
 constexpr Entry kExit = {cmd::kExit, "Выход (&X)"};
@@ -23,9 +24,23 @@ constexpr Entry kSeparator = {0, ""};
 // separator of their own while there are any.
 constexpr Entry kRecentFiles = {cmd::kRecentFile1, ""};
 constexpr const char* kRecentFilePrompt = "Открыть эту схему";
+constexpr Entry kLargeIcons = {cmd::kLargeIcons, "Крупные значки"};
+// Where the View menu holds the zoom of the active chart window as a submenu.
+constexpr uint16_t kZoomSubmenu = 1;
+constexpr const char* kZoomTitle = "Масштаб";
+constexpr Entry kZoom[] = {{cmd::kZoom100, "100%\tCtrl+0"},
+                           {cmd::kZoom200, "200%"},
+                           {cmd::kZoom300, "300%"},
+                           {cmd::kZoom400, "400%"},
+                           {cmd::kZoom600, "600%"},
+                           {cmd::kZoom800, "800%"},
+                           {cmd::kZoomFit, "По размеру окна"},
+                           kSeparator,
+                           {cmd::kZoomIn, "Увеличить\tCtrl++"},
+                           {cmd::kZoomOut, "Уменьшить\tCtrl+-"}};
 
 constexpr Entry kFile128[] = {kNew, {cmd::kOpen, "Открыть(&O)\tCtrl+O"}, kSeparator, kRecentFiles, kExit};
-constexpr Entry kView128[] = {kToolbar, kStatusBar};
+constexpr Entry kView128[] = {kToolbar, kStatusBar, kSeparator, kLargeIcons};
 constexpr Entry kHelp[] = {kAbout};
 
 constexpr Entry kFile129[] = {kNew,
@@ -56,7 +71,10 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette4, "Группы с петлями 2"},
                               {cmd::kTogglePalette6, "Группы с петлями 3"},
                               kSeparator,
-                              {cmd::kToggleLegend, "Легенда"}};
+                              {cmd::kToggleLegend, "Легенда"},
+                              kSeparator,
+                              {kZoomSubmenu, kZoomTitle},
+                              kLargeIcons};
 constexpr Entry kWindow129[] = {{cmd::kNewWindow, "Новое (&N)"},
                                 {cmd::kCascade, "Каскад (&C)"},
                                 {cmd::kTile, "Мозаика (&T)"},
@@ -67,7 +85,9 @@ bool isToggle(uint16_t id)
     for (const PaletteInfo& p : palettes())
         if (p.toggleCommand == id)
             return true;
-    return id == cmd::kStatusBar || id == cmd::kToggleLegend;
+    // A zoom level, or fitting the window, is checked while the window shows it.
+    return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kLargeIcons || id == cmd::kZoomFit ||
+           zoomOfCommand(id) != 0;
 }
 
 } // namespace
@@ -93,6 +113,11 @@ std::span<const Accelerator> accelerators()
         // No menu item shows palettes 7 and 8; these keys do.
         {QKeySequence(Qt::CTRL | Qt::Key_F7), cmd::kTogglePalette7},
         {QKeySequence(Qt::CTRL | Qt::Key_F8), cmd::kTogglePalette8},
+        // Ctrl and "=" too: on most keyboards "+" needs Shift on that key.
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), cmd::kZoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), cmd::kZoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), cmd::kZoomOut},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), cmd::kZoom100},
     };
     return kTable;
 }
@@ -109,28 +134,40 @@ MainMenus::MainMenus(QWidget& owner, const Command& command)
 QMenu* MainMenus::build(QWidget& owner, const Command& command, const char* title, std::span<const Entry> items)
 {
     auto* menu = new QMenu(QString::fromUtf8(title), &owner);
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
+    fill(*menu, command, items);
+    return menu;
+}
+
+void MainMenus::fill(QMenu& menu, const Command& command, std::span<const Entry> items)
+{
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [this] {
         if (beforeShow)
             beforeShow();
     });
     for (const auto& [id, text] : items) {
         if (id == 0) {
-            menu->addSeparator();
+            menu.addSeparator();
             continue;
         }
         if (id == kRecentFiles.first) {
-            addRecentFiles(*menu, command);
+            addRecentFiles(menu, command);
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf8(text));
+        if (id == kZoomSubmenu) {
+            auto* zoom = new QMenu(QString::fromUtf8(text), &menu);
+            zoom->setObjectName(QStringLiteral("zoomMenu"));
+            fill(*zoom, command, kZoom);
+            menu.addMenu(zoom);
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf8(text));
         action->setData(int(id));
         action->setStatusTip(QString::fromUtf8(statusPrompt(id).data(), qsizetype(statusPrompt(id).size())));
         action->setCheckable(isToggle(id));
         const uint16_t chosen = id;
-        QObject::connect(action, &QAction::triggered, menu, [command, chosen] { command(chosen); });
+        QObject::connect(action, &QAction::triggered, &menu, [command, chosen] { command(chosen); });
         items_.push_back({id, action});
     }
-    return menu;
 }
 
 void MainMenus::addRecentFiles(QMenu& menu, const Command& command)

@@ -2,7 +2,8 @@
 // The main window's menus: menu 128 while no chart is open, menu 129 while
 // one is, with their exact texts (the accelerator after the tab is shown as
 // the item's key); the accelerator table itself is separate, as the keys work
-// whichever menu is shown. Both File menus end with the recent chart files.
+// whichever menu is shown. Both File menus end with the recent chart files;
+// the View menu of an open chart holds its zoom as a submenu.
 
 #include <QKeySequence>
 #include <QList>
@@ -55,6 +56,7 @@ private:
         QAction* action;
     };
     QMenu* build(QWidget& owner, const Command& command, const char* title, std::span<const std::pair<uint16_t, const char*>> items);
+    void fill(QMenu& menu, const Command& command, std::span<const std::pair<uint16_t, const char*>> items);
     void addRecentFiles(QMenu& menu, const Command& command);
 
     QList<QMenu*> noChart_;

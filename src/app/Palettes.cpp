@@ -21,13 +21,24 @@ QString Palettes::title(int number)
     return text.remove(QStringLiteral("(&T)")).trimmed();
 }
 
+namespace {
+
+// Large icons are twice today's in each direction, drawn afresh at that size.
+QSize iconSize(const PaletteInfo& info, bool large)
+{
+    const int scale = large ? 2 : 1;
+    return {info.buttonWidth * scale, info.buttonHeight * scale};
+}
+
+} // namespace
+
 Palettes::Palettes(QMainWindow& frame, const Command& command)
 {
     bool firstTop = true;
     for (const PaletteInfo& info : palettes()) {
         auto* bar = new QToolBar(title(info.number), &frame);
         bar->setObjectName(QStringLiteral("palette%1").arg(info.number));
-        bar->setIconSize(QSize(info.buttonWidth, info.buttonHeight));
+        bar->setIconSize(iconSize(info, false));
         bar->setAllowedAreas(Qt::AllToolBarAreas);
         bar->setFloatable(true);
         bar->setMovable(true);
@@ -44,7 +55,7 @@ Palettes::Palettes(QMainWindow& frame, const Command& command)
             action->setCheckable(true);
             action->setData(int(id));
             QObject::connect(action, &QAction::triggered, &frame, [command, id] { command(id); });
-            buttons_.push_back({id, action});
+            buttons_.push_back({id, action, info.number});
         }
         // Each top palette starts a row of its own, as docked bars always did.
         if (info.side == DockSide::Left) {
@@ -75,6 +86,17 @@ QAction* Palettes::button(uint16_t id) const
         if (b.id == id)
             return b.action;
     return nullptr;
+}
+
+void Palettes::setLargeIcons(bool large)
+{
+    if (large == large_)
+        return;
+    large_ = large;
+    for (const PaletteInfo& info : palettes())
+        palette(info.number)->setIconSize(iconSize(info, large));
+    for (const Button& b : buttons_)
+        b.action->setIcon(paletteIcon(b.id, palette(b.palette)->iconSize()));
 }
 
 void Palettes::refresh(const std::function<bool(uint16_t)>& checked)

@@ -28,6 +28,10 @@ public:
     // The first button of a command, or null.
     QAction* button(uint16_t id) const;
 
+    // Every palette's buttons at twice today's size, or at today's.
+    void setLargeIcons(bool large);
+    bool largeIcons() const { return large_; }
+
     // Sets every button's pressed state: on exactly while its tool is current.
     void refresh(const std::function<bool(uint16_t)>& checked);
 
@@ -38,10 +42,12 @@ private:
     struct Button {
         uint16_t id;
         QAction* action;
+        int palette; // 1..8
     };
     std::vector<QToolBar*> bars_;
     std::vector<uint16_t> toggles_;
     std::vector<Button> buttons_;
+    bool large_ = false;
 };
 
 } // namespace loopora::app

@@ -40,13 +40,16 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar)
     // The coordinate panes hold " " until the pointer first moves over a chart.
     window_ = pane(bar, QStringLiteral("windowCoordinates"), QStringLiteral(" "));
     chart_ = pane(bar, QStringLiteral("chartCoordinates"), QStringLiteral(" "));
+    zoom_ = pane(bar, QStringLiteral("zoom"), QStringLiteral(" "));
     caps_ = pane(bar, QStringLiteral("caps"), QString());
     num_ = pane(bar, QStringLiteral("num"), QString());
     scroll_ = pane(bar, QStringLiteral("scroll"), QString());
-    for (QLabel* label : {window_, chart_, caps_, num_, scroll_}) {
+    for (QLabel* label : {window_, chart_, zoom_, caps_, num_, scroll_}) {
         bar.addPermanentWidget(label);
+        // The zoom pane is as wide as its widest level, so that it does not jump.
         fitText(*label, label == caps_ ? QStringLiteral("CAP") : label == num_ ? QStringLiteral("NUM")
                                          : label == scroll_                   ? QStringLiteral("SCR")
+                                         : label == zoom_                     ? QStringLiteral("800%")
                                                                               : label->text());
     }
     refreshLights();
@@ -62,9 +65,15 @@ void StatusPanes::showCoordinates(const QString& chart, const QString& window)
     window_->setText(window);
 }
 
+void StatusPanes::showZoom(int percent)
+{
+    zoom_->setText(percent > 0 ? QStringLiteral("%1%").arg(percent) : QStringLiteral(" "));
+}
+
 QString StatusPanes::idleText() const { return message_->text(); }
 QString StatusPanes::chartText() const { return chart_->text(); }
 QString StatusPanes::windowText() const { return window_->text(); }
+QString StatusPanes::zoomText() const { return zoom_->text(); }
 
 bool StatusPanes::eventFilter(QObject* watched, QEvent* event)
 {

@@ -16,6 +16,7 @@ constexpr int kPaletteLayoutVersion = 1;
 const QString kGeometry = QStringLiteral("Geometry");
 const QString kPalettes = QStringLiteral("Palettes");
 const QString kStatusBar = QStringLiteral("StatusBar");
+const QString kLargeIcons = QStringLiteral("LargeIcons");
 
 } // namespace
 
@@ -38,6 +39,18 @@ bool restoreWindowState(QMainWindow& window)
     const bool laidOut = window.restoreState(settings.value(kPalettes).toByteArray(), kPaletteLayoutVersion);
     window.statusBar()->setVisible(settings.value(kStatusBar, true).toBool());
     return placed && laidOut;
+}
+
+bool keptLargeIcons()
+{
+    QSettings settings(kOrganisation, kApplication);
+    return settings.value(kWindowStateGroup + QLatin1Char('/') + kLargeIcons, false).toBool();
+}
+
+void keepLargeIcons(bool large)
+{
+    QSettings settings(kOrganisation, kApplication);
+    settings.setValue(kWindowStateGroup + QLatin1Char('/') + kLargeIcons, large);
 }
 
 } // namespace loopora::app

@@ -335,6 +335,13 @@ bool CPattraView::isCommandChecked(uint16_t id) const
 {
     if (int32_t percent = zoomOfCommand(id))
         return percent == zoomPercent();
+    if (id == cmd::kZoomFit) {
+        // Only while the whole sheet shows: a sheet larger than the window at
+        // 100 % is not fitted to it.
+        const Size client = host_.clientSize();
+        return zoomPercent() == fittingZoomPercent() && int64_t(doc_.chartWidth()) * zoom_ <= client.width &&
+               int64_t(doc_.chartHeight()) * zoom_ <= client.height;
+    }
     std::string_view tool = toolOfCommand(id);
     return !tool.empty() && tool == registry_->currentToolName();
 }

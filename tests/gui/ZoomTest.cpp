@@ -7,6 +7,7 @@
 
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
+#include "app/StatusPanes.h"
 
 #include <QScreen>
 #include <QScrollBar>
@@ -68,6 +69,7 @@ private slots:
         turnWheel(viewport, at, 3, Qt::ControlModifier);
         QCOMPARE(view->zoomPercent(), 600);
         QCOMPARE(view->windowToChart({at.x(), at.y()}), under);
+        QCOMPARE(editor.frame().statusPanes().zoomText(), QStringLiteral("600%"));
         // The window keeps its size; the scroll range is the enlarged sheet.
         QCOMPARE(editor.frame().childFrame(0)->size(), windowSize);
         QCOMPARE(editor.frame().chartWidget(0)->horizontalScrollBar()->maximum(), 3600 - viewport->width());
