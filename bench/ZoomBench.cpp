@@ -1,6 +1,7 @@
 // A zoomed chart window over a busy chart (600 x 600, 5,000 symbols): one
-// scroll step at 800 % and at 100 %, the repaint after one symbol moved, and
-// a pointer move of a placement drag and of a rubber band at 800 %.
+// scroll step at 800 % and at 100 %, the repaint after one symbol moved
+// against a repaint of the whole window, and a pointer move of a placement
+// drag and of a rubber band at 800 %.
 
 #include "bench/BenchCharts.h"
 #include "bench/QuietWindow.h"
@@ -74,6 +75,18 @@ void BM_RepaintAfterMovingOneSymbol(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RepaintAfterMovingOneSymbol)->Unit(benchmark::kMicrosecond);
+
+// What every repaint cost before repaints drew only what they touch: the
+// whole window, every element drawn.
+void BM_FullRepaint(benchmark::State& state)
+{
+    ZoomedView z(100, {600, 600});
+    for (auto _ : state) {
+        z.view.invalidateAll();
+        z.view.paint();
+    }
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
 
 // Pointer moves with the button held, back and forth across the window.
 void dragSteps(benchmark::State& state, ZoomedView& z, Point press)

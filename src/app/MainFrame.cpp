@@ -54,9 +54,8 @@ CMainFrame::CMainFrame()
         refreshRecentFiles();
     };
     menus_->show(*menuBar(), false);
-    palettes_ = std::make_unique<Palettes>(*this, run);
-    // Before the palettes' places are restored, so that they are restored at their size.
-    palettes_->setLargeIcons(keptLargeIcons());
+    // At their kept size from the start, so that their places are restored at that size.
+    palettes_ = std::make_unique<Palettes>(*this, run, keptLargeIcons());
     for (int n = 1; n <= 8; ++n)
         connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
     status_ = new StatusPanes(*statusBar());

@@ -32,13 +32,13 @@ QSize iconSize(const PaletteInfo& info, bool large)
 
 } // namespace
 
-Palettes::Palettes(QMainWindow& frame, const Command& command)
+Palettes::Palettes(QMainWindow& frame, const Command& command, bool largeIcons) : large_(largeIcons)
 {
     bool firstTop = true;
     for (const PaletteInfo& info : palettes()) {
         auto* bar = new QToolBar(title(info.number), &frame);
         bar->setObjectName(QStringLiteral("palette%1").arg(info.number));
-        bar->setIconSize(iconSize(info, false));
+        bar->setIconSize(iconSize(info, large_));
         bar->setAllowedAreas(Qt::AllToolBarAreas);
         bar->setFloatable(true);
         bar->setMovable(true);

@@ -19,7 +19,7 @@ namespace loopora::app {
 class Palettes {
 public:
     using Command = std::function<void(uint16_t)>;
-    Palettes(QMainWindow& frame, const Command& command);
+    Palettes(QMainWindow& frame, const Command& command, bool largeIcons);
 
     // Palette 1 to 8.
     QToolBar* palette(int number) const { return bars_.at(size_t(number - 1)); }
