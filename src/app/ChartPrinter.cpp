@@ -1,6 +1,8 @@
 #include "app/ChartPrinter.h"
 
 #include "app/Prompts.h"
+#include "app/QtText.h"
+#include "platform/Texts.h"
 #include "export/BitmapWriter.h"
 
 #include <QBuffer>
@@ -107,7 +109,7 @@ bool printChart(CPattraDoc& doc, QWidget* parent)
         return false;
     QString error;
     if (!printSheet(doc, printer, error)) {
-        showMessage(parent, QStringLiteral("Не удалось напечатать схему.\n") + error);
+        showMessage(parent, qs(_("Не удалось напечатать схему.")) + QLatin1Char('\n') + error);
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "app/ChartPrinter.h"
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
+#include "app/LanguageSetting.h"
 #include "app/MainCaption.h"
 #include "app/MainMenus.h"
 #include "app/Palettes.h"
@@ -14,6 +15,7 @@
 #include "app/RecentFiles.h"
 #include "app/StatusPanes.h"
 #include "app/WindowState.h"
+#include "platform/Texts.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 
@@ -34,9 +36,9 @@
 namespace loopora::app {
 
 CMainFrame::CMainFrame()
-    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this))
+    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this)), chosenLanguage_(uiLanguage())
 {
-    setWindowTitle(kProgramCaption);
+    setWindowTitle(programCaption());
     setWindowIcon(programIcon());
     setCentralWidget(mdi_);
     // Wherever a chart window reaches beyond the area, the area scrolls to it.
@@ -129,6 +131,8 @@ void CMainFrame::command(uint16_t id)
         mdi_->activateNextSubWindow();
     else if (id == cmd::kPreviousPane)
         mdi_->activatePreviousSubWindow();
+    else if (id == cmd::kLanguageRussian || id == cmd::kLanguageEnglish)
+        chooseLanguage(id == cmd::kLanguageEnglish ? Language::English : Language::Russian);
     else
         app_->onCommand(id);
     refreshState();
@@ -152,6 +156,17 @@ void CMainFrame::openRecentFile(int index)
 }
 
 void CMainFrame::refreshRecentFiles() { menus_->setRecentFiles(RecentFiles::files()); }
+
+void CMainFrame::chooseLanguage(Language language)
+{
+    if (language == chosenLanguage_)
+        return;
+    chosenLanguage_ = language;
+    saveLanguage(language);
+    // Every text already shown stays as it is until the next start.
+    if (language != uiLanguage())
+        showMessage(this, qs(_("Язык интерфейса сменится при следующем запуске Loopora.")));
+}
 
 // --- Chart windows ---
 
@@ -292,6 +307,8 @@ void CMainFrame::refreshChecks()
     for (const PaletteInfo& info : loopora::palettes())
         menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
     menus_->setChecked(cmd::kStatusBar, !statusBar()->isHidden());
+    menus_->setChecked(cmd::kLanguageRussian, chosenLanguage_ == Language::Russian);
+    menus_->setChecked(cmd::kLanguageEnglish, chosenLanguage_ == Language::English);
 }
 
 // --- Questions and the frame's own commands ---

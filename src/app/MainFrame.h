@@ -8,6 +8,7 @@
 // CPattraApp::onCommand, as MFC's command routing did.
 
 #include "export/BitmapExporter.h"
+#include "platform/UiLanguage.h"
 #include "view/AppHost.h"
 #include "view/Application.h"
 
@@ -90,6 +91,8 @@ private:
     void arrangeIcons();
     void openRecentFile(int index);
     void refreshRecentFiles();
+    // Keeps the language for the next start; the texts shown change then.
+    void chooseLanguage(Language language);
 
     BitmapExporter exporter_;
     std::unique_ptr<CPattraApp> app_;
@@ -100,6 +103,7 @@ private:
     std::vector<QShortcut*> hotKeys_;
     bool shuttingDown_ = false;
     bool closingChart_ = false;
+    Language chosenLanguage_;
 };
 
 } // namespace loopora::app

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "cli/Commands.h"
 #include "document/ElementTypes.h"
+#include "platform/Texts.h"
 
 #include <cstring>
 #include <iostream>
@@ -12,14 +13,15 @@ namespace {
 
 void printUsage(std::ostream& out)
 {
-    out << "usage:\n"
+    out << "usage: loopora-cli [--lang ru|en] COMMAND ...\n"
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT.bmp [--size N]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
-           "  loopora-cli --version              print the version\n";
+           "  loopora-cli --version              print the version\n"
+           "  --lang en                          the editor's messages, menus and dialogs in English (ru: Russian)\n";
 }
 
 int runCommand(const std::string& command, const loopora::cli::Args& args)
@@ -46,19 +48,44 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
     return 2;
 }
 
+// Takes "--lang ru|en", wherever it stands, out of the arguments and speaks
+// that language; false for another language or none.
+bool takeLanguage(loopora::cli::Args& args)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--lang")
+            continue;
+        const auto language = i + 1 < args.size() ? loopora::languageOfCode(args[i + 1]) : std::nullopt;
+        if (!language) {
+            std::cerr << "loopora-cli: --lang takes ru or en\n";
+            return false;
+        }
+        if (!loopora::speakLanguage(*language))
+            std::cerr << "loopora-cli: the English texts (loopora.mo) are not installed; messages stay Russian\n";
+        args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i) + 2);
+        return true;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
+    loopora::cli::Args args(argv + 1, argv + argc);
+    if (!takeLanguage(args))
+        return 2;
+    if (args.empty()) {
         printUsage(std::cerr);
         return 2;
     }
     loopora::installElementTypes();
+    const std::string command = args.front();
+    args.erase(args.begin());
     try {
-        return runCommand(argv[1], loopora::cli::Args(argv + 2, argv + argc));
+        return runCommand(command, args);
     } catch (const std::bad_alloc&) {
-        std::cerr << "loopora-cli: there is not enough memory for " << argv[1] << "\n";
+        std::cerr << "loopora-cli: there is not enough memory for " << command << "\n";
         return 1;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Archive.h"
 #include "platform/DeviceContext.h"
+#include "platform/Texts.h"
 
 namespace loopora {
 
@@ -39,8 +40,9 @@ void CTextElement::drawShape(CDC& dc)
     int32_t x = points_[0].x + 2;
     int32_t y = points_[0].y + 2;
     int32_t lineStep = metrics.height + metrics.externalLeading;
+    // A label without text invites one, in the interface language.
     std::vector<std::string> lines =
-        text_.empty() ? std::vector<std::string>{"Введите         ", "текст         "} : splitLines(text_);
+        text_.empty() ? std::vector<std::string>{_("Введите         "), _("текст         ")} : splitLines(text_);
     for (const std::string& line : lines) {
         dc.textOut(x, y, line);
         y += lineStep;

@@ -18,6 +18,10 @@ present bin/loopora-cli share/man/man1/loopora-cli.1.gz \
 grep -q "GNU GENERAL PUBLIC LICENSE" "$prefix/share/doc/loopora/COPYING" || fail "COPYING is not the GPL"
 
 [ "$("$prefix/bin/loopora-cli" --version)" = "loopora-cli $version" ] || fail "loopora-cli --version"
+# The English texts, where the programs look for them from their own folder.
+present share/locale/en/LC_MESSAGES/loopora.mo
+msgunfmt "$prefix/share/locale/en/LC_MESSAGES/loopora.mo" | grep -q '^msgstr "Ready"$' ||
+  fail "the installed catalogue is not the English one"
 
 # Manual pages format without a warning.
 check_man() {

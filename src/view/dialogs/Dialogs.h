@@ -1,6 +1,7 @@
 #pragma once
 // The seven parameter dialogs with their constructor values. The command that
-// opens one presets what it needs, runs it and reads the values on OK.
+// opens one presets what it needs, runs it and reads the values on OK. Their
+// texts are in the interface language of the moment they are made.
 
 #include "view/dialogs/DialogModel.h"
 
