@@ -36,12 +36,12 @@ struct BenchChart {
             placeLine(canvas, {10 + i, 10}, {10 + i, 60});
         CChartElement* a = placeLine(canvas, {100, 100}, {140, 100});
         CChartElement* b = placeLine(canvas, {120, 80}, {120, 120});
-        canvas.select(a, 2);
-        canvas.select(b, 1);
+        canvas.select(a, SelectMode::Replace);
+        canvas.select(b, SelectMode::Add);
         CGroupElement* group = canvas.selection().makeGroup();
-        canvas.select(canvas.child(3), 2);
-        canvas.select(group, 1);
-        canvas.select(canvas.child(40), 1);
+        canvas.select(canvas.child(3), SelectMode::Replace);
+        canvas.select(group, SelectMode::Add);
+        canvas.select(canvas.child(40), SelectMode::Add);
     }
 
     void executeMoves()

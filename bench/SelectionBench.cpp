@@ -8,7 +8,7 @@
 #include "elements/TypeIds.h"
 #include "view/ChartView.h"
 #include "view/CommandIds.h"
-#include "view/tools/Tool.h"
+#include "view/MouseEvent.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,10 +39,10 @@ struct LineSheet {
 
     void rubberBand()
     {
-        view->onButtonDown(MK_LBUTTON, {2, 2});
-        view->onMouseMove(MK_LBUTTON, {300, 300});
-        view->onMouseMove(MK_LBUTTON, {598, 598});
-        view->onButtonUp(0, {598, 598});
+        view->onButtonDown({2, 2}, kLeftButton);
+        view->onMouseMove({300, 300}, kLeftButton);
+        view->onMouseMove({598, 598}, kLeftButton);
+        view->onButtonUp({598, 598}, kNoButton);
     }
 };
 

@@ -7,7 +7,7 @@
 #include "document/History.h"
 #include "document/commands/MoveCommands.h"
 #include "view/ChartView.h"
-#include "view/tools/Tool.h"
+#include "view/MouseEvent.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,10 +32,10 @@ void BM_PlacementDragPerMove(benchmark::State& state)
     BusyView b;
     b.view.tools().selectTool("double1to5");
     for (auto _ : state) {
-        b.view.onButtonDown(MK_LBUTTON, {300, 500});
+        b.view.onButtonDown({300, 500}, kLeftButton);
         for (int i = 1; i <= 100; ++i)
-            b.view.onMouseMove(MK_LBUTTON, {300 + i, 500 - 4 * i});
-        b.view.onButtonUp(0, {300, 500}); // back where it began: nothing is placed
+            b.view.onMouseMove({300 + i, 500 - 4 * i}, kLeftButton);
+        b.view.onButtonUp({300, 500}, kNoButton); // back where it began: nothing is placed
     }
     state.SetItemsProcessed(state.iterations() * 100);
 }
@@ -46,8 +46,8 @@ void BM_SelectClick(benchmark::State& state)
     BusyView b;
     b.view.tools().selectTool("select");
     for (auto _ : state) {
-        b.view.onButtonDown(MK_LBUTTON, {311, 307});
-        b.view.onButtonUp(0, {311, 307});
+        b.view.onButtonDown({311, 307}, kLeftButton);
+        b.view.onButtonUp({311, 307}, kNoButton);
     }
 }
 BENCHMARK(BM_SelectClick)->Unit(benchmark::kMicrosecond);

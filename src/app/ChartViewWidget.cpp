@@ -4,7 +4,6 @@
 #include "app/Prompts.h"
 #include "app/QtText.h"
 #include "view/CommandTable.h"
-#include "view/tools/Tool.h"
 
 #include <QColorDialog>
 #include <QContextMenuEvent>
@@ -20,21 +19,17 @@ namespace {
 
 Point pointOf(const QPoint& p) { return {p.x(), p.y()}; }
 
-// The key state flags a tool expects with a mouse message.
-uint32_t flagsOf(const QMouseEvent& event)
+MouseButtons buttonsOf(const QMouseEvent& event)
 {
-    uint32_t flags = 0;
-    if (event.buttons() & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (event.buttons() & Qt::RightButton)
-        flags |= MK_RBUTTON;
-    if (event.buttons() & Qt::MiddleButton)
-        flags |= MK_MBUTTON;
-    if (event.modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (event.modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    return flags;
+    return {.left = bool(event.buttons() & Qt::LeftButton),
+            .right = bool(event.buttons() & Qt::RightButton),
+            .middle = bool(event.buttons() & Qt::MiddleButton)};
+}
+
+KeyModifiers modifiersOf(const QMouseEvent& event)
+{
+    return {.shift = bool(event.modifiers() & Qt::ShiftModifier),
+            .control = bool(event.modifiers() & Qt::ControlModifier)};
 }
 
 } // namespace
@@ -201,7 +196,7 @@ void CPattraViewWidget::mousePressEvent(QMouseEvent* event)
         viewport()->grabMouse();
         grabbing_ = true;
     }
-    view_->onButtonDown(flagsOf(*event), pointOf(event->position().toPoint()));
+    view_->onButtonDown(pointOf(event->position().toPoint()), buttonsOf(*event), modifiersOf(*event));
 }
 
 void CPattraViewWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -210,7 +205,7 @@ void CPattraViewWidget::mouseReleaseEvent(QMouseEvent* event)
         endGrab();
     if (!view_ || event->button() != Qt::LeftButton)
         return;
-    view_->onButtonUp(flagsOf(*event), pointOf(event->position().toPoint()));
+    view_->onButtonUp(pointOf(event->position().toPoint()), buttonsOf(*event), modifiersOf(*event));
     emit interacted();
 }
 
@@ -223,13 +218,13 @@ void CPattraViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
         viewport()->grabMouse();
         grabbing_ = true;
     }
-    view_->onDoubleClick(flagsOf(*event), pointOf(event->position().toPoint()));
+    view_->onDoubleClick(pointOf(event->position().toPoint()), buttonsOf(*event), modifiersOf(*event));
 }
 
 void CPattraViewWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (view_)
-        view_->onMouseMove(flagsOf(*event), pointOf(event->position().toPoint()));
+        view_->onMouseMove(pointOf(event->position().toPoint()), buttonsOf(*event), modifiersOf(*event));
 }
 
 void CPattraViewWidget::endGrab()
@@ -252,6 +247,7 @@ void CPattraViewWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down: key = Key::Down; break;
     case Qt::Key_Delete: key = Key::Delete; break;
     case Qt::Key_Home: key = Key::Home; break;
+    case Qt::Key_Escape: key = Key::Escape; break;
     default: break;
     }
     if (!view_ || key == Key::Other) {

@@ -5,6 +5,7 @@
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
 #include "app/LanguageSetting.h"
+#include "app/LegendPanel.h"
 #include "app/MainCaption.h"
 #include "app/MainMenus.h"
 #include "app/Palettes.h"
@@ -58,6 +59,10 @@ CMainFrame::CMainFrame()
     for (int n = 1; n <= 8; ++n)
         connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
     status_ = new StatusPanes(*statusBar());
+    legend_ = new LegendPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, legend_);
+    legend_->hide();
+    connect(legend_, &QDockWidget::visibilityChanged, this, [this] { refreshChecks(); });
     createAccelerators();
     createHotKeys();
 
@@ -74,6 +79,7 @@ CMainFrame::~CMainFrame()
     // into the application while it goes.
     shuttingDown_ = true;
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(legend_, nullptr, this, nullptr);
     app_->closeAll();
     app_.reset();
 }
@@ -271,6 +277,8 @@ void CMainFrame::refreshState()
     for (size_t i = 0; i < app_->chartCount(); ++i)
         if (CChildFrame* child = childFrame(i))
             child->showModified(app_->isModified(i));
+    ChartSession* chart = app_->active();
+    legend_->refresh(chart ? &chart->document->canvas() : nullptr);
     refreshChecks();
     refreshCaption();
 }
@@ -302,13 +310,14 @@ void CMainFrame::changeEvent(QEvent* event)
 
 void CMainFrame::refreshChecks()
 {
-    if (shuttingDown_ || !palettes_)
+    if (shuttingDown_ || !palettes_ || !legend_)
         return;
     for (const PaletteInfo& info : loopora::palettes())
         menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
     menus_->setChecked(cmd::kStatusBar, !statusBar()->isHidden());
     menus_->setChecked(cmd::kLanguageRussian, chosenLanguage_ == Language::Russian);
     menus_->setChecked(cmd::kLanguageEnglish, chosenLanguage_ == Language::English);
+    menus_->setChecked(cmd::kToggleLegend, !legend_->isHidden());
 }
 
 // --- Questions and the frame's own commands ---
@@ -349,7 +358,9 @@ void CMainFrame::showAbout()
 
 void CMainFrame::togglePalette(uint16_t id)
 {
-    QWidget* bar = id == cmd::kStatusBar ? static_cast<QWidget*>(statusBar()) : palettes_->paletteOfToggle(id);
+    QWidget* bar = id == cmd::kStatusBar     ? static_cast<QWidget*>(statusBar())
+                   : id == cmd::kToggleLegend ? static_cast<QWidget*>(legend_)
+                                              : palettes_->paletteOfToggle(id);
     if (bar)
         bar->setVisible(bar->isHidden());
     refreshChecks();

@@ -26,6 +26,7 @@ namespace loopora::app {
 
 class CChildFrame;
 class CPattraViewWidget;
+class LegendPanel;
 class MainMenus;
 class Palettes;
 class StatusPanes;
@@ -50,6 +51,7 @@ public:
     Palettes& palettes() { return *palettes_; }
     MainMenus& menus() { return *menus_; }
     StatusPanes& statusPanes() { return *status_; }
+    LegendPanel& legend() { return *legend_; }
     CChildFrame* childFrame(size_t chart) const;
     CPattraViewWidget* chartWidget(size_t chart) const;
 
@@ -100,6 +102,7 @@ private:
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<Palettes> palettes_;
     StatusPanes* status_;
+    LegendPanel* legend_ = nullptr;
     std::vector<QShortcut*> hotKeys_;
     bool shuttingDown_ = false;
     bool closingChart_ = false;

@@ -54,6 +54,8 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette4, N_("Группы с петлями 2")},
                               {cmd::kTogglePalette6, N_("Группы с петлями 3")},
                               kSeparator,
+                              {cmd::kToggleLegend, N_("Легенда")},
+                              kSeparator,
                               kLanguages};
 constexpr Entry kWindow129[] = {{cmd::kNewWindow, N_("Новое (&N)")},
                                 {cmd::kCascade, N_("Каскад (&C)")},
@@ -65,7 +67,7 @@ bool isToggle(uint16_t id)
     for (const PaletteInfo& p : palettes())
         if (p.toggleCommand == id)
             return true;
-    return id == cmd::kStatusBar;
+    return id == cmd::kStatusBar || id == cmd::kToggleLegend;
 }
 
 } // namespace

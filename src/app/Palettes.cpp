@@ -49,12 +49,8 @@ Palettes::Palettes(QMainWindow& frame, const Command& command)
                 continue;
             }
             QAction* action = bar->addAction(paletteIcon(id, bar->iconSize()), QString());
-            // A symbol button without a tool tip of its own shows its type's
-            // name, so that the fans can be told apart.
-            QString tip = qs(toolTip(id));
-            if (tip.isEmpty())
-                tip = qs(toolOfCommand(id));
-            action->setText(tip);
+            const QString tip = qs(buttonToolTip(id, uiLanguage()));
+            action->setText(tip.section(QLatin1Char('\n'), 0, 0));
             action->setToolTip(tip);
             action->setStatusTip(qs(statusPrompt(id)));
             action->setCheckable(true);

@@ -13,5 +13,10 @@ int runRender(const Args& args);
 int runDump(const Args& args);
 int runScript(const Args& args);
 int runCatalogue(const Args& args);
+int runLegend(const Args& args);
+
+// Takes "--lang ru|en" out of the arguments and makes it the language the
+// program speaks; false (after saying why) for another language.
+bool takeLanguage(Args& args);
 
 } // namespace loopora::cli

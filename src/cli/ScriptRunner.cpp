@@ -1,11 +1,12 @@
 #include "cli/ScriptRunner.h"
 
 #include "document/ChartJson.h"
+#include "document/LegendText.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
-#include "view/tools/Tool.h"
+#include "view/MouseEvent.h"
 
 #include <charconv>
 #include <map>
@@ -201,33 +202,32 @@ void ScriptRunner::mouse(const std::vector<std::string>& words)
 {
     const std::string& verb = words[0];
     CPattraView& v = view();
-    const uint32_t ctrl = hasWord(words, 3, "ctrl") ? MK_CONTROL : 0;
-    const uint32_t shift = hasWord(words, 3, "shift") ? MK_SHIFT : 0;
+    const KeyModifiers keys{.shift = hasWord(words, 3, "shift"), .control = hasWord(words, 3, "ctrl")};
     auto at = [&](size_t i) { return Point{position(words[i], "X"), position(words[i + 1], "Y")}; };
     if (verb == "press") {
         expectWords(words, 3, 5, "press X Y [ctrl] [shift]");
-        v.onButtonDown(MK_LBUTTON | ctrl | shift, at(1));
+        v.onButtonDown(at(1), kLeftButton, keys);
     } else if (verb == "release") {
         expectWords(words, 3, 4, "release X Y [ctrl]");
-        v.onButtonUp(ctrl, at(1));
+        v.onButtonUp(at(1), kNoButton, keys);
     } else if (verb == "move") {
         expectWords(words, 3, 5, "move X Y [left] [ctrl]");
-        v.onMouseMove((hasWord(words, 3, "left") ? MK_LBUTTON : 0) | ctrl, at(1));
+        v.onMouseMove(at(1), hasWord(words, 3, "left") ? kLeftButton : kNoButton, keys);
     } else if (verb == "click") {
         expectWords(words, 3, 4, "click X Y [ctrl]");
-        v.onButtonDown(MK_LBUTTON | ctrl, at(1));
+        v.onButtonDown(at(1), kLeftButton, keys);
         paintAll();
-        v.onButtonUp(ctrl, at(1));
+        v.onButtonUp(at(1), kNoButton, keys);
     } else if (verb == "dblclick") {
         // The second press of a double click arrives only as the double-click message.
         expectWords(words, 3, 3, "dblclick X Y");
-        v.onButtonDown(MK_LBUTTON, at(1));
+        v.onButtonDown(at(1), kLeftButton);
         paintAll();
-        v.onButtonUp(0, at(1));
+        v.onButtonUp(at(1), kNoButton);
         paintAll();
-        v.onDoubleClick(MK_LBUTTON, at(1));
+        v.onDoubleClick(at(1), kLeftButton);
         paintAll();
-        v.onButtonUp(0, at(1));
+        v.onButtonUp(at(1), kNoButton);
     } else if (verb == "drag") {
         expectWords(words, 5, 6, "drag X1 Y1 X2 Y2 [STEPS]");
         Point from = at(1);
@@ -235,15 +235,15 @@ void ScriptRunner::mouse(const std::vector<std::string>& words)
         int steps = words.size() == 6 ? number(words[5], "STEPS") : 4;
         if (steps < 1 || steps > kMostDragSteps)
             throw ScriptError("STEPS must be 1 to " + std::to_string(kMostDragSteps));
-        v.onButtonDown(MK_LBUTTON, from);
+        v.onButtonDown(from, kLeftButton);
         paintAll();
         auto between = [&](int32_t a, int32_t b, int i) { return int32_t(a + (int64_t(b) - a) * i / steps); };
         for (int i = 1; i <= steps; ++i) {
             Point p{between(from.x, to.x, i), between(from.y, to.y, i)};
-            v.onMouseMove(MK_LBUTTON, p);
+            v.onMouseMove(p, kLeftButton);
             paintAll();
         }
-        v.onButtonUp(0, to);
+        v.onButtonUp(to, kNoButton);
     } else if (verb == "rclick") {
         expectWords(words, 3, 3, "rclick X Y");
         v.onContextMenu(at(1));
@@ -268,10 +268,11 @@ void ScriptRunner::key(const std::vector<std::string>& words)
         return;
     }
     static const std::map<std::string, Key> kKeys = {{"LEFT", Key::Left}, {"RIGHT", Key::Right}, {"UP", Key::Up},
-                                                     {"DOWN", Key::Down}, {"DELETE", Key::Delete}, {"HOME", Key::Home}};
+                                                     {"DOWN", Key::Down}, {"DELETE", Key::Delete}, {"HOME", Key::Home},
+                                                     {"ESCAPE", Key::Escape}};
     auto it = kKeys.find(name);
     if (it == kKeys.end())
-        throw ScriptError("key " + name + ": expected LEFT, RIGHT, UP, DOWN, DELETE or HOME");
+        throw ScriptError("key " + name + ": expected LEFT, RIGHT, UP, DOWN, DELETE, HOME or ESCAPE");
     view().onKeyDown(it->second);
 }
 
@@ -286,15 +287,16 @@ void ScriptRunner::runLine(const std::string& line)
         {"paste", cmd::kPaste}, {"group", cmd::kGroup}, {"ungroup", cmd::kUngroup}};
     if (verb == "new") {
         expectWords(words, 5, 5, "new W H BACKGROUND SPACING");
-        DialogModel dialog = dialogs::chartParameters();
-        dialog.setFieldText("width", words[1]);
-        dialog.setFieldText("height", words[2]);
-        dialog.setFieldText("background", words[3]);
-        dialog.setFieldText("spacing", words[4]);
-        if (auto error = dialog.validate())
+        dialogs::Dialog<dialogs::ChartParameters> dialog;
+        DialogModel& fields = dialog.model();
+        fields.setFieldText("width", words[1]);
+        fields.setFieldText("height", words[2]);
+        fields.setFieldText("background", words[3]);
+        fields.setFieldText("spacing", words[4]);
+        if (auto error = fields.validate())
             throw ScriptError(error->message);
-        app_.newChart(dialog.integer("width"), dialog.integer("height"), dialog.integer("background"),
-                      dialog.integer("spacing"));
+        const dialogs::ChartParameters chart = dialog.values();
+        app_.newChart(chart.width, chart.height, chart.background, chart.spacing);
     } else if (verb == "open") {
         expectWords(words, 2, 2, "open PATH");
         std::string error;
@@ -346,6 +348,12 @@ void ScriptRunner::runLine(const std::string& line)
             throw ScriptError("the bitmap " + words[1] + " was not written");
     } else if (verb == "dump") {
         out_ << chartToJson(view().document());
+    } else if (verb == "legend") {
+        expectWords(words, 1, 2, "legend [json]");
+        if (words.size() == 2 && words[1] != "json")
+            throw ScriptError("usage: legend [json]");
+        const CCanvas& canvas = view().canvas();
+        out_ << (words.size() == 2 ? legendAsJson(canvas, uiLanguage()) : legendAsText(makeLegend(canvas), uiLanguage()));
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

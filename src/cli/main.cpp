@@ -3,7 +3,6 @@
 #include "BuildInfo.h"
 #include "cli/Commands.h"
 #include "document/ElementTypes.h"
-#include "platform/Texts.h"
 
 #include <cstring>
 #include <iostream>
@@ -18,10 +17,12 @@ void printUsage(std::ostream& out)
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT.bmp [--size N]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
+           "  loopora-cli legend CHART [--json] [--lang ru|en]\n"
+           "                                     the chart's key: each symbol's name and count, and the totals\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
            "  loopora-cli --version              print the version\n"
-           "  --lang en                          the editor's messages, menus and dialogs in English (ru: Russian)\n";
+           "  --lang en                          messages, menus, dialogs and symbol names in English (ru: Russian)\n";
 }
 
 int runCommand(const std::string& command, const loopora::cli::Args& args)
@@ -35,6 +36,8 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
         return runScript(args);
     if (command == "catalogue")
         return runCatalogue(args);
+    if (command == "legend")
+        return runLegend(args);
     if (command == "--version") {
         std::cout << "loopora-cli " << loopora::kVersion << "\n";
         return 0;
@@ -48,32 +51,13 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
     return 2;
 }
 
-// Takes "--lang ru|en", wherever it stands, out of the arguments and speaks
-// that language; false for another language or none.
-bool takeLanguage(loopora::cli::Args& args)
-{
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--lang")
-            continue;
-        const auto language = i + 1 < args.size() ? loopora::languageOfCode(args[i + 1]) : std::nullopt;
-        if (!language) {
-            std::cerr << "loopora-cli: --lang takes ru or en\n";
-            return false;
-        }
-        if (!loopora::speakLanguage(*language))
-            std::cerr << "loopora-cli: the English texts (loopora.mo) are not installed; messages stay Russian\n";
-        args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i) + 2);
-        return true;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     loopora::cli::Args args(argv + 1, argv + argc);
-    if (!takeLanguage(args))
+    // Anywhere: before the command or among its own arguments.
+    if (!loopora::cli::takeLanguage(args))
         return 2;
     if (args.empty()) {
         printUsage(std::cerr);

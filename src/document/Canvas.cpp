@@ -31,13 +31,13 @@ CSelectionSet& CCanvas::selection()
 
 const CSelectionSet& CCanvas::selection() const { return const_cast<CCanvas*>(this)->selection(); }
 
-void CCanvas::select(CChartElement* e, int mode)
+void CCanvas::select(CChartElement* e, SelectMode mode)
 {
     if (!e) {
         selection().clear();
         return;
     }
-    if (mode != 1)
+    if (mode == SelectMode::Replace)
         selection().clear();
     selection().add(e);
 }

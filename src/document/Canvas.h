@@ -23,6 +23,8 @@ public:
 
 enum class Background : int32_t { Clean = 0, Circles = 1, Grid = 2 };
 
+enum class SelectMode { Add, Replace };
+
 class CCanvas : public CChartElement {
 public:
     CCanvas();
@@ -31,9 +33,9 @@ public:
     // --- Selection and current element ---
     CSelectionSet& selection();
     const CSelectionSet& selection() const;
-    // With mode 1 the element joins the selection; with any other mode it
-    // replaces it. A null element clears the selection.
-    void select(CChartElement* e, int mode);
+    // The element joins the selection, or replaces it; a null element
+    // clears the selection.
+    void select(CChartElement* e, SelectMode mode);
     void deselect(CChartElement* e);
     void setCurrent(CChartElement* e);
     void clearCurrent(CChartElement* e);

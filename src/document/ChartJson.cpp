@@ -2,36 +2,12 @@
 
 #include "document/TypeTable.h"
 #include "platform/DecimalText.h"
+#include "platform/JsonText.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace loopora {
 namespace {
-
-void appendEscaped(std::string& out, std::string_view text)
-{
-    out += '"';
-    for (char ch : text) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-}
 
 std::string number(double v)
 {
@@ -46,13 +22,13 @@ public:
     void field(std::string_view name, double v) override { key(name) += number(v); }
     void field(std::string_view name, int32_t v) override { key(name) += std::to_string(v); }
     void field(std::string_view name, bool v) override { key(name) += v ? "true" : "false"; }
-    void field(std::string_view name, const std::string& utf8) override { appendEscaped(key(name), utf8); }
+    void field(std::string_view name, const std::string& utf8) override { appendJsonString(key(name), utf8); }
 
 private:
     std::string& key(std::string_view name)
     {
         out_ += ", ";
-        appendEscaped(out_, name);
+        appendJsonString(out_, name);
         out_ += ": ";
         return out_;
     }
@@ -88,7 +64,7 @@ void appendElement(std::string& out, const CChartElement& e, int depth)
     if (name.empty())
         out += "null";
     else
-        appendEscaped(out, name);
+        appendJsonString(out, name);
     out += ", \"points\": [";
     for (size_t i = 0; i < e.points().size(); ++i) {
         Point p = e.points()[i];

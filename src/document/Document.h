@@ -22,7 +22,8 @@ public:
     CCanvas& canvas() { return *canvas_; }
     const CCanvas& canvas() const { return *canvas_; }
 
-    // The chart file: the sheet size (8 bytes), then the canvas.
+    // The chart file: the sheet size (8 bytes), then the canvas. Called by
+    // the chart file's loader and saver (ChartFile.h) with their archive.
     void Serialize(CArchive& ar);
 
     // --- Unsaved changes ---

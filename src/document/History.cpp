@@ -4,18 +4,13 @@ namespace loopora {
 
 bool CHistory::Execute(std::unique_ptr<CCommand> command)
 {
-    if (!command || capacity_ == 0)
+    if (!command)
         return false;
     if (!command->Do())
         return false; // whatever a failed Do changed stays; the redo tail is kept
     commands_.erase(commands_.begin() + position_, commands_.end());
     if (clean_ > position_)
         clean_ = -1;
-    if (capacity_ != -1 && commands_.size() >= size_t(capacity_)) {
-        commands_.erase(commands_.begin());
-        --position_;
-        clean_ = clean_ > 0 ? clean_ - 1 : -1;
-    }
     commands_.push_back(std::move(command));
     ++position_;
     return true;

@@ -23,7 +23,6 @@ public:
 
     size_t size() const { return commands_.size(); }
     int32_t position() const { return position_; }
-    int32_t capacity() const { return capacity_; }
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return size_t(position_) < commands_.size(); }
     const CCommand* command(size_t i) const { return commands_[i].get(); }
@@ -37,8 +36,7 @@ public:
 private:
     std::vector<std::unique_ptr<CCommand>> commands_;
     int32_t position_ = 0;
-    int32_t capacity_ = -1; // unbounded; nothing changes it
-    int32_t clean_ = 0;     // -1 when the saved state can no longer be reached
+    int32_t clean_ = 0; // -1 when the saved state can no longer be reached
 };
 
 } // namespace loopora

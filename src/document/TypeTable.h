@@ -6,6 +6,7 @@
 // command table, the catalogue and the palette pictures are all read from it,
 // so a new symbol is one row here plus its build.
 
+#include "platform/UiLanguage.h"
 #include "stitches/ComposedSymbol.h"
 #include "stitches/Decreases.h"
 #include "stitches/IncreaseFans.h"
@@ -48,7 +49,8 @@ struct SameAs {
 // double legs, a fan built like another with taller legs, a composed build.
 using TypeBuild = std::variant<MakePrototype, FanRecipe, FanLike, DecreaseRecipe, ComposedBuild, SameAs>;
 
-// A name as a pattern book writes it, with its abbreviation.
+// A name as a pattern book writes it, with its abbreviation (empty for
+// what is not a stitch: figures, groups, arrangements).
 struct HumanName {
     std::string_view name;
     std::string_view abbreviation;
@@ -73,6 +75,32 @@ struct ElementType {
     HumanName english{};
     StitchCounts counts{};
 };
+
+// A stitch symbol of a chart's key: counted by its type. Groups and
+// arrangements count what they hold; figures and parts are not stitches.
+constexpr bool isCountedSymbol(TypeKind kind)
+{
+    switch (kind) {
+    case TypeKind::Stitch:
+    case TypeKind::Fan:
+    case TypeKind::Decrease:
+    case TypeKind::Cluster:
+    case TypeKind::ChainGroup:
+    case TypeKind::Special: return true;
+    default: return false;
+    }
+}
+// An element whose children are counted in its stead.
+constexpr bool holdsCountedSymbols(TypeKind kind)
+{
+    return kind == TypeKind::Group || kind == TypeKind::Canvas || kind == TypeKind::Arrangement;
+}
+
+// The type's name in a language.
+inline const HumanName& humanName(const ElementType& type, Language language)
+{
+    return language == Language::English ? type.english : type.russian;
+}
 
 // Every type, in id order.
 std::span<const ElementType> elementTypes();

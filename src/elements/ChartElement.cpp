@@ -85,18 +85,6 @@ void CChartElement::serializePlainBody(CArchive& ar)
     penStyle_ = ar.readInt32();
 }
 
-std::vector<Point> CChartElement::tiltEnd(Point a, Point b, bool keepLength, double degrees)
-{
-    auto [p, q] = tiltEndPoints(a, b, keepLength, degrees);
-    return {p, q};
-}
-
-std::vector<Point> CChartElement::tiltStart(Point a, Point b, bool keepLength, double degrees)
-{
-    auto [p, q] = tiltStartPoints(a, b, keepLength, degrees);
-    return {p, q};
-}
-
 void CChartElement::onRotated(Point, double) { geometryChanged(); }
 void CChartElement::onRotatedRadians(Point, double) { geometryChanged(); }
 void CChartElement::onScaled(Point, double, double) { geometryChanged(); }
@@ -166,7 +154,7 @@ CChartElement* CChartElement::hitTest(HitInfo& hit)
         if (handleHit(points_[i], hit.point)) {
             hit.element = this;
             hit.part = HitPart::Handle;
-            hit.handleIndex = int32_t(i);
+            hit.handleIndex = i;
             return this;
         }
     }

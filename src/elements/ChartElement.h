@@ -53,7 +53,7 @@ struct HitInfo {
     CChartElement* element = nullptr;
     Point point{};
     HitPart part = HitPart::None;
-    int32_t handleIndex = 0;
+    size_t handleIndex = 0;
 };
 
 // Receives an element's own parameters by name, for listings such as the JSON dump.
@@ -88,8 +88,6 @@ public:
     // the body. Loading reads the body only; the type id was read by whoever
     // created the element.
     virtual void serialize(CArchive& ar);
-    virtual std::vector<Point> tiltEnd(Point a, Point b, bool keepLength, double degrees);
-    virtual std::vector<Point> tiltStart(Point a, Point b, bool keepLength, double degrees);
     virtual void onRotated(Point centre, double degrees);
     virtual void onRotatedRadians(Point centre, double radians);
     virtual void onScaled(Point centre, double sx, double sy);

@@ -39,7 +39,7 @@ bool CGroupElement::hitTestBody(HitInfo& hit)
         if (handleHit(points_[i], hit.point)) {
             hit.element = this;
             hit.part = HitPart::Handle;
-            hit.handleIndex = int32_t(i);
+            hit.handleIndex = i;
             return true;
         }
     }

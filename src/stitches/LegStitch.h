@@ -50,9 +50,8 @@ public:
     // Consecutive pairs of the result are the segments.
     std::vector<Point> tiltEnd(Point a, Point b, bool keepLength, double degrees, bool withTopBar,
                                bool parallelTopBar);
-    using CGroupElement::tiltEnd; // the plain leg of every element stays reachable
     // The leg hanging from b with its base a tilted: stem and slashes.
-    std::vector<Point> tiltStart(Point a, Point b, bool keepLength, double degrees) override;
+    std::vector<Point> tiltStart(Point a, Point b, bool keepLength, double degrees);
 
     bool addLegsFromBase(SymbolBuilder& parts, Point a, Point b, bool keepLength, double degrees,
                          bool parallelTopBar);

@@ -28,15 +28,11 @@ bool CPattraApp::InitInstance(const std::vector<std::string>& files)
 
 bool CPattraApp::newChart()
 {
-    DialogModel dialog = dialogs::chartParameters();
-    dialog.setInteger("width", 600);
-    dialog.setInteger("height", 600);
-    dialog.setInteger("background", 1);
-    dialog.setInteger("spacing", 30);
-    if (!host_.runDialog(dialog))
+    dialogs::Dialog<dialogs::ChartParameters> dialog({.width = 600, .height = 600, .background = 1, .spacing = 30});
+    if (!host_.runDialog(dialog.model()))
         return false;
-    return newChart(dialog.integer("width"), dialog.integer("height"), dialog.integer("background"),
-                    dialog.integer("spacing"));
+    const dialogs::ChartParameters chart = dialog.values();
+    return newChart(chart.width, chart.height, chart.background, chart.spacing);
 }
 
 bool CPattraApp::newChart(int width, int height, int background, int spacing)
@@ -284,7 +280,8 @@ bool CPattraApp::onCommand(uint16_t id)
     case cmd::kTogglePalette5:
     case cmd::kTogglePalette6:
     case cmd::kTogglePalette7:
-    case cmd::kTogglePalette8: host_.togglePalette(id); return true;
+    case cmd::kTogglePalette8:
+    case cmd::kToggleLegend: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
     case cmd::kArrange: host_.arrangeWindows(id); return true;

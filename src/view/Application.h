@@ -30,9 +30,10 @@ public:
     CPattraApp(const CPattraApp&) = delete;
     CPattraApp& operator=(const CPattraApp&) = delete;
 
-    // Start-up: without a file a new chart (false when its dialog is
-    // cancelled: the program ends); with one, that chart (false when it
-    // cannot be opened, after saying why).
+    // Start-up, called once by the main window when it starts: without a
+    // file a new chart (false when its dialog is cancelled: the program
+    // ends); with one, that chart (false when it cannot be opened, after
+    // saying why).
     bool InitInstance(const std::vector<std::string>& files);
 
     // New chart through the chart parameters dialog; false when cancelled.

@@ -116,26 +116,41 @@ void CPattraView::invalidateChartRect(const Rect& chartRect)
 
 // --- Input ---
 
-void CPattraView::routeMouse(MouseEntry entry, uint32_t flags, Point window)
+void CPattraView::routeMouse(MouseEntry entry, Point window, MouseButtons buttons, KeyModifiers modifiers)
 {
     Point chart = windowToChart(window);
     host_.showCoordinates(chart, window);
     CTool* tool = registry_->currentTool();
     if (!tool)
         return;
-    ToolEvent e{chart.x, chart.y, flags};
+    const MouseEvent e{chart, buttons, modifiers};
     switch (entry) {
-    case MouseEntry::Down: tool->onButtonDown(e); break;
-    case MouseEntry::Up: tool->onButtonUp(e); break;
-    case MouseEntry::DoubleClick: tool->onDoubleClick(e); break;
-    case MouseEntry::Move: tool->onMouseMove(e); break;
+    case MouseEntry::Down: tool->press(e); break;
+    case MouseEntry::Up: tool->release(e); break;
+    case MouseEntry::DoubleClick: tool->doubleClick(e); break;
+    case MouseEntry::Move: tool->move(e); break;
     }
 }
 
-void CPattraView::onButtonDown(uint32_t flags, Point window) { routeMouse(MouseEntry::Down, flags, window); }
-void CPattraView::onButtonUp(uint32_t flags, Point window) { routeMouse(MouseEntry::Up, flags, window); }
-void CPattraView::onDoubleClick(uint32_t flags, Point window) { routeMouse(MouseEntry::DoubleClick, flags, window); }
-void CPattraView::onMouseMove(uint32_t flags, Point window) { routeMouse(MouseEntry::Move, flags, window); }
+void CPattraView::onButtonDown(Point window, MouseButtons buttons, KeyModifiers modifiers)
+{
+    routeMouse(MouseEntry::Down, window, buttons, modifiers);
+}
+
+void CPattraView::onButtonUp(Point window, MouseButtons buttons, KeyModifiers modifiers)
+{
+    routeMouse(MouseEntry::Up, window, buttons, modifiers);
+}
+
+void CPattraView::onDoubleClick(Point window, MouseButtons buttons, KeyModifiers modifiers)
+{
+    routeMouse(MouseEntry::DoubleClick, window, buttons, modifiers);
+}
+
+void CPattraView::onMouseMove(Point window, MouseButtons buttons, KeyModifiers modifiers)
+{
+    routeMouse(MouseEntry::Move, window, buttons, modifiers);
+}
 
 bool CPattraView::moveSelection(double dx, double dy)
 {
@@ -145,6 +160,11 @@ bool CPattraView::moveSelection(double dx, double dy)
 
 void CPattraView::onKeyDown(Key key)
 {
+    if (key == Key::Escape) {
+        if (CTool* tool = registry_->currentTool())
+            tool->cancelGesture();
+        return;
+    }
     if (!canvas().selection().empty()) {
         switch (key) {
         case Key::Left: moveSelection(-5.0, 0); break;

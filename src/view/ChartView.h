@@ -7,6 +7,7 @@
 #include "document/Document.h"
 #include "platform/PixelBuffer.h"
 #include "platform/RasterDC.h"
+#include "view/MouseEvent.h"
 #include "view/ToolRegistry.h"
 #include "view/ViewHost.h"
 
@@ -16,7 +17,7 @@
 
 namespace loopora {
 
-enum class Key { Left, Right, Up, Down, Delete, Home, Other };
+enum class Key { Left, Right, Up, Down, Delete, Home, Escape, Other };
 
 // The system-wide keys of the original program, now shortcuts of the chart window.
 enum class HotKey { RedoF10 = 1001, RedoY = 1002, NudgeUp = 1003, NudgeDown = 1004, NudgeLeft = 1005, NudgeRight = 1006 };
@@ -34,7 +35,8 @@ public:
     CToolRegistry& tools() { return *registry_; }
     ViewHost& host() { return host_; }
 
-    // Sets the scroll sizes to the sheet.
+    // Sets the scroll sizes to the sheet. Called by the application once the
+    // view's chart is made or read, before the window first paints.
     void OnInitialUpdate();
 
     // --- The window's pixels ---
@@ -56,10 +58,14 @@ public:
     Point windowToChart(Point window) const;
 
     // --- Input ---
-    void onButtonDown(uint32_t flags, Point window);
-    void onButtonUp(uint32_t flags, Point window);
-    void onDoubleClick(uint32_t flags, Point window);
-    void onMouseMove(uint32_t flags, Point window);
+    // Mouse messages at a window point, with the buttons held and the keys
+    // pressed while they came.
+    void onButtonDown(Point window, MouseButtons buttons, KeyModifiers modifiers = {});
+    void onButtonUp(Point window, MouseButtons buttons, KeyModifiers modifiers = {});
+    void onDoubleClick(Point window, MouseButtons buttons, KeyModifiers modifiers = {});
+    void onMouseMove(Point window, MouseButtons buttons, KeyModifiers modifiers = {});
+    // Escape cancels the gesture in progress; arrows and Delete act on the
+    // selection, or scroll when nothing is selected.
     void onKeyDown(Key key);
     void onHotKey(HotKey key);
     void onContextMenu(Point window);
@@ -76,14 +82,14 @@ public:
 
 private:
     enum class MouseEntry { Down, Up, DoubleClick, Move };
-    void routeMouse(MouseEntry entry, uint32_t flags, Point window);
+    void routeMouse(MouseEntry entry, Point window, MouseButtons buttons, KeyModifiers modifiers);
     bool moveSelection(double dx, double dy);
     void undoOrRedo(bool undo);
     void group();
     void chooseDrawingColour();
     void chooseElementColour();
     void sizeCurrent();
-    void mirrorSelection(const char* tool);
+    void mirrorSelection(bool leftToRight);
     void createRow();
     void createArc(bool withLoops);
     void chainRing();

@@ -65,6 +65,8 @@ constexpr uint16_t kTogglePalette5 = 32938;
 constexpr uint16_t kTogglePalette6 = 32939;
 constexpr uint16_t kTogglePalette7 = 32996;
 constexpr uint16_t kTogglePalette8 = 33023;
+// The chart's key, a panel of the main window.
+constexpr uint16_t kToggleLegend = 33110;
 
 // Context menus.
 constexpr int kElementMenu = 156;

@@ -150,6 +150,21 @@ std::string_view statusPrompt(uint16_t id)
     return text.substr(0, text.find('\n'));
 }
 
+std::string buttonToolTip(uint16_t id, Language language)
+{
+    std::string tip(toolTip(id));
+    if (tip.empty())
+        tip = toolOfCommand(id);
+    const ElementType* type = elementTypeOfCommand(id);
+    if (!type)
+        return tip;
+    const HumanName& name = humanName(*type, language);
+    std::string named(name.name);
+    if (!name.abbreviation.empty() && name.abbreviation != name.name)
+        named.append(" — ").append(name.abbreviation);
+    return named == tip ? tip : tip + "\n" + named;
+}
+
 std::string_view toolTip(uint16_t id)
 {
     std::string_view text = commandText(id);

@@ -5,7 +5,10 @@
 // prompts and tool tips of the string table. Texts come out in the interface
 // language.
 
+#include "platform/UiLanguage.h"
+
 #include <cstdint>
+#include <string>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -46,5 +49,10 @@ std::vector<MenuItem> contextMenu(int menuId);
 std::string_view commandText(uint16_t id);
 std::string_view statusPrompt(uint16_t id);
 std::string_view toolTip(uint16_t id);
+
+// What a palette button's tool tip shows: its string-table tip (or, without
+// one, its tool's name), and on a second line what the button places, named
+// in the language, with its abbreviation for a stitch symbol.
+std::string buttonToolTip(uint16_t id, Language language);
 
 } // namespace loopora

@@ -90,10 +90,13 @@ void CToolRegistry::registerStandardTools()
     registerTool("select", std::make_unique<CSelectTool>(*this));
     registerTool("move", std::make_unique<CMoveTool>(*this));
     registerTool("change", std::make_unique<CChangeTool>(*this));
-    registerTool("scale", std::make_unique<CScaleTool>(*this));
     registerTool("rotatebyarc", std::make_unique<CRotateByArcTool>(*this));
-    registerTool("hrotate", std::make_unique<CMirrorTool>(*this, CMirrorTool::Axis::X));
-    registerTool("vrotate", std::make_unique<CMirrorTool>(*this, CMirrorTool::Axis::Y));
+    // Sizing and mirroring act at once through their commands; their tools
+    // do nothing with the pointer, but scripts choose them by these names
+    // and the mirror items show their radio state.
+    registerTool("scale", std::make_unique<CTool>(*this));
+    registerTool("hrotate", std::make_unique<CTool>(*this));
+    registerTool("vrotate", std::make_unique<CTool>(*this));
 }
 
 } // namespace loopora

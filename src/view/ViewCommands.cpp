@@ -9,6 +9,7 @@
 #include "document/TypeTable.h"
 #include "elements/Nesting.h"
 #include "elements/PrototypeTable.h"
+#include "document/commands/TransformCommands.h"
 #include "elements/TextElement.h"
 #include "platform/Texts.h"
 #include "stitches/ChainOval.h"
@@ -17,7 +18,6 @@
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
 #include "view/tools/ArrangementTools.h"
-#include "view/tools/EditingTools.h"
 
 namespace loopora {
 
@@ -41,8 +41,8 @@ bool CPattraView::onCommand(uint16_t id)
     case cmd::kDrawingColour: chooseDrawingColour(); return true;
     case cmd::kElementColour: chooseElementColour(); return true;
     case cmd::kSize: sizeCurrent(); return true;
-    case cmd::kMirrorRight: mirrorSelection("hrotate"); return true;
-    case cmd::kMirrorDown: mirrorSelection("vrotate"); return true;
+    case cmd::kMirrorRight: mirrorSelection(true); return true;
+    case cmd::kMirrorDown: mirrorSelection(false); return true;
     case cmd::kCreateRow: createRow(); return true;
     case cmd::kCreateArc: createArc(false); return true;
     case cmd::kCreateArcWithLoops: createArc(true); return true;
@@ -95,30 +95,29 @@ void CPattraView::sizeCurrent()
     CChartElement* current = canvas().current();
     if (!current || !current->hasFrameHandles() || current->points().size() < 3)
         return;
-    DialogModel dialog = dialogs::scale();
-    dialog.setReal("widthfactor", 1.0);
-    dialog.setReal("heightfactor", 1.0);
-    if (!host_.runDialog(dialog))
+    dialogs::Dialog<dialogs::ScaleFactors> dialog({.width = 1.0, .height = 1.0});
+    if (!host_.runDialog(dialog.model()))
         return;
+    const dialogs::ScaleFactors factors = dialog.values();
     const Point p0 = current->points()[0];
     const Point p2 = current->points()[2];
-    auto* scale = static_cast<CScaleTool*>(registry_->findTool("scale"));
-    if (!scale)
-        return;
-    scale->setCentre({(p0.x + p2.x) / 2, (p0.y + p2.y) / 2});
-    scale->setFactors(dialog.real("widthfactor"), dialog.real("heightfactor"));
-    scale->apply();
+    const Point centre{(p0.x + p2.x) / 2, (p0.y + p2.y) / 2};
+    canvas().history().Execute(std::make_unique<CScaleCommand>(*current, centre, factors.width, factors.height));
     invalidateAll();
 }
 
-void CPattraView::mirrorSelection(const char* tool)
+void CPattraView::mirrorSelection(bool leftToRight)
 {
-    CChartElement* current = canvas().current();
-    auto* mirror = static_cast<CMirrorTool*>(registry_->findTool(tool));
-    if (!current || !mirror)
+    CCanvas& c = canvas();
+    CChartElement* current = c.current();
+    const auto& members = c.selection().members();
+    if (!current || members.empty())
         return;
-    mirror->setAxis(current->boundsCorner());
-    mirror->apply();
+    const Point axis = current->boundsCorner();
+    if (leftToRight)
+        c.history().Execute(std::make_unique<CFlipHorizontalCommand>(c, members, axis));
+    else
+        c.history().Execute(std::make_unique<CFlipVerticalCommand>(c, members, axis));
     invalidateAll();
 }
 
@@ -152,17 +151,15 @@ void CPattraView::createRow()
     CRowTool* tool = registry_->rowTool();
     if (!tool)
         return;
-    DialogModel dialog = dialogs::row();
-    dialog.setInteger("count", 10);
-    if (isChainOrSlipStitch(*current))
-        dialog.setInteger("rotate", 1);
-    if (!host_.runDialog(dialog))
+    dialogs::Dialog<dialogs::RowParameters> dialog({.count = 10, .alongLine = isChainOrSlipStitch(*current)});
+    if (!host_.runDialog(dialog.model()))
         return;
+    const dialogs::RowParameters row = dialog.values();
     // A fresh stitch of the same type: the current one's pen and size are not taken over.
     tool->setTemplate(createElement(current->typeId()));
-    tool->setCount(dialog.integer("count"));
-    tool->setHeight(dialog.real("height"));
-    tool->setAlongLine(dialog.integer("rotate") == 1);
+    tool->setCount(row.count);
+    tool->setHeight(row.height);
+    tool->setAlongLine(row.alongLine);
     registry_->selectTool(typeName(typeids::kRow));
 }
 
@@ -175,20 +172,30 @@ void CPattraView::createArc(bool withLoops)
     CArcTool* tool = withLoops ? loopTool : registry_->arcTool();
     if (!tool)
         return;
-    DialogModel dialog = withLoops ? dialogs::arcWithLoops() : dialogs::arc();
-    if (!withLoops && isChainOrSlipStitch(*current)) {
-        dialog.setInteger("rotate", 1);
-        dialog.setReal("height", 10.0);
+    dialogs::LoopedArcParameters values;
+    if (withLoops) {
+        dialogs::Dialog<dialogs::LoopedArcParameters> dialog;
+        if (!host_.runDialog(dialog.model()))
+            return;
+        values = dialog.values();
+    } else {
+        dialogs::ArcParameters shown;
+        if (isChainOrSlipStitch(*current)) {
+            shown.alongArc = true;
+            shown.height = 10.0;
+        }
+        dialogs::Dialog<dialogs::ArcParameters> dialog(shown);
+        if (!host_.runDialog(dialog.model()))
+            return;
+        values.arc = dialog.values();
     }
-    if (!host_.runDialog(dialog))
-        return;
     tool->setTemplate(strippedCopy(*current));
-    tool->setCount(dialog.integer("count"));
-    tool->setHeight(dialog.real("height"));
-    tool->setAlongArc(dialog.integer("rotate") == 1);
-    tool->setSweep(dialog.real("angle"));
+    tool->setCount(values.arc.count);
+    tool->setHeight(values.arc.height);
+    tool->setAlongArc(values.arc.alongArc);
+    tool->setSweep(values.arc.sweep);
     if (withLoops)
-        loopTool->setLoopLength(dialog.integer("loops"));
+        loopTool->setLoopLength(values.loops);
     registry_->selectTool(typeName(withLoops ? typeids::kLoopedArc : typeids::kArc));
 }
 
@@ -199,12 +206,11 @@ void CPattraView::chainRing()
     if (!ringPrototype)
         return;
     CChainRing& ring = *ringPrototype;
-    DialogModel dialog = dialogs::chainRing();
-    dialog.setInteger("count", ring.count());
-    dialog.setReal("loopsize", ring.height());
-    if (host_.runDialog(dialog)) {
-        ring.setCount(dialog.integer("count"));
-        ring.setHeight(dialog.real("loopsize"));
+    dialogs::Dialog<dialogs::ChainRingParameters> dialog({ring.count(), ring.height()});
+    if (host_.runDialog(dialog.model())) {
+        const dialogs::ChainRingParameters values = dialog.values();
+        ring.setCount(values.count);
+        ring.setHeight(values.loopSize);
     }
     // The ring's tool becomes current whether the values changed or not.
     registry_->selectTool(typeName(typeids::kChainRing));
@@ -213,25 +219,21 @@ void CPattraView::chainRing()
 void CPattraView::chartParameters()
 {
     CCanvas& c = canvas();
-    DialogModel dialog = dialogs::chartParameters();
     // The chart's own size: the size remembered from another chart would
     // resize this one to that chart's sheet.
-    dialog.setInteger("width", doc_.chartWidth());
-    dialog.setInteger("height", doc_.chartHeight());
-    dialog.setInteger("background", c.backgroundKind());
-    dialog.setInteger("spacing", c.lineSpacing());
-    if (!host_.runDialog(dialog))
+    dialogs::Dialog<dialogs::ChartParameters> dialog(
+        {doc_.chartWidth(), doc_.chartHeight(), c.backgroundKind(), c.lineSpacing()});
+    if (!host_.runDialog(dialog.model()))
         return;
-    const int width = dialog.integer("width");
-    const int height = dialog.integer("height");
-    if (width != doc_.chartWidth() || height != doc_.chartHeight() ||
-        dialog.integer("background") != c.backgroundKind() || dialog.integer("spacing") != c.lineSpacing())
+    const dialogs::ChartParameters chart = dialog.values();
+    if (chart.width != doc_.chartWidth() || chart.height != doc_.chartHeight() ||
+        chart.background != c.backgroundKind() || chart.spacing != c.lineSpacing())
         doc_.markModified();
-    rememberedSize_ = {width, height};
-    doc_.setChartSize(width, height);
-    host_.setScrollSizes({width, height});
-    c.setBackgroundKind(dialog.integer("background"));
-    c.setLineSpacing(dialog.integer("spacing"));
+    rememberedSize_ = {chart.width, chart.height};
+    doc_.setChartSize(chart.width, chart.height);
+    host_.setScrollSizes({chart.width, chart.height});
+    c.setBackgroundKind(chart.background);
+    c.setLineSpacing(chart.spacing);
     invalidateAll();
 }
 
@@ -240,13 +242,13 @@ void CPattraView::editText()
     auto* label = dynamic_cast<CTextElement*>(canvas().current());
     if (!label)
         return;
-    DialogModel dialog = dialogs::textLabel();
-    dialog.setText("text", label->text());
-    if (!host_.runDialog(dialog))
+    dialogs::Dialog<dialogs::LabelText> dialog({label->text()});
+    if (!host_.runDialog(dialog.model()))
         return;
-    if (dialog.text("text") != label->text())
+    const std::string text = dialog.values().text;
+    if (text != label->text())
         doc_.markModified();
-    label->setText(dialog.text("text"));
+    label->setText(text);
     invalidateAll();
 }
 

@@ -81,7 +81,7 @@ TEST(CanvasDrawing, SelectionHandlesAreGreenSquaresWithABlackFrame)
 {
     CPattraDoc doc = sheet(100, 100, 0, 30);
     CChartElement* line = place(doc.canvas(), typeids::kLine, {{20, 20}, {80, 20}}, {1, rgb(0, 0, 255), 0});
-    doc.canvas().select(line, 2);
+    doc.canvas().select(line, SelectMode::Replace);
     PixelBuffer p = draw(doc.canvas(), 100, 100);
     // The square from (17, 17) to (23, 23), right and bottom excluded.
     EXPECT_EQ(p.colourAt(17, 17), colours::black);
@@ -98,8 +98,8 @@ TEST(CanvasDrawing, HandlesStopAtTheFirstHiddenMember)
     CPattraDoc doc = sheet(100, 100, 0, 30);
     CChartElement* cut = place(doc.canvas(), typeids::kLine, {{10, 10}, {40, 10}});
     CChartElement* after = place(doc.canvas(), typeids::kLine, {{10, 60}, {40, 60}});
-    doc.canvas().select(cut, 2);
-    doc.canvas().select(after, 1);
+    doc.canvas().select(cut, SelectMode::Replace);
+    doc.canvas().select(after, SelectMode::Add);
     cut->setFlags(kDeletedFlags); // cut: hidden but still selected
     PixelBuffer p = draw(doc.canvas(), 100, 100);
     EXPECT_EQ(p.colourAt(11, 61), colours::white);
@@ -111,7 +111,7 @@ TEST(BitmapExport, FileLayoutAndNoHandles)
 {
     CPattraDoc doc = sheet(100, 100, 2, 30);
     CChartElement* line = place(doc.canvas(), typeids::kLine, {{20, 20}, {80, 20}});
-    doc.canvas().select(line, 2);
+    doc.canvas().select(line, SelectMode::Replace);
     std::vector<uint8_t> bytes = encodeBitmap(renderSheet(doc));
     ASSERT_EQ(bytes.size(), 40054u);
     EXPECT_EQ(bytes[0], 'B');

@@ -32,9 +32,9 @@ CChartElement* lastChild(const CChartElement& parent) { return parent.child(pare
 TEST_F(Clipboard, CopyWithNothingSelectedEmptiesItAndPasteThenDoesNothing)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     ASSERT_TRUE(chart.canvas.copy());
-    chart.canvas.select(nullptr, 2);
+    chart.canvas.select(nullptr, SelectMode::Replace);
     EXPECT_FALSE(chart.canvas.copy());
     EXPECT_TRUE(ElementClipboard::empty());
     const std::string before = chart.state();
@@ -46,8 +46,8 @@ TEST_F(Clipboard, CopyWithNothingSelectedEmptiesItAndPasteThenDoesNothing)
 TEST_F(Clipboard, CopyHoldsDeepCopiesInSelectionOrderAndChangesNoChart)
 {
     SmallChart chart;
-    chart.canvas.select(chart.group, 2);
-    chart.canvas.select(chart.line, 1);
+    chart.canvas.select(chart.group, SelectMode::Replace);
+    chart.canvas.select(chart.line, SelectMode::Add);
     const std::string before = chart.state();
     ASSERT_TRUE(chart.canvas.copy());
     EXPECT_EQ(chart.state(), before);
@@ -65,7 +65,7 @@ TEST_F(Clipboard, CopyHoldsDeepCopiesInSelectionOrderAndChangesNoChart)
 TEST_F(Clipboard, SuccessivePastesLandFurtherRightNeverLower)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.copy();
     for (int shift : {15, 20, 25}) {
         ASSERT_TRUE(chart.canvas.paste(chart.canvas));
@@ -84,7 +84,7 @@ TEST_F(Clipboard, SuccessivePastesLandFurtherRightNeverLower)
 TEST_F(Clipboard, CopyRestartsTheCounterOnlyWhenItReplacesContents)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.copy();
     chart.canvas.paste(chart.canvas);
     chart.canvas.paste(chart.canvas);
@@ -92,12 +92,12 @@ TEST_F(Clipboard, CopyRestartsTheCounterOnlyWhenItReplacesContents)
     chart.canvas.copy(); // replaces the contents
     EXPECT_EQ(chart.canvas.pasteCounter(), 0);
     chart.canvas.paste(chart.canvas);
-    chart.canvas.select(nullptr, 2);
+    chart.canvas.select(nullptr, SelectMode::Replace);
     chart.canvas.copy(); // empties it: the counter is restarted with the old contents
     EXPECT_EQ(chart.canvas.pasteCounter(), 0);
     chart.canvas.paste(chart.canvas);
     chart.canvas.paste(chart.canvas);
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.copy(); // fills an empty clipboard: the counter keeps its value
     EXPECT_EQ(chart.canvas.pasteCounter(), 0);
     chart.canvas.paste(chart.canvas);
@@ -108,7 +108,7 @@ TEST_F(Clipboard, EmptyClipboardCopyKeepsTheCounter)
 {
     SmallChart chart;
     chart.canvas.setPasteCounter(4);
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.copy();
     EXPECT_EQ(chart.canvas.pasteCounter(), 4);
     chart.canvas.paste(chart.canvas);
@@ -119,7 +119,7 @@ TEST_F(Clipboard, PasteIntoAnotherChartGivesItTheCopies)
 {
     SmallChart from;
     SmallChart to;
-    from.canvas.select(from.group, 2);
+    from.canvas.select(from.group, SelectMode::Replace);
     from.canvas.copy();
     const std::string fromBefore = from.state();
     ASSERT_TRUE(to.canvas.paste(to.canvas));
@@ -147,7 +147,7 @@ TEST_F(Clipboard, ACanvasThatGoesLeavesItAlone)
     SmallChart chart;
     {
         SmallChart other;
-        other.canvas.select(other.rectangle, 2);
+        other.canvas.select(other.rectangle, SelectMode::Replace);
         ASSERT_TRUE(other.canvas.copy());
     }
     ASSERT_EQ(ElementClipboard::size(), 1u);
@@ -161,7 +161,7 @@ TEST_F(Clipboard, ACanvasThatGoesLeavesItAlone)
 TEST_F(Clipboard, PasteUndoHidesTheCopiesAndRedoShowsTheSameOnes)
 {
     SmallChart chart;
-    chart.canvas.select(chart.rectangle, 2);
+    chart.canvas.select(chart.rectangle, SelectMode::Replace);
     chart.canvas.copy();
     const auto bytes = saveChartBytes(*chart.doc);
     chart.canvas.paste(chart.canvas);
@@ -180,11 +180,11 @@ TEST_F(Clipboard, PasteUndoHidesTheCopiesAndRedoShowsTheSameOnes)
 TEST_F(Clipboard, PasteUndoLetsGoOfCopiesSelectedSince)
 {
     SmallChart chart;
-    chart.canvas.select(chart.rectangle, 2);
+    chart.canvas.select(chart.rectangle, SelectMode::Replace);
     chart.canvas.copy();
     chart.canvas.paste(chart.canvas);
     CChartElement* pasted = lastChild(chart.canvas);
-    chart.canvas.select(pasted, 2);
+    chart.canvas.select(pasted, SelectMode::Replace);
     chart.canvas.history().Undo();
     EXPECT_TRUE(chart.canvas.selection().empty());
     EXPECT_FALSE(pasted->hasFlag(kSelected));
@@ -193,8 +193,8 @@ TEST_F(Clipboard, PasteUndoLetsGoOfCopiesSelectedSince)
 TEST_F(Clipboard, CutHidesTheSelectionAndLetsGoOfIt)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.line, SelectMode::Replace);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     chart.canvas.setCurrent(chart.rectangle);
     chart.window.rects.clear();
     ASSERT_TRUE(chart.canvas.cut());
@@ -206,7 +206,7 @@ TEST_F(Clipboard, CutHidesTheSelectionAndLetsGoOfIt)
     EXPECT_EQ(chart.rectangle->flags(), kDeletedFlags);
     EXPECT_EQ(ElementClipboard::size(), 2u);
     EXPECT_TRUE(chart.window.rects.empty()); // the Cut handler repaints the view
-    chart.canvas.select(nullptr, 2);
+    chart.canvas.select(nullptr, SelectMode::Replace);
     const std::string unselected = chart.state();
     ASSERT_TRUE(chart.canvas.history().Undo());
     EXPECT_FALSE(chart.line->isDeleted());
@@ -224,7 +224,7 @@ TEST_F(Clipboard, CutWithNothingSelectedDoesNothing)
 TEST_F(Clipboard, CutPasteThenTwoUndosHideTheCopiesThenShowTheCutElements)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     const auto bytes = saveChartBytes(*chart.doc);
     ASSERT_TRUE(chart.canvas.cut());
     ASSERT_TRUE(chart.canvas.paste(chart.canvas));
@@ -242,9 +242,9 @@ TEST_F(Clipboard, CutPasteThenTwoUndosHideTheCopiesThenShowTheCutElements)
 TEST_F(Clipboard, UndoingASecondCutShowsOnlyWhatItHid)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.cut();
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     ASSERT_TRUE(chart.canvas.cut());
     ASSERT_TRUE(chart.canvas.history().Undo());
     EXPECT_FALSE(chart.rectangle->isDeleted());
@@ -255,7 +255,7 @@ TEST_F(Clipboard, UndoingASecondCutShowsOnlyWhatItHid)
 TEST_F(Clipboard, CutAgainWithNothingLeftSelectedRecordsNothing)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.cut();
     EXPECT_FALSE(chart.canvas.cut());
     EXPECT_EQ(chart.canvas.history().size(), 1u);
@@ -264,11 +264,11 @@ TEST_F(Clipboard, CutAgainWithNothingLeftSelectedRecordsNothing)
 TEST_F(Clipboard, UndoingAPasteLetsGoOfTheCurrentCopy)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.copy();
     ASSERT_TRUE(chart.canvas.paste(chart.canvas));
     CChartElement* pasted = lastChild(chart.canvas);
-    chart.canvas.select(pasted, 2);
+    chart.canvas.select(pasted, SelectMode::Replace);
     chart.canvas.setCurrent(pasted);
     ASSERT_TRUE(chart.canvas.history().Undo());
     EXPECT_EQ(chart.canvas.current(), nullptr);

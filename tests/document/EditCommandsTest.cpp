@@ -54,8 +54,8 @@ TEST(DeleteCommand, HidesTheElementsAndUndoShowsThemAgain)
 TEST(DeleteCommand, DeselectsAndLeavesNoCurrentElementAndUndoDoesNotReselect)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.line, SelectMode::Replace);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     chart.canvas.setCurrent(chart.group); // current, but not among the deleted
     const auto bytes = saveChartBytes(*chart.doc);
     chart.window.rects.clear();
@@ -75,9 +75,9 @@ TEST(DeleteCommand, DeselectsAndLeavesNoCurrentElementAndUndoDoesNotReselect)
 TEST(DeleteCommand, LeavesOutElementsAnEarlierCutHid)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     ASSERT_TRUE(chart.canvas.cut()); // the line stays selected, hidden
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     ASSERT_TRUE(chart.canvas.history().Execute(
         std::make_unique<CDeleteCommand>(chart.canvas, chart.canvas.selection().members())));
     ASSERT_TRUE(chart.canvas.history().Undo());
@@ -188,7 +188,7 @@ TEST(RotateCommand, UndoAndRedoGiveBackTheExactPointsEveryTime)
     // symbol would creep and skew with every undo and redo.
     SmallChart chart;
     CChartElement* dbl = test::place(chart.canvas, typeids::kDouble, {{200, 180}, {230, 100}});
-    chart.canvas.select(dbl, 2);
+    chart.canvas.select(dbl, SelectMode::Replace);
     chart.canvas.setCurrent(dbl);
     const std::string before = chart.state();
     ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(*dbl, Point{215, 140}, 0.4)));

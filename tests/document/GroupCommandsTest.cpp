@@ -40,8 +40,8 @@ std::vector<Point> frameOf(const CChartElement& group)
 TEST(GroupCommand, GroupsTheSelectionInSelectionOrder)
 {
     SmallChart chart;
-    chart.canvas.select(chart.rectangle, 2);
-    chart.canvas.select(chart.line, 1);
+    chart.canvas.select(chart.rectangle, SelectMode::Replace);
+    chart.canvas.select(chart.line, SelectMode::Add);
     chart.window.rects.clear();
     ASSERT_TRUE(chart.canvas.group());
     ASSERT_EQ(chart.canvas.childCount(), 2u);
@@ -61,8 +61,8 @@ TEST(GroupCommand, GroupsTheSelectionInSelectionOrder)
 TEST(GroupCommand, UndoDissolvesAndRedoRefillsTheSameGroup)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.line, SelectMode::Replace);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     ASSERT_TRUE(chart.canvas.group());
     auto* made = static_cast<CGroupElement*>(chart.canvas.child(1));
     const std::string grouped = chart.state();
@@ -87,10 +87,10 @@ TEST(GroupCommand, UndoDissolvesAndRedoRefillsTheSameGroup)
 TEST(GroupCommand, EmptySelectionRecordsNothingAndUndoReachesTheCommandBefore)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.line, SelectMode::Replace);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     chart.canvas.group();
-    chart.canvas.select(nullptr, 2);
+    chart.canvas.select(nullptr, SelectMode::Replace);
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.group());
     EXPECT_EQ(chart.state(), before);
@@ -102,12 +102,12 @@ TEST(GroupCommand, EmptySelectionRecordsNothingAndUndoReachesTheCommandBefore)
 TEST(GroupCommand, MembersOfTwoDifferentGroupsAreRefused)
 {
     SmallChart chart;
-    chart.canvas.select(chart.line, 2);
-    chart.canvas.select(chart.rectangle, 1);
+    chart.canvas.select(chart.line, SelectMode::Replace);
+    chart.canvas.select(chart.rectangle, SelectMode::Add);
     ASSERT_TRUE(chart.canvas.group());
     auto* second = static_cast<CGroupElement*>(chart.canvas.child(1));
-    chart.canvas.select(chart.group->child(0), 2);
-    chart.canvas.select(second->child(1), 1);
+    chart.canvas.select(chart.group->child(0), SelectMode::Replace);
+    chart.canvas.select(second->child(1), SelectMode::Add);
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.group());
     EXPECT_EQ(chart.state(), before);
@@ -118,7 +118,7 @@ TEST(GroupCommand, MembersOfOneGroupFormAGroupInsideIt)
 {
     SmallChart chart;
     CChartElement* stroke = chart.group->child(1);
-    chart.canvas.select(stroke, 2);
+    chart.canvas.select(stroke, SelectMode::Replace);
     ASSERT_TRUE(chart.canvas.group());
     auto* inner = dynamic_cast<CGroupElement*>(chart.group->child(1));
     ASSERT_TRUE(inner);
@@ -131,7 +131,7 @@ TEST(UngroupCommand, GivesTheMembersBackAfterTheFormerSiblings)
     SmallChart chart;
     const Elements members = childrenOf(*chart.group);
     const Rect bounds = chart.group->getBounds();
-    chart.canvas.select(chart.group, 2);
+    chart.canvas.select(chart.group, SelectMode::Replace);
     chart.canvas.setCurrent(chart.group);
     chart.window.rects.clear();
     ASSERT_TRUE(chart.canvas.ungroup());
@@ -168,7 +168,7 @@ TEST(UngroupCommand, UndoReleasesAPartMadeCurrentWhileItStoodAlone)
     CChartElement* stroke = chart.group->child(0);
     chart.canvas.setCurrent(chart.group);
     ASSERT_TRUE(chart.canvas.ungroup());
-    chart.canvas.select(stroke, 2);
+    chart.canvas.select(stroke, SelectMode::Replace);
     chart.canvas.setCurrent(stroke);
     ASSERT_TRUE(chart.canvas.history().Undo());
     EXPECT_EQ(stroke->parent(), chart.group);
@@ -214,7 +214,7 @@ TEST(UngroupCommand, GroupWithoutChildrenIsRefused)
 TEST(UngroupCommand, HiddenGroupIsRefused)
 {
     SmallChart chart;
-    chart.canvas.select(chart.group, 2);
+    chart.canvas.select(chart.group, SelectMode::Replace);
     chart.canvas.setCurrent(chart.group);
     ASSERT_TRUE(chart.canvas.cut()); // hidden, yet still current
     const std::string before = chart.state();

@@ -123,13 +123,13 @@ private:
             if (c->isVisible())
                 visible.push_back(c.get());
         if (visible.empty() || pick(6) == 0) {
-            canvas_.select(nullptr, 2);
+            canvas_.select(nullptr, SelectMode::Replace);
             canvas_.clearCurrent(canvas_.current());
             return;
         }
         CChartElement* e = visible[size_t(pick(int(visible.size())))];
         if (!e->hasFlag(kSelected))
-            canvas_.select(e, pick(2) ? 1 : 2);
+            canvas_.select(e, pick(2) ? SelectMode::Add : SelectMode::Replace);
         canvas_.setCurrent(e);
     }
 

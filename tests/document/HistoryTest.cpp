@@ -50,12 +50,13 @@ using Lines = std::vector<std::string>;
 
 } // namespace
 
-TEST(History, StartsEmptyAndUnbounded)
+TEST(History, StartsEmpty)
 {
     CHistory h;
     EXPECT_EQ(h.size(), 0u);
     EXPECT_EQ(h.position(), 0);
-    EXPECT_EQ(h.capacity(), -1);
+    EXPECT_FALSE(h.canUndo());
+    EXPECT_FALSE(h.canRedo());
 }
 
 TEST(History, ExecuteRunsTheCommandOnceAndRecordsIt)

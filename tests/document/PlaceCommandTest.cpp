@@ -45,7 +45,7 @@ TEST(PlaceCommand, AppendsABuiltCopyThatIsSelectedAndCurrent)
 {
     SmallChart chart;
     auto prototype = linePrototype(chart.canvas);
-    chart.canvas.select(chart.rectangle, 2);
+    chart.canvas.select(chart.rectangle, SelectMode::Replace);
     const Rect selectionArea = chart.rectangle->getBounds();
     chart.window.rects.clear();
     auto command = std::make_unique<CPlaceCommand>(*prototype, std::vector<Point>{{200, 100}, {240, 150}}, kRedPen);
@@ -103,7 +103,7 @@ TEST(PlaceCommand, FailedBuildLeavesNothingInTheChart)
     SmallChart chart;
     HalfBuiltSymbol prototype;
     prototype.setCanvas(&chart.canvas);
-    chart.canvas.select(chart.line, 2);
+    chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.setCurrent(chart.line);
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.history().Execute(

@@ -88,7 +88,7 @@ TEST(ChartElement, HandleSquareIncludesLeftTopButNotRightBottom)
     hit.point = {96, 96};
     EXPECT_EQ(line->hitTest(hit), line);
     EXPECT_EQ(hit.part, HitPart::Handle);
-    EXPECT_EQ(hit.handleIndex, 0);
+    EXPECT_EQ(hit.handleIndex, 0u);
     hit = {};
     hit.point = {104, 100};
     ASSERT_EQ(line->hitTest(hit), line);

@@ -57,7 +57,7 @@ TEST(Group, IsHitAsAWholeWithCornerHandles)
     hit.point = {2, 2}; // within 4 pixels of the top-left corner (5, 5)
     EXPECT_EQ(chart.canvas.hitTest(hit), g);
     EXPECT_EQ(hit.part, HitPart::Handle);
-    EXPECT_EQ(hit.handleIndex, 0);
+    EXPECT_EQ(hit.handleIndex, 0u);
 }
 
 TEST(Group, MembersOfDifferentParentsAreRefused)
@@ -135,17 +135,17 @@ TEST(SelectionSet, RefusesDuplicatesAndDeletedElements)
 TEST(Canvas, SelectReplacesOrAddsAndCurrentIsUnique)
 {
     TwoLines chart;
-    chart.canvas.select(chart.first, 2);
-    chart.canvas.select(chart.second, 1);
+    chart.canvas.select(chart.first, SelectMode::Replace);
+    chart.canvas.select(chart.second, SelectMode::Add);
     EXPECT_EQ(chart.canvas.selection().size(), 2u);
-    chart.canvas.select(chart.second, 2);
+    chart.canvas.select(chart.second, SelectMode::Replace);
     EXPECT_EQ(chart.canvas.selection().members(), std::vector<CChartElement*>{chart.second});
     EXPECT_FALSE(chart.first->hasFlag(kSelected));
     chart.canvas.setCurrent(chart.first);
     chart.canvas.setCurrent(chart.second);
     EXPECT_FALSE(chart.first->hasFlag(kCurrent));
     EXPECT_TRUE(chart.second->hasFlag(kCurrent));
-    chart.canvas.select(nullptr, 2);
+    chart.canvas.select(nullptr, SelectMode::Replace);
     EXPECT_TRUE(chart.canvas.selection().empty());
 }
 

@@ -66,6 +66,20 @@ private slots:
         QCOMPARE(editor.canvas().childCount(), size_t(0));
     }
 
+    void escapeCancelsTheDragInProgress()
+    {
+        Editor editor;
+        editor.newChart(300, 300);
+        QWidget* view = editor.activeViewport();
+        QTest::mousePress(view, Qt::LeftButton, {}, {100, 250});
+        QTest::mouseMove(view, {100, 150});
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTest::mouseMove(view, {100, 120});
+        QTest::mouseRelease(view, Qt::LeftButton, {}, {100, 120});
+        QCOMPARE(editor.canvas().childCount(), size_t(0));
+        QVERIFY(!QWidget::mouseGrabber());
+    }
+
     void releaseOutsideTheWindowEndsTheDrag()
     {
         Editor editor;

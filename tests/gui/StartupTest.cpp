@@ -129,7 +129,7 @@ private slots:
                                                     "Копировать (&C)\tCtrl+C", "Вставить (&P)\tCtrl+V"}));
         QCOMPARE(itemTexts(*menus[2]),
                  QStringList({"Панель инструментов (&T)", "Строка статуса (&S)", "Простые символы", "Группы символов",
-                              "Группы с петлями", "Группы с петлями 2", "Группы с петлями 3", "Язык"}));
+                              "Группы с петлями", "Группы с петлями 2", "Группы с петлями 3", "Легенда", "Язык"}));
         QCOMPARE(itemTexts(*menus[3]), QStringList({"Новое (&N)", "Каскад (&C)", "Мозаика (&T)", "Упорядочить (&A)"}));
         QCOMPARE(itemTexts(*menus[4]), QStringList({"О программе Loopora (&A)..."}));
         editor.app().closeAll();
@@ -153,9 +153,10 @@ private slots:
         QCOMPARE(palettes.palette(1)->actions().size(), 11); // ten buttons and a separator
         QCOMPARE(palettes.button(cmd::kSaveBitmap)->toolTip(), QStringLiteral("Сохранить BMP"));
         QCOMPARE(palettes.button(cmd::kSaveBitmap)->statusTip(), QStringLiteral("Сохранить в формате BMP"));
-        QCOMPARE(palettes.button(32805)->toolTip(), QStringLiteral("ccc4"));
+        QCOMPARE(palettes.button(32805)->toolTip(), QStringLiteral("ccc4\nстолбик с накидом — ссн"));
         // Symbols without a tool tip of their own are named by their type.
-        QCOMPARE(palettes.button(32972)->toolTip(), QStringLiteral("treble1to2flat"));
+        QCOMPARE(palettes.button(32972)->toolTip(),
+                 QStringLiteral("treble1to2flat\n2 с2н из одной петли (ровный верх) — 2 с2н в 1 п."));
         QVERIFY(!palettes.button(32972)->icon().isNull());
         QCOMPARE(editor.frame().statusPanes().idleText(), QStringLiteral("Готов"));
         QCOMPARE(editor.frame().statusPanes().chartText(), QStringLiteral(" "));

@@ -35,6 +35,16 @@ grep -q '"name": "rings"' "$work/dump.json" || { echo "the arc is missing from t
 grep -q '"text": "Ряд 1"' "$work/dump.json" || { echo "the label is missing from the dump"; exit 1; }
 grep -q '"count": 8' "$work/dump.json" || { echo "the arc's count is missing"; exit 1; }
 
+# The key: the template double and the arc's eight, in both languages and as JSON.
+"$cli" legend "$work/chart.lpc" > "$work/legend.txt"
+grep -q "^ссн  *столбик с накидом  *9$" "$work/legend.txt" || { echo "no doubles in the key: $(cat "$work/legend.txt")"; exit 1; }
+grep -q "Символов: 9 · Провязано в петли: 9 · Получено петель: 9" "$work/legend.txt" || { echo "no totals in the key"; exit 1; }
+"$cli" legend "$work/chart.lpc" --lang en | grep -q "^dc  *double crochet  *9$" || { echo "no English key"; exit 1; }
+"$cli" legend --json "$work/chart.lpc" --lang en > "$work/legend.json"
+grep -q '"type": 153, "name": "arc", "path": \[1\]' "$work/legend.json" || { echo "no arc in: $(cat "$work/legend.json")"; exit 1; }
+if "$cli" legend "$work/chart.lpc" --lang de 2> "$work/err.txt"; then echo "an unknown language passed"; exit 1; fi
+grep -q "ru or en" "$work/err.txt" || { echo "no word on the language"; exit 1; }
+
 # The same script from standard input gives the same output.
 "$cli" script - < "$work/chart.script" > "$work/stdin.out"
 cmp "$work/script.out" "$work/stdin.out"

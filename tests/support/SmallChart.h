@@ -21,10 +21,10 @@ struct SmallChart {
         rectangle = place(canvas, typeids::kRectangle, {{60, 60}, {90, 80}});
         CChartElement* first = place(canvas, typeids::kLine, {{120, 20}, {160, 20}});
         CChartElement* second = place(canvas, typeids::kLine, {{140, 0}, {140, 40}});
-        canvas.select(first, 2);
-        canvas.select(second, 1);
+        canvas.select(first, SelectMode::Replace);
+        canvas.select(second, SelectMode::Add);
         group = canvas.selection().makeGroup();
-        canvas.select(nullptr, 2);
+        canvas.select(nullptr, SelectMode::Replace);
     }
     ~SmallChart()
     {

@@ -25,26 +25,25 @@ protected:
 
 TEST_F(DecimalFields, AcceptADotOrACommaUnderACommaLocale)
 {
-    DialogModel scale = dialogs::scale();
-    scale.setFieldText("widthfactor", "0.5");
-    scale.setFieldText("heightfactor", "1,5");
-    EXPECT_FALSE(scale.validate());
-    EXPECT_EQ(scale.real("widthfactor"), 0.5);
-    EXPECT_EQ(scale.real("heightfactor"), 1.5);
+    dialogs::Dialog<dialogs::ScaleFactors> scale;
+    scale.model().setFieldText("widthfactor", "0.5");
+    scale.model().setFieldText("heightfactor", "1,5");
+    EXPECT_FALSE(scale.model().validate());
+    EXPECT_EQ(scale.values().width, 0.5);
+    EXPECT_EQ(scale.values().height, 1.5);
 
-    DialogModel row = dialogs::row();
-    row.setFieldText("height", "0.1");
-    EXPECT_FALSE(row.validate());
-    EXPECT_EQ(row.real("height"), 0.1);
+    dialogs::Dialog<dialogs::RowParameters> row;
+    row.model().setFieldText("height", "0.1");
+    EXPECT_FALSE(row.model().validate());
+    EXPECT_EQ(row.values().height, 0.1);
 }
 
 TEST_F(DecimalFields, PresetsAndRangesShowADotUnderACommaLocale)
 {
-    DialogModel ring = dialogs::chainRing();
-    ring.setReal("loopsize", 1.5);
-    EXPECT_EQ(ring.find("loopsize")->text, "1.5");
+    dialogs::Dialog<dialogs::ChainRingParameters> ring({.count = 3, .loopSize = 1.5});
+    EXPECT_EQ(ring.model().find("loopsize")->text, "1.5");
 
-    DialogModel row = dialogs::row();
+    DialogModel row = dialogs::modelOf(dialogs::RowParameters{});
     row.setFieldText("height", "0.09");
     auto error = row.validate();
     ASSERT_TRUE(error);

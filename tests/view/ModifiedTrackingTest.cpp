@@ -9,7 +9,7 @@
 #include "view/Application.h"
 #include "view/CommandIds.h"
 #include "view/dialogs/DialogModel.h"
-#include "view/tools/Tool.h"
+#include "view/MouseEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -111,9 +111,9 @@ protected:
     {
         CPattraView& view = *app.activeView();
         view.onCommand(32805);
-        view.onButtonDown(MK_LBUTTON, {x, 200});
-        view.onMouseMove(MK_LBUTTON, {x, 150});
-        view.onButtonUp(0, {x, 120});
+        view.onButtonDown({x, 200}, kLeftButton);
+        view.onMouseMove({x, 150}, kLeftButton);
+        view.onButtonUp({x, 120}, kNoButton);
     }
 
     std::string tempFile(const char* name)
@@ -208,9 +208,9 @@ TEST_F(ModifiedTracking, LabelTextMarksTheChartWhenItChanges)
 {
     CPattraView& view = *app.activeView();
     view.onCommand(33046);
-    view.onButtonDown(MK_LBUTTON, {50, 50});
-    view.onMouseMove(MK_LBUTTON, {120, 90});
-    view.onButtonUp(0, {150, 100});
+    view.onButtonDown({50, 50}, kLeftButton);
+    view.onMouseMove({120, 90}, kLeftButton);
+    view.onButtonUp({150, 100}, kNoButton);
     auto* label = dynamic_cast<CTextElement*>(view.canvas().current());
     ASSERT_NE(label, nullptr);
     app.active()->document->markSaved();
@@ -245,9 +245,9 @@ TEST_F(ModifiedTracking, ALabelThatWouldLoseCharactersAsksBeforeSaving)
     // A label read from a file's 16-bit text form may hold characters the file's code page lacks.
     CPattraView& view = *app.activeView();
     view.tools().selectTool("text");
-    view.onButtonDown(MK_LBUTTON, {20, 20});
-    view.onMouseMove(MK_LBUTTON, {60, 40});
-    view.onButtonUp(0, {120, 60});
+    view.onButtonDown({20, 20}, kLeftButton);
+    view.onMouseMove({60, 40}, kLeftButton);
+    view.onButtonUp({120, 60}, kNoButton);
     ASSERT_EQ(app.active()->document->canvas().childCount(), 1u);
     auto& label = static_cast<CTextElement&>(*app.active()->document->canvas().child(0));
     label.setText("中文 Ж abc\r\n中");

@@ -105,3 +105,19 @@ TEST(TypeTools, ANameIsRegisteredOnce)
     EXPECT_EQ(tools.findTool("select"), first);
     EXPECT_EQ(tools.toolCount(), 1u);
 }
+
+TEST(TypeTools, ButtonTipsNameWhatTheButtonPlacesInTheLanguage)
+{
+    EXPECT_EQ(buttonToolTip(32805, Language::Russian), "ccc4\nстолбик с накидом — ссн");
+    EXPECT_EQ(buttonToolTip(32805, Language::English), "ccc4\ndouble crochet — dc");
+    EXPECT_EQ(buttonToolTip(32819, Language::English), "double2to1flat\ndouble crochet 2 together — dc2tog");
+    EXPECT_EQ(buttonToolTip(32781, Language::Russian), "line\nлиния");
+    EXPECT_EQ(buttonToolTip(32781, Language::English), "line");
+    EXPECT_EQ(buttonToolTip(cmd::kChainRing, Language::Russian), "chainsring\nкольцо из в. п.");
+    EXPECT_EQ(buttonToolTip(cmd::kSelect, Language::English), "Выбор");
+    // Every symbol button of the palettes names its stitch.
+    for (const PaletteInfo& palette : palettes())
+        for (uint16_t id : palette.buttons)
+            if (const ElementType* type = elementTypeOfCommand(id); type && isCountedSymbol(type->kind))
+                EXPECT_NE(buttonToolTip(id, Language::English).find('\n'), std::string::npos) << type->name;
+}

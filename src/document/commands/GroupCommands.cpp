@@ -46,7 +46,7 @@ bool CGroupCommand::Do()
     } else if (!regroup(*group_, members_)) {
         return false;
     }
-    canvas_.select(group_, 2);
+    canvas_.select(group_, SelectMode::Replace);
     canvas_.setCurrent(group_);
     canvas_.invalidate(group_->getBounds());
     return true;
@@ -75,7 +75,7 @@ bool CUngroupCommand::Undo()
     // group again: turning or sizing it there would leave the frame behind.
     if (std::find(members_.begin(), members_.end(), canvas_.current()) != members_.end())
         canvas_.clearCurrent(canvas_.current());
-    canvas_.select(&group_, 2);
+    canvas_.select(&group_, SelectMode::Replace);
     canvas_.invalidate(group_.getBounds());
     return true;
 }

@@ -73,11 +73,10 @@ bool CMoveCommand::Undo()
 
 bool CMovePointCommand::movePointBy(double dx, double dy)
 {
-    // Checked as a double: a negative or huge index must not reach the cast.
-    if (!(index_ >= 0.0 && index_ < double(element_.points().size())))
+    if (index_ >= element_.points().size())
         return false;
     const Rect before = element_.getBounds();
-    element_.movePoint(size_t(index_), truncToInt(dx), truncToInt(dy));
+    element_.movePoint(index_, truncToInt(dx), truncToInt(dy));
     canvas_.invalidate(before);
     canvas_.invalidate(element_.getBounds());
     return true;
@@ -97,9 +96,9 @@ bool CMovePointCommand::Do()
         restore(after_);
         return true;
     }
-    if (!done_ && index_ >= 0.0 && index_ < double(element_.points().size())) {
+    if (!done_ && index_ < element_.points().size()) {
         done_ = true;
-        const Point p = element_.points()[size_t(index_)];
+        const Point p = element_.points()[index_];
         const Rect moved = Rect{p.x, p.y, p.x, p.y}.offset(truncToInt(dx_), truncToInt(dy_));
         if (reachesCoordinateLimit(moved)) {
             CChartElement* e = &element_;

@@ -47,7 +47,7 @@ private:
 
 class CMovePointCommand : public CCommand {
 public:
-    CMovePointCommand(CCanvas& canvas, CChartElement& element, double index, double dx, double dy)
+    CMovePointCommand(CCanvas& canvas, CChartElement& element, size_t index, double dx, double dy)
         : canvas_(canvas), element_(element), index_(index), dx_(dx), dy_(dy)
     {
     }
@@ -62,7 +62,7 @@ private:
 
     CCanvas& canvas_;
     CChartElement& element_;
-    double index_;
+    size_t index_;
     double dx_;
     double dy_;
     bool done_ = false;

@@ -18,7 +18,7 @@ bool CPlaceCommand::build()
         return false;
     CChartElement* e = canvas->appendChild(std::move(copy));
     const Rect area = CChartElement::accumulateBounds(canvas->selection().getBounds(), e->getBounds());
-    canvas->select(e, 2);
+    canvas->select(e, SelectMode::Replace);
     canvas->setCurrent(e);
     canvas->invalidate(area);
     canvas_ = canvas;

@@ -19,7 +19,7 @@ DialogModel::DialogModel(int resourceId, std::string title, std::vector<DialogFi
             screenOrder_.push_back(i);
 }
 
-DialogField* DialogModel::find(const std::string& key)
+DialogField* DialogModel::find(std::string_view key)
 {
     for (DialogField& f : fields_)
         if (f.key == key)
@@ -27,30 +27,12 @@ DialogField* DialogModel::find(const std::string& key)
     return nullptr;
 }
 
-const DialogField* DialogModel::find(const std::string& key) const
+const DialogField* DialogModel::find(std::string_view key) const
 {
     return const_cast<DialogModel*>(this)->find(key);
 }
 
-void DialogModel::setInteger(const std::string& key, int value)
-{
-    if (DialogField* f = find(key))
-        f->text = std::to_string(value);
-}
-
-void DialogModel::setReal(const std::string& key, double value)
-{
-    if (DialogField* f = find(key))
-        f->text = formatDecimal(value);
-}
-
-void DialogModel::setText(const std::string& key, std::string value)
-{
-    if (DialogField* f = find(key))
-        f->text = std::move(value);
-}
-
-bool DialogModel::setFieldText(const std::string& key, std::string text)
+bool DialogModel::setFieldText(std::string_view key, std::string text)
 {
     DialogField* f = find(key);
     if (!f)
@@ -110,27 +92,6 @@ std::optional<FieldError> DialogModel::validate() const
         }
     }
     return std::nullopt;
-}
-
-int DialogModel::integer(const std::string& key) const
-{
-    const DialogField* f = find(key);
-    auto v = f ? parseInteger(f->text) : std::nullopt;
-    return v ? int(*v) : 0;
-}
-
-double DialogModel::real(const std::string& key) const
-{
-    const DialogField* f = find(key);
-    auto v = f ? parseDecimal(f->text) : std::nullopt;
-    return v ? *v : 0.0;
-}
-
-const std::string& DialogModel::text(const std::string& key) const
-{
-    static const std::string empty;
-    const DialogField* f = find(key);
-    return f ? f->text : empty;
 }
 
 } // namespace loopora

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace loopora {
@@ -48,24 +49,16 @@ public:
     const std::vector<DialogField>& fields() const { return fields_; }
     // Field indexes in the order the controls stand on the dialog.
     const std::vector<size_t>& screenOrder() const { return screenOrder_; }
-    DialogField* find(const std::string& key);
-    const DialogField* find(const std::string& key) const;
+    // The field a window or a script names, or null. Commands read the
+    // values through the dialog's own reader (Dialogs.h), never by key.
+    DialogField* find(std::string_view key);
+    const DialogField* find(std::string_view key) const;
 
-    // Presetting before the dialog opens, as the controls will show the values
-    // (a number in general notation with 15 significant digits: 30 and 0.1).
-    void setInteger(const std::string& key, int value);
-    void setReal(const std::string& key, double value);
-    void setText(const std::string& key, std::string value);
     // What the user typed, as text; false for an unknown key.
-    bool setFieldText(const std::string& key, std::string text);
+    bool setFieldText(std::string_view key, std::string text);
 
     // Checks every field in exchange order; the first failure, or nothing.
     std::optional<FieldError> validate() const;
-
-    // Values after a successful validate().
-    int integer(const std::string& key) const;
-    double real(const std::string& key) const;
-    const std::string& text(const std::string& key) const;
 
 private:
     int resourceId_;

@@ -3,7 +3,6 @@
 #include "document/Canvas.h"
 #include "document/History.h"
 #include "document/commands/TransformCommands.h"
-#include "platform/DrawingState.h"
 #include "view/ChartView.h"
 
 #include <cmath>
@@ -15,65 +14,51 @@ double CRotateByArcTool::angleTo(Point p) const
     return std::atan2(double(p.y) - centre_.y, double(p.x) - centre_.x);
 }
 
-void CRotateByArcTool::onButtonDown(const ToolEvent& e)
+void CRotateByArcTool::begin(const MouseEvent&)
 {
-    CTool::onButtonDown(e);
     element_ = canvas_.current();
-    if (!element_ && hitElement_) {
-        canvas_.select(hitElement_, 2);
-        canvas_.setCurrent(hitElement_);
-        element_ = hitElement_;
+    if (!element_ && hitElement()) {
+        canvas_.select(hitElement(), SelectMode::Replace);
+        canvas_.setCurrent(hitElement());
+        element_ = hitElement();
     }
     if (!element_)
         return;
     centre_ = element_->boundsCentre();
-    startAngle_ = endAngle_ = angleTo(pressPoint_);
-    anchor_ = pressPoint_;
-    // The centre mark and the radii stay until the repaint at the end of the turn.
+    startAngle_ = angleTo(pressPoint());
+    anchor_ = pressPoint();
     ToolDC dc = toolDC();
     dc->fillRect({centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3}, colours::blue);
-    drawXorLine(dc.dc(), centre_.x, centre_.y, pressPoint_.x, pressPoint_.y);
+    drawXorLine(dc.dc(), centre_.x, centre_.y, pressPoint().x, pressPoint().y);
 }
 
-void CRotateByArcTool::onDrag(const ToolEvent&)
+void CRotateByArcTool::drag(const MouseEvent&)
 {
     if (!canvas_.current())
         return;
     // The radii stay, so the swept arc fills with them until the next repaint.
-    if (previousPoint_ != anchor_) {
+    if (previousPoint() != anchor_) {
         ToolDC dc = toolDC();
-        drawLine(dc.dc(), centre_.x, centre_.y, previousPoint_.x, previousPoint_.y);
+        drawLine(dc.dc(), centre_.x, centre_.y, previousPoint().x, previousPoint().y);
     }
-    endAngle_ = angleTo(hit_.point);
 }
 
-void CRotateByArcTool::onButtonUp(const ToolEvent& e)
+void CRotateByArcTool::end(const MouseEvent&)
 {
-    CTool::onButtonUp(e);
     if (!element_)
         return;
-    endAngle_ = angleTo(hit_.point);
-    canvas_.history().Execute(std::make_unique<CRotateCommand>(*element_, centre_, endAngle_ - startAngle_));
+    const double endAngle = angleTo(currentPoint());
+    canvas_.history().Execute(std::make_unique<CRotateCommand>(*element_, centre_, endAngle - startAngle_));
     element_ = nullptr;
     view().invalidateAll();
 }
 
-bool CScaleTool::apply()
+void CRotateByArcTool::cancel()
 {
-    element_ = canvas_.current();
     if (!element_)
-        return false;
-    return canvas_.history().Execute(std::make_unique<CScaleCommand>(*element_, centre_, sx_, sy_));
-}
-
-bool CMirrorTool::apply()
-{
-    const auto& members = canvas_.selection().members();
-    if (members.empty())
-        return false;
-    if (axis_ == Axis::X)
-        return canvas_.history().Execute(std::make_unique<CFlipHorizontalCommand>(canvas_, members, axisPoint_));
-    return canvas_.history().Execute(std::make_unique<CFlipVerticalCommand>(canvas_, members, axisPoint_));
+        return;
+    element_ = nullptr;
+    view().invalidateAll();
 }
 
 } // namespace loopora

@@ -3,7 +3,6 @@
 #include "document/Canvas.h"
 #include "document/History.h"
 #include "document/commands/PlaceCommand.h"
-#include "platform/DrawingState.h"
 #include "platform/Numeric.h"
 #include "view/ToolRegistry.h"
 
@@ -14,43 +13,21 @@ CPlacementTool::CPlacementTool(std::unique_ptr<CChartElement> prototype, CToolRe
 {
 }
 
-void CPlacementTool::onButtonDown(const ToolEvent& e)
-{
-    // The window keeps the mouse while a button is held, so an earlier band
-    // is gone by now; should one linger, it goes before the press point moves.
-    hideFeedback();
-    CTool::onButtonDown(e);
-    points_.assign(1, hit_.point);
-}
+void CPlacementTool::begin(const MouseEvent&) { points_.assign(1, pressPoint()); }
 
-void CPlacementTool::drawFeedback(CDC& dc)
-{
-    PenScope dotted(dc, Pen{int32_t(PenStyle::Dot), 1, colours::white});
-    RasterOpScope xorPen(dc, RasterOp::XorPen);
-    dc.moveTo(pressPoint_.x, pressPoint_.y);
-    dc.lineTo(bandEnd_.x, bandEnd_.y);
-}
+void CPlacementTool::drag(const MouseEvent&) { feedback().show(FeedbackShape::dottedLine(pressPoint(), currentPoint())); }
 
-void CPlacementTool::onDrag(const ToolEvent&)
+void CPlacementTool::end(const MouseEvent&)
 {
-    hideFeedback();
-    bandEnd_ = hit_.point;
-    showFeedback();
-}
-
-void CPlacementTool::onButtonUp(const ToolEvent& e)
-{
-    CTool::onButtonUp(e);
-    // The band goes with the gesture, also when nothing is placed and no repaint follows.
-    hideFeedback();
     if (points_.empty())
         return;
-    Point first = points_.front();
-    if (integerDistance(int64_t(hit_.point.x) - first.x, int64_t(hit_.point.y) - first.y) < 5) {
+    const Point first = points_.front();
+    const Point last = currentPoint();
+    if (integerDistance(int64_t(last.x) - first.x, int64_t(last.y) - first.y) < 5) {
         points_.clear();
         return;
     }
-    points_.push_back(hit_.point);
+    points_.push_back(last);
     commit();
 }
 

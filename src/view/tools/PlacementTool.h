@@ -13,21 +13,20 @@ class CPlacementTool : public CTool {
 public:
     CPlacementTool(std::unique_ptr<CChartElement> prototype, CToolRegistry& registry);
 
-    void onButtonDown(const ToolEvent& e) override;
-    void onButtonUp(const ToolEvent& e) override;
-    void onDrag(const ToolEvent& e) override;
     // Places a copy of the prototype on the collected points; true when it was placed.
     bool commit();
 
     CChartElement& prototype() { return *prototype_; }
 
 protected:
-    // The dotted line from the press point to where the pointer was last.
-    void drawFeedback(CDC& dc) override;
+    void begin(const MouseEvent& e) override;
+    // The dotted band from the press point to the pointer.
+    void drag(const MouseEvent& e) override;
+    void end(const MouseEvent& e) override;
+    void cancel() override { points_.clear(); }
 
     std::unique_ptr<CChartElement> prototype_;
     std::vector<Point> points_;
-    Point bandEnd_{};
 };
 
 } // namespace loopora

@@ -7,71 +7,81 @@
 
 namespace loopora {
 
-ToolDC::ToolDC(CPattraView& view) : view_(view), dc_(view.pixels())
-{
-    view.prepareDC(dc_);
-}
-
-ToolDC::~ToolDC() { view_.showPixels(); }
-
-CTool::CTool(CToolRegistry& registry) : canvas_(registry.canvas()), registry_(registry) {}
+CTool::CTool(CToolRegistry& registry) : canvas_(registry.canvas()), registry_(registry), feedback_(registry) {}
 
 CPattraView& CTool::view() const { return *registry_.view(); }
 
 ToolDC CTool::toolDC() { return ToolDC(view()); }
 
-void CTool::update(const ToolEvent& e)
+void CTool::update(const MouseEvent& e)
 {
     hit_ = {};
-    hit_.point = {e.x, e.y};
+    hit_.point = e.point;
     hitElement_ = canvas_.hitTest(hit_);
     hit_.element = hitElement_;
 }
 
-void CTool::onButtonDown(const ToolEvent& e)
+void CTool::press(const MouseEvent& e)
 {
+    // The window keeps the mouse while the button is held, so an earlier
+    // gesture's feedback is gone by now; should any linger, it goes first.
+    feedback_.hide();
     update(e);
     pressPoint_ = hit_.point;
     previousPoint_ = hit_.point;
+    inGesture_ = true;
+    dragging_ = false;
+    begin(e);
 }
 
-void CTool::onMouseMove(const ToolEvent& e)
+void CTool::move(const MouseEvent& e)
 {
-    update(e);
-    if (e.flags & MK_LBUTTON) {
-        dragging_ = true;
-        onDrag(e);
-    } else {
-        dragging_ = false;
-        onHover(e);
+    if (CTool* other = handedTo()) {
+        other->move(e);
+        return;
     }
+    update(e);
+    dragging_ = e.buttons.left;
+    if (!e.buttons.left)
+        hover(e);
+    else if (inGesture_)
+        drag(e);
     previousPoint_ = hit_.point;
 }
 
-void CTool::showFeedback()
+void CTool::release(const MouseEvent& e)
 {
-    if (feedbackShown_ || !registry_.view())
+    if (!inGesture_)
         return;
-    ToolDC dc = toolDC();
-    drawFeedback(dc.dc());
-    feedbackShown_ = true;
+    inGesture_ = false;
+    if (CTool* other = handedTo()) {
+        other->release(e);
+    } else {
+        update(e);
+        // The feedback goes with the gesture, also when the release lies
+        // elsewhere than the last move and when nothing is repainted.
+        feedback_.hide();
+    }
+    end(e);
 }
 
-void CTool::hideFeedback()
+void CTool::cancelGesture()
 {
-    if (!feedbackShown_)
+    if (CTool* other = handedTo())
+        other->cancelGesture();
+    feedback_.hide();
+    if (!inGesture_)
         return;
-    feedbackShown_ = false;
-    if (registry_.view()) {
-        ToolDC dc = toolDC();
-        drawFeedback(dc.dc());
-    }
+    inGesture_ = false;
+    cancel();
 }
 
 void CTool::paintFeedback(CDC& dc)
 {
-    if (feedbackShown_)
-        drawFeedback(dc);
+    if (CTool* other = handedTo())
+        other->paintFeedback(dc);
+    else
+        feedback_.repaint(dc);
 }
 
 void CTool::drawLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2)

@@ -1,0 +1,145 @@
+#include "document/LegendText.h"
+
+#include "platform/JsonText.h"
+#include "platform/Utf8.h"
+
+#include <algorithm>
+
+namespace loopora {
+namespace {
+
+constexpr LegendWords kRussian{"Легенда",      "Сокр.",      "Название",        "На схеме",
+                               "Выделено",     "Символов",   "Провязано в петли", "Получено петель"};
+constexpr LegendWords kEnglish{"Legend",  "Abbr.",   "Name",        "In chart",
+                               "Selected", "Symbols", "Worked into", "Makes"};
+
+size_t columns(std::string_view text) { return decodeUtf8(text).size(); }
+
+void pad(std::string& out, std::string_view text, size_t width)
+{
+    out += text;
+    out.append(width - std::min(width, columns(text)), ' ');
+}
+
+std::string count(int64_t n) { return std::to_string(n); }
+
+void appendTotals(std::string& out, const StitchTally& tally)
+{
+    out += "{\"symbols\": " + count(tally.symbols) + ", \"workedInto\": " + count(tally.workedInto) +
+           ", \"makes\": " + count(tally.makes) + "}";
+}
+
+void appendSymbols(std::string& out, const StitchTally& tally, Language language, const char* indent)
+{
+    const Legend legend = makeLegend(tally, nullptr);
+    out += "[";
+    for (size_t i = 0; i < legend.rows.size(); ++i) {
+        const ElementType& type = *legend.rows[i].type;
+        const HumanName& name = humanName(type, language);
+        out += i ? ",\n" : "\n";
+        out += indent;
+        out += "{\"type\": " + std::to_string(type.id) + ", \"tool\": ";
+        appendJsonString(out, type.name);
+        out += ", \"name\": ";
+        appendJsonString(out, name.name);
+        out += ", \"abbreviation\": ";
+        appendJsonString(out, name.abbreviation);
+        out += ", \"count\": " + count(legend.rows[i].inChart) + ", \"workedInto\": " +
+               std::to_string(type.counts.workedInto) + ", \"makes\": " + std::to_string(type.counts.makes) + "}";
+    }
+    out += "]";
+}
+
+std::string pathOf(const CChartElement& e)
+{
+    std::vector<size_t> path;
+    for (const CChartElement* at = &e; at->parent(); at = at->parent()) {
+        const auto& siblings = at->parent()->children();
+        for (size_t i = 0; i < siblings.size(); ++i)
+            if (siblings[i].get() == at)
+                path.push_back(i);
+    }
+    std::string out = "[";
+    for (size_t i = path.size(); i-- > 0;)
+        out += std::to_string(path[i]) + (i ? ", " : "");
+    return out + "]";
+}
+
+} // namespace
+
+const LegendWords& legendWords(Language language) { return language == Language::English ? kEnglish : kRussian; }
+
+std::string totalsText(const StitchTally& tally, Language language)
+{
+    const LegendWords& w = legendWords(language);
+    std::string out;
+    out.append(w.symbols).append(": ").append(count(tally.symbols));
+    out.append(" · ").append(w.workedInto).append(": ").append(count(tally.workedInto));
+    out.append(" · ").append(w.makes).append(": ").append(count(tally.makes));
+    return out;
+}
+
+std::string legendAsText(const Legend& legend, Language language)
+{
+    const LegendWords& w = legendWords(language);
+    size_t abbreviationWidth = columns(w.abbreviation);
+    size_t nameWidth = columns(w.name);
+    for (const LegendRow& row : legend.rows) {
+        abbreviationWidth = std::max(abbreviationWidth, columns(humanName(*row.type, language).abbreviation));
+        nameWidth = std::max(nameWidth, columns(humanName(*row.type, language).name));
+    }
+    std::string out;
+    out.append(w.title).append("\n");
+    pad(out, w.abbreviation, abbreviationWidth + 2);
+    pad(out, w.name, nameWidth + 2);
+    out.append(w.inChart);
+    if (legend.hasSelection)
+        out.append("  ").append(w.inSelection);
+    out += "\n";
+    for (const LegendRow& row : legend.rows) {
+        const HumanName& name = humanName(*row.type, language);
+        pad(out, name.abbreviation, abbreviationWidth + 2);
+        pad(out, name.name, nameWidth + 2);
+        const std::string chart = count(row.inChart);
+        out.append(columns(w.inChart) - std::min(columns(w.inChart), chart.size()), ' ').append(chart);
+        if (legend.hasSelection) {
+            const std::string selected = count(row.inSelection);
+            out.append(2 + columns(w.inSelection) - std::min(columns(w.inSelection), selected.size()), ' ');
+            out.append(selected);
+        }
+        out += "\n";
+    }
+    out.append(totalsText(legend.chart, language)).append("\n");
+    if (legend.hasSelection)
+        out.append(w.inSelection).append(": ").append(totalsText(legend.selection, language)).append("\n");
+    return out;
+}
+
+std::string legendAsJson(const CCanvas& canvas, Language language)
+{
+    const StitchTally chart = countStitches(canvas);
+    std::string out = "{\"language\": ";
+    appendJsonString(out, codeOfLanguage(language));
+    out += ",\n\"symbols\": ";
+    appendSymbols(out, chart, language, "  ");
+    out += ",\n\"totals\": ";
+    appendTotals(out, chart);
+    out += ",\n\"arrangements\": [";
+    const std::vector<HolderTally> holders = countHolders(canvas);
+    for (size_t i = 0; i < holders.size(); ++i) {
+        const HolderTally& h = holders[i];
+        const ElementType* type = elementType(h.holder->typeId());
+        out += i ? ",\n" : "\n";
+        out += "  {\"type\": " + std::to_string(h.holder->typeId()) + ", \"name\": ";
+        appendJsonString(out, type ? humanName(*type, language).name : std::string_view{});
+        out += ", \"path\": " + pathOf(*h.holder) + ", \"depth\": " + std::to_string(h.depth) + ", \"symbols\": ";
+        appendSymbols(out, h.tally, language, "    ");
+        out += ", \"totals\": ";
+        appendTotals(out, h.tally);
+        out += "}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+} // namespace loopora

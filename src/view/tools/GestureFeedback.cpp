@@ -1,0 +1,53 @@
+#include "view/tools/GestureFeedback.h"
+
+#include "platform/DrawingState.h"
+#include "view/ChartView.h"
+#include "view/ToolRegistry.h"
+
+namespace loopora {
+
+ToolDC::ToolDC(CPattraView& view) : view_(view), dc_(view.pixels()) { view.prepareDC(dc_); }
+
+ToolDC::~ToolDC() { view_.showPixels(); }
+
+void FeedbackShape::draw(CDC& dc) const
+{
+    switch (kind) {
+    case Kind::Nothing: break;
+    case Kind::DottedLine:
+    case Kind::Line: {
+        PenScope white(dc, Pen{int32_t(kind == Kind::DottedLine ? PenStyle::Dot : PenStyle::Solid), 1, colours::white});
+        RasterOpScope xorPen(dc, RasterOp::XorPen);
+        dc.moveTo(from.x, from.y);
+        dc.lineTo(to.x, to.y);
+        break;
+    }
+    case Kind::Frame: dc.drawFocusRect(frame); break;
+    }
+}
+
+void GestureFeedback::show(const FeedbackShape& shape)
+{
+    CPattraView* view = registry_.view();
+    if (!view)
+        return;
+    ToolDC dc(*view);
+    shown_.draw(dc.dc());
+    shape.draw(dc.dc());
+    shown_ = shape;
+}
+
+void GestureFeedback::hide()
+{
+    if (!shown())
+        return;
+    if (CPattraView* view = registry_.view()) {
+        ToolDC dc(*view);
+        shown_.draw(dc.dc());
+    }
+    shown_ = {};
+}
+
+void GestureFeedback::repaint(CDC& dc) const { shown_.draw(dc); }
+
+} // namespace loopora
