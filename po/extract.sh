@@ -4,8 +4,8 @@
 #   po/extract.sh OUT.pot
 # To bring the English catalogue up to date after texts changed in the code:
 #   po/extract.sh /tmp/loopora.pot
-#   msgmerge --update --no-wrap --no-location --sort-output --backup=none po/en.po /tmp/loopora.pot
-# then give every new or fuzzy entry its English text.
+#   msgmerge --update --no-fuzzy-matching --no-wrap --no-location --sort-output --backup=none po/en.po /tmp/loopora.pot
+# then give every new entry its English text.
 set -euo pipefail
 out=$1
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -7,6 +7,9 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  # Print-quality export: cairo draws PDF and PNG, zlib compresses PNG rows.
+  # The tests read the files back with poppler, librsvg and libpng.
+  libcairo2-dev zlib1g-dev poppler-utils librsvg2-bin libpng-dev
   # The desktop editor: Qt 6 Widgets and printing, its platform plugins, a
   # font with the Chinese status and export texts, Xlib for the lock-key lights.
   qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei

@@ -1,49 +1,45 @@
 #include "app/ChartPrinter.h"
 
 #include "app/Prompts.h"
+#include "app/QtShapes.h"
 #include "app/QtText.h"
+#include "export/ChartShapes.h"
+#include "platform/FileReplacement.h"
 #include "platform/Texts.h"
-#include "export/BitmapWriter.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstring>
+
+#include <algorithm>
+#include <span>
 
 namespace loopora::app {
 namespace {
 
-QImage sheetPicture(CPattraDoc& doc)
-{
-    const PixelBuffer sheet = renderSheet(doc);
-    QImage picture(sheet.width(), sheet.height(), QImage::Format_RGB32);
-    for (int y = 0; y < sheet.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < sheet.width(); ++x)
-            row[x] = sheet.at(x, y) | 0xFF000000u;
-    }
-    return picture;
-}
+// A failed print's message: its headline, then what failed.
+QString printFailed(const QString& error) { return qs(_("Не удалось напечатать схему.")) + QLatin1Char('\n') + error; }
 
-void drawFitted(QPainter& painter, const QImage& picture)
+// The chart's shapes at the device's own resolution, scaled to fit the
+// page and centred on it.
+void drawFitted(QPainter& painter, const CPattraDoc& doc)
 {
     const QRect page = painter.viewport();
-    QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    const QRect target(page.x() + (page.width() - fitted.width()) / 2, page.y() + (page.height() - fitted.height()) / 2,
-                       fitted.width(), fitted.height());
-    // Without smoothing the one-pixel strokes stay sharp however large they grow.
-    painter.drawImage(target, picture);
+    const SheetArea sheet = sheetAreaOf(doc);
+    const double scale = std::min(double(page.width()) / sheet.width, double(page.height()) / sheet.height);
+    painter.translate(page.x() + (page.width() - sheet.width * scale) / 2,
+                      page.y() + (page.height() - sheet.height * scale) / 2);
+    painter.scale(scale, scale);
+    drawChart(painter, doc);
 }
 
 // The PDF is made in memory with the printer's page, then written beside the
 // file and put in its place only once complete: a full disk or a folder that
 // cannot be written leaves no empty or half-written file behind.
-bool printToPdfFile(const QImage& picture, QPrinter& printer, QString& error)
+bool printToPdfFile(const CPattraDoc& doc, QPrinter& printer, QString& error)
 {
     const QString path = printer.outputFileName();
     QBuffer pdf;
@@ -59,23 +55,15 @@ bool printToPdfFile(const QImage& picture, QPrinter& printer, QString& error)
             error = QStringLiteral("cannot make the PDF for %1").arg(path);
             return false;
         }
-        drawFitted(painter, picture);
+        drawFitted(painter, doc);
         painter.end();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    // A short write (a full disk) leaves Qt without a reason; the system has one.
-    errno = 0;
-    if (file.write(pdf.data()) != pdf.size()) {
-        const QString reason = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-        error = QStringLiteral("writing %1 failed: %2").arg(path, reason);
-        return false; // the unfinished file beside it goes with the QSaveFile
-    }
-    if (!file.commit()) {
-        error = QStringLiteral("writing %1 failed: %2").arg(path, file.errorString());
+    // As charts are saved: QSaveFile takes a short write that fits its
+    // buffer (a small PDF on a full disk) for success.
+    const QByteArray& bytes = pdf.data();
+    std::string message;
+    if (!replaceFile(path.toStdString(), std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())), message)) {
+        error = QString::fromStdString(message);
         return false;
     }
     return true;
@@ -83,17 +71,16 @@ bool printToPdfFile(const QImage& picture, QPrinter& printer, QString& error)
 
 } // namespace
 
-bool printSheet(CPattraDoc& doc, QPrinter& printer, QString& error)
+bool printSheet(const CPattraDoc& doc, QPrinter& printer, QString& error)
 {
-    const QImage picture = sheetPicture(doc);
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return printToPdfFile(picture, printer, error);
+        return printToPdfFile(doc, printer, error);
     QPainter painter;
     if (!painter.begin(&printer)) {
         error = QStringLiteral("the printer %1 cannot be used").arg(printer.printerName());
         return false;
     }
-    drawFitted(painter, picture);
+    drawFitted(painter, doc);
     if (!painter.end()) {
         error = QStringLiteral("the printer %1 did not take the chart").arg(printer.printerName());
         return false;
@@ -101,7 +88,21 @@ bool printSheet(CPattraDoc& doc, QPrinter& printer, QString& error)
     return true;
 }
 
-bool printChart(CPattraDoc& doc, QWidget* parent)
+void previewChart(const CPattraDoc& doc, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(qs(_("Предварительный просмотр")));
+    // The preview draws its pages, and prints from its own print button, through the same function.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&doc, &dialog](QPrinter* target) {
+        QString error;
+        if (!printSheet(doc, *target, error))
+            showMessage(&dialog, printFailed(error));
+    });
+    dialog.exec();
+}
+
+bool printChart(const CPattraDoc& doc, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
@@ -109,7 +110,7 @@ bool printChart(CPattraDoc& doc, QWidget* parent)
         return false;
     QString error;
     if (!printSheet(doc, printer, error)) {
-        showMessage(parent, qs(_("Не удалось напечатать схему.")) + QLatin1Char('\n') + error);
+        showMessage(parent, printFailed(error));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
 #include "app/LanguageSetting.h"
+#include "app/ExportDialog.h"
 #include "app/LegendPanel.h"
 #include "app/MainCaption.h"
 #include "app/MainMenus.h"
@@ -390,6 +391,13 @@ void CMainFrame::arrangeIcons()
 }
 
 void CMainFrame::print(CPattraView& view) { printChart(view.document(), this); }
+
+void CMainFrame::printPreview(CPattraView& view) { previewChart(view.document(), this); }
+
+void CMainFrame::exportDrawing(CPattraView& view, DrawingFormat format, const std::string& suggestion)
+{
+    app::exportDrawing(view.document(), format, qs(suggestion), this);
+}
 
 void CMainFrame::exit()
 {

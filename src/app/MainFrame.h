@@ -71,6 +71,8 @@ public:
     void togglePalette(uint16_t id) override;
     void arrangeWindows(uint16_t id) override;
     void print(CPattraView& view) override;
+    void printPreview(CPattraView& view) override;
+    void exportDrawing(CPattraView& view, DrawingFormat format, const std::string& suggestion) override;
     void exit() override;
 
 protected:

@@ -10,6 +10,7 @@ namespace loopora::cli {
 using Args = std::vector<std::string>;
 
 int runRender(const Args& args);
+int runExport(const Args& args);
 int runDump(const Args& args);
 int runScript(const Args& args);
 int runCatalogue(const Args& args);

@@ -14,6 +14,9 @@ void printUsage(std::ostream& out)
 {
     out << "usage: loopora-cli [--lang ru|en] COMMAND ...\n"
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
+           "  loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape]\n"
+           "                   [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
+           "                                     write the chart for print: vector PDF or SVG, PNG at a resolution\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT.bmp [--size N]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
@@ -30,6 +33,8 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
     using namespace loopora::cli;
     if (command == "render")
         return runRender(args);
+    if (command == "export")
+        return runExport(args);
     if (command == "dump")
         return runDump(args);
     if (command == "script")

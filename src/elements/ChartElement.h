@@ -20,6 +20,7 @@ namespace loopora {
 class CArchive;
 class CDC;
 class CChartElement;
+class ShapeSink;
 
 enum ElementFlags : int32_t {
     kHidden = 1,   // not drawn; refused by the selection
@@ -102,6 +103,9 @@ public:
     // any); null for classes that cannot be copied. cloneElement completes it.
     virtual std::unique_ptr<CChartElement> clone() const;
     virtual void drawShape(CDC& dc);
+    // The element's own figure as the ideal shapes its pixels approximate
+    // (see describeElement); nothing for groups, whose children have theirs.
+    virtual void describeShape(ShapeSink&) const {}
     virtual bool hitTestBody(HitInfo& hit);
     // The class's own stored parameters.
     virtual void describeFields(FieldSink&) const {}

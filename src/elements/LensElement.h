@@ -22,6 +22,7 @@ public:
         noteGeometryChange();
     }
 
+    void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("bulge", bulge_); }
 

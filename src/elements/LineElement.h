@@ -11,6 +11,7 @@ class CLineElement : public CTwoPointFigure {
 public:
     CLineElement() : CTwoPointFigure(typeids::kLine) {}
     void drawShape(CDC& dc) override;
+    void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override { return std::make_unique<CLineElement>(); }
 };
 

@@ -29,6 +29,12 @@ std::vector<std::string> CTextElement::splitLines(const std::string& text)
     return lines;
 }
 
+std::vector<std::string> CTextElement::shownLines() const
+{
+    // A label without text invites one, in the interface language.
+    return text_.empty() ? std::vector<std::string>{_("Введите         "), _("текст         ")} : splitLines(text_);
+}
+
 void CTextElement::drawShape(CDC& dc)
 {
     if (!hasBothPoints())
@@ -40,10 +46,7 @@ void CTextElement::drawShape(CDC& dc)
     int32_t x = points_[0].x + 2;
     int32_t y = points_[0].y + 2;
     int32_t lineStep = metrics.height + metrics.externalLeading;
-    // A label without text invites one, in the interface language.
-    std::vector<std::string> lines =
-        text_.empty() ? std::vector<std::string>{_("Введите         "), _("текст         ")} : splitLines(text_);
-    for (const std::string& line : lines) {
+    for (const std::string& line : shownLines()) {
         dc.textOut(x, y, line);
         y += lineStep;
     }

@@ -17,11 +17,14 @@ public:
     void setText(std::string utf8) { text_ = std::move(utf8); }
 
     void drawShape(CDC& dc) override;
+    void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("text", text_); }
 
     // The lines a text draws: split at each "\r\n", with no empty line after a final one.
     static std::vector<std::string> splitLines(const std::string& text);
+    // The lines the label shows: its text's, or the placeholder lines of an empty label.
+    std::vector<std::string> shownLines() const;
 
 protected:
     void serializeBody(CArchive& ar) override;

@@ -32,6 +32,7 @@ using FtFacePtr = std::unique_ptr<FT_FaceRec_, Releaser<FT_Done_Face>>;
 struct FontFile {
     std::string path;
     int index = 0;
+    std::string family;
 };
 
 // Chart texts mix Latin and Cyrillic; a face must hold both.
@@ -68,7 +69,10 @@ std::optional<FontFile> findFontFile()
             continue;
         int index = 0;
         FcPatternGetInteger(font, FC_INDEX, 0, &index);
-        return FontFile{reinterpret_cast<const char*>(file), index};
+        FcChar8* family = nullptr;
+        FcPatternGetString(font, FC_FAMILY, 0, &family);
+        return FontFile{reinterpret_cast<const char*>(file), index,
+                        family ? reinterpret_cast<const char*>(family) : std::string()};
     }
     return std::nullopt;
 }
@@ -110,7 +114,8 @@ struct Font::Face {
     std::unordered_map<char32_t, Glyph> glyphs;
 };
 
-Font::Font(OpenedFace, std::unique_ptr<Face> face) : face_(std::move(face))
+Font::Font(OpenedFace, std::unique_ptr<Face> face, std::string family, std::string file, int faceIndex)
+    : face_(std::move(face)), family_(std::move(family)), file_(std::move(file)), faceIndex_(faceIndex)
 {
     const FT_Size_Metrics& m = face_->face->size->metrics;
     const int32_t ascent = int32_t((m.ascender + 63) >> 6);
@@ -139,7 +144,7 @@ Font* Font::shared()
         face->face.reset(ftFace);
         if (FT_Set_Pixel_Sizes(ftFace, 0, kPixelSize) != 0)
             return nullptr;
-        return std::make_unique<Font>(OpenedFace{}, std::move(face));
+        return std::make_unique<Font>(OpenedFace{}, std::move(face), file->family, file->path, file->index);
     }();
     return font.get();
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace loopora {
@@ -38,6 +39,11 @@ public:
     Font& operator=(const Font&) = delete;
 
     const TextMetrics& metrics() const { return metrics_; }
+    // The face's family name, by which other text renderers find the same face.
+    const std::string& family() const { return family_; }
+    // The face's file and its index in the file, for renderers that open it themselves.
+    const std::string& file() const { return file_; }
+    int faceIndex() const { return faceIndex_; }
     // The code point's glyph (the face's missing-glyph box when it has none).
     const Glyph& glyph(char32_t codePoint);
 
@@ -49,12 +55,15 @@ private:
 
 public:
     // Only shared() can name OpenedFace, so only it makes fonts.
-    Font(OpenedFace, std::unique_ptr<Face> face);
+    Font(OpenedFace, std::unique_ptr<Face> face, std::string family, std::string file, int faceIndex);
 
 private:
 
     std::unique_ptr<Face> face_;
     TextMetrics metrics_;
+    std::string family_;
+    std::string file_;
+    int faceIndex_ = 0;
 };
 
 } // namespace loopora

@@ -63,6 +63,15 @@ std::u32string decodeUtf8(std::string_view utf8)
     return out;
 }
 
+std::string wellFormedUtf8(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();)
+        appendUtf8(out, decodeUtf8(utf8, i));
+    return out;
+}
+
 void appendUtf8(std::string& out, char32_t cp)
 {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))

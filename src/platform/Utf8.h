@@ -14,5 +14,7 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 char32_t decodeUtf8(std::string_view text, size_t& pos);
 std::u32string decodeUtf8(std::string_view utf8);
 void appendUtf8(std::string& out, char32_t cp);
+// The text with every ill-formed subsequence replaced, as decoding sees it.
+std::string wellFormedUtf8(std::string_view utf8);
 
 } // namespace loopora

@@ -20,6 +20,7 @@ public:
     }
 
     void drawShape(CDC& dc) override;
+    void describeShape(ShapeSink& sink) const override;
     Rect getBounds() const override;
     bool hitTestBody(HitInfo& hit) override { return hitInsideBounds(hit); }
     std::unique_ptr<CChartElement> clone() const override;

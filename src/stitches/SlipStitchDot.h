@@ -15,6 +15,7 @@ public:
     bool whiteFill() const { return whiteFill_; }
     void setWhiteFill(bool white) { whiteFill_ = white; }
 
+    void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override;
 

@@ -30,6 +30,9 @@ public:
     virtual ExportOutcome exportChart(CPattraDoc& doc, const std::string& path, std::string& error) = 0;
 };
 
+// The print-quality formats a chart is exported to from the File menu.
+enum class DrawingFormat { Pdf, Svg, Png };
+
 // The answer to "save the changes?" when a modified chart is about to close.
 enum class SaveChanges { Save, Discard, Cancel };
 
@@ -77,6 +80,15 @@ public:
     virtual void togglePalette(uint16_t) {}
     virtual void arrangeWindows(uint16_t) {}
     virtual void print(CPattraView&) {}
+    virtual void printPreview(CPattraView&) {}
+    // Asks where and how, then writes the chart; the suggestion names the
+    // chart as askSaveFileName's does.
+    virtual void exportDrawing(CPattraView& view, DrawingFormat format, const std::string& suggestion)
+    {
+        (void)view;
+        (void)format;
+        (void)suggestion;
+    }
     virtual void exit() {}
 };
 

@@ -256,6 +256,12 @@ bool CPattraApp::exportBitmap(const std::string& path)
     return false;
 }
 
+void CPattraApp::exportDrawing(DrawingFormat format)
+{
+    if (ChartSession* s = active())
+        host_.exportDrawing(*s->view, format, s->path.empty() ? s->untitledName : s->path);
+}
+
 bool CPattraApp::onCommand(uint16_t id)
 {
     switch (id) {
@@ -301,6 +307,10 @@ bool CPattraApp::onCommand(uint16_t id)
     case cmd::kSaveBitmap: exportBitmap(); return true;
     case cmd::kPrint:
     case cmd::kPrintDirect: host_.print(*s->view); return true;
+    case cmd::kPrintPreview: host_.printPreview(*s->view); return true;
+    case cmd::kExportPdf: exportDrawing(DrawingFormat::Pdf); return true;
+    case cmd::kExportSvg: exportDrawing(DrawingFormat::Svg); return true;
+    case cmd::kExportPng: exportDrawing(DrawingFormat::Png); return true;
     default: return s->view->onCommand(id);
     }
 }

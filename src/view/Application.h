@@ -71,6 +71,8 @@ public:
     // Writes the active chart's sheet as a bitmap, asking for the file name.
     void exportBitmap();
     bool exportBitmap(const std::string& path);
+    // Hands the active chart to the host's print-quality export.
+    void exportDrawing(DrawingFormat format);
 
     size_t chartCount() const { return charts_.size(); }
     ChartSession& chart(size_t index) { return *charts_[index]; }

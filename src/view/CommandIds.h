@@ -16,6 +16,10 @@ constexpr uint16_t kPrintSetup = 57606;
 constexpr uint16_t kPrint = 57607;
 constexpr uint16_t kPrintDirect = 57608;
 constexpr uint16_t kPrintPreview = 57609;
+// Print-quality exports of the File menu.
+constexpr uint16_t kExportPdf = 33100;
+constexpr uint16_t kExportSvg = 33101;
+constexpr uint16_t kExportPng = 33102;
 constexpr uint16_t kCopy = 57634;
 constexpr uint16_t kCut = 57635;
 constexpr uint16_t kPaste = 57637;

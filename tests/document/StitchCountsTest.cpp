@@ -20,7 +20,9 @@ namespace {
 int32_t of(const StitchTally& tally, const char* tool) { return tally.symbolsOfType[size_t(typeIdOfName(tool))]; }
 
 // A round of a flat circle: a ring of 6 chains, 12 doubles around it (their
-// template standing apart at the bottom), and a round of 12 two-double fans.
+// template standing apart at the bottom), and a round of 12 two-double fans,
+// arranged here directly because the editor repeats only single stitches
+// along an arc.
 void magicRing(Session& s)
 {
     s.run({"new 600 600 0 30", "answer ok count=6 loopsize=2", "command 33029", "drag 280 300 320 300",

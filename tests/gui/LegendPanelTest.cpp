@@ -104,6 +104,36 @@ private slots:
         QCOMPARE(panel.totals().text(), QStringLiteral("Символов: 0 · Провязано в петли: 0 · Получено петель: 0"));
     }
 
+    void followsDeletingPastingAndTheActiveChart()
+    {
+        Editor editor;
+        editor.newChart();
+        app::LegendPanel& panel = editor.frame().legend();
+        editor.frame().command(cmd::kToggleLegend);
+        editor.pressButton(kDoubleButton);
+        editor.drag({100, 300}, {100, 200});
+        editor.drag({160, 300}, {160, 200});
+        QTest::keyClick(editor.activeViewport(), Qt::Key_Delete);
+        QCOMPARE(rowsOf(panel), QStringList({"ссн|столбик с накидом|1"}));
+
+        // Copies pasted count like the symbols they were copied from.
+        editor.pressButton(cmd::kSelect);
+        editor.click({100, 250});
+        editor.frame().command(cmd::kCopy);
+        editor.frame().command(cmd::kPaste);
+        editor.frame().command(cmd::kPaste);
+        QCOMPARE(rowsOf(panel), QStringList({"ссн|столбик с накидом|3|1"}));
+
+        // Another chart shows its own key, and the first one's comes back with it.
+        editor.newChart();
+        QCOMPARE(rowsOf(panel), QStringList());
+        editor.pressButton(kChainButton);
+        editor.drag({250, 300}, {300, 300});
+        QCOMPARE(rowsOf(panel), QStringList({"в. п.|воздушная петля|1|1"}));
+        editor.frame().command(cmd::kNextPane);
+        QCOMPARE(rowsOf(panel), QStringList({"ссн|столбик с накидом|3|1"}));
+    }
+
     void symbolPicturesAreTheSymbols()
     {
         Editor editor;

@@ -124,7 +124,10 @@ private slots:
         QCOMPARE(titles(), QStringList({"Файл(&F)", "Редактировать(&E)", "Вид(&V)", "Окно(&W)", "Справка (&H)"}));
         const QList<QMenu*>& menus = editor.frame().menus().menus(true);
         QCOMPARE(itemTexts(*menus[0]), QStringList({"Создать (&N)\tCtrl+N", "Открыть (&O)\tCtrl+O", "Сохранить (&S)\tCtrl+S",
-                                                    "Сохранить как…\tCtrl+Shift+S", "Закрыть (&C)", "Выход (&X)"}));
+                                                    "Сохранить как…\tCtrl+Shift+S", "Закрыть (&C)",
+                                                    "Сохранить в формате BMP", "Экспорт в PDF…", "Экспорт в SVG…",
+                                                    "Экспорт в PNG…", "Печать…\tCtrl+P", "Предварительный просмотр",
+                                                    "Выход (&X)"}));
         QCOMPARE(itemTexts(*menus[1]), QStringList({"Отменить (&U)\tCtrl+Z", "Повторить\tCtrl+Y", "Вырезать (&T)\tCtrl+X",
                                                     "Копировать (&C)\tCtrl+C", "Вставить (&P)\tCtrl+V"}));
         QCOMPARE(itemTexts(*menus[2]),

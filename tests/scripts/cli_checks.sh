@@ -92,4 +92,38 @@ if "$cli" --lang fr script "$work/menu.script" 2> "$work/err5.txt" > /dev/null; 
 grep -q -- "--lang takes ru or en" "$work/err5.txt" || { echo "no word on --lang fr: $(cat "$work/err5.txt")"; exit 1; }
 
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
+
+# Print-quality exports: each format by its extension, the bitmap as render writes it.
+for ext in pdf svg png bmp; do
+  "$cli" export "$work/chart.lpc" "$work/export.$ext" || { echo "export to $ext failed"; exit 1; }
+done
+cmp "$work/export.bmp" "$work/render.bmp" || { echo "the exported bitmap differs from the rendered one"; exit 1; }
+[ "$(head -c 5 "$work/export.pdf")" = "%PDF-" ] || { echo "no PDF written"; exit 1; }
+grep -q '<svg' "$work/export.svg" || { echo "no SVG written"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/sized.png" --page chart --dpi 192 --black
+[ "$(od -An -tx1 -j16 -N8 "$work/sized.png" | tr -d ' \n')" = "0000025800000258" ] || { echo "the PNG is not 600 x 600"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/letter.pdf" --page Letter --landscape --margin 15 --scale 2
+
+# Options a format does not take, unknown ones and bad values are refused
+# before anything is written; so is a file that cannot be written, and
+# nothing is left behind.
+expect_refused() {
+  local status=0
+  "$cli" export "$work/chart.lpc" "$@" 2> "$work/err5.txt" || status=$?
+  [ "$status" -ne 0 ] || { echo "export $* passed"; exit 1; }
+  [ -s "$work/err5.txt" ] || { echo "export $* said nothing"; exit 1; }
+}
+expect_refused "$work/refused.pdf" --dpi 300
+expect_refused "$work/refused.bmp" --black
+expect_refused "$work/refused.svg" --page A4
+expect_refused "$work/refused.png" --dpi many
+expect_refused "$work/refused.png" --margin -3
+expect_refused "$work/refused.png" --page A5
+expect_refused "$work/refused.png" --frobnicate
+expect_refused "$work/refused.gif"
+expect_refused "$work/refused.png" --scale 0
+expect_refused "$work/no-such-folder/chart.pdf"
+grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }
+if ls "$work" | grep -q refused; then echo "a refused export left a file: $(ls "$work")"; exit 1; fi
+
 echo "loopora-cli checks passed"

@@ -1,0 +1,54 @@
+#pragma once
+// Exporting the active chart for print from the File menu: the save prompt
+// of the format, then one small dialog of options (paper, orientation,
+// margin, resolution, black lines) that starts from the values last chosen,
+// then the file, written whole or not at all.
+
+#include "export/ExportOptions.h"
+#include "view/AppHost.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
+
+namespace loopora {
+class CPattraDoc;
+}
+
+namespace loopora::app {
+
+class ExportOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Shows the options the format takes, filled with the last ones chosen.
+    ExportOptionsDialog(DrawingFormat format, QWidget* parent);
+
+    ExportOptions options() const;
+    // The options last confirmed, or the defaults the first time.
+    static ExportOptions remembered();
+    static void remember(const ExportOptions& options);
+
+    QComboBox* paper() const { return paper_; }
+    QComboBox* orientation() const { return orientation_; }
+    QDoubleSpinBox* margin() const { return margin_; }
+    QSpinBox* dpi() const { return dpi_; }
+    QCheckBox* blackLines() const { return blackLines_; }
+
+private:
+    QComboBox* paper_;
+    QComboBox* orientation_;
+    QDoubleSpinBox* margin_;
+    QSpinBox* dpi_;
+    QCheckBox* blackLines_;
+};
+
+// The whole export; the suggestion is the chart's file or name, whose
+// extension the format's replaces. Failures are told in a message box.
+void exportDrawing(CPattraDoc& doc, DrawingFormat format, const QString& suggestion, QWidget* parent);
+
+} // namespace loopora::app

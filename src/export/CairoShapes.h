@@ -1,0 +1,61 @@
+#pragma once
+// Ideal shapes drawn with cairo, which gives the PDF and PNG writers one
+// drawing path: antialiased, with fonts through fontconfig and FreeType.
+
+#include "document/Document.h"
+#include "platform/ShapeSink.h"
+
+#include <cairo.h>
+
+#include <memory>
+#include <optional>
+
+namespace loopora {
+
+struct CairoDestroy {
+    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using CairoContext = std::unique_ptr<cairo_t, CairoDestroy>;
+using CairoSurface = std::unique_ptr<cairo_surface_t, CairoDestroy>;
+
+// Strokes of one pen that follow each other are gathered into one path and
+// stroked at once: a chart's thousands of strokes in a few operations, and
+// no seams where strokes of one colour overlap. Call finish() at the end.
+class CairoShapes final : public ShapeSink {
+public:
+    explicit CairoShapes(cairo_t* cr) : cr_(cr) {}
+
+    // Strokes what is still gathered.
+    void finish();
+
+    void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
+    void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;
+    void filledEllipse(const ShapeEllipse& e, Colour fill) override;
+    void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override;
+    void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override;
+    void text(const ShapeText& text) override;
+
+private:
+    struct Pen {
+        ShapeStroke stroke;
+        cairo_line_join_t join = CAIRO_LINE_JOIN_ROUND;
+        friend bool operator==(const Pen&, const Pen&) = default;
+    };
+
+    void setColour(Colour c);
+    // What follows goes into the path stroked with this pen; a different
+    // pen strokes what was gathered before.
+    void gatherFor(const Pen& pen);
+    // Adds the part of the ellipse from `from` through `sweep` to the path.
+    void ellipsePath(const ShapeEllipse& e, double from, double sweep);
+
+    cairo_t* cr_;
+    std::optional<Pen> gathering_;
+};
+
+// Draws the chart in cairo's current user space, one unit a chart pixel,
+// with the sheet's top-left corner at the origin and clipped to the sheet.
+void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines);
+
+} // namespace loopora

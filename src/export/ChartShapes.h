@@ -1,0 +1,26 @@
+#pragma once
+// A whole chart as ideal shapes: the sheet's background pattern, then every
+// visible element in drawing order, as the bitmap shows them (selection
+// handles are editing marks and stay out).
+
+#include "document/Document.h"
+#include "platform/ShapeSink.h"
+
+namespace loopora {
+
+// What a picture of the chart shows: the sheet's pixels 0..width and
+// 0..height, where a chart point p lies at p + origin.
+struct SheetArea {
+    int32_t width = 0;
+    int32_t height = 0;
+    Point origin;
+};
+
+SheetArea sheetAreaOf(const CPattraDoc& doc);
+
+// With blackLines every stroke and text is black and every fill white but a
+// dot's, which is black like its stroke would be; the background pattern is
+// left out, as grey guides have no place in line art.
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines);
+
+} // namespace loopora

@@ -1,0 +1,284 @@
+// SVG written directly rather than through cairo, which can neither name the
+// groups after element kinds nor keep text as text.
+
+#include "export/ChartShapes.h"
+#include "export/ChartWriters.h"
+#include "document/TypeTable.h"
+#include "elements/TypeIds.h"
+#include "platform/Utf8.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace loopora {
+namespace {
+
+// The class an element's group is known by, for restyling a kind at once:
+// the type's tool name, or a name for the types no tool places. All are
+// lower-case letters and digits.
+std::string classOf(int32_t typeId)
+{
+    const std::string_view name = typeName(typeId);
+    if (!name.empty())
+        return std::string(name);
+    switch (typeId) {
+    case kSheetPattern: return "background";
+    case typeids::kGroup: return "group";
+    case typeids::kLens: return "lens";
+    default: return "type" + std::to_string(typeId);
+    }
+}
+
+class SvgShapes final : public ShapeSink {
+public:
+    explicit SvgShapes(std::string& out) : out_(out) {}
+
+    void beginElement(int32_t typeId) override
+    {
+        out_ += "<g class=\"";
+        out_ += classOf(typeId);
+        out_ += "\">\n";
+    }
+    void endElement() override { out_ += "</g>\n"; }
+
+    void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
+    {
+        out_ += "<line";
+        attribute("x1", from.x);
+        attribute("y1", from.y);
+        attribute("x2", to.x);
+        attribute("y2", to.y);
+        strokeAttributes(stroke);
+        out_ += "/>\n";
+    }
+
+    void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override
+    {
+        ellipseElement(e);
+        out_ += " fill=\"none\"";
+        strokeAttributes(stroke);
+        out_ += "/>\n";
+    }
+
+    void filledEllipse(const ShapeEllipse& e, Colour fill) override
+    {
+        ellipseElement(e);
+        colourAttribute("fill", fill);
+        out_ += "/>\n";
+    }
+
+    void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
+    {
+        if (std::fabs(sweep) >= 2 * std::numbers::pi) {
+            ellipse(e, stroke);
+            return;
+        }
+        const ShapePoint a = e.at(from);
+        const ShapePoint b = e.at(from + sweep);
+        out_ += "<path d=\"M";
+        number(a.x);
+        out_ += ' ';
+        number(a.y);
+        out_ += 'A';
+        number(e.along);
+        out_ += ' ';
+        number(e.across);
+        out_ += ' ';
+        number(e.angle * 180 / std::numbers::pi);
+        out_ += std::fabs(sweep) > std::numbers::pi ? " 1" : " 0";
+        out_ += sweep > 0 ? " 1 " : " 0 "; // 1: the way angles grow, clockwise on the screen
+        number(b.x);
+        out_ += ' ';
+        number(b.y);
+        out_ += "\" fill=\"none\"";
+        strokeAttributes(stroke);
+        out_ += "/>\n";
+    }
+
+    void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override
+    {
+        out_ += "<rect";
+        attribute("x", std::min(corner.x, opposite.x));
+        attribute("y", std::min(corner.y, opposite.y));
+        attribute("width", std::fabs(opposite.x - corner.x));
+        attribute("height", std::fabs(opposite.y - corner.y));
+        out_ += " fill=\"none\"";
+        strokeAttributes(stroke, "miter");
+        out_ += "/>\n";
+    }
+
+    void text(const ShapeText& text) override
+    {
+        for (size_t k = 0; k < text.lines.size(); ++k) {
+            const ShapeText::Line& line = text.lines[k];
+            const double top = text.top + double(k) * text.lineStep;
+            if (text.fillCells && line.width > 0) {
+                out_ += "<rect";
+                attribute("x", text.left);
+                attribute("y", top);
+                attribute("width", line.width);
+                attribute("height", text.cellHeight);
+                colourAttribute("fill", text.cellColour);
+                out_ += "/>\n";
+            }
+            if (line.utf8.empty())
+                continue;
+            out_ += "<text";
+            attribute("y", top + text.ascent);
+            out_ += " font-family=\"";
+            escaped(text.fontFamily);
+            out_ += '"';
+            attribute("font-size", text.fontPixels);
+            colourAttribute("fill", text.colour);
+            out_ += " xml:space=\"preserve\">";
+            // Each character stands where the chart puts it, in a span of its
+            // own: renderers that read one x for each character are few.
+            size_t at = 0;
+            for (double offset : line.offsets) {
+                const size_t start = at;
+                decodeUtf8(line.utf8, at);
+                out_ += "<tspan";
+                attribute("x", text.left + offset);
+                out_ += '>';
+                escaped(std::string_view(line.utf8).substr(start, at - start));
+                out_ += "</tspan>";
+            }
+            out_ += "</text>\n";
+        }
+    }
+
+    void number(double v)
+    {
+        if (!std::isfinite(v))
+            v = 0;
+        char buffer[64];
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
+        if (ec != std::errc())
+            end = buffer;
+        // Three decimals are a thousandth of a pixel; trailing zeros say nothing.
+        char* dot = std::find(buffer, end, '.');
+        if (dot != end) {
+            while (end[-1] == '0')
+                --end;
+            if (end[-1] == '.')
+                --end;
+        }
+        const std::string_view digits(buffer, size_t(end - buffer));
+        out_ += digits == "-0" ? "0" : digits;
+    }
+
+    // Text as XML character data, with what XML cannot hold shown as a
+    // replacement character, so that every character keeps its place.
+    void escaped(std::string_view utf8)
+    {
+        for (size_t i = 0; i < utf8.size();) {
+            char32_t c = decodeUtf8(utf8, i);
+            switch (c) {
+            case '&': out_ += "&amp;"; continue;
+            case '<': out_ += "&lt;"; continue;
+            case '>': out_ += "&gt;"; continue;
+            case '"': out_ += "&quot;"; continue;
+            default: break;
+            }
+            const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                                 (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+            appendUtf8(out_, allowed ? c : kReplacementCharacter);
+        }
+    }
+
+private:
+    void attribute(const char* name, double v)
+    {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"";
+        number(v);
+        out_ += '"';
+    }
+
+    void colourAttribute(const char* name, Colour c)
+    {
+        static constexpr char kHex[] = "0123456789abcdef";
+        const uint8_t parts[] = {redOf(c), greenOf(c), blueOf(c)};
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"#";
+        for (uint8_t v : parts) {
+            out_ += kHex[v >> 4];
+            out_ += kHex[v & 15];
+        }
+        out_ += '"';
+    }
+
+    void strokeAttributes(const ShapeStroke& stroke, const char* join = "round")
+    {
+        colourAttribute("stroke", stroke.colour);
+        attribute("stroke-width", stroke.width);
+        out_ += " stroke-linejoin=\"";
+        out_ += join;
+        out_ += '"';
+        const std::vector<double> steps = dashSteps(stroke.dash);
+        if (steps.empty()) {
+            out_ += " stroke-linecap=\"round\"";
+            return;
+        }
+        out_ += " stroke-dasharray=\"";
+        for (size_t i = 0; i < steps.size(); ++i) {
+            if (i > 0)
+                out_ += ' ';
+            number(steps[i] * stroke.dashStep);
+        }
+        out_ += '"';
+    }
+
+    void ellipseElement(const ShapeEllipse& e)
+    {
+        out_ += "<ellipse";
+        attribute("cx", e.centre.x);
+        attribute("cy", e.centre.y);
+        attribute("rx", e.along);
+        attribute("ry", e.across);
+        if (e.angle != 0) {
+            out_ += " transform=\"rotate(";
+            number(e.angle * 180 / std::numbers::pi);
+            out_ += ' ';
+            number(e.centre.x);
+            out_ += ' ';
+            number(e.centre.y);
+            out_ += ")\"";
+        }
+    }
+
+    std::string& out_;
+};
+
+} // namespace
+
+bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const std::string& title,
+                   std::vector<uint8_t>& out, std::string&)
+{
+    const SheetArea sheet = sheetAreaOf(doc);
+    std::string svg;
+    svg.reserve(1 << 20);
+    SvgShapes shapes(svg);
+    svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
+    // One chart pixel is one CSS pixel: the chart's size on the screen.
+    svg += " width=\"" + std::to_string(sheet.width) + "\" height=\"" + std::to_string(sheet.height) + "\"";
+    svg += " viewBox=\"0 0 " + std::to_string(sheet.width) + " " + std::to_string(sheet.height) + "\">\n<title>";
+    shapes.escaped(title);
+    svg += "</title>\n";
+    const bool shifted = sheet.origin.x != 0 || sheet.origin.y != 0;
+    if (shifted)
+        svg += "<g transform=\"translate(" + std::to_string(sheet.origin.x) + " " + std::to_string(sheet.origin.y) +
+               ")\">\n";
+    describeChart(doc, shapes, options.blackLines);
+    if (shifted)
+        svg += "</g>\n";
+    svg += "</svg>\n";
+    out.assign(svg.begin(), svg.end());
+    return true;
+}
+
+} // namespace loopora

@@ -1,0 +1,246 @@
+// The print-quality way out of the editor: the File menu's exports, each
+// through its save prompt and one options dialog that remembers its values,
+// printing with Ctrl+P and the print preview, all drawing the chart's ideal
+// shapes. Printed shapes agree with the screen's as the exported ones do.
+
+#include "GuiSupport.h"
+#include "support/EveryShapeChart.h"
+#include "support/InkAgreement.h"
+
+#include "app/ChartPrinter.h"
+#include "app/ExportDialog.h"
+#include "app/MainMenus.h"
+#include "app/QtShapes.h"
+#include "export/BitmapWriter.h"
+#include "view/CommandIds.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace loopora;
+using namespace loopora::test;
+
+namespace {
+
+void answerFilePrompt(const QString& path, QString* title = nullptr)
+{
+    whenModal<QFileDialog>([path, title](QFileDialog* dialog) {
+        if (title)
+            *title = dialog->windowTitle();
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // as OK does
+    });
+}
+
+// The chart's shapes painted by the print path onto a white picture of the sheet's size.
+PixelBuffer printedPicture(const CPattraDoc& doc)
+{
+    QImage image(doc.chartWidth(), doc.chartHeight(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        app::drawChart(painter, doc);
+    }
+    PixelBuffer picture(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            picture.at(x, y) = image.pixel(x, y) & 0x00FFFFFFu;
+    return picture;
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintQualityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exportsAndPrintingStandInTheFileMenu()
+    {
+        Editor editor;
+        editor.newChart();
+        const QStringList items = itemTexts(*editor.frame().menus().menus(true)[0]);
+        const qsizetype bitmap = items.indexOf(QStringLiteral("Сохранить в формате BMP"));
+        QVERIFY(bitmap > 0);
+        QCOMPARE(items.mid(bitmap + 1, 5),
+                 QStringList({"Экспорт в PDF…", "Экспорт в SVG…", "Экспорт в PNG…", "Печать…\tCtrl+P",
+                              "Предварительный просмотр"}));
+        QCOMPARE(editor.frame().menus().actions(cmd::kExportPng).value(0)->statusTip(),
+                 QStringLiteral("Сохранить схему в PNG высокого разрешения"));
+    }
+
+    void pdfExportAsksWhereAndHowAndRemembersHow()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(300, 200, 0);
+        editor.drag({100, 150}, {100, 80});
+        QString title;
+        answerFilePrompt(dir.filePath(QStringLiteral("chart")), &title); // the extension comes by default
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            QVERIFY(!dialog->dpi()->isVisible()); // a PDF has no resolution
+            dialog->orientation()->setCurrentIndex(1);
+            dialog->blackLines()->setChecked(true);
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPdf);
+        QCOMPARE(title, QStringLiteral("Экспорт в PDF"));
+        QFile pdf(dir.filePath(QStringLiteral("chart.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+
+        // The next export starts from the same choices; cancelling its
+        // options writes nothing.
+        bool landscape = false;
+        bool black = false;
+        answerFilePrompt(dir.filePath(QStringLiteral("second.pdf")));
+        whenModal<app::ExportOptionsDialog>([&](app::ExportOptionsDialog* dialog) {
+            landscape = dialog->orientation()->currentIndex() == 1;
+            black = dialog->blackLines()->isChecked();
+            dialog->reject();
+        });
+        editor.frame().command(cmd::kExportPdf);
+        QVERIFY(landscape);
+        QVERIFY(black);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("second.pdf"))));
+        app::ExportOptionsDialog::remember({});
+    }
+
+    void pngExportTakesTheResolutionAndSvgItsOwnFile()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(300, 200, 0);
+        editor.drag({100, 150}, {100, 80});
+        answerFilePrompt(dir.filePath(QStringLiteral("chart.png")));
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            dialog->paper()->setCurrentIndex(2); // the chart's own size
+            dialog->dpi()->setValue(192);
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPng);
+        const QImage png(dir.filePath(QStringLiteral("chart.png")));
+        QCOMPARE(png.size(), QSize(600, 400));
+        QCOMPARE(png.dotsPerMeterX(), 7559); // 192 dpi
+
+        answerFilePrompt(dir.filePath(QStringLiteral("chart.svg")));
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            QVERIFY(!dialog->paper()->isVisible()); // an SVG has no page
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportSvg);
+        QFile svg(dir.filePath(QStringLiteral("chart.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<g class=\"double\">"));
+        app::ExportOptionsDialog::remember({});
+    }
+
+    void failedExportSaysWhyAndLeavesNoFile()
+    {
+        Editor editor;
+        editor.newChart();
+        const QString path = QStringLiteral("/nonexistent/loopora/chart.pdf");
+        QString message;
+        answerFilePrompt(path);
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) { dialog->accept(); });
+        whenModal<QMessageBox>([&message](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        editor.frame().command(cmd::kExportPdf);
+        QVERIFY2(message.startsWith(QStringLiteral("Не удалось экспортировать схему.")), qPrintable(message));
+        QVERIFY2(message.contains(path), qPrintable(message));
+    }
+
+    void ctrlPOpensThePrintDialog()
+    {
+        Editor editor;
+        editor.newChart();
+        bool asked = false;
+        whenModal<QPrintDialog>([&asked](QPrintDialog* dialog) {
+            asked = true;
+            dialog->reject();
+        });
+        QTest::keyClick(editor.activeViewport(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(asked);
+    }
+
+    void printPreviewShowsTheChartsPage()
+    {
+        Editor editor;
+        editor.newChart();
+        editor.drag({200, 300}, {200, 200});
+        int pages = 0;
+        QString title;
+        whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
+            title = dialog->windowTitle();
+            if (auto* preview = dialog->findChild<QPrintPreviewWidget*>())
+                pages = preview->pageCount();
+            dialog->reject();
+        });
+        editor.frame().command(cmd::kPrintPreview);
+        QCOMPARE(title, QStringLiteral("Предварительный просмотр"));
+        QCOMPARE(pages, 1);
+    }
+
+    void printingDrawsVectorsWithTextAsText()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(300, 200, 0);
+        CPattraDoc& doc = *editor.app().active()->document;
+        auto* label = static_cast<CTextElement*>(place(doc.canvas(), typeids::kText, {{20, 20}, {200, 60}}));
+        label->setText("Ряд 1");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+        QString error;
+        QVERIFY2(app::printSheet(doc, printer, error), qPrintable(error));
+        QVERIFY2(pdfText(printer.outputFileName()).contains(QStringLiteral("Ряд 1")), "the label is not text");
+    }
+
+    void printedShapesAgreeWithTheScreen()
+    {
+        std::unique_ptr<CPattraDoc> doc = everyShapeChart();
+        const InkAgreement ink = compareInk(renderSheet(*doc), printedPicture(*doc));
+        QVERIFY2(ink.missing.empty(), describePoints(ink.missing).c_str());
+        QVERIFY2(ink.extra.empty(), describePoints(ink.extra).c_str());
+    }
+
+    void aLargeSlipStitchPrintsAsASolidDisc()
+    {
+        CPattraDoc doc;
+        doc.setChartSize(400, 400);
+        place(doc.canvas(), typeids::kSlipStitch, {{200, 20}, {200, 380}}, {2, colours::black, 0});
+        const PixelBuffer picture = printedPicture(doc);
+        for (int32_t y = 25; y < 375; ++y)
+            for (int32_t x = 150; x < 250; ++x) {
+                const double u = (x + 0.5 - 200.5) / 89.0;
+                const double v = (y + 0.5 - 200.5) / 179.0;
+                if (u * u + v * v <= 1)
+                    QVERIFY(darkness(picture.at(x, y)) >= 250);
+            }
+    }
+};
+
+LOOPORA_GUI_TEST(PrintQualityTest);
+#include "PrintQualityTest.moc"

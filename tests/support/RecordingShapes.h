@@ -1,0 +1,90 @@
+#pragma once
+// A shape sink that keeps what it is told, for tests of descriptions.
+
+#include "platform/Geometry.h"
+#include "platform/ShapeSink.h"
+
+#include <vector>
+
+namespace loopora::test {
+
+struct RecordedShape {
+    enum class Kind { Line, Ellipse, FilledEllipse, Arc, Rectangle, Text };
+    Kind kind = Kind::Line;
+    ShapePoint a, b; // line ends or rectangle corners
+    ShapeEllipse ellipse;
+    double from = 0;
+    double sweep = 0;
+    ShapeStroke stroke;
+    Colour fill = 0;
+    ShapeText text;
+    int32_t element = 0; // the type id of the innermost element it belongs to
+};
+
+inline ShapePoint pixelCentreOf(Point p) { return {p.x + 0.5, p.y + 0.5}; }
+
+class RecordingShapes : public ShapeSink {
+public:
+    static constexpr int32_t kEnd = -1000; // stands for an element's end in `elements`
+
+    std::vector<RecordedShape> shapes;
+    std::vector<int32_t> elements; // the type id at an element's beginning, kEnd at its end
+
+    void beginElement(int32_t typeId) override
+    {
+        elements.push_back(typeId);
+        open_.push_back(typeId);
+    }
+    void endElement() override
+    {
+        elements.push_back(kEnd);
+        open_.pop_back();
+    }
+    void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
+    {
+        add({RecordedShape::Kind::Line, from, to, {}, 0, 0, stroke});
+    }
+    void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override
+    {
+        add({RecordedShape::Kind::Ellipse, {}, {}, e, 0, 0, stroke});
+    }
+    void filledEllipse(const ShapeEllipse& e, Colour fill) override
+    {
+        RecordedShape s{RecordedShape::Kind::FilledEllipse, {}, {}, e};
+        s.fill = fill;
+        add(s);
+    }
+    void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
+    {
+        add({RecordedShape::Kind::Arc, {}, {}, e, from, sweep, stroke});
+    }
+    void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override
+    {
+        add({RecordedShape::Kind::Rectangle, corner, opposite, {}, 0, 0, stroke});
+    }
+    void text(const ShapeText& text) override
+    {
+        RecordedShape s{RecordedShape::Kind::Text};
+        s.text = text;
+        add(s);
+    }
+
+    size_t count(RecordedShape::Kind kind) const
+    {
+        size_t n = 0;
+        for (const RecordedShape& s : shapes)
+            n += s.kind == kind;
+        return n;
+    }
+
+private:
+    void add(RecordedShape s)
+    {
+        s.element = open_.empty() ? kEnd : open_.back();
+        shapes.push_back(std::move(s));
+    }
+
+    std::vector<int32_t> open_;
+};
+
+} // namespace loopora::test
