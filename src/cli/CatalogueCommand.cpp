@@ -1,8 +1,12 @@
 // loopora-cli catalogue: every placeable symbol, built upright on the same
 // frame and drawn by the same code as a chart, in a labelled grid, so that a
-// person can check the whole catalogue at a glance.
+// person can check the whole catalogue at a glance; or, with --chart, the
+// same symbols placed on a sheet and saved as a chart, for every tool that
+// reads charts (exports above all).
 
 #include "cli/Commands.h"
+#include "document/ChartFile.h"
+#include "document/Document.h"
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "export/BitmapWriter.h"
@@ -10,9 +14,13 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 namespace loopora::cli {
 namespace {
+
+constexpr int32_t kLargestSheet = 600;
+constexpr int32_t kSmallestSheet = 100;
 
 std::vector<int32_t> catalogueTypes()
 {
@@ -23,33 +31,37 @@ std::vector<int32_t> catalogueTypes()
     return types;
 }
 
-} // namespace
-
-int runCatalogue(const Args& args)
+ElementState uprightFrame(int32_t x, int32_t top, int32_t size)
 {
-    int size = 60;
-    if (args.size() == 3 && args[1] == "--size") {
-        size = std::atoi(args[2].c_str());
-        if (size < 10 || size > 400) {
-            std::cerr << "loopora-cli: --size must be 10 to 400 pixels\n";
-            return 2;
-        }
-    } else if (args.size() != 1) {
-        std::cerr << "usage: loopora-cli catalogue OUT.bmp [--size N]\n";
-        return 2;
-    }
-
-    // Build every symbol on the same upright frame first, to size the grid cells.
     const Pen pen{0, 2, colours::black};
+    return {{{x, top + size}, {x, top}}, pen.width, pen.colour, pen.style};
+}
+
+// Every symbol built on the same upright frame at the origin, with the box
+// they all fit in.
+struct BuiltSymbols {
     std::vector<std::pair<std::string, std::unique_ptr<CChartElement>>> symbols;
     Rect extent;
+};
+
+BuiltSymbols buildSymbols(int32_t size)
+{
+    BuiltSymbols built;
     for (int32_t type : catalogueTypes()) {
         std::unique_ptr<CChartElement> symbol = createElement(type);
-        if (!symbol->assignState({{{0, size}, {0, 0}}, pen.width, pen.colour, pen.style}))
+        if (!symbol->assignState(uprightFrame(0, 0, size)))
             continue;
-        extent = Rect::united(extent, symbol->getBounds());
-        symbols.emplace_back(std::string(typeName(type)), std::move(symbol));
+        built.extent = Rect::united(built.extent, symbol->getBounds());
+        built.symbols.emplace_back(std::string(typeName(type)), std::move(symbol));
     }
+    return built;
+}
+
+int writeLabelledGrid(const std::string& out, int32_t size)
+{
+    BuiltSymbols built = buildSymbols(size);
+    auto& symbols = built.symbols;
+    const Rect& extent = built.extent;
 
     PixelBuffer probe(1, 1);
     CRasterDC measure(probe);
@@ -76,12 +88,107 @@ int runCatalogue(const Args& args)
     }
 
     std::string error;
-    if (!writeBitmapFile(picture, args[0], error)) {
+    if (!writeBitmapFile(picture, out, error)) {
         std::cerr << "loopora-cli: " << error << "\n";
         return 1;
     }
     std::cout << symbols.size() << " symbols in " << columns << " x " << rows << " cells\n";
     return 0;
+}
+
+// The grid of a chart: cells as large as the largest symbol's strokes with
+// a little room, as many to a row as the widest sheet holds. Symbols' bounds
+// lie 5 pixels outside their strokes, and neighbours' bounds may overlap.
+struct SheetGrid {
+    int32_t cellWidth = 0;
+    int32_t cellHeight = 0;
+    int32_t columns = 0;
+    int32_t rows = 0;
+};
+
+std::optional<SheetGrid> sheetGrid(const BuiltSymbols& built)
+{
+    SheetGrid grid;
+    constexpr int32_t kBoundsMargin = 5;
+    constexpr int32_t kRoom = 6;
+    grid.cellWidth = int32_t(built.extent.width()) - 2 * kBoundsMargin + kRoom;
+    grid.cellHeight = int32_t(built.extent.height()) - 2 * kBoundsMargin + kRoom;
+    const int32_t count = int32_t(built.symbols.size());
+    grid.columns = std::min<int32_t>(count, kLargestSheet / grid.cellWidth);
+    if (grid.columns < 1)
+        return std::nullopt;
+    grid.rows = (count + grid.columns - 1) / grid.columns;
+    if (grid.rows * grid.cellHeight > kLargestSheet)
+        return std::nullopt;
+    return grid;
+}
+
+int writeChart(const std::string& out, std::optional<int32_t> askedSize)
+{
+    // Without a size, the largest frame whose grid fits on a sheet.
+    int32_t size = askedSize.value_or(60);
+    BuiltSymbols built = buildSymbols(size);
+    std::optional<SheetGrid> grid = sheetGrid(built);
+    while (!grid && !askedSize && size > 10) {
+        built = buildSymbols(--size);
+        grid = sheetGrid(built);
+    }
+    if (!grid) {
+        std::cerr << "loopora-cli: " << built.symbols.size() << " symbols on a " << size
+                  << "-pixel frame do not fit on a sheet of " << kLargestSheet << " x " << kLargestSheet
+                  << " pixels; give a smaller --size\n";
+        return 1;
+    }
+
+    CPattraDoc doc;
+    doc.setChartSize(std::max(kSmallestSheet, grid->columns * grid->cellWidth),
+                     std::max(kSmallestSheet, grid->rows * grid->cellHeight));
+    CCanvas& canvas = doc.canvas();
+    for (size_t i = 0; i < built.symbols.size(); ++i) {
+        const int32_t left = int32_t(i % size_t(grid->columns)) * grid->cellWidth;
+        const int32_t top = int32_t(i / size_t(grid->columns)) * grid->cellHeight;
+        std::unique_ptr<CChartElement> symbol = createElement(built.symbols[i].second->typeId());
+        symbol->setCanvas(&canvas);
+        if (symbol->assignState(uprightFrame(left - 2 - built.extent.left, top - 2 - built.extent.top, size)))
+            canvas.appendChild(std::move(symbol));
+    }
+
+    std::string error;
+    if (!saveChartFile(doc, out, error)) {
+        std::cerr << "loopora-cli: " << error << "\n";
+        return 1;
+    }
+    std::cout << built.symbols.size() << " symbols on a " << size << "-pixel frame in " << grid->columns << " x "
+              << grid->rows << " cells of a " << doc.chartWidth() << " x " << doc.chartHeight() << " sheet\n";
+    return 0;
+}
+
+} // namespace
+
+int runCatalogue(const Args& args)
+{
+    constexpr const char* kUsage = "usage: loopora-cli catalogue OUT [--size N] [--chart]\n";
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    std::optional<int32_t> size;
+    bool chart = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--chart") {
+            chart = true;
+        } else if (args[i] == "--size" && i + 1 < args.size()) {
+            size = std::atoi(args[++i].c_str());
+            if (*size < 10 || *size > 400) {
+                std::cerr << "loopora-cli: --size must be 10 to 400 pixels\n";
+                return 2;
+            }
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    return chart ? writeChart(args[0], size) : writeLabelledGrid(args[0], size.value_or(60));
 }
 
 } // namespace loopora::cli

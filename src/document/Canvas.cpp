@@ -81,7 +81,8 @@ void CCanvas::invalidate(const Rect& r)
 
 void CCanvas::drawBackground(CDC& dc)
 {
-    PenScope grey(dc, Pen{int32_t(PenStyle::Solid), 1, colours::lightGrey});
+    DrawingStateSaver saved(dc);
+    dc.selectPen({int32_t(PenStyle::Solid), 1, colours::lightGrey});
     dc.setTextColour(colours::lightGrey);
     const int32_t s = lineSpacing_;
     if (s <= 0 && backgroundKind_ != int32_t(Background::Clean))
@@ -110,7 +111,8 @@ void CCanvas::drawBackground(CDC& dc)
 
 void CCanvas::drawElements(CDC& dc)
 {
-    BackgroundModeScope opaque(dc, BackgroundMode::Opaque);
+    DrawingStateSaver saved(dc);
+    dc.setBackgroundMode(BackgroundMode::Opaque);
     CChartElement::draw(dc);
 }
 

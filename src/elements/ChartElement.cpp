@@ -24,17 +24,10 @@ bool CChartElement::assignState(const ElementState& state)
     return true;
 }
 
-void CChartElement::noteGeometryChange()
+void CChartElement::geometryChanged()
 {
     for (CChartElement* e = this; e; e = e->parent_)
         e->boundsCached_ = false;
-}
-
-void CChartElement::geometryChanged()
-{
-    noteGeometryChange();
-    if (points_.size() >= 2)
-        referenceSegment_ = {points_[0], points_[1]};
 }
 
 void CChartElement::setPen(const PenAttributes& pen)
@@ -49,7 +42,7 @@ void CChartElement::setPenFields(const PenAttributes& pen)
     penWidth_ = pen.penWidth;
     penColour_ = pen.penColour;
     penStyle_ = pen.penStyle;
-    noteGeometryChange(); // plotted figures grow with the pen
+    geometryChanged(); // plotted figures grow with the pen
 }
 
 void CChartElement::serialize(CArchive& ar)
@@ -79,7 +72,7 @@ void CChartElement::serializePlainBody(CArchive& ar)
     points_.reserve(points_.size() + size_t(n));
     for (int32_t i = 0; i < n; ++i)
         points_.push_back(readStoredPoint(ar));
-    noteGeometryChange();
+    geometryChanged();
     penWidth_ = ar.readInt32();
     penColour_ = ar.readUInt32();
     penStyle_ = ar.readInt32();
@@ -96,7 +89,8 @@ void CChartElement::draw(CDC& dc)
     if (hasFlag(kHidden))
         return;
     {
-        PenScope pen(dc, Pen{penStyle_, penWidth_, penColour_});
+        DrawingStateSaver saved(dc);
+        dc.selectPen({penStyle_, penWidth_, penColour_});
         drawShape(dc);
     }
     for (auto& c : children_)
@@ -262,7 +256,7 @@ CChartElement* CChartElement::appendChild(std::unique_ptr<CChartElement> e)
         return nullptr;
     e->parent_ = this;
     children_.push_back(std::move(e));
-    noteGeometryChange();
+    geometryChanged();
     return children_.back().get();
 }
 
@@ -274,12 +268,12 @@ std::unique_ptr<CChartElement> CChartElement::detach()
     auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& c) { return c.get() == this; });
     std::unique_ptr<CChartElement> self = std::move(*it);
     siblings.erase(it);
-    parent_->noteGeometryChange();
+    parent_->geometryChanged();
     parent_ = nullptr;
     return self;
 }
 
-void CChartElement::moveTo(CChartElement& newParent)
+void CChartElement::reparentTo(CChartElement& newParent)
 {
     if (auto self = detach())
         newParent.appendChild(std::move(self));
@@ -300,7 +294,7 @@ void CChartElement::handOverChildren(const std::vector<CChartElement*>& which, C
         }
     }
     children_ = std::move(staying);
-    noteGeometryChange();
+    geometryChanged();
     for (CChartElement* e : which) {
         auto it = leaving.find(e);
         if (it != leaving.end() && it->second)
@@ -321,7 +315,7 @@ std::vector<std::unique_ptr<CChartElement>> CChartElement::takeChildren()
 {
     for (auto& c : children_)
         c->parent_ = nullptr;
-    noteGeometryChange();
+    geometryChanged();
     return std::exchange(children_, {});
 }
 
@@ -333,7 +327,7 @@ std::unique_ptr<CChartElement> CChartElement::cloneElement(const CChartElement& 
     copy->canvas_ = source.canvas_;
     copy->setPenFields(source.pen());
     copy->points_ = source.points_;
-    copy->noteGeometryChange();
+    copy->geometryChanged();
     return copy;
 }
 

@@ -78,8 +78,6 @@ public:
 
     // Replaces the points and the pen. Stitch symbols build their strokes here.
     virtual bool assignState(const ElementState& state);
-    // Called after the points changed; keeps referenceSegment in step.
-    virtual void geometryChanged();
     // Passes the pen on to every child, then takes it.
     virtual void setPen(const PenAttributes& pen);
     // True for groups and everything built on them: their points are the four
@@ -134,7 +132,7 @@ public:
     void setPoints(std::vector<Point> points)
     {
         points_ = std::move(points);
-        noteGeometryChange();
+        geometryChanged();
     }
 
     int32_t flags() const { return flags_; }
@@ -154,15 +152,6 @@ public:
     // draw all the same.
     CChartElement* canvas() const { return canvas_; }
     void setCanvas(CChartElement* canvas) { canvas_ = canvas; }
-    const std::pair<Point, Point>& referenceSegment() const { return referenceSegment_; }
-    // Puts back points and reference segment kept from before a change
-    // (undo and redo of changes that round); nothing is recomputed from them.
-    void restoreGeometry(std::vector<Point> points, const std::pair<Point, Point>& reference)
-    {
-        points_ = std::move(points);
-        referenceSegment_ = reference;
-        noteGeometryChange();
-    }
 
     // --- Tree ---
 
@@ -175,8 +164,8 @@ public:
     // Takes this element out of its parent's children (order of the rest kept)
     // and hands over its ownership; null when it has no parent.
     std::unique_ptr<CChartElement> detach();
-    // Moves an element that has a parent to the end of newParent's children.
-    void moveTo(CChartElement& newParent);
+    // Makes an element that has a parent the last child of newParent.
+    void reparentTo(CChartElement& newParent);
     // Moves those of the listed elements that are children of this one, in
     // list order, to the end of newParent's children; the rest keep their
     // order. One pass over the children, however many move.
@@ -194,10 +183,10 @@ public:
     static std::unique_ptr<CChartElement> cloneElement(const CChartElement& source);
 
 protected:
-    // Something that decides the element's bounds changed: its points, pen,
-    // children or shape. Groups keep their bounds until then; this tells them,
-    // and every group above, to compute them again.
-    void noteGeometryChange();
+    // The one call after anything that decides the element's bounds changed:
+    // its points, pen, children or shape. Groups keep their bounds until
+    // then; this tells them, and every group above, to compute them again.
+    void geometryChanged();
     // A group's bounds, kept while nothing below it changes.
     bool boundsCached() const { return boundsCached_; }
     const Rect& cachedBounds() const { return cachedBounds_; }
@@ -224,7 +213,6 @@ protected:
 
 private:
     int32_t typeId_;
-    std::pair<Point, Point> referenceSegment_{};
     std::vector<std::unique_ptr<CChartElement>> children_;
     int32_t flags_ = 0;
     CChartElement* parent_ = nullptr;

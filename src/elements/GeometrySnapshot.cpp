@@ -13,7 +13,7 @@ GeometrySnapshot::GeometrySnapshot(std::span<CChartElement* const> roots) : take
 
 void GeometrySnapshot::take(CChartElement& e)
 {
-    entries_.push_back({&e, e.points(), e.referenceSegment()});
+    entries_.push_back({&e, e.points()});
     for (const auto& c : e.children())
         take(*c);
 }
@@ -21,7 +21,7 @@ void GeometrySnapshot::take(CChartElement& e)
 void GeometrySnapshot::restore() const
 {
     for (const Entry& entry : entries_)
-        entry.element->restoreGeometry(entry.points, entry.reference);
+        entry.element->setPoints(entry.points);
 }
 
 bool reachesCoordinateLimit(const Rect& bounds)

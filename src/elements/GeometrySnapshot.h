@@ -28,7 +28,6 @@ private:
     struct Entry {
         CChartElement* element;
         std::vector<Point> points;
-        std::pair<Point, Point> reference;
     };
     void take(CChartElement& e);
 

@@ -15,7 +15,7 @@ Rect CGroupElement::getBounds() const
 void CGroupElement::recomputeFrame()
 {
     points_.clear();
-    noteGeometryChange();
+    geometryChanged();
     Rect r = getBounds();
     points_ = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
     geometryChanged();
@@ -72,7 +72,7 @@ bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
             return false;
     if (!parent())
         return false;
-    moveTo(*common);
+    reparentTo(*common);
     setCanvas(common->canvas());
     common->handOverChildren(elements, *this);
     recomputeFrame();
@@ -87,7 +87,7 @@ bool CGroupElement::ungroup()
     for (auto& c : takeChildren())
         target->appendChild(std::move(c));
     points_.clear();
-    noteGeometryChange();
+    geometryChanged();
     if (hasFlag(kCurrent) && canvas())
         canvas()->releaseCurrent(*this);
     setFlags(kDeletedFlags);

@@ -19,7 +19,7 @@ public:
     void setBulge(double bulge)
     {
         bulge_ = bulge;
-        noteGeometryChange();
+        geometryChanged();
     }
 
     void describeShape(ShapeSink& sink) const override;

@@ -6,7 +6,8 @@ namespace loopora {
 
 void CRectangleElement::drawFrame(CDC& dc) const
 {
-    BrushScope hollow(dc, Brush{BrushStyle::Hollow, colours::black});
+    DrawingStateSaver saved(dc);
+    dc.selectBrush({BrushStyle::Hollow, colours::black});
     dc.rectangle(Rect::spanned(points_[0], points_[1]).normalized());
 }
 

@@ -4,12 +4,20 @@
 
 namespace loopora {
 
-Pen CDC::selectPen(const Pen& pen) { return std::exchange(pen_, pen); }
-Brush CDC::selectBrush(const Brush& brush) { return std::exchange(brush_, brush); }
-RasterOp CDC::setRasterOp(RasterOp op) { return std::exchange(rasterOp_, op); }
-BackgroundMode CDC::setBackgroundMode(BackgroundMode mode) { return std::exchange(backgroundMode_, mode); }
-Colour CDC::setBackgroundColour(Colour c) { return std::exchange(backgroundColour_, c); }
-Colour CDC::setTextColour(Colour c) { return std::exchange(textColour_, c); }
+void CDC::restore()
+{
+    if (saved_.empty())
+        return;
+    attributes_ = saved_.back();
+    saved_.pop_back();
+}
+
+Pen CDC::selectPen(const Pen& pen) { return std::exchange(attributes_.pen, pen); }
+Brush CDC::selectBrush(const Brush& brush) { return std::exchange(attributes_.brush, brush); }
+RasterOp CDC::setRasterOp(RasterOp op) { return std::exchange(attributes_.rasterOp, op); }
+BackgroundMode CDC::setBackgroundMode(BackgroundMode mode) { return std::exchange(attributes_.backgroundMode, mode); }
+Colour CDC::setBackgroundColour(Colour c) { return std::exchange(attributes_.backgroundColour, c); }
+Colour CDC::setTextColour(Colour c) { return std::exchange(attributes_.textColour, c); }
 Point CDC::setWindowOrigin(Point origin) { return std::exchange(windowOrigin_, origin); }
 Point CDC::setViewportOrigin(Point origin) { return std::exchange(viewportOrigin_, origin); }
 

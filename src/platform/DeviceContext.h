@@ -2,7 +2,8 @@
 // The drawing surface every chart element paints on: pens, brushes, raster
 // operations, background mode, text and coordinate conversion, with the rules
 // of the desktop platform the chart format comes from. Selecting an object
-// returns the previous one; DrawingState.h holds scope guards that put it back.
+// returns the previous one; save() and restore() keep the drawing attributes
+// on a stack, and DrawingState.h holds the scope guard that pairs them.
 
 #include "platform/Colour.h"
 #include "platform/Geometry.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace loopora {
 
@@ -55,9 +57,24 @@ struct TextMetrics {
     int32_t externalLeading = 0; // extra space the font asks for between lines
 };
 
+// The attributes figures and text are drawn with; the mapping is not among them.
+struct DrawingAttributes {
+    Pen pen{};
+    Brush brush{};
+    RasterOp rasterOp = RasterOp::CopyPen;
+    BackgroundMode backgroundMode = BackgroundMode::Opaque;
+    Colour backgroundColour = colours::white;
+    Colour textColour = colours::black;
+};
+
 class CDC {
 public:
     virtual ~CDC() = default;
+
+    // Pushes the drawing attributes; restore() pops the last ones pushed
+    // back into place, and does nothing when none are pushed.
+    void save() { saved_.push_back(attributes_); }
+    void restore();
 
     // Drawing state. Each setter returns what was there before.
     Pen selectPen(const Pen& pen);
@@ -67,12 +84,12 @@ public:
     Colour setBackgroundColour(Colour c);
     Colour setTextColour(Colour c);
 
-    const Pen& pen() const { return pen_; }
-    const Brush& brush() const { return brush_; }
-    RasterOp rasterOp() const { return rasterOp_; }
-    BackgroundMode backgroundMode() const { return backgroundMode_; }
-    Colour backgroundColour() const { return backgroundColour_; }
-    Colour textColour() const { return textColour_; }
+    const Pen& pen() const { return attributes_.pen; }
+    const Brush& brush() const { return attributes_.brush; }
+    RasterOp rasterOp() const { return attributes_.rasterOp; }
+    BackgroundMode backgroundMode() const { return attributes_.backgroundMode; }
+    Colour backgroundColour() const { return attributes_.backgroundColour; }
+    Colour textColour() const { return attributes_.textColour; }
 
     // Logical (chart) coordinates map to device pixels as
     // device = logical - windowOrigin + viewportOrigin.
@@ -131,12 +148,8 @@ protected:
     Point current_{};
 
 private:
-    Pen pen_{};
-    Brush brush_{};
-    RasterOp rasterOp_ = RasterOp::CopyPen;
-    BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
-    Colour backgroundColour_ = colours::white;
-    Colour textColour_ = colours::black;
+    DrawingAttributes attributes_;
+    std::vector<DrawingAttributes> saved_;
     Point windowOrigin_{};
     Point viewportOrigin_{};
 };

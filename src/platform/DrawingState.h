@@ -1,69 +1,21 @@
 #pragma once
-// Scope guards for device-context state: each selects a value on construction
-// and puts the previous one back when the scope ends, on every path out.
+// The scope guard of a device context's drawing attributes: it saves them
+// when made and restores them when the scope ends, on every path out, so a
+// drawing routine sets what it needs and leaves the context as it found it.
 
 #include "platform/DeviceContext.h"
 
 namespace loopora {
 
-class PenScope {
+class DrawingStateSaver {
 public:
-    PenScope(CDC& dc, const Pen& pen) : dc_(dc), previous_(dc.selectPen(pen)) {}
-    ~PenScope() { dc_.selectPen(previous_); }
-    PenScope(const PenScope&) = delete;
-    PenScope& operator=(const PenScope&) = delete;
+    explicit DrawingStateSaver(CDC& dc) : dc_(dc) { dc_.save(); }
+    ~DrawingStateSaver() { dc_.restore(); }
+    DrawingStateSaver(const DrawingStateSaver&) = delete;
+    DrawingStateSaver& operator=(const DrawingStateSaver&) = delete;
 
 private:
     CDC& dc_;
-    Pen previous_;
-};
-
-class BrushScope {
-public:
-    BrushScope(CDC& dc, const Brush& brush) : dc_(dc), previous_(dc.selectBrush(brush)) {}
-    ~BrushScope() { dc_.selectBrush(previous_); }
-    BrushScope(const BrushScope&) = delete;
-    BrushScope& operator=(const BrushScope&) = delete;
-
-private:
-    CDC& dc_;
-    Brush previous_;
-};
-
-class RasterOpScope {
-public:
-    RasterOpScope(CDC& dc, RasterOp op) : dc_(dc), previous_(dc.setRasterOp(op)) {}
-    ~RasterOpScope() { dc_.setRasterOp(previous_); }
-    RasterOpScope(const RasterOpScope&) = delete;
-    RasterOpScope& operator=(const RasterOpScope&) = delete;
-
-private:
-    CDC& dc_;
-    RasterOp previous_;
-};
-
-class BackgroundModeScope {
-public:
-    BackgroundModeScope(CDC& dc, BackgroundMode mode) : dc_(dc), previous_(dc.setBackgroundMode(mode)) {}
-    ~BackgroundModeScope() { dc_.setBackgroundMode(previous_); }
-    BackgroundModeScope(const BackgroundModeScope&) = delete;
-    BackgroundModeScope& operator=(const BackgroundModeScope&) = delete;
-
-private:
-    CDC& dc_;
-    BackgroundMode previous_;
-};
-
-class TextColourScope {
-public:
-    TextColourScope(CDC& dc, Colour c) : dc_(dc), previous_(dc.setTextColour(c)) {}
-    ~TextColourScope() { dc_.setTextColour(previous_); }
-    TextColourScope(const TextColourScope&) = delete;
-    TextColourScope& operator=(const TextColourScope&) = delete;
-
-private:
-    CDC& dc_;
-    Colour previous_;
 };
 
 } // namespace loopora

@@ -23,7 +23,7 @@ public:
     void setRatio(double ratio)
     {
         ratio_ = ratio;
-        noteGeometryChange();
+        geometryChanged();
     }
 
     void describeShape(ShapeSink& sink) const override;

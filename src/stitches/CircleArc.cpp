@@ -27,7 +27,8 @@ void CCircleArc::drawShape(CDC& dc)
 {
     if (points_.size() < 2)
         return;
-    BrushScope hollow(dc, Brush{BrushStyle::Hollow, colours::black});
+    DrawingStateSaver saved(dc);
+    dc.selectBrush({BrushStyle::Hollow, colours::black});
     Rect box = circleBox();
     Point c{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
     Point p = points_[0];

@@ -16,7 +16,7 @@ public:
     void setSweep(double degrees)
     {
         sweep_ = degrees;
-        noteGeometryChange();
+        geometryChanged();
     }
 
     void drawShape(CDC& dc) override;

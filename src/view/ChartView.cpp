@@ -252,7 +252,6 @@ void CPattraView::undoOrRedo(bool undo)
         history.Undo();
     else
         history.Redo();
-    invalidateAll();
 }
 
 } // namespace loopora

@@ -41,11 +41,6 @@ CTool* CToolRegistry::findTool(std::string_view name) const
     return it == tools_.end() ? nullptr : it->second.get();
 }
 
-CPlacementTool* CToolRegistry::placementTool(int32_t typeId) const
-{
-    return dynamic_cast<CPlacementTool*>(findTool(typeName(typeId)));
-}
-
 bool CToolRegistry::selectTool(std::string_view name)
 {
     if (name == currentName_)
@@ -60,15 +55,20 @@ bool CToolRegistry::selectTool(std::string_view name)
     return true;
 }
 
+template <typename Tool>
+Tool* CToolRegistry::registerTyped(std::string name, std::unique_ptr<Tool> tool)
+{
+    Tool* registered = tool.get();
+    return registerTool(std::move(name), std::move(tool)) ? registered : nullptr;
+}
+
 template <typename Tool, typename Prototype>
 Tool* CToolRegistry::registerToolOf(const ElementType& type)
 {
     auto prototype = prototypeAs<Prototype>(type.id, canvas_);
     if (!prototype)
         return nullptr;
-    auto tool = std::make_unique<Tool>(std::move(prototype), *this);
-    Tool* registered = tool.get();
-    return registerTool(std::string(type.name), std::move(tool)) ? registered : nullptr;
+    return registerTyped(std::string(type.name), std::make_unique<Tool>(std::move(prototype), *this));
 }
 
 void CToolRegistry::registerTypeTools(std::span<const ElementType> types)
@@ -76,7 +76,13 @@ void CToolRegistry::registerTypeTools(std::span<const ElementType> types)
     for (const ElementType& type : types) {
         switch (type.tool) {
         case PlacingTool::NoTool: break;
-        case PlacingTool::Placement: registerToolOf<CPlacementTool, CChartElement>(type); break;
+        case PlacingTool::Placement:
+            // The ring's tool keeps its ring typed for the ring command.
+            if (type.id == typeids::kChainRing)
+                chainRingTool_ = registerToolOf<CChainRingTool, CChainRing>(type);
+            else
+                registerToolOf<CPlacementTool, CChartElement>(type);
+            break;
         case PlacingTool::RowTool: rowTool_ = registerToolOf<CRowTool, CRowArrangement>(type); break;
         case PlacingTool::ArcTool: arcTool_ = registerToolOf<CArcTool, CArcArrangement>(type); break;
         case PlacingTool::LoopedArcTool: loopArcTool_ = registerToolOf<CLoopArcTool, CLoopedArcArrangement>(type); break;
@@ -88,8 +94,8 @@ void CToolRegistry::registerStandardTools()
 {
     registerTypeTools(elementTypes());
     registerTool("select", std::make_unique<CSelectTool>(*this));
-    registerTool("move", std::make_unique<CMoveTool>(*this));
-    registerTool("change", std::make_unique<CChangeTool>(*this));
+    moveTool_ = registerTyped("move", std::make_unique<CMoveTool>(*this));
+    changeTool_ = registerTyped("change", std::make_unique<CChangeTool>(*this));
     registerTool("rotatebyarc", std::make_unique<CRotateByArcTool>(*this));
     // Sizing and mirroring act at once through their commands; their tools
     // do nothing with the pointer, but scripts choose them by these names

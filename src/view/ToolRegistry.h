@@ -15,9 +15,11 @@ namespace loopora {
 
 class CArcTool;
 class CCanvas;
+class CChainRingTool;
+class CChangeTool;
 class CLoopArcTool;
+class CMoveTool;
 class CPattraView;
-class CPlacementTool;
 class CRowTool;
 struct ElementType;
 
@@ -52,17 +54,24 @@ public:
     // class its tool places, gets no tool.
     void registerTypeTools(std::span<const ElementType> types);
 
-    // The arrangement tools; null before they are registered.
+    // The tools other code drives directly, as their own classes; null
+    // before they are registered. The arrangement commands set up the
+    // arrangement tools and the ring's, the select tool hands its drags on
+    // to the move and change tools.
     CRowTool* rowTool() const { return rowTool_; }
     CArcTool* arcTool() const { return arcTool_; }
     CLoopArcTool* loopArcTool() const { return loopArcTool_; }
-    // The placement tool of a type, or null.
-    CPlacementTool* placementTool(int32_t typeId) const;
+    CChainRingTool* chainRingTool() const { return chainRingTool_; }
+    CMoveTool* moveTool() const { return moveTool_; }
+    CChangeTool* changeTool() const { return changeTool_; }
 
 private:
     // Registers a Tool placing a prototype of the type, which must be a Prototype.
     template <typename Tool, typename Prototype>
     Tool* registerToolOf(const ElementType& type);
+    // Registers a tool under a name; the tool as its own class, or null when refused.
+    template <typename Tool>
+    Tool* registerTyped(std::string name, std::unique_ptr<Tool> tool);
 
     std::map<std::string, std::unique_ptr<CTool>, std::less<>> tools_;
     std::string currentName_;
@@ -72,6 +81,9 @@ private:
     CRowTool* rowTool_ = nullptr;
     CArcTool* arcTool_ = nullptr;
     CLoopArcTool* loopArcTool_ = nullptr;
+    CChainRingTool* chainRingTool_ = nullptr;
+    CMoveTool* moveTool_ = nullptr;
+    CChangeTool* changeTool_ = nullptr;
 };
 
 } // namespace loopora

@@ -26,14 +26,8 @@ bool CPattraView::onCommand(uint16_t id)
     CCanvas& c = canvas();
     switch (id) {
     case cmd::kCopy: c.copy(); return true;
-    case cmd::kCut:
-        c.cut();
-        invalidateAll();
-        return true;
-    case cmd::kPaste:
-        c.paste(c);
-        invalidateAll();
-        return true;
+    case cmd::kCut: c.cut(); return true;
+    case cmd::kPaste: c.paste(c); return true;
     case cmd::kGroup: group(); return true;
     case cmd::kUngroup: c.ungroup(); return true;
     case cmd::kUndo: undoOrRedo(true); return true;
@@ -102,8 +96,7 @@ void CPattraView::sizeCurrent()
     const Point p0 = current->points()[0];
     const Point p2 = current->points()[2];
     const Point centre{(p0.x + p2.x) / 2, (p0.y + p2.y) / 2};
-    canvas().history().Execute(std::make_unique<CScaleCommand>(*current, centre, factors.width, factors.height));
-    invalidateAll();
+    canvas().history().Execute(std::make_unique<CScaleCommand>(canvas(), *current, centre, factors.width, factors.height));
 }
 
 void CPattraView::mirrorSelection(bool leftToRight)
@@ -118,7 +111,6 @@ void CPattraView::mirrorSelection(bool leftToRight)
         c.history().Execute(std::make_unique<CFlipHorizontalCommand>(c, members, axis));
     else
         c.history().Execute(std::make_unique<CFlipVerticalCommand>(c, members, axis));
-    invalidateAll();
 }
 
 namespace {
@@ -201,11 +193,10 @@ void CPattraView::createArc(bool withLoops)
 
 void CPattraView::chainRing()
 {
-    CPlacementTool* tool = registry_->placementTool(typeids::kChainRing);
-    auto* ringPrototype = tool ? dynamic_cast<CChainRing*>(&tool->prototype()) : nullptr;
-    if (!ringPrototype)
+    CChainRingTool* tool = registry_->chainRingTool();
+    if (!tool)
         return;
-    CChainRing& ring = *ringPrototype;
+    CChainRing& ring = tool->ring();
     dialogs::Dialog<dialogs::ChainRingParameters> dialog({ring.count(), ring.height()});
     if (host_.runDialog(dialog.model())) {
         const dialogs::ChainRingParameters values = dialog.values();

@@ -4,7 +4,6 @@
 // pixel, whatever the sheet, spacing, brush, window origin or clip.
 
 #include "document/CircleBackground.h"
-#include "platform/DrawingState.h"
 #include "platform/RasterDC.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +28,8 @@ PixelBuffer circlesOneByOne(Point centre, int32_t largest, int32_t spacing, cons
     CRasterDC dc(picture);
     dc.setWindowOrigin(w.origin);
     dc.setClip(w.clip);
-    PenScope pen(dc, kGreyPen);
-    BrushScope brush(dc, w.brush);
+    dc.selectPen(kGreyPen);
+    dc.selectBrush(w.brush);
     for (int32_t d = largest; d >= 0; d -= spacing)
         dc.ellipse({centre.x - d, centre.y - d, centre.x + d, centre.y + d});
     dc.ellipse({centre.x - 1, centre.y - 1, centre.x + 1, centre.y + 1});
@@ -43,8 +42,8 @@ PixelBuffer circlesAsDrawn(Point centre, int32_t largest, int32_t spacing, const
     CRasterDC dc(picture);
     dc.setWindowOrigin(w.origin);
     dc.setClip(w.clip);
-    PenScope pen(dc, kGreyPen);
-    BrushScope brush(dc, w.brush);
+    dc.selectPen(kGreyPen);
+    dc.selectBrush(w.brush);
     drawCircleBackground(dc, centre, largest, spacing);
     return picture;
 }

@@ -205,7 +205,7 @@ TEST_F(Clipboard, CutHidesTheSelectionAndLetsGoOfIt)
     EXPECT_EQ(chart.canvas.current(), nullptr);
     EXPECT_EQ(chart.rectangle->flags(), kDeletedFlags);
     EXPECT_EQ(ElementClipboard::size(), 2u);
-    EXPECT_TRUE(chart.window.rects.empty()); // the Cut handler repaints the view
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{Rect::united(chart.line->getBounds(), chart.rectangle->getBounds())}));
     chart.canvas.select(nullptr, SelectMode::Replace);
     const std::string unselected = chart.state();
     ASSERT_TRUE(chart.canvas.history().Undo());

@@ -124,10 +124,7 @@ TEST(MoveCommand, RepaintsTheOldAndTheNewArea)
     EXPECT_EQ(chart.window.rects, (std::vector<Rect>{old, old.offset(5, 0)}));
     chart.window.rects.clear();
     chart.canvas.history().Undo();
-    // Undo repaints each element's area before and after.
-    const Rect l = chart.line->getBounds();
-    const Rect r = chart.rectangle->getBounds();
-    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{l.offset(5, 0), l, r.offset(5, 0), r}));
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{old.offset(5, 0), old}));
 }
 
 TEST(MoveCommand, NothingSelectedFailsAndIsNotRecorded)
@@ -174,12 +171,13 @@ TEST(RotateCommand, TurnsTheElementAboutTheCentre)
     const double angle = std::numbers::pi / 3;
     const Point centre{140, 20};
     auto twin = CChartElement::cloneElement(*chart.group);
+    const Rect before = chart.group->getBounds();
     chart.window.rects.clear();
-    ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(*chart.group, centre, angle)));
+    ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(chart.canvas, *chart.group, centre, angle)));
     twin->rotateRadians(centre, angle);
     EXPECT_EQ(chart.group->points(), twin->points());
     EXPECT_EQ(chart.group->child(0)->points(), twin->child(0)->points());
-    EXPECT_TRUE(chart.window.rects.empty()); // the rotate tool repaints
+    EXPECT_EQ(chart.window.rects, (std::vector<Rect>{before, chart.group->getBounds()}));
 }
 
 TEST(RotateCommand, UndoAndRedoGiveBackTheExactPointsEveryTime)
@@ -191,7 +189,7 @@ TEST(RotateCommand, UndoAndRedoGiveBackTheExactPointsEveryTime)
     chart.canvas.select(dbl, SelectMode::Replace);
     chart.canvas.setCurrent(dbl);
     const std::string before = chart.state();
-    ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(*dbl, Point{215, 140}, 0.4)));
+    ASSERT_TRUE(chart.canvas.history().Execute(std::make_unique<CRotateCommand>(chart.canvas, *dbl, Point{215, 140}, 0.4)));
     const std::string after = chart.state();
     ASSERT_NE(after, before);
     for (int cycle = 0; cycle < 10; ++cycle) {
@@ -205,11 +203,14 @@ TEST(RotateCommand, UndoAndRedoGiveBackTheExactPointsEveryTime)
 TEST(ScaleCommand, SizesTheElementAndUndoUsesTheInverseFactors)
 {
     SmallChart chart;
+    const Rect before = chart.group->getBounds();
     chart.window.rects.clear();
-    expectUndoAndRedoExact(chart, std::make_unique<CScaleCommand>(*chart.group, Point{120, 20}, 2.0, 0.5));
+    expectUndoAndRedoExact(chart, std::make_unique<CScaleCommand>(chart.canvas, *chart.group, Point{120, 20}, 2.0, 0.5));
     EXPECT_EQ(chart.group->child(0)->points(), (Points{{120, 20}, {200, 20}}));
     EXPECT_EQ(chart.group->child(1)->points(), (Points{{160, 10}, {160, 30}}));
-    EXPECT_TRUE(chart.window.rects.empty()); // the scale tool repaints
+    ASSERT_GE(chart.window.rects.size(), 2u);
+    EXPECT_EQ(chart.window.rects.at(0), before);
+    EXPECT_EQ(chart.window.rects.at(1), chart.group->getBounds());
 }
 
 TEST(ScaleCommand, UndoPutsBackPointsThatTheInverseFactorsWouldMiss)
@@ -217,14 +218,14 @@ TEST(ScaleCommand, UndoPutsBackPointsThatTheInverseFactorsWouldMiss)
     SmallChart chart;
     CChartElement* dbl = test::place(chart.canvas, typeids::kDouble, {{201, 187}, {233, 101}});
     for (double f : {0.7, 1.3, 0.5})
-        expectUndoAndRedoExact(chart, std::make_unique<CScaleCommand>(*dbl, Point{217, 143}, f, 1.0 / 3));
+        expectUndoAndRedoExact(chart, std::make_unique<CScaleCommand>(chart.canvas, *dbl, Point{217, 143}, f, 1.0 / 3));
 }
 
 TEST(ScaleCommand, FactorThatCannotBeUndoneIsRefused)
 {
     SmallChart chart;
     const std::string before = chart.state();
-    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CScaleCommand>(*chart.line, Point{0, 0}, 0.0, 1.0)));
+    EXPECT_FALSE(chart.canvas.history().Execute(std::make_unique<CScaleCommand>(chart.canvas, *chart.line, Point{0, 0}, 0.0, 1.0)));
     EXPECT_EQ(chart.canvas.history().size(), 0u);
     EXPECT_EQ(chart.state(), before);
 }

@@ -160,11 +160,11 @@ private:
         const Point centre = e->boundsCentre();
         if (pick(2)) {
             const double angle = between(-std::numbers::pi, std::numbers::pi);
-            record(Kind::Inexact, [&] { return run<CRotateCommand>(*e, centre, angle); });
+            record(Kind::Inexact, [&] { return run<CRotateCommand>(canvas_, *e, centre, angle); });
         } else {
             static constexpr std::pair<double, double> kFactors[] = {{1.25, 0.8}, {0.8, 1.25}, {1.1, 1.1}, {0.9, 0.9}};
             auto [sx, sy] = kFactors[pick(4)];
-            record(Kind::Inexact, [&] { return run<CScaleCommand>(*e, centre, sx, sy); });
+            record(Kind::Inexact, [&] { return run<CScaleCommand>(canvas_, *e, centre, sx, sy); });
         }
     }
 

@@ -2,15 +2,26 @@
 // with one of everything that draws, every inked pixel of the bitmap has ink
 // within 2 pixels in the PDF, the SVG and the PNG drawn at the chart's own
 // size, and the other way round: no stroke is missing and none is extra.
+//
+// The catalogue turned by dragging at a slant, by the rotate tool, by
+// mirroring and by stretching agrees within 3 pixels. The screen plots a
+// turned oval or lens from an integer walk laid onto the slant and rounded,
+// so its pixels stray up to a pixel further from the curve and its ends stop
+// short; and the nested ovals of a turned white dot leave holes where the
+// strokes beneath show through, which the ideal dot covers.
 
+#include "elements/IdealShapes.h"
 #include "export/BitmapWriter.h"
 #include "export/ChartExport.h"
 #include "support/EveryShapeChart.h"
 #include "support/InkAgreement.h"
+#include "support/RecordingShapes.h"
 
 #include "export/PictureFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace loopora;
 using namespace loopora::test;
@@ -25,11 +36,41 @@ ExportOptions atChartSize()
     return options;
 }
 
-class Agreement : public testing::Test {
+struct AgreementChart {
+    const char* name;
+    std::unique_ptr<CPattraDoc> (*build)();
+    int radius;              // how near, in pixels, each picture's ink has the other's
+    bool whiteDotsHaveHoles; // the bitmap's ink under a white dot shows through holes
+};
+
+// The bitmap with white wherever an ideal white dot lies: what the screen
+// would show if its dots had no holes.
+PixelBuffer withWhiteDotsFilled(PixelBuffer bitmap, const CPattraDoc& doc)
+{
+    RecordingShapes shapes;
+    describeElement(doc.canvas(), shapes);
+    for (const RecordedShape& s : shapes.shapes) {
+        if (s.kind != RecordedShape::Kind::FilledEllipse || s.fill != colours::white)
+            continue;
+        const ShapeEllipse& e = s.ellipse;
+        for (int32_t y = 0; y < bitmap.height(); ++y)
+            for (int32_t x = 0; x < bitmap.width(); ++x) {
+                const double dx = x + 0.5 - e.centre.x;
+                const double dy = y + 0.5 - e.centre.y;
+                const double u = (dx * std::cos(e.angle) + dy * std::sin(e.angle)) / e.along;
+                const double v = (dy * std::cos(e.angle) - dx * std::sin(e.angle)) / e.across;
+                if (u * u + v * v <= 1)
+                    bitmap.at(x, y) = pixelOf(colours::white);
+            }
+    }
+    return bitmap;
+}
+
+class Agreement : public testing::TestWithParam<AgreementChart> {
 protected:
     void SetUp() override
     {
-        doc_ = everyShapeChart();
+        doc_ = GetParam().build();
         bitmap_ = renderSheet(*doc_);
         writeBytes(folder_ / "chart.bmp", encodeBitmap(bitmap_));
     }
@@ -47,8 +88,13 @@ protected:
     {
         ASSERT_EQ(vector.width(), bitmap_.width());
         ASSERT_EQ(vector.height(), bitmap_.height());
-        const InkAgreement ink = compareInk(bitmap_, vector);
-        EXPECT_TRUE(ink.missing.empty()) << "bitmap ink with none near it: " << describePoints(ink.missing);
+        const int radius = GetParam().radius;
+        const InkAgreement ink = compareInk(bitmap_, vector, radius);
+        const std::vector<Point> missing = GetParam().whiteDotsHaveHoles
+                                               ? inkWithoutCounterpart(withWhiteDotsFilled(bitmap_, *doc_), 1, vector,
+                                                                       kVectorInk, radius)
+                                               : ink.missing;
+        EXPECT_TRUE(missing.empty()) << "bitmap ink with none near it: " << describePoints(missing);
         EXPECT_TRUE(ink.extra.empty()) << "ink the bitmap lacks: " << describePoints(ink.extra);
     }
 
@@ -59,17 +105,22 @@ protected:
 
 } // namespace
 
-TEST_F(Agreement, PdfHasTheBitmapsStrokesAndNoOthers)
+TEST_P(Agreement, PdfHasTheBitmapsStrokesAndNoOthers)
 {
     expectAgreement(rasterisePdf(written(ExportFormat::Pdf, "chart.pdf"), kEveryShapeWidth, kEveryShapeHeight));
 }
 
-TEST_F(Agreement, SvgHasTheBitmapsStrokesAndNoOthers)
+TEST_P(Agreement, SvgHasTheBitmapsStrokesAndNoOthers)
 {
     expectAgreement(rasteriseSvg(written(ExportFormat::Svg, "chart.svg")));
 }
 
-TEST_F(Agreement, PngAtScreenResolutionHasTheBitmapsStrokesAndNoOthers)
+TEST_P(Agreement, PngAtScreenResolutionHasTheBitmapsStrokesAndNoOthers)
 {
     expectAgreement(readPng(written(ExportFormat::Png, "chart.png")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Charts, Agreement,
+                         testing::Values(AgreementChart{"OneOfEverything", &everyShapeChart, 2, false},
+                                         AgreementChart{"EverySymbolTurned", &everySymbolTurnedChart, 3, true}),
+                         [](const testing::TestParamInfo<AgreementChart>& info) { return info.param.name; });

@@ -10,6 +10,7 @@
 #include "export/ChartWriters.h"
 #include "elements/TextElement.h"
 #include "stitches/SlipStitchDot.h"
+#include "support/FileSizeLimit.h"
 #include "support/InkAgreement.h"
 #include "support/TestCharts.h"
 
@@ -307,6 +308,26 @@ TEST(ChartExport, WritesTheBitmapAsRenderingDoesAndLeavesNoFileWhenItFails)
     EXPECT_FALSE(exportChartFile(*doc, folder / "missing" / "chart.pdf", ExportFormat::Pdf, {}, error));
     EXPECT_NE(error.find("chart.pdf"), std::string::npos) << error;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+}
+
+// A disk that fills while an export is written keeps the file that was
+// there, and nothing half-written lies beside it, in every format.
+TEST(ChartExport, AFullDiskKeepsTheOldFileAndLeavesNothingBeside)
+{
+    TempFolder folder;
+    auto doc = smallChart();
+    for (ExportFormat format : {ExportFormat::Pdf, ExportFormat::Svg, ExportFormat::Png, ExportFormat::Bmp}) {
+        const std::filesystem::path path = folder / "chart.out";
+        writeBytes(path, {7, 7, 7});
+        std::string error;
+        {
+            FileSizeLimit limit(64);
+            EXPECT_FALSE(exportChartFile(*doc, path, format, {}, error));
+        }
+        EXPECT_NE(error.find(path.string()), std::string::npos) << error;
+        EXPECT_EQ(readText(path), "\x07\x07\x07");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    }
 }
 
 TEST(ChartExport, KnowsTheFormatByTheExtensionInAnyCase)

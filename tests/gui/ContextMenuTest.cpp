@@ -107,7 +107,9 @@ private slots:
                 box->accept();
                 // Back in the dialog once the message has gone.
                 whenModal<app::ParameterDialog>([&, text](app::ParameterDialog* again) {
-                    stillOpen = again->focusWidget() == text;
+                    // The dialog takes the focus back once the message has
+                    // gone, which may be a moment after it is modal again.
+                    stillOpen = QTest::qWaitFor([&] { return again->focusWidget() == text; }, 5000);
                     text->setPlainText(QStringLiteral("петля"));
                     press(again, QStringLiteral("ok"));
                 });
@@ -133,7 +135,8 @@ private slots:
                 refusal = box->text();
                 box->accept();
                 whenModal<app::ParameterDialog>([&, width](app::ParameterDialog* again) {
-                    focused = again->focusWidget() == width && width->selectedText() == QStringLiteral("50");
+                    focused = QTest::qWaitFor(
+                        [&] { return again->focusWidget() == width && width->selectedText() == QStringLiteral("50"); }, 5000);
                     width->setText(QStringLiteral("300"));
                     press(again, QStringLiteral("ok"));
                 });

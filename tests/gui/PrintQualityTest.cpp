@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QPageSize>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -29,6 +30,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace loopora;
 using namespace loopora::test;
@@ -216,6 +219,42 @@ private slots:
         QString error;
         QVERIFY2(app::printSheet(doc, printer, error), qPrintable(error));
         QVERIFY2(pdfText(printer.outputFileName()).contains(QStringLiteral("Ряд 1")), "the label is not text");
+    }
+
+    void thePrintedSheetFillsThePageWithinItsMarginsAndIsCentred()
+    {
+        QTemporaryDir dir;
+        CPattraDoc doc;
+        doc.setChartSize(300, 200);
+        place(doc.canvas(), typeids::kRectangle, {{0, 0}, {300, 200}}, {1, colours::black, 0}); // the sheet's edge
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("fitted.pdf")));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        QString error;
+        QVERIFY2(app::printSheet(doc, printer, error), qPrintable(error));
+
+        // At 4 pixels a millimetre: the sheet takes the 190 mm between the
+        // side margins and stands in the middle of the page's height.
+        QProcess process;
+        process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("101.6"),
+                                                   QStringLiteral("-singlefile"), printer.outputFileName(),
+                                                   dir.filePath(QStringLiteral("fitted"))});
+        QVERIFY(process.waitForFinished());
+        const QImage page(dir.filePath(QStringLiteral("fitted.png")));
+        QCOMPARE(page.width(), 840);
+        QVERIFY(std::abs(page.height() - 1188) <= 1);
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 160)
+                    ink |= QRect(x, y, 1, 1);
+        const double height = 190.0 * 200 / 300;
+        QVERIFY2(std::abs(ink.left() / 4.0 - 10) <= 1, qPrintable(QString::number(ink.left())));
+        QVERIFY2(std::abs((ink.right() + 1) / 4.0 - 200) <= 1, qPrintable(QString::number(ink.right())));
+        QVERIFY2(std::abs(ink.top() / 4.0 - (297 - height) / 2) <= 1, qPrintable(QString::number(ink.top())));
+        QVERIFY2(std::abs((ink.bottom() + 1) / 4.0 - (297 + height) / 2) <= 1, qPrintable(QString::number(ink.bottom())));
     }
 
     void printedShapesAgreeWithTheScreen()

@@ -126,4 +126,27 @@ expect_refused "$work/no-such-folder/chart.pdf"
 grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }
 if ls "$work" | grep -q refused; then echo "a refused export left a file: $(ls "$work")"; exit 1; fi
 
+# The whole catalogue as a chart, out in every format: one SVG group per
+# symbol at the top, the PDF's page the sheet's size at 96 pixels an inch.
+"$cli" catalogue "$work/catalogue.lpc" --chart > "$work/catalogue.txt"
+symbols=$(grep -o '^[0-9]*' "$work/catalogue.txt")
+[ "$symbols" -gt 100 ] || { echo "a catalogue of $symbols symbols"; exit 1; }
+for out in "catalogue.pdf --page chart" "catalogue.png --page chart" catalogue.svg catalogue.bmp; do
+  set -- $out
+  "$cli" export "$work/catalogue.lpc" "$work/$1" "${@:2}" 2> "$work/err6.txt" ||
+    { echo "the catalogue's export to $1 failed: $(cat "$work/err6.txt")"; exit 1; }
+done
+"$cli" render "$work/catalogue.lpc" "$work/catalogue-render.bmp"
+cmp "$work/catalogue.bmp" "$work/catalogue-render.bmp" || { echo "the catalogue's bitmaps differ"; exit 1; }
+groups=$(xmllint --xpath "count(/*[local-name()='svg']/*[local-name()='g'][@class!='background'])" "$work/catalogue.svg")
+[ "$groups" = "$symbols" ] || { echo "$groups groups for $symbols symbols in the SVG"; exit 1; }
+pdfinfo "$work/catalogue.pdf" | grep -q "^Pages: *1$" || { echo "the catalogue's PDF is not one page"; exit 1; }
+read -r width height < <(sed -n 's/.* of a \([0-9]*\) x \([0-9]*\) sheet$/\1 \2/p' "$work/catalogue.txt")
+points=$(awk -v w="$width" -v h="$height" 'BEGIN { print w * 0.75 " x " h * 0.75 " pts" }')
+pdfinfo "$work/catalogue.pdf" | grep -q "^Page size: *$points" ||
+  { echo "the catalogue's page is not $points: $(pdfinfo "$work/catalogue.pdf" | grep 'Page size')"; exit 1; }
+if "$cli" catalogue "$work/too-large.lpc" --chart --size 60 2> "$work/err6.txt"; then echo "a catalogue too large for a sheet passed"; exit 1; fi
+grep -q "smaller --size" "$work/err6.txt" || { echo "no advice in: $(cat "$work/err6.txt")"; exit 1; }
+[ ! -e "$work/too-large.lpc" ] || { echo "a refused catalogue left a file"; exit 1; }
+
 echo "loopora-cli checks passed"

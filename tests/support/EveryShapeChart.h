@@ -15,7 +15,9 @@
 #include "stitches/SlipStitchDot.h"
 #include "support/TestCharts.h"
 
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <string_view>
 
 namespace loopora::test {
@@ -100,6 +102,22 @@ inline std::unique_ptr<CPattraDoc> everyShapeChart()
     place(canvas, typeids::kLine, {{440, 1080}, {560, 1070}}, {1, colours::black, 2}); // dotted
     place(canvas, typeids::kRectangle, {{400, 920}, {470, 980}}, {1, colours::black, 0});
     place(canvas, typeids::kRectangle, {{560, 990}, {490, 930}}, {4, rgb(0, 0, 160), 0});
+    // Every dash style in thin lines at several slopes, wide pens of odd and
+    // even widths (which draw solid whatever the style), and a dashed frame.
+    for (int32_t style = 1; style <= 4; ++style) {
+        const int32_t y = 520 + style * 30;
+        place(canvas, typeids::kLine, {{30, y}, {250, y + 3}}, {1, colours::black, style});
+        place(canvas, typeids::kLine, {{280 + style * 40, 540}, {300 + style * 40, 700}}, {1, rgb(0, 0, 160), style});
+        place(canvas, typeids::kLine, {{520, 700 - style * 40}, {660, 560 - style * 40}}, {1, colours::black, style});
+    }
+    place(canvas, typeids::kLine, {{700, 530}, {860, 600}}, {2, colours::black, 1});
+    place(canvas, typeids::kLine, {{700, 620}, {860, 640}}, {3, colours::black, 2});
+    place(canvas, typeids::kLine, {{860, 660}, {700, 720}}, {6, rgb(0, 120, 0), 0});
+    place(canvas, typeids::kRectangle, {{40, 690}, {250, 730}}, {1, colours::black, 1});
+    // A label over a line: its white cells hide the stroke beneath.
+    place(canvas, typeids::kLine, {{280, 725}, {480, 745}}, {3, colours::black, 0});
+    static_cast<CTextElement*>(place(canvas, typeids::kText, {{300, 715}, {460, 750}}, pen))->setText("Ряд 2");
+
     auto* label = static_cast<CTextElement*>(place(canvas, typeids::kText, {{590, 920}, {700, 970}}, pen));
     label->setText("Ряд 1\r\nпетли ВП");
     place(canvas, typeids::kText, {{720, 920}, {880, 970}}, {1, colours::black, 0}); // placeholder lines
@@ -115,6 +133,36 @@ inline std::unique_ptr<CPattraDoc> everyShapeChart()
     flatChain->setRatio(3.5);
     place(canvas, typeids::kChain, {{120, 1020}, {150, 1080}}, {4, colours::black, 0});
     place(canvas, typeids::kSlipStitch, {{180, 1030}, {230, 1090}}, {3, rgb(0, 120, 0), 0});
+    return doc;
+}
+
+// Every symbol of the catalogue turned every which way: built on a slanted
+// base-to-top line as a drag at an angle builds it, then some turned by the
+// rotate tool, mirrored or stretched, as the transform tools leave them.
+inline std::unique_ptr<CPattraDoc> everySymbolTurnedChart()
+{
+    auto doc = std::make_unique<CPattraDoc>();
+    doc->setChartSize(kEveryShapeWidth, kEveryShapeHeight);
+    CCanvas& canvas = doc->canvas();
+    const std::vector<int32_t> symbols = catalogueSymbols();
+    for (size_t i = 0; i < symbols.size(); ++i) {
+        const int32_t x = 40 + int32_t(i % 12) * 70;
+        const int32_t y = 45 + int32_t(i / 12) * 90;
+        const double slant = double(i * 37 % 360) * std::numbers::pi / 180;
+        const Point top{x + int32_t(std::lround(24 * std::sin(slant))), y - int32_t(std::lround(24 * std::cos(slant)))};
+        const Point base{2 * x - top.x, 2 * y - top.y};
+        CChartElement* symbol = place(canvas, symbols[i], {base, top}, {i % 4 == 3 ? 3 : 2, colours::black, 0});
+        if (!symbol)
+            continue;
+        const Point centre = symbol->boundsCentre();
+        switch (i % 5) {
+        case 1: symbol->rotateRadians(centre, 0.7); break;
+        case 2: symbol->mirrorX(centre); break;
+        case 3: symbol->scale(centre, 1.3, 0.8); break;
+        case 4: symbol->mirrorY(centre); break;
+        default: break;
+        }
+    }
     return doc;
 }
 

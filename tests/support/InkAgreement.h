@@ -54,18 +54,23 @@ inline std::string describePoints(const std::vector<Point>& points, size_t most 
     return out.str();
 }
 
-// Ink of a bitmap must have ink of the vector picture within 2 pixels, and
-// ink of the vector picture (its solid part, not the faint antialiased
-// fringe) must have ink of the bitmap within 2 pixels.
+// Ink of a bitmap must have ink of the vector picture within `radius`
+// pixels (2 unless told), and ink of the vector picture (its solid part, not
+// the faint antialiased fringe) must have ink of the bitmap as near.
 struct InkAgreement {
     std::vector<Point> missing; // bitmap ink the vector picture lacks
     std::vector<Point> extra;   // vector ink the bitmap lacks
 };
 
-inline InkAgreement compareInk(const PixelBuffer& bitmap, const PixelBuffer& vector)
+// How dark a vector picture's pixel is to count as near ink, and to count
+// as its solid ink that the bitmap must have near.
+constexpr int kVectorInk = 32;
+constexpr int kSolidVectorInk = 96;
+
+inline InkAgreement compareInk(const PixelBuffer& bitmap, const PixelBuffer& vector, int radius = 2)
 {
-    constexpr int kRadius = 2;
-    return {inkWithoutCounterpart(bitmap, 1, vector, 32, kRadius), inkWithoutCounterpart(vector, 96, bitmap, 1, kRadius)};
+    return {inkWithoutCounterpart(bitmap, 1, vector, kVectorInk, radius),
+            inkWithoutCounterpart(vector, kSolidVectorInk, bitmap, 1, radius)};
 }
 
 } // namespace loopora::test

@@ -132,13 +132,12 @@ TEST(Arrangements, ChainsOpenTheRowAndArcDialogsLyingAlong)
     Session s;
     s.run({"new 400 400 0 30", "tool chain", "drag 50 100 50 140", "answer menu 33042", "answer ok", "rclick 50 120"});
     EXPECT_EQ(s.view().tools().currentToolName(), "lines");
-    auto* rowTool = static_cast<CRowTool*>(s.view().tools().findTool("lines"));
-    auto& row = static_cast<CRowArrangement&>(rowTool->prototype());
+    CRowArrangement& row = s.view().tools().rowTool()->row();
     EXPECT_TRUE(row.alongLine());
     EXPECT_EQ(row.count(), 10);
     EXPECT_EQ(row.stitchTemplate()->typeId(), typeids::kChain);
     s.run({"tool select", "click 50 120", "answer menu 33043", "answer ok", "rclick 50 120"});
-    auto& arc = static_cast<CArcArrangement&>(static_cast<CArcTool*>(s.view().tools().findTool("rings"))->prototype());
+    CArcArrangement& arc = s.view().tools().arcTool()->arc();
     EXPECT_TRUE(arc.alongArc());
     EXPECT_EQ(arc.height(), 10.0);
     EXPECT_EQ(arc.count(), 10);

@@ -47,7 +47,9 @@ TEST(TypeTools, EveryNamedTypeHasOneToolPlacingIt)
     EXPECT_EQ(tools.rowTool(), tools.findTool("lines"));
     EXPECT_EQ(tools.arcTool(), tools.findTool("rings"));
     EXPECT_EQ(tools.loopArcTool(), tools.findTool("mixrings"));
-    EXPECT_EQ(tools.placementTool(typeids::kChainRing), tools.findTool("chainsring"));
+    EXPECT_EQ(tools.chainRingTool(), tools.findTool("chainsring"));
+    EXPECT_EQ(tools.moveTool(), tools.findTool("move"));
+    EXPECT_EQ(tools.changeTool(), tools.findTool("change"));
 }
 
 TEST(TypeTools, CommandsOfTypesChooseTheirTools)

@@ -2,6 +2,7 @@
 
 #include "document/Canvas.h"
 #include "document/Clipboard.h"
+#include "document/commands/Repaint.h"
 #include "platform/Numeric.h"
 
 namespace loopora {
@@ -19,6 +20,7 @@ bool CCutCommand::Do()
         canvas_.release(e);
         e->setFlags(kDeletedFlags);
     }
+    canvas_.invalidate(areaOf(elements_));
     return true;
 }
 
@@ -26,6 +28,7 @@ bool CCutCommand::Undo()
 {
     for (CChartElement* e : elements_)
         e->clearFlags(kDeletedFlags);
+    canvas_.invalidate(areaOf(elements_));
     return true;
 }
 
@@ -43,6 +46,7 @@ bool CPasteCommand::pasteCopies()
     }
     sources_ = {};
     done_ = true;
+    target_.invalidate(areaOf(clones_));
     return !clones_.empty();
 }
 
@@ -52,6 +56,7 @@ bool CPasteCommand::Do()
         return pasteCopies();
     for (CChartElement* e : clones_)
         e->clearFlags(kDeletedFlags);
+    target_.invalidate(areaOf(clones_));
     return true;
 }
 
@@ -61,6 +66,7 @@ bool CPasteCommand::Undo()
         target_.release(e);
         e->setFlags(kDeletedFlags);
     }
+    target_.invalidate(areaOf(clones_));
     return true;
 }
 

@@ -12,9 +12,8 @@ namespace loopora {
 class CCanvas;
 class CChartElement;
 
-// Hides the cut elements, which stop being selected or current; nothing is
-// repainted here: the Cut handler repaints the whole view. Undo shows them
-// again, unselected.
+// Hides the cut elements, which stop being selected or current. Undo shows
+// them again, unselected.
 class CCutCommand : public CCommand {
 public:
     // Elements already hidden are left out, so that undoing this cut shows
@@ -33,7 +32,7 @@ private:
 // Adds copies of the clipboard's elements to a canvas, each shifted right by
 // (paste number + 2) x 5 pixels, never down. The copies are made once; undo
 // hides them and redo shows the same copies again. Pasted elements are not
-// selected, and nothing is repainted here: the Paste handler repaints.
+// selected.
 class CPasteCommand : public CCommand {
 public:
     CPasteCommand(std::vector<const CChartElement*> sources, int32_t pasteNumber, CCanvas& target)

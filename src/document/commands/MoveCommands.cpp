@@ -1,32 +1,24 @@
 #include "document/commands/MoveCommands.h"
 
 #include "document/Canvas.h"
+#include "document/commands/Repaint.h"
 #include "platform/Numeric.h"
 
 namespace loopora {
 
-void CMoveCommand::moveBy()
+void CMoveCommand::moveBy(double dx, double dy)
 {
-    const int32_t x = truncToInt(dx_);
-    const int32_t y = truncToInt(dy_);
-    Rect oldArea;
-    Rect newArea;
-    for (CChartElement* e : elements_) {
-        oldArea = CChartElement::accumulateBounds(oldArea, e->getBounds());
-        e->moveBy(x, y);
-        newArea = CChartElement::accumulateBounds(newArea, e->getBounds());
-    }
-    canvas_.invalidate(oldArea);
-    canvas_.invalidate(newArea);
+    const int32_t x = truncToInt(dx);
+    const int32_t y = truncToInt(dy);
+    changeAndRepaint(canvas_, elements_, [&] {
+        for (CChartElement* e : elements_)
+            e->moveBy(x, y);
+    });
 }
 
 void CMoveCommand::restore(const GeometrySnapshot& snapshot)
 {
-    for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
-    snapshot.restore();
-    for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+    changeAndRepaint(canvas_, elements_, [&] { snapshot.restore(); });
 }
 
 bool CMoveCommand::Do()
@@ -44,12 +36,12 @@ bool CMoveCommand::Do()
             clamps = clamps || reachesCoordinateLimit(e->getBounds().offset(truncToInt(dx_), truncToInt(dy_)));
         if (clamps) {
             before_ = GeometrySnapshot(elements_);
-            moveBy();
+            moveBy(dx_, dy_);
             after_ = GeometrySnapshot(elements_);
             return true;
         }
     }
-    moveBy();
+    moveBy(dx_, dy_);
     return true;
 }
 
@@ -61,13 +53,7 @@ bool CMoveCommand::Undo()
         restore(before_);
         return true;
     }
-    const int32_t dx = truncToInt(-dx_);
-    const int32_t dy = truncToInt(-dy_);
-    for (CChartElement* e : elements_) {
-        canvas_.invalidate(e->getBounds());
-        e->moveBy(dx, dy);
-        canvas_.invalidate(e->getBounds());
-    }
+    moveBy(-dx_, -dy_);
     return true;
 }
 
@@ -75,19 +61,15 @@ bool CMovePointCommand::movePointBy(double dx, double dy)
 {
     if (index_ >= element_.points().size())
         return false;
-    const Rect before = element_.getBounds();
-    element_.movePoint(index_, truncToInt(dx), truncToInt(dy));
-    canvas_.invalidate(before);
-    canvas_.invalidate(element_.getBounds());
+    CChartElement* e = &element_;
+    changeAndRepaint(canvas_, {&e, 1}, [&] { element_.movePoint(index_, truncToInt(dx), truncToInt(dy)); });
     return true;
 }
 
 void CMovePointCommand::restore(const GeometrySnapshot& snapshot)
 {
-    const Rect before = element_.getBounds();
-    snapshot.restore();
-    canvas_.invalidate(before);
-    canvas_.invalidate(element_.getBounds());
+    CChartElement* e = &element_;
+    changeAndRepaint(canvas_, {&e, 1}, [&] { snapshot.restore(); });
 }
 
 bool CMovePointCommand::Do()

@@ -33,7 +33,7 @@ public:
     const std::vector<CChartElement*>& elements() const { return elements_; }
 
 private:
-    void moveBy();
+    void moveBy(double dx, double dy);
     void restore(const GeometrySnapshot& snapshot);
 
     CCanvas& canvas_;

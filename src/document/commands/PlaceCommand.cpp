@@ -31,6 +31,7 @@ bool CPlaceCommand::Do()
     if (!created_)
         return build();
     created_->clearFlags(kDeletedFlags);
+    canvas_->invalidate(created_->getBounds());
     return true;
 }
 

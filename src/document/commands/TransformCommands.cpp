@@ -1,6 +1,7 @@
 #include "document/commands/TransformCommands.h"
 
 #include "document/Canvas.h"
+#include "document/commands/Repaint.h"
 
 #include <algorithm>
 #include <climits>
@@ -23,75 +24,57 @@ Rect mirroredBounds(const Rect& r, Point axis, bool leftToRight)
 
 } // namespace
 
-bool CRotateCommand::Do()
+void CRoundingTransformCommand::restore(const GeometrySnapshot& snapshot)
+{
+    CChartElement* e = &element_;
+    changeAndRepaint(canvas_, one(e), [&] { snapshot.restore(); });
+}
+
+bool CRoundingTransformCommand::Do()
 {
     if (after_.taken()) {
-        after_.restore();
+        restore(after_);
         return true;
     }
+    if (!canTransform())
+        return false;
     CChartElement* e = &element_;
     before_ = GeometrySnapshot(one(e));
-    element_.rotateRadians(centre_, radians_);
+    changeAndRepaint(canvas_, one(e), [&] { transform(element_); });
     after_ = GeometrySnapshot(one(e));
     return true;
 }
 
-bool CRotateCommand::Undo()
+bool CRoundingTransformCommand::Undo()
 {
     if (!before_.taken())
         return false;
-    before_.restore();
+    restore(before_);
     return true;
 }
 
-bool CScaleCommand::invertible() const
+void CRotateCommand::transform(CChartElement& element) { element.rotateRadians(centre_, radians_); }
+
+bool CScaleCommand::canTransform() const
 {
     return std::isfinite(factorX_) && std::isfinite(factorY_) && factorX_ != 0.0 && factorY_ != 0.0;
 }
 
-bool CScaleCommand::Do()
-{
-    if (!invertible())
-        return false;
-    if (after_.taken()) {
-        after_.restore();
-        return true;
-    }
-    CChartElement* e = &element_;
-    before_ = GeometrySnapshot(one(e));
-    element_.scale(centre_, factorX_, factorY_);
-    after_ = GeometrySnapshot(one(e));
-    return true;
-}
-
-bool CScaleCommand::Undo()
-{
-    if (!before_.taken())
-        return false;
-    before_.restore();
-    return true;
-}
+void CScaleCommand::transform(CChartElement& element) { element.scale(centre_, factorX_, factorY_); }
 
 void CFlipCommand::mirror()
 {
-    Rect oldArea;
-    Rect newArea;
-    for (CChartElement* e : elements_) {
-        oldArea = CChartElement::accumulateBounds(oldArea, e->getBounds());
-        (e->*mirror_)(axis_);
-        newArea = CChartElement::accumulateBounds(newArea, e->getBounds());
-    }
-    canvas_.invalidate(oldArea);
-    canvas_.invalidate(newArea);
+    const Mirror mirror = mirror_;
+    const Point axis = axis_;
+    changeAndRepaint(canvas_, elements_, [&elements = elements_, mirror, axis] {
+        for (CChartElement* e : elements)
+            (e->*mirror)(axis);
+    });
 }
 
 void CFlipCommand::restore(const GeometrySnapshot& snapshot)
 {
-    for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
-    snapshot.restore();
-    for (CChartElement* e : elements_)
-        canvas_.invalidate(e->getBounds());
+    changeAndRepaint(canvas_, elements_, [&] { snapshot.restore(); });
 }
 
 bool CFlipCommand::Do()

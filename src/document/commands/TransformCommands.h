@@ -1,10 +1,9 @@
 #pragma once
-// Turning and sizing the current element, and mirroring the selection. Rotate
-// and scale repaint nothing: the tools that make them repaint. Points are
-// whole pixels, so turning back or sizing back would not find the old points:
-// undo puts back the points from before the change, and redo those from
-// after it. Mirroring is exact and is its own undo, except where it clamps
-// points at the edge of the drawable area.
+// Turning and sizing the current element, and mirroring the selection. Points
+// are whole pixels, so turning back or sizing back would not find the old
+// points: undo puts back the points from before the change, and redo those
+// from after it. Mirroring is exact and is its own undo, except where it
+// clamps points at the edge of the drawable area.
 
 #include "document/commands/Command.h"
 #include "elements/GeometrySnapshot.h"
@@ -17,44 +16,60 @@ namespace loopora {
 class CCanvas;
 class CChartElement;
 
-class CRotateCommand : public CCommand {
+// A change of one element that rounds its points, undone and redone by
+// putting back the points kept from before and after it.
+class CRoundingTransformCommand : public CCommand {
 public:
-    CRotateCommand(CChartElement& element, Point centre, double radians)
-        : element_(element), centre_(centre), radians_(radians)
-    {
-    }
-
     bool Do() override;
     bool Undo() override;
 
+protected:
+    CRoundingTransformCommand(CCanvas& canvas, CChartElement& element) : canvas_(canvas), element_(element) {}
+    // False refuses the command before anything changes.
+    virtual bool canTransform() const { return true; }
+    // The change itself, made once.
+    virtual void transform(CChartElement& element) = 0;
+
 private:
+    void restore(const GeometrySnapshot& snapshot);
+
+    CCanvas& canvas_;
     CChartElement& element_;
-    Point centre_;
-    double radians_;
     GeometrySnapshot before_;
     GeometrySnapshot after_;
 };
 
-class CScaleCommand : public CCommand {
+class CRotateCommand : public CRoundingTransformCommand {
 public:
-    CScaleCommand(CChartElement& element, Point centre, double factorX, double factorY)
-        : element_(element), centre_(centre), factorX_(factorX), factorY_(factorY)
+    CRotateCommand(CCanvas& canvas, CChartElement& element, Point centre, double radians)
+        : CRoundingTransformCommand(canvas, element), centre_(centre), radians_(radians)
     {
     }
 
-    // Refuses a factor that undo could not invert (zero, infinite, not a number).
-    bool Do() override;
-    bool Undo() override;
+protected:
+    void transform(CChartElement& element) override;
 
 private:
-    bool invertible() const;
+    Point centre_;
+    double radians_;
+};
 
-    CChartElement& element_;
+class CScaleCommand : public CRoundingTransformCommand {
+public:
+    CScaleCommand(CCanvas& canvas, CChartElement& element, Point centre, double factorX, double factorY)
+        : CRoundingTransformCommand(canvas, element), centre_(centre), factorX_(factorX), factorY_(factorY)
+    {
+    }
+
+protected:
+    // Refuses a factor that undo could not invert (zero, infinite, not a number).
+    bool canTransform() const override;
+    void transform(CChartElement& element) override;
+
+private:
     Point centre_;
     double factorX_;
     double factorY_;
-    GeometrySnapshot before_;
-    GeometrySnapshot after_;
 };
 
 // Mirrors every element of the list about an axis through a point; the two

@@ -27,4 +27,9 @@ CLoopArcTool::CLoopArcTool(std::unique_ptr<CLoopedArcArrangement> prototype, CTo
 }
 void CLoopArcTool::setLoopLength(int32_t chains) { loopedArc_.setLoopLength(chains); }
 
+CChainRingTool::CChainRingTool(std::unique_ptr<CChainRing> prototype, CToolRegistry& registry)
+    : CPlacementTool(std::move(prototype), registry), ring_(static_cast<CChainRing&>(*prototype_))
+{
+}
+
 } // namespace loopora

@@ -1,7 +1,7 @@
 #pragma once
-// The placement tools of rows, arcs and arcs with loops: placement tools whose
-// prototype is an arrangement, with setters that carry the parameters of the
-// arrangement commands to it.
+// The placement tools of rows, arcs, arcs with loops and chain rings:
+// placement tools whose prototype is an arrangement, with setters that carry
+// the parameters of the arrangement commands to it.
 
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
@@ -43,6 +43,15 @@ public:
 
 private:
     CLoopedArcArrangement& loopedArc_;
+};
+
+class CChainRingTool : public CPlacementTool {
+public:
+    CChainRingTool(std::unique_ptr<CChainRing> prototype, CToolRegistry& registry);
+    CChainRing& ring() { return ring_; }
+
+private:
+    CChainRing& ring_;
 };
 
 } // namespace loopora

@@ -48,7 +48,7 @@ void CRotateByArcTool::end(const MouseEvent&)
     if (!element_)
         return;
     const double endAngle = angleTo(currentPoint());
-    canvas_.history().Execute(std::make_unique<CRotateCommand>(*element_, centre_, endAngle - startAngle_));
+    canvas_.history().Execute(std::make_unique<CRotateCommand>(canvas_, *element_, centre_, endAngle - startAngle_));
     element_ = nullptr;
     view().invalidateAll();
 }

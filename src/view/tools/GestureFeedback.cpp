@@ -16,8 +16,9 @@ void FeedbackShape::draw(CDC& dc) const
     case Kind::Nothing: break;
     case Kind::DottedLine:
     case Kind::Line: {
-        PenScope white(dc, Pen{int32_t(kind == Kind::DottedLine ? PenStyle::Dot : PenStyle::Solid), 1, colours::white});
-        RasterOpScope xorPen(dc, RasterOp::XorPen);
+        DrawingStateSaver saved(dc);
+        dc.selectPen({int32_t(kind == Kind::DottedLine ? PenStyle::Dot : PenStyle::Solid), 1, colours::white});
+        dc.setRasterOp(RasterOp::XorPen);
         dc.moveTo(from.x, from.y);
         dc.lineTo(to.x, to.y);
         break;

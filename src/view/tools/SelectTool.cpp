@@ -41,7 +41,9 @@ CTool* CSelectTool::handedTo() const
 {
     if (!movePending_ && !changePending_)
         return nullptr;
-    return registry_.findTool(changePending_ ? "change" : "move");
+    if (changePending_)
+        return registry_.changeTool();
+    return registry_.moveTool();
 }
 
 void CSelectTool::drag(const MouseEvent&)

@@ -31,7 +31,7 @@ public:
     using CTool::CTool;
 
 protected:
-    void begin(const MouseEvent& e) override { pressHit_ = hit(); }
+    void begin(const MouseEvent&) override { pressHit_ = hit(); }
     // From a handle a line from the press point to the pointer, otherwise
     // the selection's frame where it would go.
     void drag(const MouseEvent& e) override;

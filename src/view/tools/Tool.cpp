@@ -86,15 +86,17 @@ void CTool::paintFeedback(CDC& dc)
 
 void CTool::drawLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    PenScope blue(dc, Pen{int32_t(PenStyle::Solid), 1, colours::blue});
+    DrawingStateSaver saved(dc);
+    dc.selectPen({int32_t(PenStyle::Solid), 1, colours::blue});
     dc.moveTo(x1, y1);
     dc.lineTo(x2, y2);
 }
 
 void CTool::drawXorLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    RasterOpScope notXor(dc, RasterOp::NotXorPen);
-    BackgroundModeScope opaque(dc, BackgroundMode::Opaque);
+    DrawingStateSaver saved(dc);
+    dc.setRasterOp(RasterOp::NotXorPen);
+    dc.setBackgroundMode(BackgroundMode::Opaque);
     drawLine(dc, x1, y1, x2, y2);
 }
 
