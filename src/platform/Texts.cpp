@@ -73,12 +73,13 @@ std::optional<std::string> catalogueFolder()
 
 bool speakLanguage(Language language)
 {
-    setUiLanguage(language);
-    if (language == Language::Russian)
-        return true;
-    const std::optional<std::string> folder = catalogueFolder();
+    const std::optional<std::string> folder =
+        language == Language::English ? catalogueFolder() : std::optional<std::string>();
+    // Without its English catalogue the program speaks Russian throughout,
+    // symbol names included, rather than a mixture.
+    setUiLanguage(folder ? language : Language::Russian);
     if (!folder)
-        return false;
+        return language == Language::Russian;
     bindtextdomain(kDomain, folder->c_str());
     // The catalogue's texts come back as UTF-8, whatever the locale's character set.
     bind_textdomain_codeset(kDomain, "UTF-8");
