@@ -73,7 +73,8 @@ std::optional<QString> askExportFile(QWidget* parent, DrawingFormat format, cons
 
 ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     : QDialog(parent), paper_(new QComboBox(this)), orientation_(new QComboBox(this)),
-      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(qs(_("Все линии чёрные")), this))
+      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(qs(_("Все линии чёрные")), this)),
+      legend_(new QCheckBox(qs(_("Добавить легенду")), this))
 {
     setWindowTitle(qs(_("Параметры экспорта")));
     paper_->setObjectName(QStringLiteral("paper"));
@@ -87,6 +88,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     dpi_->setRange(72, 2400);
     dpi_->setSingleStep(100);
     blackLines_->setObjectName(QStringLiteral("blackLines"));
+    legend_->setObjectName(QStringLiteral("legend"));
 
     const ExportOptions last = remembered();
     for (int i = 0; i < 3; ++i)
@@ -96,6 +98,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     margin_->setValue(last.page.marginMm.value_or(10));
     dpi_->setValue(last.dpi);
     blackLines_->setChecked(last.blackLines);
+    legend_->setChecked(last.legend);
 
     // A chart-sized page has the chart's orientation; SVG has no page at all.
     auto pageOptionsShow = [this, format] {
@@ -120,6 +123,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     else
         dpi_->hide();
     form->addRow(blackLines_);
+    form->addRow(legend_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(qs(_("ОК")));
     buttons->button(QDialogButtonBox::Cancel)->setText(qs(_("Отмена")));
@@ -137,6 +141,8 @@ ExportOptions ExportOptionsDialog::options() const
     o.page.marginMm = margin_->value();
     o.dpi = dpi_->value();
     o.blackLines = blackLines_->isChecked();
+    o.legend = legend_->isChecked();
+    o.legendLanguage = uiLanguage();
     return o;
 }
 
@@ -153,6 +159,8 @@ ExportOptions ExportOptionsDialog::remembered()
     o.page.marginMm = std::clamp(settings.value(QStringLiteral("Margin"), 10.0).toDouble(), 0.0, 50.0);
     o.dpi = std::clamp(settings.value(QStringLiteral("Dpi"), 300).toInt(), 72, 2400);
     o.blackLines = settings.value(QStringLiteral("BlackLines"), false).toBool();
+    o.legend = settings.value(QStringLiteral("Legend"), false).toBool();
+    o.legendLanguage = uiLanguage();
     return o;
 }
 
@@ -167,6 +175,7 @@ void ExportOptionsDialog::remember(const ExportOptions& o)
     settings.setValue(QStringLiteral("Margin"), o.page.marginMm.value_or(10));
     settings.setValue(QStringLiteral("Dpi"), o.dpi);
     settings.setValue(QStringLiteral("BlackLines"), o.blackLines);
+    settings.setValue(QStringLiteral("Legend"), o.legend);
 }
 
 void exportDrawing(CPattraDoc& doc, DrawingFormat format, const QString& suggestion, QWidget* parent)

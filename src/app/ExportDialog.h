@@ -1,7 +1,7 @@
 #pragma once
 // Exporting the active chart for print from the File menu: the save prompt
 // of the format, then one small dialog of options (paper, orientation,
-// margin, resolution, black lines) that starts from the values last chosen,
+// margin, resolution, black lines, the chart's key) that starts from the values last chosen,
 // then the file, written whole or not at all.
 
 #include "export/ExportOptions.h"
@@ -38,6 +38,7 @@ public:
     QDoubleSpinBox* margin() const { return margin_; }
     QSpinBox* dpi() const { return dpi_; }
     QCheckBox* blackLines() const { return blackLines_; }
+    QCheckBox* legend() const { return legend_; }
 
 private:
     QComboBox* paper_;
@@ -45,6 +46,7 @@ private:
     QDoubleSpinBox* margin_;
     QSpinBox* dpi_;
     QCheckBox* blackLines_;
+    QCheckBox* legend_;
 };
 
 // The whole export; the suggestion is the chart's file or name, whose

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "document/ChartFile.h"
 #include "export/ChartExport.h"
+#include "platform/UiLanguage.h"
 
 #include <charconv>
 #include <iostream>
@@ -13,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape]\n"
-    "                          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n";
+    "                          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
+    "                          [--legend] [--lang ru|en]\n";
 
 template <typename Number>
 std::optional<Number> parseNumber(const std::string& text)
@@ -36,7 +38,7 @@ struct ParsedExport {
 // Which options a format takes; any other is refused rather than ignored.
 bool formatTakes(ExportFormat format, const std::string& option)
 {
-    if (option == "--black")
+    if (option == "--black" || option == "--legend")
         return format != ExportFormat::Bmp;
     if (option == "--dpi" || option == "--width")
         return format == ExportFormat::Png;
@@ -71,11 +73,13 @@ std::optional<ParsedExport> parse(const Args& args)
     }
     parsed.format = *format;
     ExportOptions& o = parsed.options;
+    // The key speaks the program's language, which --lang chose for every command.
+    o.legendLanguage = uiLanguage();
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
         const bool takesValue = option == "--page" || option == "--margin" || option == "--scale" ||
                                 option == "--dpi" || option == "--width";
-        if (!takesValue && option != "--landscape" && option != "--black") {
+        if (!takesValue && option != "--landscape" && option != "--black" && option != "--legend") {
             std::cerr << "loopora-cli: unknown option '" << option << "'\n" << kUsage;
             return std::nullopt;
         }
@@ -84,7 +88,7 @@ std::optional<ParsedExport> parse(const Args& args)
             return std::nullopt;
         }
         if (!takesValue) {
-            (option == "--black" ? o.blackLines : o.page.landscape) = true;
+            (option == "--black" ? o.blackLines : option == "--legend" ? o.legend : o.page.landscape) = true;
             continue;
         }
         if (i + 1 == args.size()) {

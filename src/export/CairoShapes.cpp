@@ -156,4 +156,15 @@ void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines)
     cairo_restore(cr);
 }
 
+void drawKey(cairo_t* cr, const LegendShapes& key, ShapePoint topLeft, double scale)
+{
+    cairo_save(cr);
+    cairo_translate(cr, topLeft.x, topLeft.y);
+    cairo_scale(cr, scale, scale);
+    CairoShapes shapes(cr);
+    key.describe(shapes);
+    shapes.finish();
+    cairo_restore(cr);
+}
+
 } // namespace loopora

@@ -3,6 +3,7 @@
 // drawing path: antialiased, with fonts through fontconfig and FreeType.
 
 #include "document/Document.h"
+#include "export/LegendShapes.h"
 #include "platform/ShapeSink.h"
 
 #include <cairo.h>
@@ -57,5 +58,8 @@ private:
 // Draws the chart in cairo's current user space, one unit a chart pixel,
 // with the sheet's top-left corner at the origin and clipped to the sheet.
 void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines);
+// Draws the key with its top-left corner at that point of cairo's current
+// user space, `scale` units of that space a key unit.
+void drawKey(cairo_t* cr, const LegendShapes& key, ShapePoint topLeft, double scale);
 
 } // namespace loopora

@@ -26,7 +26,8 @@ bool writeChartPdf(const CPattraDoc& doc, const ExportOptions& options, const st
                    std::vector<uint8_t>& out, std::string& error)
 {
     const SheetArea sheet = sheetAreaOf(doc);
-    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, options.page, error);
+    const std::optional<LegendShapes> key = exportedKey(doc, options);
+    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, options.page, error, sizeOf(key));
     if (!page)
         return false;
     out.clear();
@@ -37,9 +38,14 @@ bool writeChartPdf(const CPattraDoc& doc, const ExportOptions& options, const st
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, creator.c_str());
     {
         CairoContext cr(cairo_create(surface.get()));
+        cairo_save(cr.get());
         cairo_translate(cr.get(), page->chartLeft * kPointsPerMm, page->chartTop * kPointsPerMm);
         cairo_scale(cr.get(), page->mmPerPixel * kPointsPerMm, page->mmPerPixel * kPointsPerMm);
         drawChart(cr.get(), doc, options.blackLines);
+        cairo_restore(cr.get());
+        if (key && page->key)
+            drawKey(cr.get(), *key, {page->key->left * kPointsPerMm, page->key->top * kPointsPerMm},
+                    page->key->mmPerUnit * kPointsPerMm);
         cairo_show_page(cr.get());
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing the PDF failed: ") + cairo_status_to_string(cairo_status(cr.get()));

@@ -14,14 +14,20 @@ struct PngSize {
     int32_t height = 0;
     double pixelsPerChartPixel = 0;
     double dpi = 0;
+    PageLayout page;
 };
 
-std::optional<PngSize> sizeOf(const SheetArea& sheet, const ExportOptions& options, std::string& error)
+std::optional<PngSize> sizeOf(const SheetArea& sheet, const std::optional<KeySize>& key, const ExportOptions& options,
+                              std::string& error)
 {
-    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, options.page, error);
+    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, options.page, error, key);
     if (!page)
         return std::nullopt;
-    const double printedWidthInches = sheet.width * page->mmPerPixel / kMmPerInch;
+    // The picture shows the sheet and its key without the page around them;
+    // its size in chart pixels.
+    const double shownWidth = page->key ? page->contentWidth / page->mmPerPixel : sheet.width;
+    const double shownHeight = page->key ? page->contentHeight / page->mmPerPixel : sheet.height;
+    const double printedWidthInches = shownWidth * page->mmPerPixel / kMmPerInch;
     PngSize size;
     if (options.pixelWidth != 0) {
         if (options.pixelWidth < 1 || options.pixelWidth > kLargestPngSide) {
@@ -29,7 +35,7 @@ std::optional<PngSize> sizeOf(const SheetArea& sheet, const ExportOptions& optio
             return std::nullopt;
         }
         size.width = options.pixelWidth;
-        size.pixelsPerChartPixel = double(size.width) / sheet.width;
+        size.pixelsPerChartPixel = double(size.width) / shownWidth;
         size.dpi = size.width / printedWidthInches;
     } else {
         if (options.dpi < 1 || options.dpi > 9600) {
@@ -44,15 +50,16 @@ std::optional<PngSize> sizeOf(const SheetArea& sheet, const ExportOptions& optio
             return std::nullopt;
         }
         size.width = std::max(1, int32_t(width));
-        size.pixelsPerChartPixel = double(size.width) / sheet.width;
+        size.pixelsPerChartPixel = double(size.width) / shownWidth;
     }
-    const double height = std::max(1.0, std::round(sheet.height * size.pixelsPerChartPixel));
+    const double height = std::max(1.0, std::round(shownHeight * size.pixelsPerChartPixel));
     if (height > kLargestPngSide || double(size.width) * height > double(kLargestPngPixels)) {
         error = "the picture would be " + std::to_string(size.width) + " x " + std::to_string(int64_t(height)) +
                 " pixels, more than the " + std::to_string(kLargestPngPixels / 1'000'000) + " million a PNG may have";
         return std::nullopt;
     }
     size.height = int32_t(height);
+    size.page = *page;
     return size;
 }
 
@@ -76,7 +83,8 @@ constexpr double kFineResolution = 3;
 
 bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vector<uint8_t>& out, std::string& error)
 {
-    const std::optional<PngSize> size = sizeOf(sheetAreaOf(doc), options, error);
+    const std::optional<LegendShapes> key = exportedKey(doc, options);
+    const std::optional<PngSize> size = sizeOf(sheetAreaOf(doc), sizeOf(key), options, error);
     if (!size)
         return false;
     CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size->width, size->height));
@@ -100,7 +108,21 @@ bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vec
         // any printer's dot) draws the picture in two thirds of the time.
         if (size->pixelsPerChartPixel >= kFineResolution)
             cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_FAST);
-        drawChart(cr.get(), doc, options.blackLines);
+        const PageLayout& page = size->page;
+        if (key && page.key) {
+            // Chart pixels from the top-left corner of the sheet and key together.
+            auto shown = [&page](double xMm, double yMm) {
+                return ShapePoint{(xMm - page.contentLeft) / page.mmPerPixel, (yMm - page.contentTop) / page.mmPerPixel};
+            };
+            const ShapePoint chart = shown(page.chartLeft, page.chartTop);
+            cairo_save(cr.get());
+            cairo_translate(cr.get(), chart.x, chart.y);
+            drawChart(cr.get(), doc, options.blackLines);
+            cairo_restore(cr.get());
+            drawKey(cr.get(), *key, shown(page.key->left, page.key->top), page.key->mmPerUnit / page.mmPerPixel);
+        } else {
+            drawChart(cr.get(), doc, options.blackLines);
+        }
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing the picture failed: ") + cairo_status_to_string(cairo_status(cr.get()));
             return false;

@@ -3,6 +3,7 @@
 
 #include "export/ChartShapes.h"
 #include "export/ChartWriters.h"
+#include "export/LegendShapes.h"
 #include "document/TypeTable.h"
 #include "elements/TypeIds.h"
 #include "platform/Utf8.h"
@@ -257,18 +258,43 @@ private:
 } // namespace
 
 bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const std::string& title,
-                   std::vector<uint8_t>& out, std::string&)
+                   std::vector<uint8_t>& out, std::string& error)
 {
     const SheetArea sheet = sheetAreaOf(doc);
+    const std::optional<LegendShapes> key = exportedKey(doc, options);
+    // With its key the chart is laid out as on a page the size of the chart,
+    // whose millimetres are turned back into chart pixels.
+    std::optional<PageLayout> page;
+    if (key) {
+        PageOptions chartSized;
+        chartSized.paper = PaperSize::Chart;
+        page = layOutPage(sheet.width, sheet.height, chartSized, error, key->size());
+        if (!page || !page->key)
+            return false;
+    }
+    auto pixels = [&page](double mm) { return mm / page->mmPerPixel; };
+    auto wholePixels = [&](double mm) { return int32_t(std::ceil(pixels(mm) - 1e-6)); };
+    const int32_t width = page ? wholePixels(page->contentWidth) : sheet.width;
+    const int32_t height = page ? wholePixels(page->contentHeight) : sheet.height;
     std::string svg;
     svg.reserve(1 << 20);
     SvgShapes shapes(svg);
     svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
     // One chart pixel is one CSS pixel: the chart's size on the screen.
-    svg += " width=\"" + std::to_string(sheet.width) + "\" height=\"" + std::to_string(sheet.height) + "\"";
-    svg += " viewBox=\"0 0 " + std::to_string(sheet.width) + " " + std::to_string(sheet.height) + "\">\n<title>";
+    svg += " width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\"";
+    svg += " viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) + "\">\n<title>";
     shapes.escaped(title);
     svg += "</title>\n";
+    if (page) {
+        // Beside its key the sheet no longer ends at the picture's edge, so
+        // it is clipped as the other formats clip it.
+        svg += "<defs><clipPath id=\"sheet\"><rect width=\"" + std::to_string(sheet.width) + "\" height=\"" +
+               std::to_string(sheet.height) + "\"/></clipPath></defs>\n<g transform=\"translate(";
+        shapes.number(pixels(page->chartLeft - page->contentLeft));
+        svg += ' ';
+        shapes.number(pixels(page->chartTop - page->contentTop));
+        svg += ")\" clip-path=\"url(#sheet)\">\n";
+    }
     const bool shifted = sheet.origin.x != 0 || sheet.origin.y != 0;
     if (shifted)
         svg += "<g transform=\"translate(" + std::to_string(sheet.origin.x) + " " + std::to_string(sheet.origin.y) +
@@ -276,6 +302,17 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     describeChart(doc, shapes, options.blackLines);
     if (shifted)
         svg += "</g>\n";
+    if (page) {
+        svg += "</g>\n<g class=\"legend\" transform=\"translate(";
+        shapes.number(pixels(page->key->left - page->contentLeft));
+        svg += ' ';
+        shapes.number(pixels(page->key->top - page->contentTop));
+        svg += ") scale(";
+        shapes.number(page->key->mmPerUnit / page->mmPerPixel);
+        svg += ")\">\n";
+        key->describe(shapes);
+        svg += "</g>\n";
+    }
     svg += "</svg>\n";
     out.assign(svg.begin(), svg.end());
     return true;

@@ -87,6 +87,7 @@ Glyph render(FT_Face face, char32_t codePoint)
         return g;
     FT_GlyphSlot slot = face->glyph;
     g.advance = std::max(0, wholePixels(slot->advance.x));
+    g.naturalAdvance = std::max(0.0, double(slot->linearHoriAdvance) / 65536.0);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
         return g;
     const FT_Bitmap& bitmap = slot->bitmap;

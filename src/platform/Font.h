@@ -20,6 +20,9 @@ struct Glyph {
     int32_t width = 0;
     int32_t rows = 0;
     int32_t advance = 0; // whole pixels the pen moves on
+    // The advance of the glyph's own outline, in fractional pixels: where
+    // print places the next glyph when nothing has to match the screen.
+    double naturalAdvance = 0;
     std::vector<uint8_t> ink; // width * rows, top row first; 1 where the glyph is drawn
 
     bool inked(int32_t x, int32_t y) const { return ink[size_t(y) * size_t(width) + size_t(x)] != 0; }

@@ -76,6 +76,15 @@ inline std::optional<std::string> commandOutput(const std::string& command)
 
 inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
+// What an XPath expression finds in an SVG, as xmllint prints it.
+inline std::string xpath(const std::filesystem::path& svg, const std::string& expression)
+{
+    std::string out = commandOutput("xmllint --xpath \"" + expression + "\" " + quoted(svg)).value_or("<failed>");
+    if (!out.empty() && out.back() == '\n')
+        out.pop_back();
+    return out;
+}
+
 inline PixelBuffer readPng(const std::filesystem::path& path)
 {
     png_image image{};

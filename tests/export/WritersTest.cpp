@@ -57,14 +57,6 @@ size_t visibleElements(const CChartElement& e)
     return n;
 }
 
-std::string xpath(const std::filesystem::path& svg, const std::string& expression)
-{
-    std::string out = commandOutput("xmllint --xpath \"" + expression + "\" " + quoted(svg)).value_or("<failed>");
-    if (!out.empty() && out.back() == '\n')
-        out.pop_back();
-    return out;
-}
-
 // "595.276 x 841.89" of pdfinfo's "Page size:" line, in points.
 std::pair<double, double> pageSize(const std::filesystem::path& pdf)
 {

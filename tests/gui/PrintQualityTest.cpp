@@ -12,6 +12,7 @@
 #include "app/MainMenus.h"
 #include "app/QtShapes.h"
 #include "export/BitmapWriter.h"
+#include "platform/UiLanguage.h"
 #include "view/CommandIds.h"
 
 #include <QCheckBox>
@@ -125,6 +126,42 @@ private slots:
         QVERIFY(landscape);
         QVERIFY(black);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("second.pdf"))));
+        app::ExportOptionsDialog::remember({});
+    }
+
+    void theKeyIsAskedForInTheOptionsAndSpeaksTheProgramsLanguage()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(300, 200, 0);
+        editor.drag({100, 150}, {100, 80});
+        editor.drag({150, 150}, {150, 80});
+        answerFilePrompt(dir.filePath(QStringLiteral("key.pdf")));
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            QCOMPARE(dialog->legend()->text(), QStringLiteral("Добавить легенду"));
+            QVERIFY(!dialog->legend()->isChecked());
+            dialog->legend()->setChecked(true);
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPdf);
+        const QString russian = pdfText(dir.filePath(QStringLiteral("key.pdf")));
+        QVERIFY2(russian.contains(QStringLiteral("Легенда")), qPrintable(russian));
+        QVERIFY2(russian.contains(QStringLiteral("столбик с накидом")), qPrintable(russian));
+
+        // Remembered for the next export, whose key is in the language the
+        // program speaks.
+        setUiLanguage(Language::English);
+        bool asked = false;
+        answerFilePrompt(dir.filePath(QStringLiteral("key-en.pdf")));
+        whenModal<app::ExportOptionsDialog>([&asked](app::ExportOptionsDialog* dialog) {
+            asked = dialog->legend()->isChecked();
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPdf);
+        setUiLanguage(Language::Russian);
+        QVERIFY(asked);
+        const QString english = pdfText(dir.filePath(QStringLiteral("key-en.pdf")));
+        QVERIFY2(english.contains(QStringLiteral("double crochet")), qPrintable(english));
         app::ExportOptionsDialog::remember({});
     }
 

@@ -104,6 +104,15 @@ grep -q '<svg' "$work/export.svg" || { echo "no SVG written"; exit 1; }
 [ "$(od -An -tx1 -j16 -N8 "$work/sized.png" | tr -d ' \n')" = "0000025800000258" ] || { echo "the PNG is not 600 x 600"; exit 1; }
 "$cli" export "$work/chart.lpc" "$work/letter.pdf" --page Letter --landscape --margin 15 --scale 2
 
+# The key on an export, in Russian unless asked otherwise.
+"$cli" export "$work/chart.lpc" "$work/key.pdf" --legend
+pdftotext -layout "$work/key.pdf" - | grep -q "ссн  *столбик с накидом  *9" || { echo "no key in the PDF"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/key-en.pdf" --legend --lang en
+pdftotext -layout "$work/key-en.pdf" - | grep -q "dc  *double crochet  *9" || { echo "no English key in the PDF"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/key.svg" --legend
+grep -q '<g class="legend"' "$work/key.svg" || { echo "no key in the SVG"; exit 1; }
+"$cli" export "$work/chart.lpc" "$work/key.png" --legend --dpi 100
+
 # Options a format does not take, unknown ones and bad values are refused
 # before anything is written; so is a file that cannot be written, and
 # nothing is left behind.
@@ -122,6 +131,8 @@ expect_refused "$work/refused.png" --page A5
 expect_refused "$work/refused.png" --frobnicate
 expect_refused "$work/refused.gif"
 expect_refused "$work/refused.png" --scale 0
+expect_refused "$work/refused.bmp" --legend
+expect_refused "$work/refused.pdf" --legend --lang de
 expect_refused "$work/no-such-folder/chart.pdf"
 grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }
 if ls "$work" | grep -q refused; then echo "a refused export left a file: $(ls "$work")"; exit 1; fi

@@ -1,0 +1,176 @@
+#include "export/LegendShapes.h"
+
+#include "document/LegendText.h"
+#include "document/StitchCounts.h"
+#include "document/TypeTable.h"
+#include "elements/IdealShapes.h"
+#include "elements/PrototypeTable.h"
+#include "export/ScaledShapes.h"
+#include "platform/Font.h"
+#include "platform/Utf8.h"
+
+#include <algorithm>
+
+namespace loopora {
+namespace {
+
+// The key's measures in key units (pixels of the 13-pixel chart font).
+constexpr double kPadding = 10;
+constexpr double kSymbolBox = 30;
+constexpr double kRowHeight = 34;
+constexpr double kColumnGap = 14;
+constexpr double kRuleGap = 8;
+// Symbols are built as tall as a stitch usually stands on a chart and then
+// fitted into their box; their pen is a little wider than the chart's, so
+// that, shrunk, they keep the weight of the chart's strokes beside the text.
+constexpr int32_t kSymbolLength = 40;
+constexpr int32_t kSymbolPen = 3;
+// Without a font texts draw nothing, as on the chart, but still take room.
+constexpr double kFallbackAdvance = 7;
+
+const ShapeStroke kFrame{0.75, colours::black, ShapeDash::Solid, 1};
+
+TextMetrics keyMetrics()
+{
+    const Font* font = Font::shared();
+    return font ? font->metrics() : Font::kFallbackMetrics;
+}
+
+double widthOf(std::string_view utf8)
+{
+    Font* font = Font::shared();
+    double width = 0;
+    for (char32_t c : decodeUtf8(utf8))
+        width += font ? font->glyph(c).naturalAdvance : kFallbackAdvance;
+    return width;
+}
+
+// One line of text with its cell's top-left corner at (left, top). Nothing in
+// a key has to match the screen, so its glyphs keep the font's own spacing,
+// which also keeps their words whole for readers that find words by the gaps.
+void describeText(ShapeSink& sink, std::string_view utf8, double left, double top)
+{
+    Font* font = Font::shared();
+    if (!font || utf8.empty())
+        return;
+    const TextMetrics& metrics = font->metrics();
+    ShapeText text;
+    text.left = left;
+    text.top = top;
+    text.lineStep = metrics.height + metrics.externalLeading;
+    text.cellHeight = metrics.height;
+    text.ascent = metrics.ascent;
+    text.fontPixels = Font::kPixelSize;
+    text.fontFamily = font->family();
+    ShapeText::Line line;
+    double x = 0;
+    for (char32_t c : decodeUtf8(utf8)) {
+        appendUtf8(line.utf8, c);
+        line.offsets.push_back(x);
+        x += font->glyph(c).naturalAdvance;
+    }
+    line.width = x;
+    text.lines.push_back(std::move(line));
+    sink.text(text);
+}
+
+} // namespace
+
+LegendShapes::LegendShapes(const Legend& legend, Language language)
+{
+    const LegendWords& words = legendWords(language);
+    title_ = std::string(words.title);
+    heads_ = {std::string(words.abbreviation), std::string(words.name), std::string(words.inChart)};
+    double abbreviationWidth = widthOf(words.abbreviation);
+    double nameWidth = widthOf(words.name);
+    double countWidth = widthOf(words.inChart);
+    for (const LegendRow& row : legend.rows) {
+        const HumanName& name = humanName(*row.type, language);
+        rows_.push_back({row.type->id, std::string(name.abbreviation), std::string(name.name),
+                         std::to_string(row.inChart)});
+        abbreviationWidth = std::max(abbreviationWidth, widthOf(rows_.back().abbreviation));
+        nameWidth = std::max(nameWidth, widthOf(rows_.back().name));
+        countWidth = std::max(countWidth, widthOf(rows_.back().count));
+    }
+    // One total a line: a key is narrow, and the names of the totals are long.
+    const std::pair<std::string_view, int64_t> totals[] = {
+        {words.symbols, legend.chart.symbols}, {words.workedInto, legend.chart.workedInto}, {words.makes, legend.chart.makes}};
+    double totalsWidth = 0;
+    for (const auto& [label, value] : totals) {
+        totals_.push_back(std::string(label) + ": " + std::to_string(value));
+        totalsWidth = std::max(totalsWidth, widthOf(totals_.back()));
+    }
+
+    abbreviationColumn_ = kPadding + kSymbolBox + kColumnGap;
+    nameColumn_ = abbreviationColumn_ + abbreviationWidth + kColumnGap;
+    countColumn_ = nameColumn_ + nameWidth + kColumnGap + countWidth; // counts end here
+    width_ = std::max({countColumn_, kPadding + widthOf(title_), kPadding + totalsWidth}) + kPadding;
+    const TextMetrics metrics = keyMetrics();
+    const double line = metrics.height + metrics.externalLeading;
+    // The title, the column heads, the rows, a rule and the totals.
+    height_ = kPadding + 2 * line + kRuleGap + double(rows_.size()) * kRowHeight + kRuleGap + 3 * line + kPadding;
+}
+
+void LegendShapes::describeSymbol(ShapeSink& sink, int32_t typeId, double left, double top) const
+{
+    std::unique_ptr<CChartElement> symbol = createElement(typeId);
+    if (!symbol || !symbol->assignState(ElementState{{{0, kSymbolLength}, {0, 0}}, kSymbolPen, colours::black, 0}))
+        return;
+    const Rect bounds = symbol->getBounds();
+    const double width = std::max(1, bounds.right - bounds.left);
+    const double height = std::max(1, bounds.bottom - bounds.top);
+    const double scale = std::min(kSymbolBox / width, kSymbolBox / height);
+    const ShapePoint shift{left + (kSymbolBox - width * scale) / 2 - bounds.left * scale,
+                           top + (kSymbolBox - height * scale) / 2 - bounds.top * scale};
+    ScaledShapes fitted(sink, scale, shift);
+    describeElement(*symbol, fitted);
+}
+
+void LegendShapes::describe(ShapeSink& sink) const
+{
+    const TextMetrics metrics = keyMetrics();
+    const double line = metrics.height + metrics.externalLeading;
+    // The frame's stroke lies within the key's box, which a picture may end at.
+    const double inset = kFrame.width / 2;
+    sink.rectangle({inset, inset}, {width_ - inset, height_ - inset}, kFrame);
+    double y = kPadding;
+    describeText(sink, title_, kPadding, y);
+    y += line;
+    describeText(sink, heads_[0], abbreviationColumn_, y);
+    describeText(sink, heads_[1], nameColumn_, y);
+    describeText(sink, heads_[2], countColumn_ - widthOf(heads_[2]), y);
+    y += line + kRuleGap / 2;
+    sink.line({kPadding, y}, {width_ - kPadding, y}, kFrame);
+    y += kRuleGap / 2;
+    for (const Row& row : rows_) {
+        describeSymbol(sink, row.typeId, kPadding, y + (kRowHeight - kSymbolBox) / 2);
+        const double textTop = y + (kRowHeight - metrics.height) / 2;
+        describeText(sink, row.abbreviation, abbreviationColumn_, textTop);
+        describeText(sink, row.name, nameColumn_, textTop);
+        describeText(sink, row.count, countColumn_ - widthOf(row.count), textTop);
+        y += kRowHeight;
+    }
+    y += kRuleGap / 2;
+    sink.line({kPadding, y}, {width_ - kPadding, y}, kFrame);
+    y += kRuleGap / 2;
+    for (const std::string& total : totals_) {
+        describeText(sink, total, kPadding, y);
+        y += line;
+    }
+}
+
+std::optional<LegendShapes> exportedKey(const CPattraDoc& doc, const ExportOptions& options)
+{
+    if (!options.legend)
+        return std::nullopt;
+    return LegendShapes(makeLegend(countStitches(doc.canvas()), nullptr), options.legendLanguage);
+}
+
+std::optional<KeySize> sizeOf(const std::optional<LegendShapes>& key)
+{
+    if (!key)
+        return std::nullopt;
+    return key->size();
+}
+
+} // namespace loopora
