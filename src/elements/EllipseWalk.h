@@ -19,20 +19,20 @@ namespace loopora {
 constexpr int64_t kLongestWalkedAxis = 2048;
 
 // Walks the ellipse x^2/across^2 + y^2/along^2 = 1 in two regions, starting at
-// (0, along), and hands every visited offset to emit in its four mirror
+// (0, along), and hands every visited offset to visit in its four mirror
 // images (x, y), (-x, y), (x, -y), (-x, -y).
-template <typename Emit>
-void walkEllipse(int64_t along, int64_t across, Emit&& emit)
+template <typename Visit>
+void walkEllipse(int64_t along, int64_t across, Visit&& visit)
 {
     const int64_t a = std::clamp<int64_t>(along, 0, kLongestWalkedAxis);
     const int64_t b = std::clamp<int64_t>(across, 0, kLongestWalkedAxis);
     const int64_t a2 = a * a;
     const int64_t b2 = b * b;
     auto four = [&](int64_t x, int64_t y) {
-        emit(x, y);
-        emit(-x, y);
-        emit(x, -y);
-        emit(-x, -y);
+        visit(x, y);
+        visit(-x, y);
+        visit(x, -y);
+        visit(-x, -y);
     };
     int64_t x = 0;
     int64_t y = a;

@@ -98,13 +98,13 @@ void LineWalk::forEachRun(IndexRange range, F&& f) const
     const int64_t minorFrom = xMajor_ ? from_.y : from_.x;
     const int64_t majorStep = xMajor_ ? stepX_ : stepY_;
     const int64_t minorStep = xMajor_ ? stepY_ : stepX_;
-    auto emit = [&](int64_t m, int64_t i0, int64_t i1) {
+    auto run = [&](int64_t m, int64_t i0, int64_t i1) {
         const int64_t a0 = majorFrom + majorStep * i0;
         const int64_t a1 = majorFrom + majorStep * i1;
         f(minorFrom + minorStep * m, std::min(a0, a1), std::max(a0, a1));
     };
     if (minor_ == 0) {
-        emit(0, range.first, range.last);
+        run(0, range.first, range.last);
         return;
     }
     const int64_t m0 = minorOffset(range.first);
@@ -118,14 +118,14 @@ void LineWalk::forEachRun(IndexRange range, F&& f) const
     int64_t excess = next * d - numerator;
     int64_t start = range.first;
     for (int64_t m = m0; m < m1; ++m) {
-        emit(m, start, next - 1);
+        run(m, start, next - 1);
         start = next;
         const int64_t t = excess - part;
         const int64_t carry = t < 0 ? 1 : 0;
         next += whole + carry;
         excess = t + carry * d;
     }
-    emit(m1, start, range.last);
+    run(m1, start, range.last);
 }
 
 } // namespace loopora::raster

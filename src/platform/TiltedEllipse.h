@@ -41,10 +41,10 @@ struct TiltedEllipse {
     std::pair<double, double> lowestOffset() const;
 };
 
-// Calls emit(x, y) for every outline pixel of the ellipse inside window
+// Calls visit(x, y) for every outline pixel of the ellipse inside window
 // (right and bottom excluded).
-template <typename Emit>
-void forEachOutlinePixel(const TiltedEllipse& e, const Rect& window, Emit&& emit)
+template <typename Visit>
+void forEachOutlinePixel(const TiltedEllipse& e, const Rect& window, Visit&& visit)
 {
     const int64_t top = std::max<int64_t>(window.top, e.firstRow());
     const int64_t bottom = std::min<int64_t>(int64_t(window.bottom) - 1, e.lastRow());
@@ -54,7 +54,7 @@ void forEachOutlinePixel(const TiltedEllipse& e, const Rect& window, Emit&& emit
             const int64_t from = std::max<int64_t>(span.lo, window.left);
             const int64_t to = std::min<int64_t>(span.hi, int64_t(window.right) - 1);
             for (int64_t x = from; x <= to; ++x)
-                emit(x, y);
+                visit(x, y);
         }
     }
 }

@@ -163,7 +163,9 @@ private:
             record(Kind::Inexact, [&] { return run<CRotateCommand>(canvas_, *e, centre, angle); });
         } else {
             static constexpr std::pair<double, double> kFactors[] = {{1.25, 0.8}, {0.8, 1.25}, {1.1, 1.1}, {0.9, 0.9}};
-            auto [sx, sy] = kFactors[pick(4)];
+            const auto factors = kFactors[pick(4)];
+            const double sx = factors.first;
+            const double sy = factors.second;
             record(Kind::Inexact, [&] { return run<CScaleCommand>(canvas_, *e, centre, sx, sy); });
         }
     }

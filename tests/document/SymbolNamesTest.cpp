@@ -106,8 +106,9 @@ TEST(SymbolNames, SharedAbbreviationsMeanOneStitchDrawnDifferently)
             const HumanName& n = humanName(type, language);
             // Only a stitch drawn in several ways has its drawings named, all but the usual one.
             EXPECT_LE(usual[stitchOf(n.name)], 1) << n.name;
-            if (drawings[stitchOf(n.name)] == 1)
+            if (drawings[stitchOf(n.name)] == 1) {
                 EXPECT_EQ(n.name, stitchOf(n.name));
+            }
             auto [at, fresh] = byAbbreviation.emplace(n.abbreviation, &type);
             if (fresh)
                 continue;

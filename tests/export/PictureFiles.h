@@ -74,7 +74,7 @@ inline std::optional<std::string> commandOutput(const std::string& command)
     return out;
 }
 
-inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+inline std::string quoted(const std::filesystem::path& path) { return '\'' + path.string() + '\''; }
 
 // What an XPath expression finds in an SVG, as xmllint prints it.
 inline std::string xpath(const std::filesystem::path& svg, const std::string& expression)

@@ -33,7 +33,7 @@ inline std::string chartState(const CPattraDoc& doc)
     const CCanvas& canvas = doc.canvas();
     std::string out = chartToJson(doc) + "selection:";
     for (const CChartElement* e : canvas.selection().members())
-        out += " " + elementPath(e);
+        out += ' ' + elementPath(e);
     out += "\ncurrent: " + elementPath(canvas.current()) + "\n";
     return out;
 }

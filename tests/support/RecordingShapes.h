@@ -11,13 +11,14 @@ namespace loopora::test {
 struct RecordedShape {
     enum class Kind { Line, Ellipse, FilledEllipse, Arc, Rectangle, Text };
     Kind kind = Kind::Line;
-    ShapePoint a, b; // line ends or rectangle corners
-    ShapeEllipse ellipse;
+    ShapePoint a{}; // line ends or rectangle corners
+    ShapePoint b{};
+    ShapeEllipse ellipse{};
     double from = 0;
     double sweep = 0;
-    ShapeStroke stroke;
+    ShapeStroke stroke{};
     Colour fill = 0;
-    ShapeText text;
+    ShapeText text{};
     int32_t element = 0; // the type id of the innermost element it belongs to
 };
 
@@ -42,31 +43,27 @@ public:
     }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
     {
-        add({RecordedShape::Kind::Line, from, to, {}, 0, 0, stroke});
+        add({.kind = RecordedShape::Kind::Line, .a = from, .b = to, .stroke = stroke});
     }
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override
     {
-        add({RecordedShape::Kind::Ellipse, {}, {}, e, 0, 0, stroke});
+        add({.kind = RecordedShape::Kind::Ellipse, .ellipse = e, .stroke = stroke});
     }
     void filledEllipse(const ShapeEllipse& e, Colour fill) override
     {
-        RecordedShape s{RecordedShape::Kind::FilledEllipse, {}, {}, e};
-        s.fill = fill;
-        add(s);
+        add({.kind = RecordedShape::Kind::FilledEllipse, .ellipse = e, .fill = fill});
     }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
-        add({RecordedShape::Kind::Arc, {}, {}, e, from, sweep, stroke});
+        add({.kind = RecordedShape::Kind::Arc, .ellipse = e, .from = from, .sweep = sweep, .stroke = stroke});
     }
     void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override
     {
-        add({RecordedShape::Kind::Rectangle, corner, opposite, {}, 0, 0, stroke});
+        add({.kind = RecordedShape::Kind::Rectangle, .a = corner, .b = opposite, .stroke = stroke});
     }
     void text(const ShapeText& text) override
     {
-        RecordedShape s{RecordedShape::Kind::Text};
-        s.text = text;
-        add(s);
+        add({.kind = RecordedShape::Kind::Text, .text = text});
     }
 
     size_t count(RecordedShape::Kind kind) const

@@ -120,6 +120,7 @@ TEST(TypeTools, ButtonTipsNameWhatTheButtonPlacesInTheLanguage)
     // Every symbol button of the palettes names its stitch.
     for (const PaletteInfo& palette : palettes())
         for (uint16_t id : palette.buttons)
-            if (const ElementType* type = elementTypeOfCommand(id); type && isCountedSymbol(type->kind))
+            if (const ElementType* type = elementTypeOfCommand(id); type && isCountedSymbol(type->kind)) {
                 EXPECT_NE(buttonToolTip(id, Language::English).find('\n'), std::string::npos) << type->name;
+            }
 }
