@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -73,12 +74,17 @@ void CPattraViewWidget::scrollTo(Point position)
 
 void CPattraViewWidget::setScrollSizes(Size total)
 {
-    const bool changed = total_ != total;
+    const Size sheet{total.width / zoom_, total.height / zoom_};
+    const bool changed = sheet_ != sheet;
     total_ = total;
+    sheet_ = sheet;
     updateScrollBars();
+    // A new zoom keeps the window's size; a new sheet fits it.
     if (changed)
         emit sheetSized(QSize(total.width, total.height));
 }
+
+void CPattraViewWidget::zoomChanged(int32_t percent) { zoom_ = std::max(1, percent / 100); }
 
 void CPattraViewWidget::updateScrollBars()
 {
@@ -175,12 +181,33 @@ void CPattraViewWidget::resizeEvent(QResizeEvent* event)
         view_->setClientSize(clientSize());
 }
 
-void CPattraViewWidget::scrollContentsBy(int, int)
+void CPattraViewWidget::scrollContentsBy(int dx, int dy)
 {
-    // The view repaints itself at the new position; nothing of the old
-    // picture is moved.
+    // What is shown moves along, as the view's own pixels do; the view
+    // repaints only what comes into view.
+    viewport()->scroll(dx, dy);
     if (view_)
         view_->scrolled();
+}
+
+void CPattraViewWidget::wheelEvent(QWheelEvent* event)
+{
+    if (!view_ || !(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // A notch is 120; smooth wheels and touch pads send less at a time.
+    const int turn = event->angleDelta().y();
+    if ((turn > 0) != (wheelTurn_ > 0))
+        wheelTurn_ = 0;
+    wheelTurn_ += turn;
+    const Point at = pointOf(event->position().toPoint());
+    for (; wheelTurn_ >= 120; wheelTurn_ -= 120)
+        view_->zoomIn(at);
+    for (; wheelTurn_ <= -120; wheelTurn_ += 120)
+        view_->zoomOut(at);
+    event->accept();
+    emit interacted();
 }
 
 // --- Mouse ---

@@ -28,6 +28,7 @@ public:
     Point scrollPosition() const override;
     void scrollTo(Point position) override;
     void setScrollSizes(Size total) override;
+    void zoomChanged(int32_t percent) override;
     void update(const Rect& windowRect) override;
     void showCoordinates(Point chart, Point window) override;
     uint16_t popupMenu(int menuId, Point windowPoint) override;
@@ -42,13 +43,16 @@ signals:
     // The user finished something that may change palette states or the
     // chart's modified mark: a released button, a key, a menu command.
     void interacted();
-    // The sheet size became known or changed: the frame may fit the window to it.
-    void sheetSized(QSize sheet);
+    // The sheet size became known or changed (not its zoom): the frame may
+    // fit the window to the sheet as shown.
+    void sheetSized(QSize shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Ctrl with the wheel zooms about the pointer; the wheel alone scrolls.
+    void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -62,6 +66,9 @@ private:
 
     CPattraView* view_ = nullptr;
     Size total_{};
+    Size sheet_{};
+    int32_t zoom_ = 1;
+    int wheelTurn_ = 0; // eighths of a degree the wheel turned with Ctrl, not yet a zoom step
     QImage frame_; // the view's pixels as shown, with the opaque alpha Qt expects
     bool grabbing_ = false;
 };

@@ -250,6 +250,30 @@ void ScriptRunner::mouse(const std::vector<std::string>& words)
     }
 }
 
+void ScriptRunner::zoom(const std::vector<std::string>& words)
+{
+    const char* usage = "zoom PERCENT|fit [X Y]";
+    expectWords(words, 2, 4, usage);
+    if (words.size() == 3)
+        throw ScriptError(std::string("usage: ") + usage);
+    // About a window point, as the wheel zooms about the pointer; without
+    // one the window's top-left corner keeps its chart point.
+    Point anchor{};
+    if (words.size() == 4)
+        anchor = {position(words[2], "X"), position(words[3], "Y")};
+    CPattraView& v = view();
+    if (words[1] == "fit") {
+        v.setZoom(v.fittingZoomPercent(), anchor);
+        return;
+    }
+    if (!v.setZoom(number(words[1], "PERCENT"), anchor)) {
+        std::string levels;
+        for (int32_t level : kZoomLevels)
+            levels += std::to_string(level) + ", ";
+        throw ScriptError("zoom " + words[1] + ": the zoom is one of " + levels + "or fit");
+    }
+}
+
 void ScriptRunner::key(const std::vector<std::string>& words)
 {
     expectWords(words, 2, 3, "key NAME [ctrl]");
@@ -337,6 +361,10 @@ void ScriptRunner::runLine(const std::string& line)
         expectWords(words, 3, 3, "scroll X Y");
         window().scrollTo({number(words[1], "X"), number(words[2], "Y")});
         view().scrolled();
+    } else if (verb == "zoom") {
+        zoom(words);
+    } else if (verb == "zoom?") {
+        out_ << view().zoomPercent() << "%\n";
     } else if (kMenuCommands.count(verb)) {
         expectWords(words, 1, 1, verb.c_str());
         command(kMenuCommands.at(verb));

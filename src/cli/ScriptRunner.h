@@ -32,6 +32,7 @@ private:
     void paintAll();
     void mouse(const std::vector<std::string>& words);
     void key(const std::vector<std::string>& words);
+    void zoom(const std::vector<std::string>& words);
     void answer(const std::vector<std::string>& words);
     void chooseTool(const std::string& name);
     void command(uint16_t id);

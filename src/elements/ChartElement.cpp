@@ -5,6 +5,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/DrawingState.h"
 #include "platform/Numeric.h"
+#include "platform/RasterSupport.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -26,8 +27,10 @@ bool CChartElement::assignState(const ElementState& state)
 
 void CChartElement::geometryChanged()
 {
-    for (CChartElement* e = this; e; e = e->parent_)
+    for (CChartElement* e = this; e; e = e->parent_) {
         e->boundsCached_ = false;
+        e->drawnBoundsCached_ = false;
+    }
 }
 
 void CChartElement::setPen(const PenAttributes& pen)
@@ -93,8 +96,13 @@ void CChartElement::draw(CDC& dc)
         dc.selectPen({penStyle_, penWidth_, penColour_});
         drawShape(dc);
     }
+    // Children that cannot reach the picture are left out: a repaint of a
+    // small part of a busy chart draws only what stands there.
+    const Rect visible = dc.visibleArea();
+    const bool everything = visible == CDC::kEverywhere;
     for (auto& c : children_)
-        c->draw(dc);
+        if (everything || !Rect::intersected(c->drawnBounds(), visible).isEmpty())
+            c->draw(dc);
 }
 
 void CChartElement::drawShape(CDC&) {}
@@ -127,6 +135,18 @@ Rect CChartElement::getBounds() const
         own = own.inflated(5);
     }
     return unionWithChildrenBounds(own);
+}
+
+Rect CChartElement::drawnBounds() const
+{
+    Rect drawn = getBounds();
+    // The bounds keep 5 pixels around the points; half a wider pen reaches further.
+    const int32_t reach = std::clamp(penWidth_, 1, raster::kMaxPenWidth) / 2 + 1 - 5;
+    if (reach > 0 && !drawn.isEmpty())
+        drawn = drawn.inflated(reach);
+    for (const auto& c : children_)
+        drawn = accumulateBounds(drawn, c->drawnBounds());
+    return drawn;
 }
 
 bool CChartElement::handleHit(Point handle, Point p)

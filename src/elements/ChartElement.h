@@ -92,9 +92,16 @@ public:
     virtual void onScaled(Point centre, double sx, double sy);
     virtual void onMirroredX(Point axis);
     virtual void onMirroredY(Point axis);
-    // Draws the element with its own pen, then its children in order.
+    // Draws the element with its own pen, then those of its children whose
+    // pixels may fall within what the device shows (all of them on a device
+    // without a picture of its own), in order.
     virtual void draw(CDC& dc);
     virtual Rect getBounds() const;
+    // The area the element's pixels may cover: its bounds, and beyond them
+    // whatever a wide pen or a label's text reaches. A repaint draws an
+    // element only where this meets the repainted area, so commands repaint
+    // this area of what they change.
+    virtual Rect drawnBounds() const;
     // The element under hit.point, topmost first, or null; fills hit.
     virtual CChartElement* hitTest(HitInfo& hit);
     // A new, unparented element of the same class (children cloned where it has
@@ -195,6 +202,13 @@ protected:
         cachedBounds_ = r;
         boundsCached_ = true;
     }
+    bool drawnBoundsCached() const { return drawnBoundsCached_; }
+    const Rect& cachedDrawnBounds() const { return cachedDrawnBounds_; }
+    void cacheDrawnBounds(const Rect& r) const
+    {
+        cachedDrawnBounds_ = r;
+        drawnBoundsCached_ = true;
+    }
 
     // The body after the type id; the plain body is the points and the pen.
     virtual void serializeBody(CArchive& ar);
@@ -221,7 +235,9 @@ private:
     Colour penColour_ = colours::black;
     int32_t penStyle_ = 0;
     mutable bool boundsCached_ = false;
+    mutable bool drawnBoundsCached_ = false;
     mutable Rect cachedBounds_{};
+    mutable Rect cachedDrawnBounds_{};
 
     void setPenFields(const PenAttributes& pen);
 };

@@ -12,6 +12,13 @@ Rect CGroupElement::getBounds() const
     return cachedBounds();
 }
 
+Rect CGroupElement::drawnBounds() const
+{
+    if (!drawnBoundsCached())
+        cacheDrawnBounds(CChartElement::drawnBounds());
+    return cachedDrawnBounds();
+}
+
 void CGroupElement::recomputeFrame()
 {
     points_.clear();

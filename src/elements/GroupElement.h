@@ -18,6 +18,7 @@ public:
     // Kept until something below the group changes: hit tests ask every
     // group on every pointer move.
     Rect getBounds() const override;
+    Rect drawnBounds() const override;
     void onRotated(Point centre, double degrees) override;
     void onRotatedRadians(Point centre, double radians) override;
     void onScaled(Point centre, double sx, double sy) override;

@@ -3,6 +3,8 @@
 #include "platform/Archive.h"
 #include "platform/DeviceContext.h"
 #include "platform/Texts.h"
+#include "platform/Font.h"
+#include "platform/Numeric.h"
 
 namespace loopora {
 
@@ -33,6 +35,25 @@ std::vector<std::string> CTextElement::shownLines() const
 {
     // A label without text invites one, in the interface language.
     return text_.empty() ? std::vector<std::string>{_("Введите         "), _("текст         ")} : splitLines(text_);
+}
+
+Rect CTextElement::drawnBounds() const
+{
+    Rect drawn = CRectangleElement::drawnBounds();
+    Font* font = Font::shared();
+    if (!hasBothPoints() || !font)
+        return drawn;
+    const TextMetrics& metrics = font->metrics();
+    const int32_t lineStep = metrics.height + metrics.externalLeading;
+    int64_t y = int64_t(points_[0].y) + 2;
+    for (const std::string& line : shownLines()) {
+        const Rect area = font->textArea(line);
+        const int64_t x = int64_t(points_[0].x) + 2;
+        drawn = Rect::united(drawn, {clampCoordinate(x + area.left), clampCoordinate(y + area.top),
+                                     clampCoordinate(x + area.right), clampCoordinate(y + area.bottom)});
+        y += lineStep;
+    }
+    return drawn;
 }
 
 void CTextElement::drawShape(CDC& dc)

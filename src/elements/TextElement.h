@@ -14,9 +14,15 @@ public:
     CTextElement() : CRectangleElement(typeids::kText) {}
 
     const std::string& text() const { return text_; }
-    void setText(std::string utf8) { text_ = std::move(utf8); }
+    void setText(std::string utf8)
+    {
+        text_ = std::move(utf8);
+        geometryChanged(); // the text may reach beyond the frame
+    }
 
     void drawShape(CDC& dc) override;
+    // The frame and the text, which is not clipped to it.
+    Rect drawnBounds() const override;
     void describeShape(ShapeSink& sink) const override;
     std::unique_ptr<CChartElement> clone() const override;
     void describeFields(FieldSink& sink) const override { sink.field("text", text_); }

@@ -1,5 +1,7 @@
 #include "platform/Font.h"
 
+#include "platform/Utf8.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -148,6 +150,26 @@ Font* Font::shared()
         return std::make_unique<Font>(OpenedFace{}, std::move(face), file->family, file->path, file->index);
     }();
     return font.get();
+}
+
+Rect Font::textArea(std::string_view utf8)
+{
+    const std::u32string text = decodeUtf8(utf8);
+    int64_t left = 0, top = 0, right = 0, bottom = metrics_.height;
+    int64_t penX = 0;
+    for (char32_t c : text) {
+        const Glyph& g = glyph(c);
+        if (g.width > 0 && g.rows > 0) {
+            left = std::min(left, penX + g.left);
+            right = std::max(right, penX + g.left + g.width);
+            top = std::min<int64_t>(top, metrics_.ascent - g.top);
+            bottom = std::max<int64_t>(bottom, metrics_.ascent - g.top + g.rows);
+        }
+        penX += g.advance;
+    }
+    right = std::max(right, penX);
+    auto held = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, -(int64_t(1) << 30), int64_t(1) << 30)); };
+    return {held(left), held(top), held(right), held(bottom)};
 }
 
 const Glyph& Font::glyph(char32_t codePoint)

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
     int faceIndex() const { return faceIndex_; }
     // The code point's glyph (the face's missing-glyph box when it has none).
     const Glyph& glyph(char32_t codePoint);
+    // Where a line of UTF-8 text drawn with its cell's top-left corner at
+    // (0, 0) puts pixels: its cell and every glyph's ink, which may stand out of it.
+    Rect textArea(std::string_view utf8);
 
 private:
     struct Face;

@@ -10,6 +10,9 @@
 #include "view/MouseEvent.h"
 #include "view/ToolRegistry.h"
 #include "view/ViewHost.h"
+#include "view/WindowPixels.h"
+
+#include <array>
 
 #include <cstdint>
 #include <memory>
@@ -21,6 +24,9 @@ enum class Key { Left, Right, Up, Down, Delete, Home, Escape, Other };
 
 // The system-wide keys of the original program, now shortcuts of the chart window.
 enum class HotKey { RedoF10 = 1001, RedoY = 1002, NudgeUp = 1003, NudgeDown = 1004, NudgeLeft = 1005, NudgeRight = 1006 };
+
+// The zoom levels of a chart window, in percent; a window opens at the first.
+inline constexpr std::array<int32_t, 6> kZoomLevels{100, 200, 300, 400, 600, 800};
 
 class CPattraView : public CanvasWindow {
 public:
@@ -42,20 +48,37 @@ public:
     // --- The window's pixels ---
     // The window's client area changed size.
     void setClientSize(Size size);
-    // The window scrolled (its scroll bars moved).
-    void scrolled() { invalidateAll(); }
+    // The window scrolled (its scroll bars moved): it shows what it showed,
+    // moved along, and the view repaints what came into view.
+    void scrolled();
     // Repaints what was invalidated; the host then shows pixels().
     void paint();
-    PixelBuffer& pixels() { return screen_; }
-    // Gives a device context the view's mapping: chart coordinates to window pixels.
-    void prepareDC(CDC& dc) const;
-    // Tools drew into the pixels: let the window show them.
-    void showPixels();
+    // What the window shows, at the zoom.
+    PixelBuffer& pixels() { return pixels_.window(); }
+    // The chart's own pixels the window's are enlarged from; tools draw their feedback here.
+    PixelBuffer& sheetPixels() { return pixels_.sheet(); }
+    // Gives a device context on sheetPixels() the view's mapping from chart coordinates.
+    void prepareDC(CDC& dc);
+    // Tools drew into the sheet pixels within a chart rectangle: the window shows it.
+    void showChartArea(const Rect& chartRect);
     void invalidateWindowRect(const Rect& windowRect);
     void invalidateAll();
     void invalidateChartRect(const Rect& chartRect) override;
 
     Point windowToChart(Point window) const;
+
+    // --- Zoom ---
+    int32_t zoomPercent() const { return zoom_ * 100; }
+    // Zooms to one of kZoomLevels about a window point: the chart point under
+    // it stays there while the scroll range allows. False for other levels.
+    bool setZoom(int32_t percent, Point anchor);
+    // The next level up or down, about a window point; false at the end of the levels.
+    bool zoomIn(Point anchor);
+    bool zoomOut(Point anchor);
+    // The largest level that shows the whole sheet in the window, or the smallest.
+    int32_t fittingZoomPercent() const;
+    // The window's centre, which the zoom keys and menu items zoom about.
+    Point windowCentre() const;
 
     // --- Input ---
     // Mouse messages at a window point, with the buttons held and the keys
@@ -95,14 +118,18 @@ private:
     void chainRing();
     void chartParameters();
     void editText();
+    // The scroll range: the sheet at the zoom.
+    void updateScrollSizes();
+    // Brings the pictures to the window's scroll position, should it have moved.
+    void followScroll();
 
     CPattraDoc& doc_;
     ViewHost& host_;
     Size& rememberedSize_;
     std::unique_ptr<CToolRegistry> registry_;
-    PixelBuffer screen_;
+    WindowPixels pixels_;
+    int32_t zoom_ = 1; // window pixels per chart pixel
     CRasterDC paintDC_;
-    Rect invalid_{};
     bool drawingFailed_ = false; // the last paint ran out of memory
 };
 

@@ -61,6 +61,18 @@ constexpr uint16_t kChartParameters = 33037;
 constexpr uint16_t kText = 33038;
 constexpr uint16_t kChainRing = 33029;
 
+// The zoom of the active chart window, and the palettes' icon size.
+constexpr uint16_t kZoom100 = 33130;
+constexpr uint16_t kZoom200 = 33131;
+constexpr uint16_t kZoom300 = 33132;
+constexpr uint16_t kZoom400 = 33133;
+constexpr uint16_t kZoom600 = 33134;
+constexpr uint16_t kZoom800 = 33135;
+constexpr uint16_t kZoomFit = 33136;
+constexpr uint16_t kZoomIn = 33137;
+constexpr uint16_t kZoomOut = 33138;
+constexpr uint16_t kLargeIcons = 33139;
+
 // Palette toggles of the main window.
 constexpr uint16_t kTogglePalette2 = 32892;
 constexpr uint16_t kTogglePalette3 = 32936;

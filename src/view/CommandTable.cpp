@@ -83,6 +83,34 @@ std::vector<uint16_t> idsFrom(uint16_t first, uint16_t last)
 
 } // namespace
 
+namespace {
+
+struct ZoomCommand {
+    uint16_t id;
+    int32_t percent;
+};
+
+constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom100, 100}, {cmd::kZoom200, 200}, {cmd::kZoom300, 300},
+                                         {cmd::kZoom400, 400}, {cmd::kZoom600, 600}, {cmd::kZoom800, 800}};
+
+} // namespace
+
+int32_t zoomOfCommand(uint16_t id)
+{
+    for (const ZoomCommand& c : kZoomCommands)
+        if (c.id == id)
+            return c.percent;
+    return 0;
+}
+
+uint16_t commandOfZoom(int32_t percent)
+{
+    for (const ZoomCommand& c : kZoomCommands)
+        if (c.percent == percent)
+            return c.id;
+    return 0;
+}
+
 std::string_view toolOfCommand(uint16_t id)
 {
     for (const ToolCommand& c : kToolCommands)

@@ -34,6 +34,11 @@ struct MenuItem {
     const char* text;
 };
 
+// The zoom level in percent a command chooses, or 0.
+int32_t zoomOfCommand(uint16_t id);
+// The command that chooses a zoom level, or 0.
+uint16_t commandOfZoom(int32_t percent);
+
 // The tool a command chooses, or empty.
 std::string_view toolOfCommand(uint16_t id);
 // The first command that chooses a tool, or 0 (palette buttons show its radio state).

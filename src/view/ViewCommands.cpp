@@ -43,7 +43,14 @@ bool CPattraView::onCommand(uint16_t id)
     case cmd::kChainRing: chainRing(); return true;
     case cmd::kChartParameters: chartParameters(); return true;
     case cmd::kText: editText(); return true;
+    case cmd::kZoomIn: zoomIn(windowCentre()); return true;
+    case cmd::kZoomOut: zoomOut(windowCentre()); return true;
+    case cmd::kZoomFit: setZoom(fittingZoomPercent(), windowCentre()); return true;
     default: break;
+    }
+    if (int32_t percent = zoomOfCommand(id)) {
+        setZoom(percent, windowCentre());
+        return true;
     }
     std::string_view tool = toolOfCommand(id);
     if (tool.empty())
@@ -222,7 +229,7 @@ void CPattraView::chartParameters()
         doc_.markModified();
     rememberedSize_ = {chart.width, chart.height};
     doc_.setChartSize(chart.width, chart.height);
-    host_.setScrollSizes({chart.width, chart.height});
+    updateScrollSizes();
     c.setBackgroundKind(chart.background);
     c.setLineSpacing(chart.spacing);
     invalidateAll();

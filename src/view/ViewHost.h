@@ -25,10 +25,15 @@ public:
 
     // The part of the chart the window shows, in window pixels.
     virtual Size clientSize() const = 0;
+    // In window pixels: at a zoom, the sheet's enlarged pixels.
     virtual Point scrollPosition() const = 0;
-    // Scrolls, keeping the position inside the scroll range.
+    // Scrolls, keeping the position inside the scroll range. What the window
+    // shows moves along; the view repaints what comes into view.
     virtual void scrollTo(Point position) = 0;
+    // The scroll range: the sheet's size at the zoom.
     virtual void setScrollSizes(Size total) = 0;
+    // The zoom changed (before the scroll range follows it); percent is one of kZoomLevels.
+    virtual void zoomChanged(int32_t percent) { (void)percent; }
     // The view's pixels in this window rectangle changed, or must be
     // repainted: the window paints (CPattraView::paint) and shows them soon.
     virtual void update(const Rect& windowRect) = 0;

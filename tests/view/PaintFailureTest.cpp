@@ -13,10 +13,11 @@ using loopora::test::Session;
 
 namespace {
 
-// A figure whose drawing needs more memory than there is, while `starved` is set.
+// A figure over the middle of the sheet whose drawing needs more memory than
+// there is, while `starved` is set.
 class StarvedFigure : public CChartElement {
 public:
-    explicit StarvedFigure(bool& starved) : starved_(starved) {}
+    explicit StarvedFigure(bool& starved) : starved_(starved) { setPoints({{50, 50}, {250, 250}}); }
     void drawShape(CDC&) override
     {
         if (starved_)

@@ -20,7 +20,7 @@ bool CDeleteCommand::Do()
     for (CChartElement* e : elements_) {
         canvas_.release(e);
         e->setFlags(kDeletedFlags);
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
     }
     return true;
 }
@@ -29,7 +29,7 @@ bool CDeleteCommand::Undo()
 {
     for (CChartElement* e : elements_) {
         e->clearFlags(kDeletedFlags);
-        canvas_.invalidate(e->getBounds());
+        canvas_.invalidate(e->drawnBounds());
     }
     return true;
 }

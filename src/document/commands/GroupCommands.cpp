@@ -22,7 +22,7 @@ bool regroup(CGroupElement& group, const std::vector<CChartElement*>& members)
 // Dissolves a group and lets go of its selection; false changes nothing.
 bool dissolve(CCanvas& canvas, CGroupElement& group)
 {
-    const Rect before = group.getBounds();
+    const Rect before = group.drawnBounds();
     if (!group.ungroup())
         return false;
     canvas.deselect(&group);
@@ -48,7 +48,7 @@ bool CGroupCommand::Do()
     }
     canvas_.select(group_, SelectMode::Replace);
     canvas_.setCurrent(group_);
-    canvas_.invalidate(group_->getBounds());
+    canvas_.invalidate(group_->drawnBounds());
     return true;
 }
 
@@ -76,7 +76,7 @@ bool CUngroupCommand::Undo()
     if (std::find(members_.begin(), members_.end(), canvas_.current()) != members_.end())
         canvas_.clearCurrent(canvas_.current());
     canvas_.select(&group_, SelectMode::Replace);
-    canvas_.invalidate(group_.getBounds());
+    canvas_.invalidate(group_.drawnBounds());
     return true;
 }
 

@@ -17,7 +17,7 @@ bool CPlaceCommand::build()
     if (!copy->assignState(state))
         return false;
     CChartElement* e = canvas->appendChild(std::move(copy));
-    const Rect area = CChartElement::accumulateBounds(canvas->selection().getBounds(), e->getBounds());
+    const Rect area = CChartElement::accumulateBounds(canvas->selection().getBounds(), e->drawnBounds());
     canvas->select(e, SelectMode::Replace);
     canvas->setCurrent(e);
     canvas->invalidate(area);
@@ -31,7 +31,7 @@ bool CPlaceCommand::Do()
     if (!created_)
         return build();
     created_->clearFlags(kDeletedFlags);
-    canvas_->invalidate(created_->getBounds());
+    canvas_->invalidate(created_->drawnBounds());
     return true;
 }
 
@@ -41,7 +41,7 @@ bool CPlaceCommand::Undo()
         return false;
     canvas_->release(created_);
     created_->setFlags(kDeletedFlags);
-    canvas_->invalidate(created_->getBounds());
+    canvas_->invalidate(created_->drawnBounds());
     return true;
 }
 

@@ -6,7 +6,7 @@ Rect areaOf(std::span<CChartElement* const> elements)
 {
     Rect area;
     for (CChartElement* e : elements)
-        area = CChartElement::accumulateBounds(area, e->getBounds());
+        area = CChartElement::accumulateBounds(area, e->drawnBounds());
     return area;
 }
 

@@ -9,7 +9,7 @@
 
 namespace loopora {
 
-// The elements' bounds united.
+// The areas the elements' pixels may cover, united.
 Rect areaOf(std::span<CChartElement* const> elements);
 
 // Makes a change of the elements and repaints where they were and where they are.

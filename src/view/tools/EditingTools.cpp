@@ -28,8 +28,11 @@ void CRotateByArcTool::begin(const MouseEvent&)
     startAngle_ = angleTo(pressPoint());
     anchor_ = pressPoint();
     ToolDC dc = toolDC();
-    dc->fillRect({centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3}, colours::blue);
+    const Rect mark{centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3};
+    dc->fillRect(mark, colours::blue);
+    dc.drew(mark);
     drawXorLine(dc.dc(), centre_.x, centre_.y, pressPoint().x, pressPoint().y);
+    dc.drew(Rect::spanned(centre_, pressPoint()).normalized().inflated(1));
 }
 
 void CRotateByArcTool::drag(const MouseEvent&)
@@ -40,6 +43,7 @@ void CRotateByArcTool::drag(const MouseEvent&)
     if (previousPoint() != anchor_) {
         ToolDC dc = toolDC();
         drawLine(dc.dc(), centre_.x, centre_.y, previousPoint().x, previousPoint().y);
+        dc.drew(Rect::spanned(centre_, previousPoint()).normalized().inflated(1));
     }
 }
 

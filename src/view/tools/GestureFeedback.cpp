@@ -6,9 +6,13 @@
 
 namespace loopora {
 
-ToolDC::ToolDC(CPattraView& view) : view_(view), dc_(view.pixels()) { view.prepareDC(dc_); }
+ToolDC::ToolDC(CPattraView& view) : view_(view), dc_(view.sheetPixels()) { view.prepareDC(dc_); }
 
-ToolDC::~ToolDC() { view_.showPixels(); }
+ToolDC::~ToolDC()
+{
+    if (!drawn_.isEmpty())
+        view_.showChartArea(drawn_);
+}
 
 void FeedbackShape::draw(CDC& dc) const
 {
@@ -27,14 +31,27 @@ void FeedbackShape::draw(CDC& dc) const
     }
 }
 
+Rect FeedbackShape::bounds() const
+{
+    switch (kind) {
+    case Kind::Nothing: break;
+    case Kind::DottedLine:
+    case Kind::Line: return Rect::spanned(from, to).normalized().inflated(1);
+    case Kind::Frame: return frame.normalized();
+    }
+    return {};
+}
+
 void GestureFeedback::show(const FeedbackShape& shape)
 {
     CPattraView* view = registry_.view();
-    if (!view)
+    if (!view || shape == shown_)
         return;
     ToolDC dc(*view);
     shown_.draw(dc.dc());
+    dc.drew(shown_.bounds());
     shape.draw(dc.dc());
+    dc.drew(shape.bounds());
     shown_ = shape;
 }
 
@@ -45,6 +62,7 @@ void GestureFeedback::hide()
     if (CPattraView* view = registry_.view()) {
         ToolDC dc(*view);
         shown_.draw(dc.dc());
+        dc.drew(shown_.bounds());
     }
     shown_ = {};
 }

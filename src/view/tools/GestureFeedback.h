@@ -15,8 +15,9 @@ namespace loopora {
 class CPattraView;
 class CToolRegistry;
 
-// A device context on the view's pixels that draws in chart coordinates like
-// the view's paint; the pixels it touched are shown when it goes.
+// A device context on the view's sheet pixels that draws in chart
+// coordinates like the view's paint. What is drawn is told with drew();
+// the window shows those chart rectangles when the context goes.
 class ToolDC {
 public:
     explicit ToolDC(CPattraView& view);
@@ -25,10 +26,13 @@ public:
     ToolDC& operator=(const ToolDC&) = delete;
     CDC& dc() { return dc_; }
     CDC* operator->() { return &dc_; }
+    // Something was drawn within this chart rectangle.
+    void drew(const Rect& chartRect) { drawn_ = Rect::united(drawn_, chartRect.normalized()); }
 
 private:
     CPattraView& view_;
     CRasterDC dc_;
+    Rect drawn_{};
 };
 
 // One figure of feedback, drawn so that drawing it twice leaves the pixels as they were.
@@ -49,6 +53,10 @@ struct FeedbackShape {
     static FeedbackShape focusFrame(const Rect& frame) { return {Kind::Frame, {}, {}, frame}; }
 
     void draw(CDC& dc) const;
+    // The chart rectangle the figure's pixels lie in.
+    Rect bounds() const;
+
+    friend bool operator==(const FeedbackShape&, const FeedbackShape&) = default;
 };
 
 class GestureFeedback {

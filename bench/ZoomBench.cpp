@@ -1,0 +1,107 @@
+// A zoomed chart window over a busy chart (600 x 600, 5,000 symbols): one
+// scroll step at 800 % and at 100 %, the repaint after one symbol moved, and
+// a pointer move of a placement drag and of a rubber band at 800 %.
+
+#include "bench/BenchCharts.h"
+#include "bench/QuietWindow.h"
+#include "document/History.h"
+#include "document/commands/MoveCommands.h"
+#include "view/ChartView.h"
+#include "view/MouseEvent.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace loopora;
+
+// A chart window of a usual size, zoomed about its centre.
+struct ZoomedView {
+    std::unique_ptr<CPattraDoc> doc = bench::denseChart(5'000);
+    bench::QuietWindow window;
+    Size remembered{};
+    CPattraView view{*doc, window, remembered};
+    explicit ZoomedView(int32_t percent, Size client = {1000, 800}) : window(client)
+    {
+        view.OnInitialUpdate();
+        view.setZoom(percent, view.windowCentre());
+        view.paint();
+    }
+};
+
+// One step of a scroll bar's arrow or of the wheel, a tenth of the window,
+// down the sheet and back up.
+void scrollSteps(benchmark::State& state, ZoomedView& z)
+{
+    const int32_t step = z.window.clientSize().height / 10;
+    int32_t direction = 1;
+    for (auto _ : state) {
+        const Point at = z.window.scrollPosition();
+        z.window.scrollTo({at.x, at.y + direction * step});
+        if (z.window.scrollPosition() == at) {
+            direction = -direction;
+            z.window.scrollTo({at.x, at.y + direction * step});
+        }
+        z.view.scrolled();
+        z.view.paint();
+    }
+}
+
+void BM_ScrollStepAt800(benchmark::State& state)
+{
+    ZoomedView z(800);
+    scrollSteps(state, z);
+}
+BENCHMARK(BM_ScrollStepAt800)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollStepAt100(benchmark::State& state)
+{
+    ZoomedView z(100, {400, 300});
+    scrollSteps(state, z);
+}
+BENCHMARK(BM_ScrollStepAt100)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintAfterMovingOneSymbol(benchmark::State& state)
+{
+    ZoomedView z(100, {600, 600});
+    CCanvas& canvas = z.doc->canvas();
+    std::vector<CChartElement*> one{canvas.child(17)};
+    double direction = 1;
+    for (auto _ : state) {
+        canvas.history().Execute(std::make_unique<CMoveCommand>(canvas, one, 5.0 * direction, 0.0));
+        direction = -direction;
+        z.view.paint();
+    }
+}
+BENCHMARK(BM_RepaintAfterMovingOneSymbol)->Unit(benchmark::kMicrosecond);
+
+// Pointer moves with the button held, back and forth across the window.
+void dragSteps(benchmark::State& state, ZoomedView& z, Point press)
+{
+    z.view.onButtonDown(press, kLeftButton);
+    int i = 0;
+    for (auto _ : state) {
+        const int k = i < 100 ? i : 200 - i;
+        z.view.onMouseMove({press.x - 4 * k, press.y - 3 * k}, kLeftButton);
+        i = (i + 1) % 200;
+    }
+    z.view.onButtonUp(press, kNoButton); // back where it began: nothing is placed
+}
+
+void BM_PlacementDragStepAt800(benchmark::State& state)
+{
+    ZoomedView z(800);
+    z.view.tools().selectTool("double1to5");
+    dragSteps(state, z, {900, 700});
+}
+BENCHMARK(BM_PlacementDragStepAt800)->Unit(benchmark::kMicrosecond);
+
+void BM_RubberBandStepAt800(benchmark::State& state)
+{
+    ZoomedView z(800);
+    z.view.tools().selectTool("select");
+    dragSteps(state, z, {900, 700});
+}
+BENCHMARK(BM_RubberBandStepAt800)->Unit(benchmark::kMicrosecond);
+
+} // namespace
