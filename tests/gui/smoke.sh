@@ -28,12 +28,13 @@ save $work/chart
 SCRIPT
 "$cli" script "$work/chart.script" >/dev/null
 
-# A display number nobody uses: the first free one from 90 on.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server takes a display number nobody uses and says which once it is
+# ready, so two runs side by side never race for one number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "smoke: the virtual display never started"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 100); do xwd -root -silent >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The main window is up once the X server knows a window of that caption.
