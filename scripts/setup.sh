@@ -13,8 +13,11 @@ packages=(
   # The desktop editor: Qt 6 Widgets and printing, its platform plugins, a
   # font with the Chinese status and export texts, Xlib for the lock-key lights.
   qt6-base-dev qt6-qpa-plugins libx11-dev fonts-wqy-microhei
-  # Qt's own dialogs in Russian, like the rest of the program.
+  # Qt's own dialogs in Russian or English, like the rest of the program.
   qt6-translations-l10n
+  # msgfmt compiles the English catalogue of the interface texts; xgettext
+  # and msgcmp check that it holds every text the code marks.
+  gettext
   # The GUI smoke test: a virtual X display, xwd for its screenshot, xwininfo.
   xvfb x11-apps x11-utils
   # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "app/ProgramIcon.h"
 #include "app/QtText.h"
+#include "platform/Texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,16 +14,16 @@ namespace loopora::app {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("О программе Loopora"));
+    setWindowTitle(qs(_("О программе Loopora")));
     auto* row = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
     auto* texts = new QVBoxLayout;
-    texts->addWidget(new QLabel(QStringLiteral("Loopora Russian"), this));
-    texts->addWidget(new QLabel(QStringLiteral("Версия %1").arg(qs(kVersion)), this));
-    texts->addWidget(new QLabel(QStringLiteral("Схемы для вязания крючком: каждая петля своим знаком."), this));
+    texts->addWidget(new QLabel(qs(_("Loopora Russian")), this));
+    texts->addWidget(new QLabel(qs(_("Версия %1")).arg(qs(kVersion)), this));
+    texts->addWidget(new QLabel(qs(_("Схемы для вязания крючком: каждая петля своим знаком.")), this));
     row->addLayout(texts, 1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));

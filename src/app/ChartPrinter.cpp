@@ -2,8 +2,10 @@
 
 #include "app/Prompts.h"
 #include "app/QtShapes.h"
+#include "app/QtText.h"
 #include "export/ChartShapes.h"
 #include "platform/FileReplacement.h"
+#include "platform/Texts.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -18,9 +20,8 @@
 namespace loopora::app {
 namespace {
 
-// The printing texts the user sees.
-const QString kPrintFailed = QStringLiteral("Не удалось напечатать схему.\n");
-const QString kPreviewTitle = QStringLiteral("Предварительный просмотр");
+// A failed print's message: its headline, then what failed.
+QString printFailed(const QString& error) { return qs(_("Не удалось напечатать схему.")) + QLatin1Char('\n') + error; }
 
 // The chart's shapes at the device's own resolution, scaled to fit the
 // page and centred on it.
@@ -91,12 +92,12 @@ void previewChart(const CPattraDoc& doc, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(kPreviewTitle);
+    dialog.setWindowTitle(qs(_("Предварительный просмотр")));
     // The preview draws its pages, and prints from its own print button, through the same function.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&doc, &dialog](QPrinter* target) {
         QString error;
         if (!printSheet(doc, *target, error))
-            showMessage(&dialog, kPrintFailed + error);
+            showMessage(&dialog, printFailed(error));
     });
     dialog.exec();
 }
@@ -109,7 +110,7 @@ bool printChart(const CPattraDoc& doc, QWidget* parent)
         return false;
     QString error;
     if (!printSheet(doc, printer, error)) {
-        showMessage(parent, kPrintFailed + error);
+        showMessage(parent, printFailed(error));
         return false;
     }
     return true;

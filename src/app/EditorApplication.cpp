@@ -1,6 +1,8 @@
 #include "app/EditorApplication.h"
 
 #include "app/Prompts.h"
+#include "app/QtText.h"
+#include "platform/Texts.h"
 
 #include <QMetaObject>
 
@@ -15,7 +17,7 @@ bool EditorApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::bad_alloc&) {
         // Shown once the failed event is behind us; the memory it held is free again.
         QMetaObject::invokeMethod(
-            this, [] { showMessage(nullptr, QStringLiteral("Недостаточно памяти для выполнения операции.")); },
+            this, [] { showMessage(nullptr, qs(_("Недостаточно памяти для выполнения операции."))); },
             Qt::QueuedConnection);
         return false;
     }

@@ -4,6 +4,7 @@
 #include "app/QtText.h"
 #include "app/RecentFiles.h"
 #include "export/ChartExport.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,22 +21,6 @@
 namespace loopora::app {
 namespace {
 
-// The texts of the export prompts and of the options dialog.
-const QString kOptionsTitle = QStringLiteral("Параметры экспорта");
-const QString kPaperLabel = QStringLiteral("Бумага:");
-const QString kChartSizedPaper = QStringLiteral("По размеру схемы");
-const QString kOrientationLabel = QStringLiteral("Ориентация:");
-const QString kPortrait = QStringLiteral("Книжная");
-const QString kLandscape = QStringLiteral("Альбомная");
-const QString kMarginLabel = QStringLiteral("Поля, мм:");
-const QString kDpiLabel = QStringLiteral("Разрешение, dpi:");
-const QString kBlackLines = QStringLiteral("Все линии чёрные");
-const QString kLegend = QStringLiteral("Добавить легенду");
-const QString kOk = QStringLiteral("ОК");
-const QString kCancel = QStringLiteral("Отмена");
-const QString kExportFailed = QStringLiteral("Не удалось экспортировать схему.\n");
-const QString kAnyFile = QStringLiteral("Все файлы (*)");
-
 struct FormatTexts {
     QString title;
     QString filter;
@@ -45,10 +30,10 @@ struct FormatTexts {
 FormatTexts textsOf(DrawingFormat format)
 {
     switch (format) {
-    case DrawingFormat::Svg: return {QStringLiteral("Экспорт в SVG"), QStringLiteral("Рисунки SVG (*.svg)"), QStringLiteral("svg")};
-    case DrawingFormat::Png: return {QStringLiteral("Экспорт в PNG"), QStringLiteral("Рисунки PNG (*.png)"), QStringLiteral("png")};
+    case DrawingFormat::Svg: return {qs(_("Экспорт в SVG")), qs(_("Рисунки SVG (*.svg)")), QStringLiteral("svg")};
+    case DrawingFormat::Png: return {qs(_("Экспорт в PNG")), qs(_("Рисунки PNG (*.png)")), QStringLiteral("png")};
     case DrawingFormat::Pdf:
-    default: return {QStringLiteral("Экспорт в PDF"), QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf")};
+    default: return {qs(_("Экспорт в PDF")), qs(_("Документы PDF (*.pdf)")), QStringLiteral("pdf")};
     }
 }
 
@@ -72,7 +57,7 @@ std::optional<QString> askExportFile(QWidget* parent, DrawingFormat format, cons
     QFileDialog dialog(parent, texts.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({texts.filter, kAnyFile});
+    dialog.setNameFilters({texts.filter, qs(_("Все файлы (*)"))});
     dialog.setDefaultSuffix(texts.extension);
     // The chart's own name with the format's extension; its folder when it has one.
     const QFileInfo chart(suggestion);
@@ -88,14 +73,14 @@ std::optional<QString> askExportFile(QWidget* parent, DrawingFormat format, cons
 
 ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     : QDialog(parent), paper_(new QComboBox(this)), orientation_(new QComboBox(this)),
-      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(kBlackLines, this)),
-      legend_(new QCheckBox(kLegend, this))
+      margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(qs(_("Все линии чёрные")), this)),
+      legend_(new QCheckBox(qs(_("Добавить легенду")), this))
 {
-    setWindowTitle(kOptionsTitle);
+    setWindowTitle(qs(_("Параметры экспорта")));
     paper_->setObjectName(QStringLiteral("paper"));
-    paper_->addItems({QStringLiteral("A4"), QStringLiteral("Letter"), kChartSizedPaper});
+    paper_->addItems({QStringLiteral("A4"), QStringLiteral("Letter"), qs(_("По размеру схемы"))});
     orientation_->setObjectName(QStringLiteral("orientation"));
-    orientation_->addItems({kPortrait, kLandscape});
+    orientation_->addItems({qs(_("Книжная")), qs(_("Альбомная"))});
     margin_->setObjectName(QStringLiteral("margin"));
     margin_->setRange(0, 50);
     margin_->setDecimals(1);
@@ -125,23 +110,23 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
 
     auto* form = new QFormLayout;
     if (format != DrawingFormat::Svg) {
-        form->addRow(kPaperLabel, paper_);
-        form->addRow(kOrientationLabel, orientation_);
-        form->addRow(kMarginLabel, margin_);
+        form->addRow(qs(_("Бумага:")), paper_);
+        form->addRow(qs(_("Ориентация:")), orientation_);
+        form->addRow(qs(_("Поля, мм:")), margin_);
     } else {
         paper_->hide();
         orientation_->hide();
         margin_->hide();
     }
     if (format == DrawingFormat::Png)
-        form->addRow(kDpiLabel, dpi_);
+        form->addRow(qs(_("Разрешение, dpi:")), dpi_);
     else
         dpi_->hide();
     form->addRow(blackLines_);
     form->addRow(legend_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(kOk);
-    buttons->button(QDialogButtonBox::Cancel)->setText(kCancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(qs(_("ОК")));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(_("Отмена")));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -208,7 +193,7 @@ void exportDrawing(CPattraDoc& doc, DrawingFormat format, const QString& suggest
     const bool written = exportChartFile(doc, utf8(*path), exportFormatOf(format), options, error);
     QApplication::restoreOverrideCursor();
     if (!written)
-        showMessage(parent, kExportFailed + QString::fromStdString(error));
+        showMessage(parent, qs(_("Не удалось экспортировать схему.")) + QLatin1Char('\n') + QString::fromStdString(error));
 }
 
 } // namespace loopora::app

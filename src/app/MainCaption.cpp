@@ -1,5 +1,8 @@
 #include "app/MainCaption.h"
 
+#include "app/QtText.h"
+#include "platform/Texts.h"
+
 #include <QMdiSubWindow>
 
 namespace loopora::app {
@@ -23,15 +26,17 @@ QString shownTitle(const QString& title, bool modified)
     return shown;
 }
 
+QString programCaption() { return qs(_("LooporaRus")); }
+
 QString mainCaption(const QMdiSubWindow* active)
 {
     if (!active || !active->isMaximized())
-        return kProgramCaption;
+        return programCaption();
     // A window with nothing but the modified mark has no name to show.
     if (shownTitle(active->windowTitle(), false).isEmpty())
-        return kProgramCaption;
+        return programCaption();
     QString chart = shownTitle(active->windowTitle(), active->isWindowModified());
-    return kProgramCaption + QStringLiteral(" - [") + chart.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+    return programCaption() + QStringLiteral(" - [") + chart.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
            QStringLiteral("]");
 }
 

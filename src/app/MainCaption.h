@@ -10,7 +10,8 @@ class QMdiSubWindow;
 
 namespace loopora::app {
 
-inline const QString kProgramCaption = QStringLiteral("LooporaRus");
+// The program's name as the caption starts with it.
+QString programCaption();
 
 // The caption for the active chart window (null when there is none), in the
 // form setWindowTitle takes: a literal "[*]" doubled.

@@ -5,6 +5,7 @@
 #include "app/ChartViewWidget.h"
 #include "app/ChildFrame.h"
 #include "app/ExportDialog.h"
+#include "app/LanguageSetting.h"
 #include "app/LegendPanel.h"
 #include "app/MainCaption.h"
 #include "app/MainMenus.h"
@@ -16,6 +17,7 @@
 #include "app/RecentFiles.h"
 #include "app/StatusPanes.h"
 #include "app/WindowState.h"
+#include "platform/Texts.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 
@@ -36,9 +38,9 @@
 namespace loopora::app {
 
 CMainFrame::CMainFrame()
-    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this))
+    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this)), chosenLanguage_(uiLanguage())
 {
-    setWindowTitle(kProgramCaption);
+    setWindowTitle(programCaption());
     setWindowIcon(programIcon());
     setCentralWidget(mdi_);
     // Wherever a chart window reaches beyond the area, the area scrolls to it.
@@ -137,6 +139,8 @@ void CMainFrame::command(uint16_t id)
         mdi_->activateNextSubWindow();
     else if (id == cmd::kPreviousPane)
         mdi_->activatePreviousSubWindow();
+    else if (id == cmd::kLanguageRussian || id == cmd::kLanguageEnglish)
+        chooseLanguage(id == cmd::kLanguageEnglish ? Language::English : Language::Russian);
     else if (id == cmd::kLargeIcons)
         chooseLargeIcons(!palettes_->largeIcons());
     else
@@ -167,6 +171,17 @@ void CMainFrame::chooseLargeIcons(bool large)
 {
     palettes_->setLargeIcons(large);
     keepLargeIcons(large);
+}
+
+void CMainFrame::chooseLanguage(Language language)
+{
+    if (language == chosenLanguage_)
+        return;
+    chosenLanguage_ = language;
+    saveLanguage(language);
+    // Every text already shown stays as it is until the next start.
+    if (language != uiLanguage())
+        showMessage(this, qs(_("Язык интерфейса сменится при следующем запуске Loopora.")));
 }
 
 // --- Chart windows ---
@@ -320,6 +335,8 @@ void CMainFrame::refreshChecks()
     for (const PaletteInfo& info : loopora::palettes())
         menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
     menus_->setChecked(cmd::kStatusBar, !statusBar()->isHidden());
+    menus_->setChecked(cmd::kLanguageRussian, chosenLanguage_ == Language::Russian);
+    menus_->setChecked(cmd::kLanguageEnglish, chosenLanguage_ == Language::English);
     menus_->setChecked(cmd::kToggleLegend, !legend_->isHidden());
     menus_->setChecked(cmd::kLargeIcons, palettes_->largeIcons());
     for (uint16_t id : {cmd::kZoom100, cmd::kZoom200, cmd::kZoom300, cmd::kZoom400, cmd::kZoom600, cmd::kZoom800,

@@ -8,6 +8,7 @@
 // CPattraApp::onCommand, as MFC's command routing did.
 
 #include "export/BitmapExporter.h"
+#include "platform/UiLanguage.h"
 #include "view/AppHost.h"
 #include "view/Application.h"
 
@@ -94,6 +95,8 @@ private:
     void arrangeIcons();
     void openRecentFile(int index);
     void refreshRecentFiles();
+    // Keeps the language for the next start; the texts shown change then.
+    void chooseLanguage(Language language);
     // The palettes' icon size, kept for the next start.
     void chooseLargeIcons(bool large);
     // The status bar's zoom pane shows the active chart window's zoom.
@@ -109,6 +112,7 @@ private:
     std::vector<QShortcut*> hotKeys_;
     bool shuttingDown_ = false;
     bool closingChart_ = false;
+    Language chosenLanguage_;
 };
 
 } // namespace loopora::app

@@ -1,9 +1,12 @@
 #include "app/MainMenus.h"
 
+#include "app/QtText.h"
+#include "platform/Texts.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,74 +14,77 @@
 namespace loopora::app {
 namespace {
 
-// id 0: a separator; kRecentFiles: the recent files; kZoomSubmenu: the zoom submenu
-using Entry = std::pair<uint16_t, const char*>;
+using Entry = std::pair<uint16_t, const char*>; // id 0: a separator; kRecentFiles: the recent files
 
-constexpr Entry kNew = {cmd::kNew, "Создать (&N)\tCtrl+N"};
-constexpr Entry kExit = {cmd::kExit, "Выход (&X)"};
-constexpr Entry kToolbar = {cmd::kToolbar, "Панель инструментов (&T)"};
-constexpr Entry kStatusBar = {cmd::kStatusBar, "Строка статуса (&S)"};
-constexpr Entry kAbout = {cmd::kAbout, "О программе Loopora (&A)..."};
+constexpr Entry kNew = {cmd::kNew, N_("Создать (&N)\tCtrl+N")};
+constexpr Entry kExit = {cmd::kExit, N_("Выход (&X)")};
+constexpr Entry kToolbar = {cmd::kToolbar, N_("Панель инструментов (&T)")};
+constexpr Entry kStatusBar = {cmd::kStatusBar, N_("Строка статуса (&S)")};
+constexpr Entry kAbout = {cmd::kAbout, N_("О программе Loopora (&A)...")};
 constexpr Entry kSeparator = {0, ""};
 // Where the recent files are listed, each as "&1 path", and followed by a
 // separator of their own while there are any.
 constexpr Entry kRecentFiles = {cmd::kRecentFile1, ""};
-constexpr const char* kRecentFilePrompt = "Открыть эту схему";
-constexpr Entry kLargeIcons = {cmd::kLargeIcons, "Крупные значки"};
+constexpr const char* kRecentFilePrompt = N_("Открыть эту схему");
+// Where the View menu offers the interface languages, each named in itself.
+constexpr Entry kLanguages = {cmd::kLanguageRussian, ""};
+constexpr Entry kLanguageNames[] = {{cmd::kLanguageRussian, "Русский"}, {cmd::kLanguageEnglish, "English"}};
+constexpr Entry kLargeIcons = {cmd::kLargeIcons, N_("Крупные значки")};
 // Where the View menu holds the zoom of the active chart window as a submenu.
-constexpr uint16_t kZoomSubmenu = 1;
-constexpr const char* kZoomTitle = "Масштаб";
-constexpr Entry kZoom[] = {{cmd::kZoom100, "100%\tCtrl+0"},
-                           {cmd::kZoom200, "200%"},
-                           {cmd::kZoom300, "300%"},
-                           {cmd::kZoom400, "400%"},
-                           {cmd::kZoom600, "600%"},
-                           {cmd::kZoom800, "800%"},
-                           {cmd::kZoomFit, "По размеру окна"},
-                           kSeparator,
-                           {cmd::kZoomIn, "Увеличить\tCtrl++"},
-                           {cmd::kZoomOut, "Уменьшить\tCtrl+-"}};
+constexpr Entry kZoomMenu = {cmd::kZoom100, N_("Масштаб")};
+constexpr Entry kZoomItems[] = {{cmd::kZoom100, "100%\tCtrl+0"},
+                                {cmd::kZoom200, "200%"},
+                                {cmd::kZoom300, "300%"},
+                                {cmd::kZoom400, "400%"},
+                                {cmd::kZoom600, "600%"},
+                                {cmd::kZoom800, "800%"},
+                                {cmd::kZoomFit, N_("По размеру окна")},
+                                kSeparator,
+                                {cmd::kZoomIn, N_("Увеличить\tCtrl++")},
+                                {cmd::kZoomOut, N_("Уменьшить\tCtrl+-")}};
 
-constexpr Entry kFile128[] = {kNew, {cmd::kOpen, "Открыть(&O)\tCtrl+O"}, kSeparator, kRecentFiles, kExit};
-constexpr Entry kView128[] = {kToolbar, kStatusBar, kSeparator, kLargeIcons};
+constexpr Entry kFile128[] = {kNew, {cmd::kOpen, N_("Открыть(&O)\tCtrl+O")}, kSeparator, kRecentFiles, kExit};
+constexpr Entry kView128[] = {kToolbar, kStatusBar, kSeparator, kLargeIcons, kSeparator, kLanguages};
 constexpr Entry kHelp[] = {kAbout};
 
 constexpr Entry kFile129[] = {kNew,
-                              {cmd::kOpen, "Открыть (&O)\tCtrl+O"},
-                              {cmd::kSave, "Сохранить (&S)\tCtrl+S"},
-                              {cmd::kSaveAs, "Сохранить как…\tCtrl+Shift+S"},
-                              {cmd::kClose, "Закрыть (&C)"},
+                              {cmd::kOpen, N_("Открыть (&O)\tCtrl+O")},
+                              {cmd::kSave, N_("Сохранить (&S)\tCtrl+S")},
+                              {cmd::kSaveAs, N_("Сохранить как…\tCtrl+Shift+S")},
+                              {cmd::kClose, N_("Закрыть (&C)")},
                               kSeparator,
-                              {cmd::kSaveBitmap, "Сохранить в формате BMP"},
-                              {cmd::kExportPdf, "Экспорт в PDF…"},
-                              {cmd::kExportSvg, "Экспорт в SVG…"},
-                              {cmd::kExportPng, "Экспорт в PNG…"},
+                              {cmd::kSaveBitmap, N_("Сохранить в формате BMP")},
+                              {cmd::kExportPdf, N_("Экспорт в PDF…")},
+                              {cmd::kExportSvg, N_("Экспорт в SVG…")},
+                              {cmd::kExportPng, N_("Экспорт в PNG…")},
                               kSeparator,
-                              {cmd::kPrint, "Печать…\tCtrl+P"},
-                              {cmd::kPrintPreview, "Предварительный просмотр"},
+                              {cmd::kPrint, N_("Печать…\tCtrl+P")},
+                              {cmd::kPrintPreview, N_("Предварительный просмотр")},
                               kSeparator,
                               kRecentFiles,
                               kExit};
-constexpr Entry kEdit129[] = {{cmd::kUndo, "Отменить (&U)\tCtrl+Z"}, {cmd::kRedo, "Повторить\tCtrl+Y"}, kSeparator,
-                              {cmd::kCut, "Вырезать (&T)\tCtrl+X"},  {cmd::kCopy, "Копировать (&C)\tCtrl+C"},
-                              {cmd::kPaste, "Вставить (&P)\tCtrl+V"}};
+constexpr Entry kEdit129[] = {{cmd::kUndo, N_("Отменить (&U)\tCtrl+Z")}, {cmd::kRedo, N_("Повторить\tCtrl+Y")}, kSeparator,
+                              {cmd::kCut, N_("Вырезать (&T)\tCtrl+X")},  {cmd::kCopy, N_("Копировать (&C)\tCtrl+C")},
+                              {cmd::kPaste, N_("Вставить (&P)\tCtrl+V")}};
 constexpr Entry kView129[] = {kToolbar,
                               kStatusBar,
                               kSeparator,
-                              {cmd::kTogglePalette2, "Простые символы"},
-                              {cmd::kTogglePalette3, "Группы символов"},
-                              {cmd::kTogglePalette5, "Группы с петлями"},
-                              {cmd::kTogglePalette4, "Группы с петлями 2"},
-                              {cmd::kTogglePalette6, "Группы с петлями 3"},
+                              {cmd::kTogglePalette2, N_("Простые символы")},
+                              {cmd::kTogglePalette3, N_("Группы символов")},
+                              {cmd::kTogglePalette5, N_("Группы с петлями")},
+                              {cmd::kTogglePalette4, N_("Группы с петлями 2")},
+                              {cmd::kTogglePalette6, N_("Группы с петлями 3")},
                               kSeparator,
-                              {cmd::kToggleLegend, "Легенда"},
+                              {cmd::kToggleLegend, N_("Легенда")},
                               kSeparator,
-                              {kZoomSubmenu, kZoomTitle},
-                              kLargeIcons};
-constexpr Entry kWindow129[] = {{cmd::kNewWindow, "Новое (&N)"},
-                                {cmd::kCascade, "Каскад (&C)"},
-                                {cmd::kTile, "Мозаика (&T)"},
-                                {cmd::kArrange, "Упорядочить (&A)"}};
+                              kZoomMenu,
+                              kLargeIcons,
+                              kSeparator,
+                              kLanguages};
+constexpr Entry kWindow129[] = {{cmd::kNewWindow, N_("Новое (&N)")},
+                                {cmd::kCascade, N_("Каскад (&C)")},
+                                {cmd::kTile, N_("Мозаика (&T)")},
+                                {cmd::kArrange, N_("Упорядочить (&A)")}};
 
 bool isToggle(uint16_t id)
 {
@@ -124,49 +130,75 @@ std::span<const Accelerator> accelerators()
 
 MainMenus::MainMenus(QWidget& owner, const Command& command)
 {
-    noChart_ = {build(owner, command, "Файл (&F)", kFile128), build(owner, command, "Вид (&V)", kView128),
-                build(owner, command, "Справка (&H)", kHelp)};
-    withChart_ = {build(owner, command, "Файл(&F)", kFile129), build(owner, command, "Редактировать(&E)", kEdit129),
-                  build(owner, command, "Вид(&V)", kView129), build(owner, command, "Окно(&W)", kWindow129),
-                  build(owner, command, "Справка (&H)", kHelp)};
+    noChart_ = {build(owner, command, _("Файл (&F)"), kFile128), build(owner, command, _("Вид (&V)"), kView128),
+                build(owner, command, _("Справка (&H)"), kHelp)};
+    withChart_ = {build(owner, command, _("Файл(&F)"), kFile129), build(owner, command, _("Редактировать(&E)"), kEdit129),
+                  build(owner, command, _("Вид(&V)"), kView129), build(owner, command, _("Окно(&W)"), kWindow129),
+                  build(owner, command, _("Справка (&H)"), kHelp)};
 }
 
 QMenu* MainMenus::build(QWidget& owner, const Command& command, const char* title, std::span<const Entry> items)
 {
-    auto* menu = new QMenu(QString::fromUtf8(title), &owner);
-    fill(*menu, command, items);
-    return menu;
-}
-
-void MainMenus::fill(QMenu& menu, const Command& command, std::span<const Entry> items)
-{
-    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [this] {
+    auto* menu = new QMenu(qs(title), &owner);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
         if (beforeShow)
             beforeShow();
     });
     for (const auto& [id, text] : items) {
         if (id == 0) {
-            menu.addSeparator();
+            menu->addSeparator();
             continue;
         }
         if (id == kRecentFiles.first) {
-            addRecentFiles(menu, command);
+            addRecentFiles(*menu, command);
             continue;
         }
-        if (id == kZoomSubmenu) {
-            auto* zoom = new QMenu(QString::fromUtf8(text), &menu);
-            zoom->setObjectName(QStringLiteral("zoomMenu"));
-            fill(*zoom, command, kZoom);
-            menu.addMenu(zoom);
+        if (id == kLanguages.first) {
+            addLanguages(*menu, command);
             continue;
         }
-        QAction* action = menu.addAction(QString::fromUtf8(text));
-        action->setData(int(id));
-        action->setStatusTip(QString::fromUtf8(statusPrompt(id).data(), qsizetype(statusPrompt(id).size())));
+        if (id == kZoomMenu.first) {
+            addZoom(*menu, command);
+            continue;
+        }
+        QAction* action = addItem(*menu, command, id, qs(_(text)));
         action->setCheckable(isToggle(id));
-        const uint16_t chosen = id;
-        QObject::connect(action, &QAction::triggered, &menu, [command, chosen] { command(chosen); });
-        items_.push_back({id, action});
+    }
+    return menu;
+}
+
+QAction* MainMenus::addItem(QMenu& menu, const Command& command, uint16_t id, const QString& text)
+{
+    QAction* action = menu.addAction(text);
+    action->setData(int(id));
+    action->setStatusTip(qs(statusPrompt(id)));
+    QObject::connect(action, &QAction::triggered, &menu, [command, id] { command(id); });
+    items_.push_back({id, action});
+    return action;
+}
+
+void MainMenus::addLanguages(QMenu& menu, const Command& command)
+{
+    QMenu* languages = menu.addMenu(qs(_("Язык")));
+    auto* oneOf = new QActionGroup(languages);
+    for (const auto& [id, name] : kLanguageNames) {
+        QAction* action = addItem(*languages, command, id, qs(name));
+        action->setCheckable(true);
+        oneOf->addAction(action);
+    }
+}
+
+void MainMenus::addZoom(QMenu& menu, const Command& command)
+{
+    QMenu* zoom = menu.addMenu(qs(_(kZoomMenu.second)));
+    zoom->setObjectName(QStringLiteral("zoomMenu"));
+    for (const auto& [id, text] : kZoomItems) {
+        if (id == 0) {
+            zoom->addSeparator();
+            continue;
+        }
+        QAction* action = addItem(*zoom, command, id, qs(_(text)));
+        action->setCheckable(isToggle(id));
     }
 }
 
@@ -175,7 +207,7 @@ void MainMenus::addRecentFiles(QMenu& menu, const Command& command)
     for (uint16_t id = cmd::kRecentFile1; id <= cmd::kRecentFileLast; ++id) {
         QAction* action = menu.addAction(QString());
         action->setData(int(id));
-        action->setStatusTip(QString::fromUtf8(kRecentFilePrompt));
+        action->setStatusTip(qs(_(kRecentFilePrompt)));
         action->setVisible(false);
         QObject::connect(action, &QAction::triggered, &menu, [command, id] { command(id); });
         recentFiles_.push_back(action);

@@ -1,9 +1,10 @@
 #pragma once
 // The main window's menus: menu 128 while no chart is open, menu 129 while
-// one is, with their exact texts (the accelerator after the tab is shown as
-// the item's key); the accelerator table itself is separate, as the keys work
-// whichever menu is shown. Both File menus end with the recent chart files;
-// the View menu of an open chart holds its zoom as a submenu.
+// one is, with their exact texts in the interface language (the accelerator
+// after the tab is shown as the item's key); the accelerator table itself is
+// separate, as the keys work whichever menu is shown. Both File menus end with
+// the recent chart files; both View menus offer the interface languages, and
+// the View menu of an open chart the window's zoom.
 
 #include <QKeySequence>
 #include <QList>
@@ -56,8 +57,12 @@ private:
         QAction* action;
     };
     QMenu* build(QWidget& owner, const Command& command, const char* title, std::span<const std::pair<uint16_t, const char*>> items);
-    void fill(QMenu& menu, const Command& command, std::span<const std::pair<uint16_t, const char*>> items);
+    QAction* addItem(QMenu& menu, const Command& command, uint16_t id, const QString& text);
     void addRecentFiles(QMenu& menu, const Command& command);
+    // "Язык": the languages, each named in itself, one of them checked.
+    void addLanguages(QMenu& menu, const Command& command);
+    // "Масштаб": the zoom levels, fitting the window, zooming in and out.
+    void addZoom(QMenu& menu, const Command& command);
 
     QList<QMenu*> noChart_;
     QList<QMenu*> withChart_;

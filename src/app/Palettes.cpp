@@ -2,10 +2,12 @@
 
 #include "app/PaletteIcons.h"
 #include "app/QtText.h"
+#include "platform/Texts.h"
 #include "view/CommandTable.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QToolBar>
 
 namespace loopora::app {
@@ -14,11 +16,21 @@ QString Palettes::title(int number)
 {
     // Palettes 7 and 8 have no View-menu item to lend them a name.
     if (number == 7)
-        return QStringLiteral("Группы столбиков с 2 накидами");
+        return qs(_("Группы столбиков с 2 накидами"));
     if (number == 8)
-        return QStringLiteral("Группы столбиков с 3 накидами");
-    QString text = qs(palettes().at(size_t(number - 1)).menuText);
-    return text.remove(QStringLiteral("(&T)")).trimmed();
+        return qs(_("Группы столбиков с 3 накидами"));
+    return withoutMnemonic(qs(_(palettes().at(size_t(number - 1)).menuText)));
+}
+
+QString Palettes::withoutMnemonic(QString text)
+{
+    // "Панель инструментов (&T)" and "&Toolbar" both name "the toolbar".
+    static const QRegularExpression kBracketed(QStringLiteral("\\s*\\(&[^)]\\)"));
+    text.remove(kBracketed);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text.trimmed();
 }
 
 namespace {

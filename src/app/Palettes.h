@@ -37,6 +37,8 @@ public:
 
     // The title a palette shows while it floats.
     static QString title(int number);
+    // A menu item's text without its keyboard mnemonic.
+    static QString withoutMnemonic(QString text);
 
 private:
     struct Button {

@@ -1,6 +1,7 @@
 #include "app/Prompts.h"
 
 #include "app/QtText.h"
+#include "platform/Texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -12,8 +13,10 @@ namespace {
 
 // Charts are saved with their own extension; files without it, as charts
 // were once saved, still open through "every file".
-const QString kChartFiles = QStringLiteral("Схемы Loopora (*.%1)").arg(kChartExtension);
-const QString kAnyFile = QStringLiteral("Все файлы (*)");
+QStringList chartFilters()
+{
+    return {qs(_("Схемы Loopora (*.%1)")).arg(kChartExtension), qs(_("Все файлы (*)"))};
+}
 
 std::optional<std::string> chosen(const QString& path)
 {
@@ -32,10 +35,10 @@ void showMessage(QWidget* parent, const QString& text)
 
 std::optional<std::string> askChartToOpen(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Открыть"));
+    QFileDialog dialog(parent, qs(_("Открыть")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({kChartFiles, kAnyFile});
+    dialog.setNameFilters(chartFilters());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(dialog.selectedFiles().constFirst());
@@ -43,10 +46,10 @@ std::optional<std::string> askChartToOpen(QWidget* parent)
 
 std::optional<std::string> askChartToSave(QWidget* parent, const QString& suggestion)
 {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить как"));
+    QFileDialog dialog(parent, qs(_("Сохранить как")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({kChartFiles, kAnyFile});
+    dialog.setNameFilters(chartFilters());
     // A name typed without an extension gets the charts' one; a new chart is
     // offered its name with it.
     dialog.setDefaultSuffix(kChartExtension);
@@ -60,15 +63,15 @@ std::optional<std::string> askChartToSave(QWidget* parent, const QString& sugges
 
 QString recentFileGone(const QString& path)
 {
-    return QStringLiteral("Файл «%1» не найден. Он удалён из списка последних файлов.").arg(QDir::toNativeSeparators(path));
+    return qs(_("Файл «%1» не найден. Он удалён из списка последних файлов.")).arg(QDir::toNativeSeparators(path));
 }
 
 std::optional<std::string> askBitmapToSave(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить в формате BMP"));
+    QFileDialog dialog(parent, qs(_("Сохранить в формате BMP")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("BMP 文件(*.bmp)"), QStringLiteral("所有文件(*.*)")});
+    dialog.setNameFilters({qs(_("BMP 文件(*.bmp)")), qs(_("所有文件(*.*)"))});
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     // Overwriting is confirmed by the dialog itself (its default for save prompts).
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -78,11 +81,11 @@ std::optional<std::string> askBitmapToSave(QWidget* parent)
 
 SaveChanges askSaveChanges(QWidget* parent, const QString& chartName)
 {
-    QMessageBox box(QMessageBox::Question, kAppName, QStringLiteral("Сохранить изменения в «%1»?").arg(chartName),
+    QMessageBox box(QMessageBox::Question, kAppName, qs(_("Сохранить изменения в «%1»?")).arg(chartName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.button(QMessageBox::Save)->setText(qs(_("Сохранить")));
+    box.button(QMessageBox::Discard)->setText(qs(_("Не сохранять")));
+    box.button(QMessageBox::Cancel)->setText(qs(_("Отмена")));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save: return SaveChanges::Save;
@@ -94,8 +97,8 @@ SaveChanges askSaveChanges(QWidget* parent, const QString& chartName)
 bool askYesNo(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, kAppName, question, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(qs(_("Да")));
+    box.button(QMessageBox::No)->setText(qs(_("Нет")));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

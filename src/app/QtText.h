@@ -10,6 +10,7 @@ namespace loopora::app {
 
 inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 inline QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+inline QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 inline std::string utf8(const QString& text) { return text.toStdString(); }
 
 inline QString fromChartLines(const std::string& text)

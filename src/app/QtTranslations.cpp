@@ -6,16 +6,20 @@
 
 namespace loopora::app {
 
-QtTranslations::QtTranslations()
+QtTranslations::QtTranslations(Language language)
 {
-    loaded_ = translator_.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-              QCoreApplication::installTranslator(&translator_);
+    const QLocale locale = language == Language::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                         : QLocale(QLocale::Russian, QLocale::Russia);
+    // Qt's English catalogue holds only its plural forms; without it Qt still speaks English.
+    installed_ = translator_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+                 QCoreApplication::installTranslator(&translator_);
+    loaded_ = installed_ || language == Language::English;
 }
 
 QtTranslations::~QtTranslations()
 {
-    if (loaded_)
+    if (installed_)
         QCoreApplication::removeTranslator(&translator_);
 }
 

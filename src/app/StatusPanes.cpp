@@ -1,6 +1,8 @@
 #include "app/StatusPanes.h"
 
 #include "app/LockKeys.h"
+#include "app/QtText.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,7 +36,7 @@ void fitText(QLabel& label, const QString& text)
 StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar)
 {
     bar.setObjectName(QStringLiteral("statusBar"));
-    message_ = new QLabel(QStringLiteral("Готов"), &bar);
+    message_ = new QLabel(qs(_("Готов")), &bar);
     message_->setObjectName(QStringLiteral("message"));
     bar.addWidget(message_, 1);
     // The coordinate panes hold " " until the pointer first moves over a chart.

@@ -1,16 +1,17 @@
 // loopora: the desktop editor for crochet charts.
 //   loopora            a new chart, after its parameters dialog
 //   loopora CHART...   those charts
-//   loopora --lang en  symbol names and the chart's key in English
+//   loopora --lang en  in English (ru: Russian) for this run, whatever the View menu chose
 //   loopora --version | --help
 
 #include "BuildInfo.h"
 #include "app/EditorApplication.h"
+#include "app/LanguageSetting.h"
 #include "app/MainFrame.h"
 #include "app/QtTranslations.h"
 #include "app/RecentFiles.h"
 #include "document/ElementTypes.h"
-#include "platform/UiLanguage.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 
@@ -32,7 +33,7 @@ bool answeredAtOnce(int argc, char** argv)
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::cout << "usage: loopora [--lang ru|en] [CHART...]\n"
                          "  without a chart, asks for a new chart's size, background and line spacing\n"
-                         "  --lang en            name the symbols and the chart's key in English\n"
+                         "  --lang en            speak English (ru: Russian) this time, whatever the View menu chose\n"
                          "  loopora --version    print the version\n";
             return true;
         }
@@ -40,18 +41,16 @@ bool answeredAtOnce(int argc, char** argv)
     return false;
 }
 
-// Takes "--lang ru|en" (before a "--") out of the arguments and speaks that
-// language; false for another.
-bool takeLanguage(QStringList& arguments)
+// Takes "--lang ru|en" (before a "--") out of the arguments; false for
+// another language or none.
+bool takeLanguage(QStringList& arguments, std::optional<loopora::Language>& language)
 {
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != QStringLiteral("--"); ++i) {
         if (arguments[i] != QStringLiteral("--lang"))
             continue;
-        const auto language =
-            i + 1 < arguments.size() ? loopora::languageOfCode(arguments[i + 1].toStdString()) : std::nullopt;
+        language = i + 1 < arguments.size() ? loopora::languageOfCode(arguments[i + 1].toStdString()) : std::nullopt;
         if (!language)
             return false;
-        loopora::setUiLanguage(*language);
         arguments.remove(i, 2);
         return true;
     }
@@ -70,16 +69,20 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QString::fromUtf8(loopora::kVersion.data(), qsizetype(loopora::kVersion.size())));
     // The desktop matches the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(loopora::kDesktopId.data(), qsizetype(loopora::kDesktopId.size())));
-    loopora::installElementTypes();
-    const loopora::app::QtTranslations qtTexts;
 
     QStringList files = application.arguments().mid(1);
-    if (!takeLanguage(files)) {
+    std::optional<loopora::Language> asked;
+    if (!takeLanguage(files, asked)) {
         std::cerr << "loopora: --lang takes ru or en\n";
         return 2;
     }
-    loopora::app::CMainFrame frame;
     files.removeOne(QStringLiteral("--"));
+    if (!loopora::speakLanguage(asked.value_or(loopora::app::savedLanguage().value_or(loopora::Language::Russian))))
+        std::cerr << "loopora: the English texts (loopora.mo) are not installed; the editor speaks Russian\n";
+    const loopora::app::QtTranslations qtTexts(loopora::uiLanguage());
+    loopora::installElementTypes();
+
+    loopora::app::CMainFrame frame;
     // The frame is shown only once the first chart is there: a cancelled
     // new-chart dialog, or a chart that cannot be read, ends the program.
     if (!frame.start(files))

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "document/ChartFile.h"
 #include "export/ChartExport.h"
+#include "platform/UiLanguage.h"
 
 #include <charconv>
 #include <iostream>
@@ -14,7 +15,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape]\n"
     "                          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
-    "                          [--legend [--lang ru|en]]\n";
+    "                          [--legend] [--lang ru|en]\n";
 
 template <typename Number>
 std::optional<Number> parseNumber(const std::string& text)
@@ -37,7 +38,7 @@ struct ParsedExport {
 // Which options a format takes; any other is refused rather than ignored.
 bool formatTakes(ExportFormat format, const std::string& option)
 {
-    if (option == "--black" || option == "--legend" || option == "--lang")
+    if (option == "--black" || option == "--legend")
         return format != ExportFormat::Bmp;
     if (option == "--dpi" || option == "--width")
         return format == ExportFormat::Png;
@@ -72,11 +73,12 @@ std::optional<ParsedExport> parse(const Args& args)
     }
     parsed.format = *format;
     ExportOptions& o = parsed.options;
-    bool languageGiven = false;
+    // The key speaks the program's language, which --lang chose for every command.
+    o.legendLanguage = uiLanguage();
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
         const bool takesValue = option == "--page" || option == "--margin" || option == "--scale" ||
-                                option == "--dpi" || option == "--width" || option == "--lang";
+                                option == "--dpi" || option == "--width";
         if (!takesValue && option != "--landscape" && option != "--black" && option != "--legend") {
             std::cerr << "loopora-cli: unknown option '" << option << "'\n" << kUsage;
             return std::nullopt;
@@ -94,15 +96,7 @@ std::optional<ParsedExport> parse(const Args& args)
             return std::nullopt;
         }
         const std::string& value = args[++i];
-        if (option == "--lang") {
-            const std::optional<Language> language = languageOfCode(value);
-            if (!language) {
-                std::cerr << "loopora-cli: --lang is ru or en, not '" << value << "'\n";
-                return std::nullopt;
-            }
-            o.legendLanguage = *language;
-            languageGiven = true;
-        } else if (option == "--page") {
+        if (option == "--page") {
             if (value == "A4" || value == "a4")
                 o.page.paper = PaperSize::A4;
             else if (value == "Letter" || value == "letter")
@@ -142,10 +136,6 @@ std::optional<ParsedExport> parse(const Args& args)
             }
             o.pixelWidth = *width;
         }
-    }
-    if (languageGiven && !o.legend) {
-        std::cerr << "loopora-cli: --lang is the language of the key, which only --legend draws\n";
-        return std::nullopt;
     }
     return parsed;
 }

@@ -9,23 +9,6 @@
 
 namespace loopora::cli {
 
-bool takeLanguage(Args& args)
-{
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--lang")
-            continue;
-        auto language = i + 1 < args.size() ? languageOfCode(args[i + 1]) : std::nullopt;
-        if (!language) {
-            std::cerr << "loopora-cli: --lang takes ru or en\n";
-            return false;
-        }
-        setUiLanguage(*language);
-        args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i) + 2);
-        return true;
-    }
-    return true;
-}
-
 int runLegend(const Args& given)
 {
     Args args = given;

@@ -12,7 +12,7 @@ namespace {
 
 void printUsage(std::ostream& out)
 {
-    out << "usage:\n"
+    out << "usage: loopora-cli [--lang ru|en] COMMAND ...\n"
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
            "  loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape]\n"
            "                   [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
@@ -25,7 +25,8 @@ void printUsage(std::ostream& out)
            "                                     the chart's key: each symbol's name and count, and the totals\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
-           "  loopora-cli --version              print the version\n";
+           "  loopora-cli --version              print the version\n"
+           "  --lang en                          messages, menus, dialogs and symbol names in English (ru: Russian)\n";
 }
 
 int runCommand(const std::string& command, const loopora::cli::Args& args)
@@ -60,15 +61,21 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
+    loopora::cli::Args args(argv + 1, argv + argc);
+    // Anywhere: before the command or among its own arguments.
+    if (!loopora::cli::takeLanguage(args))
+        return 2;
+    if (args.empty()) {
         printUsage(std::cerr);
         return 2;
     }
     loopora::installElementTypes();
+    const std::string command = args.front();
+    args.erase(args.begin());
     try {
-        return runCommand(argv[1], loopora::cli::Args(argv + 2, argv + argc));
+        return runCommand(command, args);
     } catch (const std::bad_alloc&) {
-        std::cerr << "loopora-cli: there is not enough memory for " << argv[1] << "\n";
+        std::cerr << "loopora-cli: there is not enough memory for " << command << "\n";
         return 1;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Archive.h"
 #include "platform/DeviceContext.h"
+#include "platform/Texts.h"
 #include "platform/Font.h"
 #include "platform/Numeric.h"
 
@@ -32,7 +33,8 @@ std::vector<std::string> CTextElement::splitLines(const std::string& text)
 
 std::vector<std::string> CTextElement::shownLines() const
 {
-    return text_.empty() ? std::vector<std::string>{"Введите         ", "текст         "} : splitLines(text_);
+    // A label without text invites one, in the interface language.
+    return text_.empty() ? std::vector<std::string>{_("Введите         "), _("текст         ")} : splitLines(text_);
 }
 
 Rect CTextElement::drawnBounds() const

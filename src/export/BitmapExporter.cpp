@@ -1,6 +1,7 @@
 #include "export/BitmapExporter.h"
 
 #include "export/BitmapWriter.h"
+#include "platform/Texts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,7 +14,7 @@ ExportOutcome BitmapExporter::exportChart(CPattraDoc& doc, const std::string& pa
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) {
-        error = "Не удалось открыть файл " + path + ": " + std::strerror(errno);
+        error = withValues(_("Не удалось открыть файл %1: %2"), {path, std::strerror(errno)});
         return ExportOutcome::CannotOpen;
     }
     std::vector<uint8_t> bytes;
@@ -25,7 +26,7 @@ ExportOutcome BitmapExporter::exportChart(CPattraDoc& doc, const std::string& pa
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     out.flush();
     if (!out) {
-        error = "Ошибка записи в файл " + path + ": " + std::strerror(errno);
+        error = withValues(_("Ошибка записи в файл %1: %2"), {path, std::strerror(errno)});
         return ExportOutcome::WriteFailed;
     }
     return ExportOutcome::Written;

@@ -3,6 +3,7 @@
 #include "document/ChartFile.h"
 #include "document/Clipboard.h"
 #include "document/LabelEncoding.h"
+#include "platform/Texts.h"
 #include "view/CommandIds.h"
 #include "view/dialogs/Dialogs.h"
 
@@ -57,7 +58,7 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
         if (error)
             *error = loaded.error;
         else
-            host_.messageBox("Не удалось открыть схему.\n" + loaded.error);
+            host_.messageBox(_("Не удалось открыть схему.") + ("\n" + loaded.error));
         return false;
     }
     addChart(std::move(loaded.document), path);
@@ -67,8 +68,8 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
 
 namespace {
 
-// The document template's name for a chart without a file.
-constexpr std::string_view kUntitledChart = "Схема";
+// The document template's name for a chart without a file, numbered.
+constexpr const char* kUntitledChart = N_("Схема%1");
 
 std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
@@ -81,7 +82,7 @@ ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string 
     session->path = std::move(path);
     // Numbers are not reused: a chart closed unsaved leaves its number behind.
     if (session->path.empty())
-        session->untitledName = std::string(kUntitledChart) + std::to_string(++newChartsMade_);
+        session->untitledName = withValues(_(kUntitledChart), {std::to_string(++newChartsMade_)});
     session->window = &host_.openChartWindow(session->path.empty() ? session->untitledName : fileNameOf(session->path));
     session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
     session->view->OnInitialUpdate();
@@ -198,12 +199,12 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
         return false;
     if (const auto losses = labelsLosingCharacters(s->document->canvas()); !losses.empty()) {
         std::string lost = describeLabelLosses(losses);
-        const std::string head = "В схеме тексты меток хранятся в кодировке Windows-1251. Этих знаков в ней нет, "
-                                 "при сохранении они будут заменены на «?»:\n";
-        if (!host_.confirm(head + lost + "Сохранить схему?")) {
+        const std::string head = _("В схеме тексты меток хранятся в кодировке Windows-1251. Этих знаков в ней нет, "
+                                   "при сохранении они будут заменены на «?»:");
+        if (!host_.confirm(head + "\n" + lost + _("Сохранить схему?"))) {
             if (error) {
                 lost.pop_back(); // the last line's break
-                *error = "Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:\n" + lost;
+                *error = _("Схема не сохранена: в кодировке Windows-1251 нет этих знаков меток:") + ("\n" + lost);
             }
             return false;
         }
@@ -213,7 +214,7 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
         if (error)
             *error = message;
         else
-            host_.messageBox("Не удалось сохранить схему.\n" + message);
+            host_.messageBox(_("Не удалось сохранить схему.") + ("\n" + message));
         return false;
     }
     const bool renamed = s->path != path;
@@ -244,12 +245,12 @@ bool CPattraApp::exportBitmap(const std::string& path)
     case ExportOutcome::Written: return true;
     case ExportOutcome::CannotOpen: s->window->messageBox(error); return false;
     case ExportOutcome::OutOfMemory:
-        s->window->messageBox("内存申请失败，请稍后再试");
-        s->window->messageBox("保存失败，请稍后重试");
+        s->window->messageBox(_("内存申请失败，请稍后再试"));
+        s->window->messageBox(_("保存失败，请稍后重试"));
         return false;
     case ExportOutcome::WriteFailed:
         s->window->messageBox(error);
-        s->window->messageBox("保存失败，请稍后重试");
+        s->window->messageBox(_("保存失败，请稍后重试"));
         return false;
     }
     return false;

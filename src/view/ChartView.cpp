@@ -7,6 +7,7 @@
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "platform/Numeric.h"
+#include "platform/Texts.h"
 #include "platform/PixelBlocks.h"
 #include "view/tools/Tool.h"
 
@@ -105,7 +106,7 @@ void CPattraView::paint()
         // the user hears of it once, not on every repaint that fails again.
         paintDC_.fillRect(visible, colours::white);
         if (!drawingFailed_)
-            host_.drawingFailed("Недостаточно памяти, чтобы нарисовать схему.");
+            host_.drawingFailed(_("Недостаточно памяти, чтобы нарисовать схему."));
         drawingFailed_ = true;
     }
     // The repaint wiped the gesture's feedback in this area; it is drawn again
@@ -320,14 +321,14 @@ void CPattraView::onContextMenu(Point window)
 std::string CPattraView::chartCoordinatesText(Point chart)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "逻辑坐标:(%d,%d)", chart.x, chart.y);
+    std::snprintf(text, sizeof text, _("逻辑坐标:(%d,%d)"), chart.x, chart.y);
     return text;
 }
 
 std::string CPattraView::windowCoordinatesText(Point window)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "屏幕坐标:(%d,%d)", window.x, window.y);
+    std::snprintf(text, sizeof text, _("屏幕坐标:(%d,%d)"), window.x, window.y);
     return text;
 }
 

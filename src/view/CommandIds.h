@@ -36,6 +36,9 @@ constexpr uint16_t kPreviousPane = 57681;
 // The recent-file items of the File menu, most recent first.
 constexpr uint16_t kRecentFile1 = 57616;
 constexpr uint16_t kRecentFileLast = 57619;
+// The interface language, chosen in the View menus.
+constexpr uint16_t kLanguageRussian = 33120;
+constexpr uint16_t kLanguageEnglish = 33121;
 constexpr uint16_t kToolbar = 59392;
 constexpr uint16_t kStatusBar = 59393;
 

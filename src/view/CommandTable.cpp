@@ -1,6 +1,7 @@
 #include "view/CommandTable.h"
 
 #include "document/TypeTable.h"
+#include "platform/Texts.h"
 #include "view/CommandIds.h"
 
 #include <array>
@@ -26,26 +27,26 @@ constexpr ToolCommand kToolCommands[] = {
 
 struct CommandString {
     uint16_t id;
-    std::string_view text;
+    const char* text;
 };
 
 constexpr CommandString kStrings[] = {
-    {cmd::kNew, "Создать новую схему\nСоздать"},
-    {cmd::kSaveAs, "Сохранить схему под другим именем\nСохранить как"},
-    {cmd::kSaveBitmap, "Сохранить в формате BMP\nСохранить BMP"},
-    {cmd::kExportPdf, "Сохранить схему в векторном PDF для печати и публикации\nЭкспорт в PDF"},
-    {cmd::kExportSvg, "Сохранить схему в векторном SVG для редакторов векторной графики\nЭкспорт в SVG"},
-    {cmd::kExportPng, "Сохранить схему в PNG высокого разрешения\nЭкспорт в PNG"},
-    {cmd::kPrint, "Напечатать схему\nПечать"},
-    {cmd::kPrintPreview, "Показать схему такой, какой она будет напечатана\nПредварительный просмотр"},
-    {cmd::kCopy, "Копировать выбранный элемент\nКопировать"},
-    {cmd::kPaste, "Вставить из буфера обмена\nВставить"},
-    {cmd::kAbout, "Информация о программе\nО программе"},
-    {cmd::kDrawingColour, "Выбор цвета для рисования\nЦвет"},
-    {cmd::kSelect, "Режим выбора элементов\nВыбор"},
-    {cmd::kGroup, "Объединить элементы в группу\nСгруппировать"},
-    {cmd::kUngroup, "Разбить группу на элементы\nРазгруппировать"},
-    {cmd::kRotate, "Вращение элементов\nВращение"},
+    {cmd::kNew, N_("Создать новую схему\nСоздать")},
+    {cmd::kSaveAs, N_("Сохранить схему под другим именем\nСохранить как")},
+    {cmd::kSaveBitmap, N_("Сохранить в формате BMP\nСохранить BMP")},
+    {cmd::kExportPdf, N_("Сохранить схему в векторном PDF для печати и публикации\nЭкспорт в PDF")},
+    {cmd::kExportSvg, N_("Сохранить схему в векторном SVG для редакторов векторной графики\nЭкспорт в SVG")},
+    {cmd::kExportPng, N_("Сохранить схему в PNG высокого разрешения\nЭкспорт в PNG")},
+    {cmd::kPrint, N_("Напечатать схему\nПечать")},
+    {cmd::kPrintPreview, N_("Показать схему такой, какой она будет напечатана\nПредварительный просмотр")},
+    {cmd::kCopy, N_("Копировать выбранный элемент\nКопировать")},
+    {cmd::kPaste, N_("Вставить из буфера обмена\nВставить")},
+    {cmd::kAbout, N_("Информация о программе\nО программе")},
+    {cmd::kDrawingColour, N_("Выбор цвета для рисования\nЦвет")},
+    {cmd::kSelect, N_("Режим выбора элементов\nВыбор")},
+    {cmd::kGroup, N_("Объединить элементы в группу\nСгруппировать")},
+    {cmd::kUngroup, N_("Разбить группу на элементы\nРазгруппировать")},
+    {cmd::kRotate, N_("Вращение элементов\nВращение")},
     {32771, "test"},
     {32781, "test6"},
     {cmd::kSize, "ttt3"},
@@ -56,21 +57,21 @@ constexpr CommandString kStrings[] = {
     {cmd::kRotateHidden, "mmm1\nmmm1"},
     {cmd::kMirrorRight, "qqq1\nqqq1"},
     {cmd::kMirrorDown, "qqq2\nqqq2"},
-    {33046, "Текстовая метка"},
+    {33046, N_("Текстовая метка")},
 };
 
 constexpr MenuItem kElementMenu[] = {
-    {cmd::kSize, "Размер"},
-    {cmd::kElementColour, "Цвет"},
-    {cmd::kUngroup, "Разгруппировать"},
-    {cmd::kMirrorRight, "Перевернуть вправо"},
-    {cmd::kMirrorDown, "Перевернуть вниз"},
-    {cmd::kCreateRow, "Создать ряд"},
-    {cmd::kCreateArc, "Создать дугу"},
-    {cmd::kCreateArcWithLoops, "Создать дугу с петлями"},
+    {cmd::kSize, N_("Размер")},
+    {cmd::kElementColour, N_("Цвет")},
+    {cmd::kUngroup, N_("Разгруппировать")},
+    {cmd::kMirrorRight, N_("Перевернуть вправо")},
+    {cmd::kMirrorDown, N_("Перевернуть вниз")},
+    {cmd::kCreateRow, N_("Создать ряд")},
+    {cmd::kCreateArc, N_("Создать дугу")},
+    {cmd::kCreateArcWithLoops, N_("Создать дугу с петлями")},
 };
-constexpr MenuItem kChartMenu[] = {{cmd::kChartParameters, "Параметры схемы"}};
-constexpr MenuItem kTextMenu[] = {{cmd::kText, "Текст"}, {cmd::kElementColour, "Цвет"}};
+constexpr MenuItem kChartMenu[] = {{cmd::kChartParameters, N_("Параметры схемы")}};
+constexpr MenuItem kTextMenu[] = {{cmd::kText, N_("Текст")}, {cmd::kElementColour, N_("Цвет")}};
 
 std::vector<uint16_t> idsFrom(uint16_t first, uint16_t last)
 {
@@ -131,21 +132,21 @@ uint16_t commandOfTool(std::string_view tool)
 const std::vector<PaletteInfo>& palettes()
 {
     static const std::vector<PaletteInfo> kPalettes = {
-        {1, 128, 18, 17, DockSide::Top, true, cmd::kToolbar, "Панель инструментов (&T)",
+        {1, 128, 18, 17, DockSide::Top, true, cmd::kToolbar, N_("Панель инструментов (&T)"),
          {cmd::kNew, cmd::kSaveBitmap, cmd::kCopy, cmd::kPaste, 0, cmd::kAbout, cmd::kDrawingColour, cmd::kSelect,
           cmd::kGroup, cmd::kUngroup, cmd::kRotate}},
-        {2, 132, 15, 17, DockSide::Left, true, cmd::kTogglePalette2, "Простые символы",
+        {2, 132, 15, 17, DockSide::Left, true, cmd::kTogglePalette2, N_("Простые символы"),
          {32856, 32771, 32802, 32781, 32792, 32804, 32805, 32806, 32870, 32871, 32808, 32866,
           32867, 32861, 32862, 32854, 32855, 32887, 32888, 32869, 32873, 32941, 33046}},
-        {3, 140, 27, 23, DockSide::Top, true, cmd::kTogglePalette3, "Группы символов",
+        {3, 140, 27, 23, DockSide::Top, true, cmd::kTogglePalette3, N_("Группы символов"),
          {32824, 32837, 32874, 32881, 32827, 32839, 32914, 32960, 32879, 32882, 32828, 32840,
           32958, 32959, 32880, 32884, 32886, 32841, 32830, 32842, 32961, 32911, 32918, 32971}},
-        {4, 147, 28, 24, DockSide::Top, false, cmd::kTogglePalette4, "Группы с петлями 2",
+        {4, 147, 28, 24, DockSide::Top, false, cmd::kTogglePalette4, N_("Группы с петлями 2"),
          {32819, 32820, 32963, 32823, 32965, 32822, 32964, 32968, 32969, 32966, 32967}},
-        {5, 149, 28, 24, DockSide::Top, true, cmd::kTogglePalette5, "Группы с петлями",
+        {5, 149, 28, 24, DockSide::Top, true, cmd::kTogglePalette5, N_("Группы с петлями"),
          {32832, 32833, 32834, 33026, 33027, 32912, 32925, 32922, 32924, 32836, 33028, 32923, 32902, 33024, 32891,
           32843}},
-        {6, 152, 28, 27, DockSide::Top, false, cmd::kTogglePalette6, "Группы с петлями 3",
+        {6, 152, 28, 27, DockSide::Top, false, cmd::kTogglePalette6, N_("Группы с петлями 3"),
          {32777, 32790, 32845, cmd::kChainRing, 32810, 32813, 32846, 32847, 32849, 32850, 32851, 32852, 32853}},
         {7, 153, 27, 23, DockSide::Top, false, cmd::kTogglePalette7, "", idsFrom(32972, 32995)},
         {8, 154, 27, 23, DockSide::Top, false, cmd::kTogglePalette8, "", idsFrom(32999, 33022)},
@@ -153,21 +154,26 @@ const std::vector<PaletteInfo>& palettes()
     return kPalettes;
 }
 
-std::span<const MenuItem> contextMenu(int menuId)
+std::vector<MenuItem> contextMenu(int menuId)
 {
+    std::span<const MenuItem> items;
     switch (menuId) {
-    case cmd::kElementMenu: return kElementMenu;
-    case cmd::kChartMenu: return kChartMenu;
-    case cmd::kTextMenu: return kTextMenu;
-    default: return {};
+    case cmd::kElementMenu: items = kElementMenu; break;
+    case cmd::kChartMenu: items = kChartMenu; break;
+    case cmd::kTextMenu: items = kTextMenu; break;
+    default: break;
     }
+    std::vector<MenuItem> shown;
+    for (const MenuItem& item : items)
+        shown.push_back({item.id, _(item.text)});
+    return shown;
 }
 
 std::string_view commandText(uint16_t id)
 {
     for (const CommandString& s : kStrings)
         if (s.id == id)
-            return s.text;
+            return _(s.text);
     return {};
 }
 

@@ -2,7 +2,8 @@
 // The command table of the chart view: which palette buttons and menu items
 // choose which tool (the type table says it for the tools that place
 // elements), how the palettes are laid out, the context menus, and the status
-// prompts and tool tips of the string table.
+// prompts and tool tips of the string table. Texts come out in the interface
+// language.
 
 #include "platform/UiLanguage.h"
 
@@ -24,13 +25,13 @@ struct PaletteInfo {
     DockSide side;
     bool visibleAtStart;
     uint16_t toggleCommand;     // the View menu item or hidden command that shows and hides it
-    std::string_view menuText;  // empty when no menu item offers it
+    const char* menuText;       // its View menu item's Russian text; empty when no menu item offers it
     std::vector<uint16_t> buttons; // command ids in slot order; 0 is a separator
 };
 
 struct MenuItem {
     uint16_t id; // 0 for a separator
-    std::string_view text;
+    const char* text;
 };
 
 // The zoom level in percent a command chooses, or 0.
@@ -46,7 +47,7 @@ uint16_t commandOfTool(std::string_view tool);
 const std::vector<PaletteInfo>& palettes();
 
 // Context menu 156 (an element is current), 157 (none is) or 158 (a text label is).
-std::span<const MenuItem> contextMenu(int menuId);
+std::vector<MenuItem> contextMenu(int menuId);
 
 // The string-table text of a command: the status prompt, then after "\n" the
 // tool tip; empty for commands without one.

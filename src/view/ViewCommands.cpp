@@ -11,6 +11,7 @@
 #include "elements/PrototypeTable.h"
 #include "document/commands/TransformCommands.h"
 #include "elements/TextElement.h"
+#include "platform/Texts.h"
 #include "stitches/ChainOval.h"
 #include "view/ChartView.h"
 #include "view/CommandIds.h"
@@ -62,8 +63,8 @@ void CPattraView::group()
 {
     CCanvas& c = canvas();
     if (!groupFitsNesting(c.selection().members())) {
-        host_.messageBox("Группа не создана: в схеме может быть не больше " + std::to_string(kDeepestNesting) +
-                         " уровней вложенных групп.");
+        host_.messageBox(withValues(_("Группа не создана: в схеме может быть не больше %1 уровней вложенных групп."),
+                                    {std::to_string(kDeepestNesting)}));
         return;
     }
     c.group();

@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
+#include <cstdio>
 
 using namespace loopora;
 using namespace loopora::test;
@@ -61,10 +61,11 @@ size_t visibleElements(const CChartElement& e)
 std::pair<double, double> pageSize(const std::filesystem::path& pdf)
 {
     const std::string info = commandOutput("pdfinfo " + quoted(pdf)).value_or("");
-    std::smatch m;
-    if (!std::regex_search(info, m, std::regex(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)")))
+    const size_t line = info.find("Page size:");
+    double width = 0, height = 0;
+    if (line == std::string::npos || std::sscanf(info.c_str() + line, "Page size: %lf x %lf pts", &width, &height) != 2)
         return {0, 0};
-    return {std::stod(m[1]), std::stod(m[2])};
+    return {width, height};
 }
 
 // The box of a picture's ink (right and bottom included), or an empty one.

@@ -118,6 +118,8 @@ private slots:
         QCOMPARE(titles(), QStringList({"Файл (&F)", "Вид (&V)", "Справка (&H)"}));
         QCOMPARE(itemTexts(*editor.frame().menus().menus(false)[0]),
                  QStringList({"Создать (&N)\tCtrl+N", "Открыть(&O)\tCtrl+O", "Выход (&X)"}));
+        QCOMPARE(itemTexts(*editor.frame().menus().menus(false)[1]),
+                 QStringList({"Панель инструментов (&T)", "Строка статуса (&S)", "Крупные значки", "Язык"}));
         editor.newChart();
         QCOMPARE(titles(), QStringList({"Файл(&F)", "Редактировать(&E)", "Вид(&V)", "Окно(&W)", "Справка (&H)"}));
         const QList<QMenu*>& menus = editor.frame().menus().menus(true);
@@ -131,7 +133,7 @@ private slots:
         QCOMPARE(itemTexts(*menus[2]),
                  QStringList({"Панель инструментов (&T)", "Строка статуса (&S)", "Простые символы", "Группы символов",
                               "Группы с петлями", "Группы с петлями 2", "Группы с петлями 3", "Легенда", "Масштаб",
-                              "Крупные значки"}));
+                              "Крупные значки", "Язык"}));
         QCOMPARE(itemTexts(*menus[3]), QStringList({"Новое (&N)", "Каскад (&C)", "Мозаика (&T)", "Упорядочить (&A)"}));
         QCOMPARE(itemTexts(*menus[4]), QStringList({"О программе Loopora (&A)..."}));
         editor.app().closeAll();

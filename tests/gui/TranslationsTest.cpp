@@ -1,5 +1,6 @@
-// Qt's own dialogs speak Russian with the rest of the program: the file and
-// colour dialogs and the standard buttons of message boxes.
+// Qt's own dialogs speak the interface language with the rest of the
+// program: the file and colour dialogs and the standard buttons of message
+// boxes, in Russian or in English whatever the desktop's language.
 
 #include "GuiSupport.h"
 
@@ -45,6 +46,18 @@ private slots:
         QColorDialog colours;
         colours.setOption(QColorDialog::DontUseNativeDialog);
         QVERIFY2(buttonTexts(colours).contains(QStringLiteral("Отмена")), qPrintable(buttonTexts(colours).join('|')));
+    }
+
+    void standardDialogsSpeakEnglishWhenEnglishIsChosen()
+    {
+        app::QtTranslations english(Language::English);
+        QVERIFY(english.loaded());
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Loopora"), QStringLiteral("?"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+        QFileDialog files(nullptr, QStringLiteral("Open"));
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(files.labelText(QFileDialog::FileType), QStringLiteral("Files of type:"));
     }
 
     void withoutThemQtSpeaksEnglish()

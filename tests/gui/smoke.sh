@@ -2,7 +2,7 @@
 # Smoke test of the desktop editor on a virtual X display: a chart made by the
 # script runner is opened with `loopora CHART`; once the main window is up,
 # a screenshot must show the sheet (light grey background circles and black
-# stitch strokes); then the editor is ended.
+# stitch strokes); then the editor is ended, and started again in English.
 #   smoke.sh LOOPORA LOOPORA_CLI XWD_CHECK
 set -euo pipefail
 loopora=$1 cli=$2 check=$3
@@ -28,34 +28,45 @@ save $work/chart
 SCRIPT
 "$cli" script "$work/chart.script" >/dev/null
 
-# A display number nobody uses: the first free one from 90 on.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server takes a display number nobody uses and says which once it is
+# ready, so two runs side by side never race for one number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "smoke: the virtual display never started"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 100); do xwd -root -silent >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The main window is up once the X server knows a window of that caption.
+wait_for_window() {
+  for _ in $(seq 300); do
+    if xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""; then return 0; fi
+    if ! kill -0 "$app_pid" 2>/dev/null; then break; fi
+    sleep 0.1
+  done
+  echo "smoke: the main window \"$1\" never appeared"; cat "$work/loopora.log"; exit 1
+}
 
 "$loopora" "$work/chart" >"$work/loopora.log" 2>&1 &
 app_pid=$!
-# The main window is up once the X server knows a window of that name.
-shown=
-for _ in $(seq 300); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"LooporaRus"'; then shown=1; break; fi
-  if ! kill -0 "$app_pid" 2>/dev/null; then break; fi
-  sleep 0.1
-done
-if [ -z "$shown" ]; then
-  echo "smoke: the main window never appeared"; cat "$work/loopora.log"; exit 1
-fi
+wait_for_window LooporaRus
 # Painting follows the mapping; give it a moment, then look until the sheet shows.
+shown=
 for attempt in $(seq 20); do
   sleep 0.25
   xwd -root -silent >"$work/screen.xwd"
   if "$check" "$work/screen.xwd" ${LOOPORA_SMOKE_PNG:+--png "$LOOPORA_SMOKE_PNG"}; then
-    kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
-    echo "smoke: the sheet is on the screen"
-    exit 0
+    shown=1
+    break
   fi
 done
-echo "smoke: no sheet on the screen"; cat "$work/loopora.log"; exit 1
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+if [ -z "$shown" ]; then echo "smoke: no sheet on the screen"; cat "$work/loopora.log"; exit 1; fi
+echo "smoke: the sheet is on the screen"
+
+# In English the program's caption is its plain name.
+"$loopora" --lang en "$work/chart" >"$work/loopora.log" 2>&1 &
+app_pid=$!
+wait_for_window Loopora
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+echo "smoke: the editor starts in English with --lang en"

@@ -76,6 +76,21 @@ mkdir "$work/folder"
 if "$cli" script "$work/folder" 2> "$work/err3.txt"; then echo "a folder ran as a script"; exit 1; fi
 grep -q "is a folder" "$work/err3.txt" || { echo "no word on the folder: $(cat "$work/err3.txt")"; exit 1; }
 
+# --lang en, wherever it stands, gives the editor's menus, dialogs and
+# messages in English; Russian is the default.
+printf 'new 300 300 1 30\ntool double\ndrag 150 160 150 110\nanswer menu 33042\nanswer ok count=99\nanswer cancel\nrclick 150 135\n' \
+  > "$work/menu.script"
+"$cli" script "$work/menu.script" > "$work/ru.out"
+grep -q '^menu 156: "Размер" "Цвет"' "$work/ru.out" || { echo "not Russian by default: $(cat "$work/ru.out")"; exit 1; }
+for args in "--lang en script $work/menu.script" "script $work/menu.script --lang en"; do
+  "$cli" $args > "$work/en.out"
+  grep -q '^menu 156: "Size" "Color" "Ungroup"' "$work/en.out" || { echo "$args: $(cat "$work/en.out")"; exit 1; }
+  grep -q '^dialog: “Count (2...50)”: enter a whole number from 2 to 50.$' "$work/en.out" ||
+    { echo "$args: $(cat "$work/en.out")"; exit 1; }
+done
+if "$cli" --lang fr script "$work/menu.script" 2> "$work/err5.txt" > /dev/null; then echo "--lang fr was taken"; exit 1; fi
+grep -q -- "--lang takes ru or en" "$work/err5.txt" || { echo "no word on --lang fr: $(cat "$work/err5.txt")"; exit 1; }
+
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
 
 # Print-quality exports: each format by its extension, the bitmap as render writes it.
@@ -117,7 +132,6 @@ expect_refused "$work/refused.png" --frobnicate
 expect_refused "$work/refused.gif"
 expect_refused "$work/refused.png" --scale 0
 expect_refused "$work/refused.bmp" --legend
-expect_refused "$work/refused.pdf" --lang en
 expect_refused "$work/refused.pdf" --legend --lang de
 expect_refused "$work/no-such-folder/chart.pdf"
 grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }

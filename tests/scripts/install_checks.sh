@@ -18,6 +18,13 @@ present bin/loopora-cli share/man/man1/loopora-cli.1.gz \
 grep -q "GNU GENERAL PUBLIC LICENSE" "$prefix/share/doc/loopora/COPYING" || fail "COPYING is not the GPL"
 
 [ "$("$prefix/bin/loopora-cli" --version)" = "loopora-cli $version" ] || fail "loopora-cli --version"
+# The English texts, where the programs look for them from their own folder.
+present share/locale/en/LC_MESSAGES/loopora.mo
+[ "$(msgunfmt "$prefix/share/locale/en/LC_MESSAGES/loopora.mo" | grep -c '^msgstr "Ready"$')" = 1 ] ||
+  fail "the installed catalogue is not the English one"
+english=$(printf 'new 300 300 1 30\ntool double\ndrag 150 160 150 110\nanswer menu 0\nrclick 150 135\n' |
+          "$prefix/bin/loopora-cli" --lang en script -)
+grep -q '^menu 156: "Size"' <<<"$english" || fail "the installed loopora-cli speaks no English: $english"
 
 # Manual pages format without a warning.
 check_man() {

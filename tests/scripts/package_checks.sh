@@ -24,7 +24,8 @@ done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$out/files"
 grep -v '^\./usr/' "$out/files" | grep -v '^\./$' && fail "files outside /usr"
-want=(./usr/bin/loopora-cli ./usr/share/man/man1/loopora-cli.1.gz ./usr/share/doc/loopora/copyright)
+want=(./usr/bin/loopora-cli ./usr/share/man/man1/loopora-cli.1.gz ./usr/share/doc/loopora/copyright
+      ./usr/share/locale/en/LC_MESSAGES/loopora.mo)
 if [ "$editor" = 1 ]; then
   want+=(./usr/bin/loopora ./usr/share/man/man1/loopora.1.gz
          ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml

@@ -2,6 +2,7 @@
 
 #include "platform/CodePage1251.h"
 #include "platform/DecimalText.h"
+#include "platform/Texts.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -66,25 +67,27 @@ std::optional<FieldError> DialogModel::validate() const
 {
     for (size_t i = 0; i < fields_.size(); ++i) {
         const DialogField& f = fields_[i];
-        const std::string range = formatDecimal(f.minimum) + " до " + formatDecimal(f.maximum);
+        const std::string lowest = formatDecimal(f.minimum);
+        const std::string highest = formatDecimal(f.maximum);
         switch (f.type) {
         case FieldType::Integer:
         case FieldType::Choice: {
             auto v = parseInteger(f.text);
             if (!v || double(*v) < f.minimum || double(*v) > f.maximum)
-                return FieldError{i, "«" + f.label + "»: введите целое число от " + range + "."};
+                return FieldError{i, withValues(_("«%1»: введите целое число от %2 до %3."), {f.label, lowest, highest})};
             break;
         }
         case FieldType::Real: {
             auto v = parseDecimal(f.text);
             if (!v || *v < f.minimum || *v > f.maximum)
-                return FieldError{i, "«" + f.label + "»: введите число от " + range + "."};
+                return FieldError{i, withValues(_("«%1»: введите число от %2 до %3."), {f.label, lowest, highest})};
             break;
         }
         case FieldType::Text:
             if (!fitsCp1251(f.text))
-                return FieldError{i, "«" + f.label + "»: в тексте есть знаки, которые нельзя сохранить в схеме "
-                                                     "(допустимы русские и латинские буквы, цифры и знаки)."};
+                return FieldError{i, withValues(_("«%1»: в тексте есть знаки, которые нельзя сохранить в схеме "
+                                                  "(допустимы русские и латинские буквы, цифры и знаки)."),
+                                                {f.label})};
             break;
         }
     }

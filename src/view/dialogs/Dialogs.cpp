@@ -1,6 +1,7 @@
 #include "view/dialogs/Dialogs.h"
 
 #include "platform/DecimalText.h"
+#include "platform/Texts.h"
 #include "stitches/ChainOval.h"
 
 #include <stdexcept>
@@ -24,17 +25,17 @@ constexpr std::string_view kHeightFactor = "heightfactor";
 
 DialogField integer(int id, std::string_view key, const char* label, double lo, double hi, int value)
 {
-    return {id, std::string(key), label, FieldType::Integer, lo, hi, std::to_string(value), {}};
+    return {id, std::string(key), _(label), FieldType::Integer, lo, hi, std::to_string(value), {}};
 }
 
 DialogField real(int id, std::string_view key, const char* label, double lo, double hi, double value)
 {
-    return {id, std::string(key), label, FieldType::Real, lo, hi, formatDecimal(value), {}};
+    return {id, std::string(key), _(label), FieldType::Real, lo, hi, formatDecimal(value), {}};
 }
 
-DialogField rotate(int id, bool along) { return integer(id, kRotate, "Повернуть (0,1)", 0, 1, along ? 1 : 0); }
-DialogField angle(double degrees) { return real(1027, kAngle, "Угол (10...360)", 10, 360, degrees); }
-DialogField height(double value) { return real(1013, kHeight, "Высота (0.1...30)", 0.1, 30, value); }
+DialogField rotate(int id, bool along) { return integer(id, kRotate, N_("Повернуть (0,1)"), 0, 1, along ? 1 : 0); }
+DialogField angle(double degrees) { return real(1027, kAngle, N_("Угол (10...360)"), 10, 360, degrees); }
+DialogField height(double value) { return real(1013, kHeight, N_("Высота (0.1...30)"), 0.1, 30, value); }
 DialogField count(const char* label, double lo, double hi, int value) { return integer(1012, kCount, label, lo, hi, value); }
 
 // A field the dialog is built with; a reader asking for another is a mistake in this file.
@@ -62,61 +63,61 @@ double realOf(const DialogModel& dialog, std::string_view key)
 
 DialogModel modelOf(const ChartParameters& shown)
 {
-    DialogField background{1007, std::string(kBackground), "Основа", FieldType::Choice, 0, 2, std::to_string(shown.background),
-                           {"Чистая", "Круг", "В клетку"}};
-    return DialogModel(136, "Параметры схемы",
-                       {integer(1005, kWidth, "Ширина основы", 100, 600, shown.width),
-                        integer(1006, kHeight, "Высота основы", 100, 600, shown.height), background,
-                        integer(1011, kSpacing, "Ширина строчек", 10, 30, shown.spacing)},
-                       {}, "ОК", "");
+    DialogField background{1007, std::string(kBackground), _("Основа"), FieldType::Choice, 0, 2, std::to_string(shown.background),
+                           {_("Чистая"), _("Круг"), _("В клетку")}};
+    return DialogModel(136, _("Параметры схемы"),
+                       {integer(1005, kWidth, N_("Ширина основы"), 100, 600, shown.width),
+                        integer(1006, kHeight, N_("Высота основы"), 100, 600, shown.height), background,
+                        integer(1011, kSpacing, N_("Ширина строчек"), 10, 30, shown.spacing)},
+                       {}, _("ОК"), "");
 }
 
 DialogModel modelOf(const LabelText& shown)
 {
-    return DialogModel(155, "Текстовая метка", {{1019, std::string(kText), "Текст:", FieldType::Text, 0, 0, shown.text, {}}}, {},
-                       "OK", "Отмена");
+    return DialogModel(155, _("Текстовая метка"), {{1019, std::string(kText), _("Текст:"), FieldType::Text, 0, 0, shown.text, {}}}, {},
+                       "OK", _("Отмена"));
 }
 
 DialogModel modelOf(const RowParameters& shown)
 {
-    return DialogModel(156, "Расположение элементов в ряд",
-                       {count("Количество (2...50)", 2, 50, shown.count), height(shown.height),
+    return DialogModel(156, _("Расположение элементов в ряд"),
+                       {count(N_("Количество (2...50)"), 2, 50, shown.count), height(shown.height),
                         rotate(1025, shown.alongLine)},
-                       {}, "ОК", "Отмена");
+                       {}, _("ОК"), _("Отмена"));
 }
 
 DialogModel modelOf(const ArcParameters& shown)
 {
-    return DialogModel(157, "Расположение элементов дугой",
-                       {count("Количество (4...50)", 4, 50, shown.count), height(shown.height),
+    return DialogModel(157, _("Расположение элементов дугой"),
+                       {count(N_("Количество (4...50)"), 4, 50, shown.count), height(shown.height),
                         rotate(1026, shown.alongArc), angle(shown.sweep)},
-                       {}, "ОК", "Отмена");
+                       {}, _("ОК"), _("Отмена"));
 }
 
 DialogModel modelOf(const LoopedArcParameters& shown)
 {
     // Checked loops first, though the count and height stand above them on the dialog.
-    return DialogModel(158, "Расположение элементов дугой с петлями",
-                       {integer(1028, kLoops, "Количество петель (1...5)", 1, 5, shown.loops),
+    return DialogModel(158, _("Расположение элементов дугой с петлями"),
+                       {integer(1028, kLoops, N_("Количество петель (1...5)"), 1, 5, shown.loops),
                         rotate(1026, shown.arc.alongArc), angle(shown.arc.sweep),
-                        count("Количество (4...50)", 4, 50, shown.arc.count), height(shown.arc.height)},
-                       {3, 4, 0, 1, 2}, "ОК", "Отмена");
+                        count(N_("Количество (4...50)"), 4, 50, shown.arc.count), height(shown.arc.height)},
+                       {3, 4, 0, 1, 2}, _("ОК"), _("Отмена"));
 }
 
 DialogModel modelOf(const ChainRingParameters& shown)
 {
-    return DialogModel(154, "Круг петель",
-                       {integer(1012, kCount, "Количество", 3, 100, shown.count),
-                        real(1013, kLoopSize, "Размер петли", kFlattestChainRatio, 100, shown.loopSize)},
+    return DialogModel(154, _("Круг петель"),
+                       {integer(1012, kCount, N_("Количество"), 3, 100, shown.count),
+                        real(1013, kLoopSize, N_("Размер петли"), kFlattestChainRatio, 100, shown.loopSize)},
                        {}, "OK", "Cancel");
 }
 
 DialogModel modelOf(const ScaleFactors& shown)
 {
-    return DialogModel(135, "Параметры",
-                       {real(1003, kWidthFactor, "Ширина (0.5...2)", 0.5, 2, shown.width),
-                        real(1004, kHeightFactor, "Высота (0.5...2)", 0.5, 2, shown.height)},
-                       {}, "ОК", "Отмена");
+    return DialogModel(135, _("Параметры"),
+                       {real(1003, kWidthFactor, N_("Ширина (0.5...2)"), 0.5, 2, shown.width),
+                        real(1004, kHeightFactor, N_("Высота (0.5...2)"), 0.5, 2, shown.height)},
+                       {}, _("ОК"), _("Отмена"));
 }
 
 void read(const DialogModel& d, ChartParameters& values)

@@ -3,7 +3,8 @@
 // defaults are the dialog's own; a command makes the dialog from the values
 // it shows, runs its model and reads the confirmed values back as that
 // struct, so no command names a field and a field a command reads is always
-// there.
+// there. Their texts are in the interface language of the moment they are
+// made.
 
 #include "view/dialogs/DialogModel.h"
 
