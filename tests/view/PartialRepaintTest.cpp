@@ -6,6 +6,7 @@
 
 #include "document/TypeTable.h"
 #include "elements/TextElement.h"
+#include "support/RepaintCheck.h"
 #include "support/Session.h"
 #include "support/TestCharts.h"
 
@@ -16,21 +17,9 @@
 using namespace loopora;
 using loopora::test::place;
 using loopora::test::Session;
+using loopora::test::showsWhatARepaintShows;
 
 namespace {
-
-testing::AssertionResult showsWhatARepaintShows(Session& s)
-{
-    const std::vector<Pixel> shown = s.view().pixels().pixels();
-    s.view().invalidateAll();
-    s.view().paint();
-    size_t differing = 0;
-    for (size_t i = 0; i < shown.size(); ++i)
-        differing += shown[i] != s.view().pixels().pixels()[i];
-    if (differing == 0)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << differing << " pixels differ from a repaint";
-}
 
 // A chart crowded with symbols around (200, 200), a line of a wide pen and
 // a label whose text runs far out of its small frame.

@@ -9,6 +9,7 @@
 #include "export/BitmapWriter.h"
 #include "platform/PixelBlocks.h"
 #include "platform/RasterDC.h"
+#include "support/RepaintCheck.h"
 #include "support/Session.h"
 #include "view/CommandIds.h"
 
@@ -20,6 +21,7 @@
 
 using namespace loopora;
 using loopora::test::Session;
+using loopora::test::showsWhatARepaintShows;
 
 namespace {
 
@@ -56,20 +58,6 @@ testing::AssertionResult showsTheBitmapInBlocks(Session& s)
                                                    << sx << ", " << sy << ") at " << zoom * 100 << "%";
         }
     return testing::AssertionSuccess();
-}
-
-// What the window shows equals what a repaint of all of it shows.
-testing::AssertionResult showsWhatARepaintShows(Session& s)
-{
-    const std::vector<Pixel> shown = s.view().pixels().pixels();
-    s.view().invalidateAll();
-    s.view().paint();
-    size_t differing = 0;
-    for (size_t i = 0; i < shown.size(); ++i)
-        differing += shown[i] != s.view().pixels().pixels()[i];
-    if (differing == 0)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << differing << " pixels differ from a repaint";
 }
 
 // A script whose positions are chart points, written {x y}, run at a zoom
