@@ -2,8 +2,7 @@
 // drag of 100 pointer moves, each erasing and redrawing the rubber band; a
 // select-tool click; and a full repaint after a command.
 
-#include "bench/BenchCharts.h"
-#include "bench/QuietWindow.h"
+#include "bench/BusyView.h"
 #include "document/History.h"
 #include "document/commands/MoveCommands.h"
 #include "view/ChartView.h"
@@ -14,18 +13,7 @@
 namespace {
 
 using namespace loopora;
-
-struct BusyView {
-    std::unique_ptr<CPattraDoc> doc = bench::denseChart(5'000);
-    bench::QuietWindow window;
-    Size remembered{};
-    CPattraView view{*doc, window, remembered};
-    BusyView()
-    {
-        view.OnInitialUpdate();
-        view.paint();
-    }
-};
+using bench::BusyView;
 
 void BM_PlacementDragPerMove(benchmark::State& state)
 {

@@ -3,8 +3,7 @@
 // against a repaint of the whole window, and a pointer move of a placement
 // drag and of a rubber band at 800 %.
 
-#include "bench/BenchCharts.h"
-#include "bench/QuietWindow.h"
+#include "bench/BusyView.h"
 #include "document/History.h"
 #include "document/commands/MoveCommands.h"
 #include "view/ChartView.h"
@@ -17,17 +16,8 @@ namespace {
 using namespace loopora;
 
 // A chart window of a usual size, zoomed about its centre.
-struct ZoomedView {
-    std::unique_ptr<CPattraDoc> doc = bench::denseChart(5'000);
-    bench::QuietWindow window;
-    Size remembered{};
-    CPattraView view{*doc, window, remembered};
-    explicit ZoomedView(int32_t percent, Size client = {1000, 800}) : window(client)
-    {
-        view.OnInitialUpdate();
-        view.setZoom(percent, view.windowCentre());
-        view.paint();
-    }
+struct ZoomedView : bench::BusyView {
+    explicit ZoomedView(int32_t percent, Size client = {1000, 800}) : BusyView(client, percent) {}
 };
 
 // One step of a scroll bar's arrow or of the wheel, a tenth of the window,

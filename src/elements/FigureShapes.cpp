@@ -5,8 +5,7 @@
 #include "elements/LensElement.h"
 #include "elements/LineElement.h"
 #include "elements/TextElement.h"
-#include "platform/Font.h"
-#include "platform/Utf8.h"
+#include "platform/FontShapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,32 +67,15 @@ void CTextElement::describeShape(ShapeSink& sink) const
     Font* font = Font::shared();
     if (!font)
         return;
-    const TextMetrics& metrics = font->metrics();
-    ShapeText text;
-    text.left = points_[0].x + 2;
-    text.top = points_[0].y + 2;
-    text.lineStep = metrics.height + metrics.externalLeading;
-    text.cellHeight = metrics.height;
-    text.ascent = metrics.ascent;
-    text.fontPixels = Font::kPixelSize;
-    text.fontFamily = font->family();
+    ShapeText text = textInFont(*font, points_[0].x + 2, points_[0].y + 2);
     text.colour = penColour();
     // The chart draws its labels over a white cell, hiding what lies beneath.
     text.fillCells = true;
     text.cellColour = colours::white;
     // Glyphs stand where the screen puts them, each after the whole-pixel
-    // advance of the one before; a malformed byte shows as a replacement character.
-    for (const std::string& shown : shownLines()) {
-        ShapeText::Line line;
-        double x = 0;
-        for (char32_t c : decodeUtf8(shown)) {
-            appendUtf8(line.utf8, c);
-            line.offsets.push_back(x);
-            x += font->glyph(c).advance;
-        }
-        line.width = x;
-        text.lines.push_back(std::move(line));
-    }
+    // advance of the one before.
+    for (const std::string& shown : shownLines())
+        text.lines.push_back(lineInFont(*font, shown, GlyphSpacing::Screen));
     sink.text(text);
 }
 

@@ -6,7 +6,7 @@
 #include "elements/IdealShapes.h"
 #include "elements/PrototypeTable.h"
 #include "export/ScaledShapes.h"
-#include "platform/Font.h"
+#include "platform/FontShapes.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -53,24 +53,8 @@ void describeText(ShapeSink& sink, std::string_view utf8, double left, double to
     Font* font = Font::shared();
     if (!font || utf8.empty())
         return;
-    const TextMetrics& metrics = font->metrics();
-    ShapeText text;
-    text.left = left;
-    text.top = top;
-    text.lineStep = metrics.height + metrics.externalLeading;
-    text.cellHeight = metrics.height;
-    text.ascent = metrics.ascent;
-    text.fontPixels = Font::kPixelSize;
-    text.fontFamily = font->family();
-    ShapeText::Line line;
-    double x = 0;
-    for (char32_t c : decodeUtf8(utf8)) {
-        appendUtf8(line.utf8, c);
-        line.offsets.push_back(x);
-        x += font->glyph(c).naturalAdvance;
-    }
-    line.width = x;
-    text.lines.push_back(std::move(line));
+    ShapeText text = textInFont(*font, left, top);
+    text.lines.push_back(lineInFont(*font, utf8, GlyphSpacing::Natural));
     sink.text(text);
 }
 
