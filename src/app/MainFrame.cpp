@@ -58,8 +58,8 @@ CMainFrame::CMainFrame()
     menus_->show(*menuBar(), false);
     // At their kept size from the start, so that their places are restored at that size.
     palettes_ = std::make_unique<Palettes>(*this, run, keptLargeIcons());
-    for (int n = 1; n <= 8; ++n)
-        connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
+    for (const PaletteInfo& info : loopora::palettes())
+        connect(palettes_->palette(info.number), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
     status_ = new StatusPanes(*statusBar());
     legend_ = new LegendPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, legend_);

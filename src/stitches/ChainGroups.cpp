@@ -6,13 +6,13 @@
 
 namespace loopora::build {
 
-bool chain2(SymbolBuilder& parts, Point p0, Point p1)
+bool chains2(SymbolBuilder& parts, Point p0, Point p1)
 {
     Point m = weighted(p0, 1, p1, 1, 2);
     return parts.add(typeids::kChain, p0, m) && parts.add(typeids::kChain, m, p1);
 }
 
-bool chain3(SymbolBuilder& parts, Point p0, Point p1)
+bool chains3(SymbolBuilder& parts, Point p0, Point p1)
 {
     // Each term is divided on its own, as the thirds have always been placed.
     Point t1{2 * p0.x / 3 + p1.x / 3, 2 * p0.y / 3 + p1.y / 3};
@@ -21,7 +21,7 @@ bool chain3(SymbolBuilder& parts, Point p0, Point p1)
            parts.add(typeids::kChain, t2, p1);
 }
 
-bool chain3Teeth(SymbolBuilder& parts, Point p0, Point p1)
+bool picot(SymbolBuilder& parts, Point p0, Point p1)
 {
     if (!parts.add(typeids::kChain, p0, p1))
         return false;

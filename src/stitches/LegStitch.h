@@ -28,10 +28,12 @@ struct LegStyle {
     int topBarK;
 };
 
-constexpr LegStyle kDoubleLegs{{{{2, 3}}}, 1, 150.0, 7};
-constexpr LegStyle kTrebleLegs{{{{4, 5}, {3, 5}}}, 2, 140.0, 7};
-constexpr LegStyle kDoubleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}}}, 3, 150.0, 6};
-constexpr LegStyle kTrebleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}, {3, 8}}}, 4, 150.0, 6};
+// A half double's leg is a stem and its bar, with no slash.
+inline constexpr LegStyle kHalfDoubleLegs{{}, 0, 0.0, 7};
+inline constexpr LegStyle kDoubleLegs{{{{2, 3}}}, 1, 150.0, 7};
+inline constexpr LegStyle kTrebleLegs{{{{4, 5}, {3, 5}}}, 2, 140.0, 7};
+inline constexpr LegStyle kDoubleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}}}, 3, 150.0, 6};
+inline constexpr LegStyle kTrebleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}, {3, 8}}}, 4, 150.0, 6};
 
 // A slash of the leg a->b at a fraction from a: a segment a quarter of the leg
 // long through that point, at the style's angle to the leg. towardBase picks

@@ -6,7 +6,7 @@
 
 namespace loopora::build {
 
-bool singleTwist(SymbolBuilder& parts, Point p0, Point p1)
+bool twistedSingle(SymbolBuilder& parts, Point p0, Point p1)
 {
     Point r = weighted(p0, 1, p1, 3, 4);
     if (!parts.arc(r, p1, 360.0) || !parts.add(typeids::kSingle, r, p0))
@@ -16,7 +16,7 @@ bool singleTwist(SymbolBuilder& parts, Point p0, Point p1)
     return parts.arc(r, rotatePointAbout(r, u, 140), -80.0) && parts.arc(r, rotatePointAbout(r, u, -140), 80.0);
 }
 
-bool uShape(SymbolBuilder& parts, Point p0, Point p1)
+bool singleInBackLoop(SymbolBuilder& parts, Point p0, Point p1)
 {
     Point r = weighted(p0, 3, p1, 1, 4);
     Point a1 = r, b1 = p1;
@@ -27,7 +27,7 @@ bool uShape(SymbolBuilder& parts, Point p0, Point p1)
            parts.add(typeids::kSingle, p1, weighted(p1, 1, r, 1, 2));
 }
 
-bool doubleWithChainTop(SymbolBuilder& parts, Point p0, Point p1)
+bool doubleWithPicot(SymbolBuilder& parts, Point p0, Point p1)
 {
     if (!parts.add(typeids::kDouble, p0, p1))
         return false;

@@ -5,6 +5,7 @@
 #include "document/LabelEncoding.h"
 #include "platform/Texts.h"
 #include "view/CommandIds.h"
+#include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
 
 #include <filesystem>
@@ -264,6 +265,10 @@ void CPattraApp::exportDrawing(DrawingFormat format)
 
 bool CPattraApp::onCommand(uint16_t id)
 {
+    if (paletteOfToggle(id)) {
+        host_.togglePalette(id);
+        return true;
+    }
     switch (id) {
     case cmd::kNew: newChart(); return true;
     case cmd::kOpen:
@@ -278,15 +283,7 @@ bool CPattraApp::onCommand(uint16_t id)
         closeAll();
         host_.exit();
         return true;
-    case cmd::kToolbar:
     case cmd::kStatusBar:
-    case cmd::kTogglePalette2:
-    case cmd::kTogglePalette3:
-    case cmd::kTogglePalette4:
-    case cmd::kTogglePalette5:
-    case cmd::kTogglePalette6:
-    case cmd::kTogglePalette7:
-    case cmd::kTogglePalette8:
     case cmd::kToggleLegend: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
