@@ -20,6 +20,11 @@ using enum Arrangeable;
 // the Russian and the English name with its abbreviation, the stitch counts
 // (worked into, makes) and, for a few, their command's own text. The rows
 // live by family in document/types/; here they come together in id order.
+//
+// Rows and arcs repeat every symbol worked into one stitch (a round of
+// increases, shells or puffs is one arc), standing each copy on its own base
+// point as they stand the basic stitches; arcs with loops repeat only the
+// stitches, chain groups, post stitches, bobbles and the like.
 constexpr size_t kRowCount = std::size(types::kFigureTypes) + std::size(types::kStitchTypes) +
                              std::size(types::kFanTypes) + std::size(types::kDecreaseTypes);
 

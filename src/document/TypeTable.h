@@ -31,6 +31,7 @@ enum class TypeKind : uint8_t {
     Cluster,     // an almond outline of lenses around a stem
     ChainGroup,  // chains end to end
     Special,     // scratches, twists and the other one-off symbols
+    Mark,        // where the yarn is joined or fastened off: in the key, but no stitch
     Arrangement, // a row, an arc or a ring of repeated symbols
 };
 
@@ -127,8 +128,9 @@ struct ElementType {
     constexpr PaletteSlot paletteSlot() const { return {button.palette, button.slot}; }
 };
 
-// A stitch symbol of a chart's key: counted by its type. Groups and
-// arrangements count what they hold; figures and parts are not stitches.
+// A symbol of a chart's key: counted by its type. Groups and arrangements
+// count what they hold; figures and parts are not symbols. Marks are in the
+// key, but not among the stitches.
 constexpr bool isCountedSymbol(TypeKind kind)
 {
     switch (kind) {
@@ -137,7 +139,8 @@ constexpr bool isCountedSymbol(TypeKind kind)
     case TypeKind::Decrease:
     case TypeKind::Cluster:
     case TypeKind::ChainGroup:
-    case TypeKind::Special: return true;
+    case TypeKind::Special:
+    case TypeKind::Mark: return true;
     default: return false;
     }
 }

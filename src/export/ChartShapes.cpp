@@ -22,6 +22,10 @@ public:
     {
         out_.filledEllipse(e, fill == colours::white ? colours::white : colours::black);
     }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        out_.filledPolygon(corners, fill == colours::white ? colours::white : colours::black);
+    }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
         out_.ellipseArc(e, from, sweep, black(stroke));

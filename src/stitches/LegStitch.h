@@ -20,7 +20,8 @@ struct SlashFraction {
 
 // What tells the tall stitches apart: where their slashes sit and at which
 // angle, and how long their top bar is (a quarter of the stem for k = 7,
-// two sevenths for k = 6).
+// two sevenths for k = 6; none for k = 0). A single's leg has no bar and one
+// slash square to the stem: its cross.
 struct LegStyle {
     std::array<SlashFraction, 4> slashes;
     int slashCount;
@@ -28,6 +29,7 @@ struct LegStyle {
     int topBarK;
 };
 
+inline constexpr LegStyle kSingleLegs{{{{3, 5}}}, 1, 90.0, 0};
 // A half double's leg is a stem and its bar, with no slash.
 inline constexpr LegStyle kHalfDoubleLegs{{}, 0, 0.0, 7};
 inline constexpr LegStyle kDoubleLegs{{{{2, 3}}}, 1, 150.0, 7};

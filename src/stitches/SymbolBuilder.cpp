@@ -23,9 +23,9 @@ std::unique_ptr<CChartElement> SymbolBuilder::make(int32_t typeId) const
     return part;
 }
 
-bool SymbolBuilder::build(std::unique_ptr<CChartElement> part, Point a, Point b)
+bool SymbolBuilder::build(std::unique_ptr<CChartElement> part, std::vector<Point> points)
 {
-    if (!part->assignState({{a, b}, pen_.penWidth, pen_.penColour, pen_.penStyle}))
+    if (!part->assignState({std::move(points), pen_.penWidth, pen_.penColour, pen_.penStyle}))
         return false;
     parts_.push_back(std::move(part));
     return true;
@@ -53,6 +53,19 @@ bool SymbolBuilder::topBar(Point p0, Point p1)
 {
     Point q{roundHalfUp((7.0 * p1.x + p0.x) / 8.0), roundHalfUp((7.0 * p1.y + p0.y) / 8.0)};
     return line(rotatePointAbout(p1, q, 90), rotatePointAbout(p1, q, 270));
+}
+
+bool SymbolBuilder::slash(Point a, Point b, SlashFraction at)
+{
+    std::vector<Point> ends;
+    appendSlash(ends, a, b, at, kDoubleLegs.slashAngle, false, false);
+    return lines(ends);
+}
+
+bool SymbolBuilder::triangleFill(Point a, Point b, Point c)
+{
+    std::unique_ptr<CChartElement> part = make(typeids::kTriangleFill);
+    return part && build(std::move(part), {a, b, c});
 }
 
 bool SymbolBuilder::almond(Point a, Point b, double bulge) { return lens(a, b, bulge) && lens(b, a, bulge); }

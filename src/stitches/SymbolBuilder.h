@@ -13,6 +13,7 @@
 
 #include "elements/ChartElement.h"
 #include "elements/TypeIds.h"
+#include "stitches/LegStitch.h"
 
 #include <memory>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     bool arc(Point a, Point b, double sweep);
     // A bar a quarter of the stem long, across the top point, perpendicular to the stem.
     bool topBar(Point p0, Point p1);
+    // A double's slash across the stem a-b at the fraction `at` of it from a.
+    bool slash(Point a, Point b, SlashFraction at);
+    // The solid inside of the triangle a, b, c in the pen's colour.
+    bool triangleFill(Point a, Point b, Point c);
     // An almond round the segment a-b: two lenses over it in opposite order.
     bool almond(Point a, Point b, double bulge);
     // A popcorn's cap across the top: a white dot that blanks out what lies
@@ -61,7 +66,8 @@ public:
 
 private:
     std::unique_ptr<CChartElement> make(int32_t typeId) const;
-    bool build(std::unique_ptr<CChartElement> part, Point a, Point b);
+    bool build(std::unique_ptr<CChartElement> part, Point a, Point b) { return build(std::move(part), {a, b}); }
+    bool build(std::unique_ptr<CChartElement> part, std::vector<Point> points);
 
     CChartElement* canvas_;
     PenAttributes pen_;

@@ -82,6 +82,7 @@ constexpr PaletteLook kPaletteLooks[] = {
     {ChainClusterPalette, 152, 28, 27, DockSide::Top, false, cmd::kTogglePalette6, N_("Группы с петлями 3")},
     {TrebleFanPalette, 153, 27, 23, DockSide::Top, false, cmd::kTogglePalette7, ""},
     {DoubleTrebleFanPalette, 154, 27, 23, DockSide::Top, false, cmd::kTogglePalette8, ""},
+    {MorePalette, 159, 27, 23, DockSide::Top, true, cmd::kTogglePalette9, N_("Дополнительные символы")},
 };
 
 // The buttons declared on a palette in slot order, a separator (0) wherever

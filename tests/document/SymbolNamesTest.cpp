@@ -43,11 +43,14 @@ int chainsOf(const FanRecipe& recipe)
 
 bool hasText(const HumanName& n) { return !n.name.empty() && !n.abbreviation.empty(); }
 
-// What a leg of that style is called: its slashes say how tall it is.
+// What a leg of that style is called: a leg without a bar is a single's,
+// otherwise its slashes say how tall it is.
 std::string_view legName(const LegStyle& style, Language language)
 {
     constexpr std::string_view kRussian[] = {"пссн", "ссн", "с2н", "с3н", "с4н"};
     constexpr std::string_view kEnglish[] = {"hdc", "dc", "tr", "dtr", "trtr"};
+    if (style.topBarK == 0)
+        return language == Language::English ? "sc" : "сбн";
     return language == Language::English ? kEnglish[style.slashCount] : kRussian[style.slashCount];
 }
 
@@ -68,8 +71,10 @@ TEST(SymbolNames, EveryPlacedSymbolHasBothNamesAbbreviationsAndCounts)
         EXPECT_TRUE(hasText(type.english)) << type.id;
         EXPECT_GE(type.counts.workedInto, 0) << type.id;
         EXPECT_GE(type.counts.makes, 0) << type.id;
-        // Only what pattern counts leave out makes nothing and takes nothing.
-        const bool leftOut = type.id == typeids::kSlipStitch || type.id == typeids::kCircle || type.name == "chain3teeth";
+        // Only what pattern counts leave out makes nothing and takes nothing:
+        // the yarn's marks, and a few stitches.
+        const bool leftOut = type.kind == TypeKind::Mark || type.id == typeids::kSlipStitch ||
+                             type.id == typeids::kCircle || type.name == "chain3teeth";
         EXPECT_EQ(type.counts.workedInto + type.counts.makes == 0, leftOut) << type.id;
     }
     EXPECT_TRUE(hasText(elementType(typeids::kDoubleWithChainTop)->russian));

@@ -8,6 +8,7 @@
 
 #include "document/Canvas.h"
 #include "document/TypeTable.h"
+#include "elements/PrototypeTable.h"
 #include "support/Session.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -98,6 +99,12 @@ TEST(TypeTools, EachDeclaredButtonSitsWhereItsDeclarationSays)
             EXPECT_EQ(toolOfCommand(tool.command), tool.name);
         }
     }
+    // No button but a later symbol's takes a command of the later symbols' block.
+    for (uint16_t id : seen)
+        if (id >= kLaterSymbolCommands && id < kLaterSymbolCommands + PrototypeTable::kSize) {
+            ASSERT_TRUE(elementTypeOfCommand(id)) << id;
+            EXPECT_EQ(elementTypeOfCommand(id)->button.command, kCommandOfTypeId) << id;
+        }
     EXPECT_EQ(buttonPicture(cmd::kSelect), ButtonPicture::SelectArrow);
     EXPECT_EQ(buttonPicture(elementTypeNamed("text")->command()), ButtonPicture::TextLabel);
     EXPECT_EQ(buttonPicture(elementTypeNamed("double")->command()), ButtonPicture::Symbol);

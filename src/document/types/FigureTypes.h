@@ -16,7 +16,7 @@
 #include "elements/LineElement.h"
 #include "elements/RectangleElement.h"
 #include "elements/TextElement.h"
-#include "stitches/SpecialStitches.h"
+#include "stitches/TriangleFill.h"
 #include "platform/Texts.h"
 
 namespace loopora::types {
@@ -47,6 +47,7 @@ inline constexpr ElementType kFigureTypes[] = {
      {"дуга", ""}, {"arc", ""}},
     {typeids::kLoopedArc, "mixrings", Arrangement, LoopedArcTool, {}, No, make<CLoopedArcArrangement>,
      {"дуга с петлями", ""}, {"arc with chain loops", ""}},
+    {typeids::kTriangleFill, "", Part, NoTool, {}, No, make<CTriangleFill>},
 };
 
 } // namespace loopora::types

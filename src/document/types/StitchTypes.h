@@ -23,6 +23,7 @@
 #include "stitches/CircleArc.h"
 #include "stitches/SlipStitchDot.h"
 #include "stitches/SpecialStitches.h"
+#include "stitches/YarnMarks.h"
 #include "platform/Texts.h"
 
 namespace loopora::types {
@@ -89,6 +90,40 @@ inline constexpr ElementType kStitchTypes[] = {
      {"single crochet in back loop only", "sc blo"}, {1, 1}},
     {typeids::kDoubleWithChainTop, "", Special, NoTool, {}, Everywhere, build::doubleWithPicot,
      {"столбик с накидом с пико", "ссн с пико"}, {"double crochet with picot", "dc-picot"}, {1, 1}},
+    {164, "singlefrontloop", Special, Placement, {kCommandOfTypeId, MorePalette, 9}, Everywhere,
+     build::inOneLoop<typeids::kSingle, build::Loop::Front>,
+     {"столбик без накида за переднюю стенку", "сбн за п. ст."},
+     {"single crochet in front loop only", "sc flo"}, {1, 1}},
+    {165, "halfdoublefrontloop", Special, Placement, {kCommandOfTypeId, MorePalette, 10}, Everywhere,
+     build::inOneLoop<typeids::kHalfDouble, build::Loop::Front>,
+     {"полустолбик с накидом за переднюю стенку", "пссн за п. ст."},
+     {"half double crochet in front loop only", "hdc flo"}, {1, 1}},
+    {166, "doublefrontloop", Special, Placement, {kCommandOfTypeId, MorePalette, 11}, Everywhere,
+     build::inOneLoop<typeids::kDouble, build::Loop::Front>,
+     {"столбик с накидом за переднюю стенку", "ссн за п. ст."},
+     {"double crochet in front loop only", "dc flo"}, {1, 1}},
+    {167, "halfdoublebackloop", Special, Placement, {kCommandOfTypeId, MorePalette, 12}, Everywhere,
+     build::inOneLoop<typeids::kHalfDouble, build::Loop::Back>,
+     {"полустолбик с накидом за заднюю стенку", "пссн за з. ст."},
+     {"half double crochet in back loop only", "hdc blo"}, {1, 1}},
+    {168, "doublebackloop", Special, Placement, {kCommandOfTypeId, MorePalette, 13}, Everywhere,
+     build::inOneLoop<typeids::kDouble, build::Loop::Back>,
+     {"столбик с накидом за заднюю стенку", "ссн за з. ст."},
+     {"double crochet in back loop only", "dc blo"}, {1, 1}},
+    {169, "reversesingle", Special, Placement, {kCommandOfTypeId, MorePalette, 14}, Everywhere, build::reverseSingle,
+     {"рачий шаг", "рач. шаг"}, {"reverse single crochet", "rev sc"}, {1, 1}},
+    {170, "crosseddouble", Special, Placement, {kCommandOfTypeId, MorePalette, 15}, No, build::crossedDoubles,
+     {"скрещённые столбики с накидом", "скрещ. ссн"}, {"crossed double crochet", "crossed dc"}, {2, 2}},
+    {171, "ystitch", Special, Placement, {kCommandOfTypeId, MorePalette, 16}, InRowsAndArcs, build::yStitch,
+     {"столбик «Y»", "ст. «Y»"}, {"Y-stitch", "Y-st"}, {1, 2}},
+    {172, "invertedystitch", Special, Placement, {kCommandOfTypeId, MorePalette, 17}, No, build::invertedYStitch,
+     {"перевёрнутый столбик «Y»", "перев. ст. «Y»"}, {"inverted Y-stitch", "inv Y-st"}, {2, 1}},
+    {173, "spikesingle", Special, Placement, {kCommandOfTypeId, MorePalette, 18}, Everywhere, build::spikeSingle,
+     {"удлинённый столбик без накида", "удл. сбн"}, {"spike single crochet", "spike sc"}, {1, 1}},
+    {174, "joinyarn", Mark, Placement, {kCommandOfTypeId, MorePalette, 19}, No, build::joinYarn,
+     {"присоединить нить", "присоед. нить"}, {"join yarn", "join"}, {0, 0}},
+    {175, "fastenoff", Mark, Placement, {kCommandOfTypeId, MorePalette, 20}, No, build::fastenOff,
+     {"закрепить и обрезать нить", "закреп. нить"}, {"fasten off", "FO"}, {0, 0}},
 };
 
 } // namespace loopora::types
