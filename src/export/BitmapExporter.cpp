@@ -2,6 +2,7 @@
 
 #include "export/BitmapWriter.h"
 #include "platform/FileReplacement.h"
+#include "platform/Texts.h"
 
 #include <new>
 
@@ -17,8 +18,11 @@ ExportOutcome BitmapExporter::exportChart(CPattraDoc& doc, const std::string& pa
     } catch (const std::bad_alloc&) {
         return ExportOutcome::OutOfMemory;
     }
-    if (!replaceFile(path, bytes, error))
+    std::string why;
+    if (!replaceFile(path, bytes, why)) {
+        error = _("Не удалось сохранить рисунок.") + ("\n" + why);
         return ExportOutcome::CannotOpen;
+    }
     return ExportOutcome::Written;
 }
 
