@@ -17,7 +17,7 @@ class DialogModel;
 
 enum class ExportOutcome {
     Written,
-    CannotOpen,  // the file could not be created; the error says why
+    CannotOpen,  // the file could not be written, and what was there stays; the error says why
     OutOfMemory, // the picture could not be held in memory
     WriteFailed, // writing stopped part way; the error says why
 };
