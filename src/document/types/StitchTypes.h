@@ -5,7 +5,7 @@
 // pattern books write it, English in US terms):
 // - A leg's height names the stitch: no top bar but a cross сбн/sc, a bar
 //   alone пссн/hdc, one to four slashes ссн/dc, с2н/tr, с3н/dtr, с4н/trtr.
-// - Chains end to end are counted chains ("3 в. п.", "3-ch"); three chains
+// - Chains end to end are counted chains ("3 в. п.", "ch 3"); three chains
 //   bent back on themselves a picot; a plain circle the magic ring.
 // - A stitch standing on three quarters of a ring is worked round the post:
 //   the "top" ring from the front (рельефный лицевой, FP), the "back" ring
@@ -33,9 +33,9 @@ inline constexpr ElementType kStitchTypes[] = {
      build::postStitch<typeids::kDouble, 5, 270>,
      {"рельефный изнаночный столбик с накидом", "рел. изн. ссн"}, {"back post double crochet", "BPdc"}, {1, 1}},
     {typeids::kChain2, "chain2", ChainGroup, Placement, {32777, ChainClusterPalette, 1}, Everywhere, build::chains2,
-     {"2 воздушные петли", "2 в. п."}, {"2 chains", "2-ch"}, {0, 2}},
+     {"2 воздушные петли", "2 в. п."}, {"2 chains", "ch 2"}, {0, 2}},
     {typeids::kChain3, "chain3", ChainGroup, Placement, {32790, ChainClusterPalette, 2}, Everywhere, build::chains3,
-     {"3 воздушные петли", "3 в. п."}, {"3 chains", "3-ch"}, {0, 3}},
+     {"3 воздушные петли", "3 в. п."}, {"3 chains", "ch 3"}, {0, 3}},
     {5, "chain3teeth", ChainGroup, Placement, {32845, ChainClusterPalette, 3}, Everywhere, build::picot,
      {"пико из 3 в. п.", "пико"}, {"3-chain picot", "ch-3 picot"}, {0, 0}},
     {typeids::kCircle, "circle", Special, Placement, {32856, BasicPalette, 1}, No, make<CCircleArc>,
