@@ -3,6 +3,7 @@
 #include "document/TypeTable.h"
 #include "platform/Texts.h"
 #include "view/CommandIds.h"
+#include "view/Viewport.h"
 
 #include <array>
 
@@ -90,8 +91,22 @@ struct ZoomCommand {
     int32_t percent;
 };
 
-constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom100, 100}, {cmd::kZoom200, 200}, {cmd::kZoom300, 300},
-                                         {cmd::kZoom400, 400}, {cmd::kZoom600, 600}, {cmd::kZoom800, 800}};
+constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom25, 25},   {cmd::kZoom50, 50},   {cmd::kZoom75, 75},
+                                         {cmd::kZoom100, 100}, {cmd::kZoom150, 150}, {cmd::kZoom200, 200},
+                                         {cmd::kZoom300, 300}, {cmd::kZoom400, 400}, {cmd::kZoom600, 600},
+                                         {cmd::kZoom800, 800}};
+
+// Each level a window steps through has its menu item.
+constexpr bool everyLevelHasACommand()
+{
+    if (std::size(kZoomCommands) != kZoomLevels.size())
+        return false;
+    for (size_t i = 0; i < kZoomLevels.size(); ++i)
+        if (kZoomCommands[i].percent != kZoomLevels[i])
+            return false;
+    return true;
+}
+static_assert(everyLevelHasACommand());
 
 } // namespace
 
