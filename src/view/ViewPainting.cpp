@@ -68,17 +68,19 @@ void CPattraView::scrolledFrom(Point before)
         invalidateAll();
         return;
     }
-    const auto [columns, rows] = pixels_.shift(int32_t(dx), int32_t(dy));
-    for (const Rect& r : {columns, rows})
-        if (!r.isEmpty())
-            host_.update(viewport_.windowOfDevice(r));
+    // The next repaint draws one rectangle holding what came into view:
+    // the window shows all of it afresh, so that it shows what the view drew.
+    const Rect invalid = pixels_.shift(int32_t(dx), int32_t(dy));
+    if (!invalid.isEmpty())
+        host_.update(viewport_.windowOfDevice(invalid));
 }
 
 void CPattraView::invalidateDeviceRect(const Rect& deviceRect)
 {
-    const Rect marked = pixels_.invalidate(deviceRect);
-    if (!marked.isEmpty())
-        host_.update(viewport_.windowOfDevice(marked));
+    // The next repaint draws the one rectangle holding everything invalid.
+    const Rect invalid = pixels_.invalidate(deviceRect);
+    if (!invalid.isEmpty())
+        host_.update(viewport_.windowOfDevice(invalid));
 }
 
 void CPattraView::invalidateWindowRect(const Rect& windowRect)

@@ -28,7 +28,6 @@ bool Viewport::setWindow(Size client, double devicePixelRatio)
         return false;
     client_ = client;
     ratio_ = devicePixelRatio;
-    forgetAnchor();
     resetRange();
     return true;
 }
@@ -37,7 +36,7 @@ void Viewport::setSheet(Size sheet, Point origin)
 {
     sheet_ = {std::max(0, sheet.width), std::max(0, sheet.height)};
     origin_ = origin;
-    forgetAnchor();
+    anchor_.reset();
     resetRange();
 }
 
@@ -64,10 +63,11 @@ void Viewport::zoomAbout(int32_t percent, Point anchor)
     // The anchor pixel's top-left corner, as a sheet point: between levels
     // that are whole multiples of each other it stays exactly where it was.
     const ShapePoint corner{double(anchor.x), double(anchor.y)};
-    const ShapePoint kept = anchor_ && anchor_->window == anchor ? anchor_->sheet : windowToSheet(corner);
+    const bool again = anchor_ && anchor_->window == anchor && anchor_->percent == percent_ && anchor_->scroll == scroll_;
+    const ShapePoint kept = again ? anchor_->sheet : windowToSheet(corner);
     percent_ = percent;
     scroll_ = {held(std::round(kept.x * scale() - corner.x)), held(std::round(kept.y * scale() - corner.y))};
-    anchor_ = Anchor{anchor, kept};
+    anchor_ = Anchor{anchor, kept, percent_, scroll_};
     resetRange();
 }
 
@@ -75,7 +75,6 @@ void Viewport::zoomToCorner(int32_t percent)
 {
     percent_ = std::clamp(percent, kSmallestPercent, kLargestPercent);
     scroll_ = {};
-    forgetAnchor();
     resetRange();
 }
 
@@ -83,10 +82,7 @@ void Viewport::scrollTo(Point position)
 {
     const Point within{std::clamp(position.x, range_.left, range_.right),
                        std::clamp(position.y, range_.top, range_.bottom)};
-    if (within == scroll_)
-        return;
     scroll_ = within;
-    forgetAnchor();
 }
 
 ScrollBars Viewport::scrollBars() const

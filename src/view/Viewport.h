@@ -96,7 +96,6 @@ public:
 private:
     // The scroll range for the current zoom, window and sheet, reaching the position.
     void resetRange();
-    void forgetAnchor() { anchor_.reset(); }
 
     Size client_{};
     double ratio_ = 1;
@@ -105,11 +104,16 @@ private:
     int32_t percent_ = 100;
     Point scroll_{};
     Rect range_{}; // the scroll positions allowed, right and bottom included
+    // The last zoom's window point, the sheet point kept under it, and where
+    // the window stood after it: while it stands there, a zoom about the same
+    // point keeps the same sheet point.
     struct Anchor {
         Point window;
         ShapePoint sheet;
+        int32_t percent;
+        Point scroll;
     };
-    std::optional<Anchor> anchor_; // the last zoom's window point and the sheet point kept under it
+    std::optional<Anchor> anchor_;
 };
 
 } // namespace loopora

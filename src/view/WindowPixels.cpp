@@ -22,10 +22,10 @@ Rect WindowPixels::invalidate(const Rect& r)
     if (inside.isEmpty())
         return {};
     invalid_ = Rect::united(invalid_, inside);
-    return inside;
+    return invalid_;
 }
 
-std::pair<Rect, Rect> WindowPixels::shift(int32_t dx, int32_t dy)
+Rect WindowPixels::shift(int32_t dx, int32_t dy)
 {
     if (dx == 0 && dy == 0)
         return {};
@@ -33,8 +33,7 @@ std::pair<Rect, Rect> WindowPixels::shift(int32_t dx, int32_t dy)
     const int32_t height = shown_.height();
     if (std::abs(int64_t(dx)) >= width || std::abs(int64_t(dy)) >= height) {
         invalid_ = {};
-        invalidateAll();
-        return {invalid_, {}};
+        return invalidate({0, 0, width, height});
     }
     shiftPixels(drawn_, dx, dy);
     shiftPixels(shown_, dx, dy);
@@ -42,9 +41,11 @@ std::pair<Rect, Rect> WindowPixels::shift(int32_t dx, int32_t dy)
     invalid_ = {};
     if (!waiting.isEmpty())
         invalidate(waiting.offset(dx, dy));
-    const Rect columns = dx < 0 ? Rect{width + dx, 0, width, height} : Rect{0, 0, dx, height};
-    const Rect rows = dy < 0 ? Rect{0, height + dy, width, height} : Rect{0, 0, width, dy};
-    return {dx != 0 ? invalidate(columns) : Rect{}, dy != 0 ? invalidate(rows) : Rect{}};
+    if (dx != 0)
+        invalidate(dx < 0 ? Rect{width + dx, 0, width, height} : Rect{0, 0, dx, height});
+    if (dy != 0)
+        invalidate(dy < 0 ? Rect{0, height + dy, width, height} : Rect{0, 0, width, dy});
+    return invalid_;
 }
 
 void WindowPixels::restore(const Rect& r)

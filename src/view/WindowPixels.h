@@ -22,18 +22,19 @@ public:
     PixelBuffer& shown() { return shown_; }
     const PixelBuffer& shown() const { return shown_; }
 
-    // Marks a rectangle for repainting, kept within the pictures; returns
-    // what was marked (empty for nothing).
+    // Marks a rectangle for repainting, kept within the pictures. Returns
+    // everything invalid now (empty when nothing was marked): the one
+    // rectangle the next repaint draws, which the window must show afresh.
     Rect invalidate(const Rect& r);
     void invalidateAll() { invalidate({0, 0, shown_.width(), shown_.height()}); }
     // The invalid rectangle, which is valid from then on.
     Rect takeInvalid() { return std::exchange(invalid_, Rect{}); }
 
     // Both pictures move by (dx, dy) pixels, and so does what waited for a
-    // repaint; what comes into view is invalid. Returns the rectangles that
-    // became invalid (at most two strips; the whole picture for a move as
-    // large as it).
-    std::pair<Rect, Rect> shift(int32_t dx, int32_t dy);
+    // repaint; what comes into view is invalid. Returns everything invalid
+    // then (the strips uncovered, and what waited; the whole picture for a
+    // move as large as it).
+    Rect shift(int32_t dx, int32_t dy);
 
     // Shows the drawn picture within r, wiping any feedback there.
     void restore(const Rect& r);
