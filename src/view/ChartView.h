@@ -141,6 +141,8 @@ private:
     void drawHandles(const Rect& area);
     // Half a handle's side in device pixels.
     int32_t handleReach() const;
+    // Whether the window shows the bitmap's pixels rather than the shapes.
+    bool showsBitmap() const;
 
     CPattraDoc& doc_;
     ViewHost& host_;

@@ -27,6 +27,11 @@ namespace {
 // so that the bitmap of a window zoomed far out stays small.
 constexpr int32_t kBitmapRoom = 64;
 
+// How far, in chart pixels, an element's drawing may reach beyond its drawn
+// bounds: the bitmap's pixels and the ideal shapes stray up to a few pixels
+// from each other (a turned oval's most).
+constexpr int32_t kShapesStray = 3;
+
 } // namespace
 
 void CPattraView::updateSheet()
@@ -96,9 +101,11 @@ void CPattraView::invalidateAll()
 
 void CPattraView::invalidateChartRect(const Rect& chartRect)
 {
-    // Pens reach a few pixels beyond an element's bounds; handles and the
-    // shapes' antialiased edges reach a few window pixels further.
-    const Rect device = viewport_.deviceCovering(chartRect.normalized().inflated(5));
+    // The bitmap's pens reach a few pixels beyond an element's bounds, and
+    // so do its shapes; handles and the shapes' antialiased edges reach a few
+    // window pixels further.
+    const int32_t reach = showsBitmap() ? 5 : kShapesStray;
+    const Rect device = viewport_.deviceCovering(chartRect.normalized().inflated(reach));
     invalidateDeviceRect(device.inflated(handleReach() + 2));
 }
 
@@ -114,6 +121,8 @@ void CPattraView::restoreDeviceArea(const Rect& deviceRect)
     pixels_.restore(deviceRect);
     showDeviceArea(deviceRect);
 }
+
+bool CPattraView::showsBitmap() const { return viewport_.deviceIsSheet() || showPixels_ || !painter_; }
 
 int32_t CPattraView::handleReach() const
 {
@@ -172,7 +181,7 @@ bool CPattraView::drawChart(const Rect& area)
         canvas().drawWithoutHandles(dc);
         return true;
     }
-    if (showPixels_ || !painter_) {
+    if (showsBitmap()) {
         drawBitmap(area);
         return true;
     }
@@ -180,7 +189,7 @@ bool CPattraView::drawChart(const Rect& area)
     // shapes stray a pixel or two from the bitmap's, and their antialiased
     // edges a device pixel further.
     const double scale = viewport_.deviceScale();
-    const int32_t margin = 3 + int32_t(std::ceil(2 / scale));
+    const int32_t margin = kShapesStray + int32_t(std::ceil(2 / scale));
     const Rect chartArea = viewport_.chartCovering(area).inflated(margin);
     return painter_->paint(doc_, pixels_.drawn(), area, {scale, viewport_.deviceOffset()}, chartArea);
 }
