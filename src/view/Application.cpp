@@ -13,7 +13,10 @@
 
 namespace loopora {
 
-CPattraApp::CPattraApp(AppHost& host, ChartExporter& exporter) : host_(host), exporter_(exporter) {}
+CPattraApp::CPattraApp(AppHost& host, ChartExporter& exporter, ChartPainter* painter)
+    : host_(host), exporter_(exporter), painter_(painter)
+{
+}
 
 CPattraApp::~CPattraApp() { closeAll(); }
 
@@ -107,7 +110,7 @@ ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string 
     if (session->path.empty())
         session->untitledName = withValues(_(kUntitledChart), {std::to_string(++newChartsMade_)});
     session->window = &host_.openChartWindow(session->path.empty() ? session->untitledName : fileNameOf(session->path));
-    session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
+    session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_, painter_);
     session->view->OnInitialUpdate();
     charts_.push_back(std::move(session));
     active_ = charts_.size() - 1;

@@ -77,6 +77,12 @@ constexpr uint16_t kZoomFit = 33136;
 constexpr uint16_t kZoomIn = 33137;
 constexpr uint16_t kZoomOut = 33138;
 constexpr uint16_t kLargeIcons = 33139;
+constexpr uint16_t kZoom25 = 33150;
+constexpr uint16_t kZoom50 = 33151;
+constexpr uint16_t kZoom75 = 33152;
+constexpr uint16_t kZoom150 = 33153;
+// The chart's bitmap shown pixel by pixel at every zoom ("Пиксели").
+constexpr uint16_t kShowPixels = 33154;
 
 // Palette toggles of the main window.
 constexpr uint16_t kTogglePalette2 = 32892;

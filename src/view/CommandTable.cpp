@@ -4,6 +4,7 @@
 #include "platform/Texts.h"
 #include "view/CommandIds.h"
 #include "view/tools/EditingToolTable.h"
+#include "view/Viewport.h"
 
 #include <algorithm>
 
@@ -128,8 +129,22 @@ struct ZoomCommand {
     int32_t percent;
 };
 
-constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom100, 100}, {cmd::kZoom200, 200}, {cmd::kZoom300, 300},
-                                         {cmd::kZoom400, 400}, {cmd::kZoom600, 600}, {cmd::kZoom800, 800}};
+constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom25, 25},   {cmd::kZoom50, 50},   {cmd::kZoom75, 75},
+                                         {cmd::kZoom100, 100}, {cmd::kZoom150, 150}, {cmd::kZoom200, 200},
+                                         {cmd::kZoom300, 300}, {cmd::kZoom400, 400}, {cmd::kZoom600, 600},
+                                         {cmd::kZoom800, 800}};
+
+// Each level a window steps through has its menu item.
+constexpr bool everyLevelHasACommand()
+{
+    if (std::size(kZoomCommands) != kZoomLevels.size())
+        return false;
+    for (size_t i = 0; i < kZoomLevels.size(); ++i)
+        if (kZoomCommands[i].percent != kZoomLevels[i])
+            return false;
+    return true;
+}
+static_assert(everyLevelHasACommand());
 
 } // namespace
 
