@@ -29,7 +29,6 @@ inline std::unique_ptr<CPattraDoc> denseChart(int count, unsigned seed = 1207)
     for (int i = 0; i < count; ++i) {
         const char* name = kSymbolMix[size_t(i) % std::size(kSymbolMix)];
         std::unique_ptr<CChartElement> symbol = createElement(typeIdOfName(name));
-        symbol->setCanvas(&doc->canvas());
         Point base{at(rng), at(rng)};
         Point top{base.x + lean(rng), base.y - 20};
         symbol->assignState({{base, top}, 2, 0, 0});

@@ -17,7 +17,6 @@ std::unique_ptr<CPattraDoc> lineChart(int count)
     doc->setChartSize(600, 600);
     for (int i = 0; i < count; ++i) {
         std::unique_ptr<CChartElement> line = createElement(typeids::kLine);
-        line->setCanvas(&doc->canvas());
         line->assignState({{{i % 600, (i / 600) % 600}, {(i + 30) % 600, (i / 600 + 17) % 600}}, 2, 0, 0});
         doc->canvas().appendChild(std::move(line));
     }

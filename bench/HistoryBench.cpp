@@ -22,7 +22,6 @@ constexpr int kMoves = 100'000;
 CChartElement* placeLine(CChartElement& parent, Point a, Point b)
 {
     auto e = createElement(typeids::kLine);
-    e->setCanvas(parent.canvas());
     e->assignState({{a, b}});
     return parent.appendChild(std::move(e));
 }

@@ -27,7 +27,6 @@ struct LineSheet {
         doc->setChartSize(600, 600);
         for (int i = 0; i < count; ++i) {
             std::unique_ptr<CChartElement> line = createElement(typeids::kLine);
-            line->setCanvas(&doc->canvas());
             Point a{20 + i % 560, 20 + (i / 560) % 560};
             line->assignState({{a, {a.x + 7, a.y + 5}}, 2, 0, 0});
             doc->canvas().appendChild(std::move(line));

@@ -21,7 +21,6 @@ void BM_BuildTenThousandSymbols(benchmark::State& state)
     for (auto _ : state) {
         for (int i = 0; i < 10'000; ++i) {
             std::unique_ptr<CChartElement> symbol = createElement(types[size_t(i) % types.size()]);
-            symbol->setCanvas(&canvas);
             symbol->assignState({{{100 + i % 300, 300}, {110 + i % 300, 270}}, 2, 0, 0});
             benchmark::DoNotOptimize(symbol.get());
         }
@@ -47,7 +46,6 @@ void BM_BoundsOfTenThousandChains(benchmark::State& state)
     CCanvas canvas;
     for (int i = 0; i < 10'000; ++i) {
         std::unique_ptr<CChartElement> chain = createElement(typeids::kChain);
-        chain->setCanvas(&canvas);
         chain->assignState({{{i % 600, i % 577}, {i % 600 + 12, i % 577 - 20}}, 2, 0, 0});
         canvas.appendChild(std::move(chain));
     }

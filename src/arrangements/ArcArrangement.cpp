@@ -98,7 +98,7 @@ bool CLoopedArcArrangement::assignState(const ElementState& state)
         return false;
     const Point centre = state.points[0];
     StitchFrames stitchFrames = frames(centre, state.points[1]);
-    auto parts = buildStitches(*template_, stitchFrames, state, canvas());
+    auto parts = buildStitches(*template_, stitchFrames, state);
     if (parts.empty())
         return false;
     const int32_t m = loopLength_;
@@ -110,7 +110,6 @@ bool CLoopedArcArrangement::assignState(const ElementState& state)
         for (int32_t k = 1; k <= m; ++k) {
             Point next = rotatePointAbout(centre, stitchFrames[j].second, offset + k * step);
             auto chain = createElement(typeids::kChain);
-            chain->setCanvas(canvas());
             if (!chain->assignState({{previous, next}, state.penWidth, state.penColour, state.penStyle}))
                 return false;
             parts.push_back(std::move(chain));
@@ -167,7 +166,6 @@ bool CChainRing::assignState(const ElementState& state)
     for (int32_t i = 0; i < count_; ++i) {
         auto chain = std::make_unique<CChainOval>();
         chain->setRatio(height_);
-        chain->setCanvas(canvas());
         Point next = around[size_t((i + 1) % count_)];
         if (!chain->assignState({{around[size_t(i)], next}, state.penWidth, state.penColour, state.penStyle}))
             return false;

@@ -7,8 +7,7 @@
 namespace loopora {
 
 std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& templateElement,
-                                                          const StitchFrames& frames, const ElementState& state,
-                                                          CChartElement* canvas)
+                                                          const StitchFrames& frames, const ElementState& state)
 {
     std::vector<std::unique_ptr<CChartElement>> stitches;
     stitches.reserve(frames.size());
@@ -16,7 +15,6 @@ std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& t
         std::unique_ptr<CChartElement> stitch = CChartElement::cloneElement(templateElement);
         if (!stitch)
             return {};
-        stitch->setCanvas(canvas);
         if (!stitch->assignState({{base, top}, state.penWidth, state.penColour, state.penStyle}))
             return {};
         stitches.push_back(std::move(stitch));
@@ -27,7 +25,7 @@ std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& t
 bool adoptStitches(CGroupElement& arrangement, const CChartElement& templateElement, const StitchFrames& frames,
                    const ElementState& state)
 {
-    auto stitches = buildStitches(templateElement, frames, state, arrangement.canvas());
+    auto stitches = buildStitches(templateElement, frames, state);
     if (stitches.empty())
         return false;
     arrangement.adoptChildren(std::move(stitches));

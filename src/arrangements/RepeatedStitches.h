@@ -19,11 +19,10 @@ constexpr int32_t kMaximumRepeats = 1000;
 using StitchTemplate = std::shared_ptr<const CChartElement>;
 using StitchFrames = std::vector<std::pair<Point, Point>>;
 
-// One copy of the template per frame, built with the state's pen and given the
-// canvas. Empty when any copy refuses to build; nothing half-made is kept.
+// One copy of the template per frame, built with the state's pen. Empty when
+// any copy refuses to build; nothing half-made is kept.
 std::vector<std::unique_ptr<CChartElement>> buildStitches(const CChartElement& templateElement,
-                                                          const StitchFrames& frames, const ElementState& state,
-                                                          CChartElement* canvas);
+                                                          const StitchFrames& frames, const ElementState& state);
 
 // Builds the stitches and lets the arrangement adopt them; false, with
 // nothing adopted, when any refuses to build.

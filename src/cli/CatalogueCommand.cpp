@@ -181,7 +181,6 @@ int writeChart(const std::string& out, std::optional<int32_t> askedSize, IdRange
         const int32_t left = int32_t(i % size_t(grid->columns)) * grid->cellWidth;
         const int32_t top = int32_t(i / size_t(grid->columns)) * grid->cellHeight;
         std::unique_ptr<CChartElement> symbol = createElement(built.symbols[i].second->typeId());
-        symbol->setCanvas(&canvas);
         if (symbol->assignState(uprightFrame(left - 2 - built.extent.left, top - 2 - built.extent.top, size)))
             canvas.appendChild(std::move(symbol));
     }

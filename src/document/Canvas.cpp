@@ -9,7 +9,7 @@
 
 namespace loopora {
 
-CCanvas::CCanvas() : CChartElement(typeids::kCanvas) { setCanvas(this); }
+CCanvas::CCanvas() : CCompositeElement(typeids::kCanvas) {}
 
 CCanvas::~CCanvas()
 {
@@ -113,7 +113,7 @@ void CCanvas::drawElements(CDC& dc)
 {
     DrawingStateSaver saved(dc);
     dc.setBackgroundMode(BackgroundMode::Opaque);
-    CChartElement::draw(dc);
+    CChartElement::drawWithin(dc, dc.visibleArea() == CDC::kEverywhere);
 }
 
 void CCanvas::drawHandles(CDC& dc)
@@ -167,8 +167,9 @@ void CCanvas::serialize(CArchive& ar)
     chartHeight_ = ar.readInt32();
     if (size_t(count) > ar.remaining() / kSmallestRecordBytes)
         ar.failAt(countAt, "element count " + std::to_string(count) + " is more than the rest of the file can hold");
+    reserveChildren(size_t(count));
     for (int32_t i = 0; i < count; ++i)
-        readElementRecord(ar, *this, this);
+        readElementRecord(ar, *this);
 }
 
 } // namespace loopora

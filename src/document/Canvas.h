@@ -25,7 +25,7 @@ enum class Background : int32_t { Clean = 0, Circles = 1, Grid = 2 };
 
 enum class SelectMode { Add, Replace };
 
-class CCanvas : public CChartElement {
+class CCanvas : public CCompositeElement {
 public:
     CCanvas();
     ~CCanvas() override;
@@ -101,6 +101,11 @@ public:
     // Dissolves the current element when it is a visible group-like element
     // (hasFrameHandles) with children; otherwise does nothing.
     bool ungroup();
+
+protected:
+    CChartElement* rootCanvas() const override { return const_cast<CCanvas*>(this); }
+    // A canvas inside a chart (a file may hold one) draws as a canvas does.
+    void drawWithin(CDC& dc, bool) override { draw(dc); }
 
 private:
     void drawElements(CDC& dc);

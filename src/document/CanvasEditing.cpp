@@ -31,12 +31,10 @@ bool CCanvas::copy()
         pasteCounter_ = 0;
     }
     // The copies belong to no chart: the chart they come from may close
-    // while they wait; a paste gives its copies to the chart they land in.
+    // while they wait; a paste puts its copies into the chart they land in.
     for (CChartElement* e : members)
-        if (std::unique_ptr<CChartElement> copy = cloneElement(*e)) {
-            giveToCanvas(*copy, nullptr);
+        if (std::unique_ptr<CChartElement> copy = cloneElement(*e))
             ElementClipboard::append(std::move(copy));
-        }
     return !ElementClipboard::empty();
 }
 

@@ -16,13 +16,6 @@ size_t ElementClipboard::size() { return clones.size(); }
 
 void ElementClipboard::clear() { clones.clear(); }
 
-void giveToCanvas(CChartElement& e, CChartElement* canvas)
-{
-    e.setCanvas(canvas);
-    for (const auto& c : e.children())
-        giveToCanvas(*c, canvas);
-}
-
 void ElementClipboard::append(std::unique_ptr<CChartElement> clone)
 {
     if (clone)

@@ -12,8 +12,8 @@ namespace loopora {
 
 class ElementClipboard {
 public:
-    // The clones in the order they were copied. They belong to no chart and
-    // no canvas, so the chart they came from may close while they wait.
+    // The clones in the order they were copied. They have no parent and so
+    // belong to no chart: the chart they came from may close while they wait.
     static const std::vector<std::unique_ptr<CChartElement>>& elements();
     static bool empty();
     static size_t size();
@@ -21,8 +21,5 @@ public:
     static void clear();
     static void append(std::unique_ptr<CChartElement> clone);
 };
-
-// Makes an element and everything inside it belong to a canvas, or to none.
-void giveToCanvas(CChartElement& e, CChartElement* canvas);
 
 } // namespace loopora

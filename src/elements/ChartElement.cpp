@@ -8,18 +8,69 @@
 #include "platform/RasterSupport.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace loopora {
 
-CChartElement::CChartElement(int32_t typeId) : typeId_(typeId) {}
+CChartElement::CChartElement(int32_t typeId)
+    : typeId_(typeId >= 0 && typeId < kNoTypeId ? uint8_t(typeId) : kNoTypeId)
+{
+}
 
-CChartElement::~CChartElement() = default;
+CChartElement::~CChartElement()
+{
+    if (pointMode_ == kPointsOwned)
+        delete[] slots_.away.data;
+}
+
+// --- Points ---
+
+void CChartElement::keepPointsIn(Point* buffer, uint32_t capacity)
+{
+    slots_.away = {buffer, 0, capacity};
+    pointMode_ = kPointsLent;
+}
+
+Point* CChartElement::resizePoints(size_t n)
+{
+    const PointList old = points();
+    if (pointMode_ <= kInlinePoints && n <= kInlinePoints) {
+        std::fill(slots_.here + std::min<size_t>(old.size(), n), slots_.here + n, Point{});
+        pointMode_ = uint8_t(n);
+        return slots_.here;
+    }
+    if (pointMode_ > kInlinePoints && n <= slots_.away.capacity) {
+        std::fill(slots_.away.data + std::min<size_t>(old.size(), n), slots_.away.data + n, Point{});
+        slots_.away.count = uint32_t(n);
+        return slots_.away.data;
+    }
+    // More than the element's own room holds: a block of exactly n points.
+    auto block = std::make_unique<Point[]>(n);
+    std::copy(old.begin(), old.begin() + std::min(old.size(), n), block.get());
+    if (pointMode_ == kPointsOwned)
+        delete[] slots_.away.data;
+    slots_.away = {block.release(), uint32_t(n), uint32_t(n)};
+    pointMode_ = kPointsOwned;
+    return slots_.away.data;
+}
+
+void CChartElement::setPoints(PointList source)
+{
+    const PointList own = points();
+    if (source.data() >= own.data() && source.data() < own.data() + own.size()) {
+        // Points of this element itself: kept aside before the room changes.
+        const std::vector<Point> copy(source.begin(), source.end());
+        std::copy(copy.begin(), copy.end(), resizePoints(copy.size()));
+    } else {
+        std::copy(source.begin(), source.end(), resizePoints(source.size()));
+    }
+    geometryChanged();
+}
+
+// --- State and pen ---
 
 bool CChartElement::assignState(const ElementState& state)
 {
-    points_ = state.points;
+    setPoints(state.points);
     setPenFields(state.pen());
     geometryChanged();
     return true;
@@ -27,33 +78,39 @@ bool CChartElement::assignState(const ElementState& state)
 
 void CChartElement::geometryChanged()
 {
-    for (CChartElement* e = this; e; e = e->parent_) {
-        e->boundsCached_ = false;
-        e->drawnBoundsCached_ = false;
-    }
+    for (CChartElement* e = this; e; e = e->parent_)
+        e->forget(kBoundsKnown | kDrawnBoundsKnown);
 }
 
 void CChartElement::setPen(const PenAttributes& pen)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->setPen(pen);
     setPenFields(pen);
 }
 
 void CChartElement::setPenFields(const PenAttributes& pen)
 {
-    penWidth_ = pen.penWidth;
-    penColour_ = pen.penColour;
-    penStyle_ = pen.penStyle;
+    penId_ = PenTable::idOf(pen);
     geometryChanged(); // plotted figures grow with the pen
 }
+
+CChartElement* CChartElement::canvas() const
+{
+    const CChartElement* root = this;
+    while (root->parent_)
+        root = root->parent_;
+    return root->rootCanvas();
+}
+
+// --- Storage ---
 
 void CChartElement::serialize(CArchive& ar)
 {
     if (ar.isStoring()) {
         if (hasFlag(kDeletedFlags))
             return;
-        ar.writeInt32(typeId_);
+        ar.writeInt32(typeId());
     }
     serializeBody(ar);
 }
@@ -63,22 +120,27 @@ void CChartElement::serializeBody(CArchive& ar) { serializePlainBody(ar); }
 void CChartElement::serializePlainBody(CArchive& ar)
 {
     if (ar.isStoring()) {
-        ar.writeInt32(int32_t(points_.size()));
-        for (Point p : points_)
+        const PointList own = points();
+        ar.writeInt32(int32_t(own.size()));
+        for (Point p : own)
             ar.writePoint(p);
-        ar.writeInt32(penWidth_);
-        ar.writeUInt32(penColour_);
-        ar.writeInt32(penStyle_);
+        const PenAttributes& p = pen();
+        ar.writeInt32(p.penWidth);
+        ar.writeUInt32(p.penColour);
+        ar.writeInt32(p.penStyle);
         return;
     }
-    int32_t n = ar.readCount("point count", 8);
-    points_.reserve(points_.size() + size_t(n));
+    const int32_t n = ar.readCount("point count", 8);
+    const size_t had = points().size();
+    Point* read = resizePoints(had + size_t(n)) + had;
     for (int32_t i = 0; i < n; ++i)
-        points_.push_back(readStoredPoint(ar));
+        read[i] = readStoredPoint(ar);
     geometryChanged();
-    penWidth_ = ar.readInt32();
-    penColour_ = ar.readUInt32();
-    penStyle_ = ar.readInt32();
+    PenAttributes p;
+    p.penWidth = ar.readInt32();
+    p.penColour = ar.readUInt32();
+    p.penStyle = ar.readInt32();
+    setPenFields(p);
 }
 
 void CChartElement::onRotated(Point, double) { geometryChanged(); }
@@ -87,25 +149,45 @@ void CChartElement::onScaled(Point, double, double) { geometryChanged(); }
 void CChartElement::onMirroredX(Point) { geometryChanged(); }
 void CChartElement::onMirroredY(Point) { geometryChanged(); }
 
-void CChartElement::draw(CDC& dc)
+// --- Drawing ---
+
+void CChartElement::draw(CDC& dc) { drawWithin(dc, dc.visibleArea() == CDC::kEverywhere); }
+
+void CChartElement::drawWithin(CDC& dc, bool wholly)
 {
     if (hasFlag(kHidden))
         return;
     {
         DrawingStateSaver saved(dc);
-        dc.selectPen({penStyle_, penWidth_, penColour_});
+        const PenAttributes& p = pen();
+        dc.selectPen({p.penStyle, p.penWidth, p.penColour});
         drawShape(dc);
     }
+    const Children kids = children();
+    if (kids.empty())
+        return;
+    if (wholly) {
+        for (const auto& c : kids)
+            c->drawWithin(dc, true);
+        return;
+    }
     // Children that cannot reach the picture are left out: a repaint of a
-    // small part of a busy chart draws only what stands there.
+    // small part of a busy chart draws only what stands there. A child the
+    // picture holds whole holds its own children whole too, which are then
+    // drawn without a test each: a repaint of the whole sheet tests only the
+    // elements at the top.
     const Rect visible = dc.visibleArea();
-    const bool everything = visible == CDC::kEverywhere;
-    for (auto& c : children_)
-        if (everything || !Rect::intersected(c->drawnBounds(), visible).isEmpty())
-            c->draw(dc);
+    for (const auto& c : kids) {
+        const Rect drawn = c->drawnBounds();
+        const Rect common = Rect::intersected(drawn, visible);
+        if (!common.isEmpty())
+            c->drawWithin(dc, common == drawn);
+    }
 }
 
 void CChartElement::drawShape(CDC&) {}
+
+// --- Bounds ---
 
 Rect CChartElement::accumulateBounds(const Rect& soFar, const Rect& next)
 {
@@ -116,7 +198,7 @@ Rect CChartElement::accumulateBounds(const Rect& soFar, const Rect& next)
 
 Rect CChartElement::unionWithChildrenBounds(Rect result) const
 {
-    for (const auto& c : children_)
+    for (const auto& c : children())
         result = accumulateBounds(result, c->getBounds());
     return result;
 }
@@ -124,9 +206,10 @@ Rect CChartElement::unionWithChildrenBounds(Rect result) const
 Rect CChartElement::getBounds() const
 {
     Rect own;
-    if (!points_.empty()) {
-        own = {points_[0].x, points_[0].y, points_[0].x, points_[0].y};
-        for (Point p : points_) {
+    const PointList pts = points();
+    if (!pts.empty()) {
+        own = {pts[0].x, pts[0].y, pts[0].x, pts[0].y};
+        for (Point p : pts) {
             own.left = std::min(own.left, p.x);
             own.top = std::min(own.top, p.y);
             own.right = std::max(own.right, p.x);
@@ -141,13 +224,15 @@ Rect CChartElement::drawnBounds() const
 {
     Rect drawn = getBounds();
     // The bounds keep 5 pixels around the points; half a wider pen reaches further.
-    const int32_t reach = std::clamp(penWidth_, 1, raster::kMaxPenWidth) / 2 + 1 - 5;
+    const int32_t reach = std::clamp(penWidth(), 1, raster::kMaxPenWidth) / 2 + 1 - 5;
     if (reach > 0 && !drawn.isEmpty())
         drawn = drawn.inflated(reach);
-    for (const auto& c : children_)
+    for (const auto& c : children())
         drawn = accumulateBounds(drawn, c->drawnBounds());
     return drawn;
 }
+
+// --- Hit testing ---
 
 bool CChartElement::handleHit(Point handle, Point p)
 {
@@ -158,14 +243,16 @@ CChartElement* CChartElement::hitTest(HitInfo& hit)
 {
     // Topmost first. A deleted element is still in the tree for undo's sake, but
     // it is not on screen, so it must not catch a click meant for what lies under it.
-    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    const Children kids = children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
         if ((*it)->hasFlag(kHidden))
             continue;
         if (CChartElement* found = (*it)->hitTest(hit))
             return found;
     }
-    for (size_t i = 0; i < points_.size(); ++i) {
-        if (handleHit(points_[i], hit.point)) {
+    const PointList pts = points();
+    for (size_t i = 0; i < pts.size(); ++i) {
+        if (handleHit(pts[i], hit.point)) {
             hit.element = this;
             hit.part = HitPart::Handle;
             hit.handleIndex = i;
@@ -188,33 +275,36 @@ bool CChartElement::hitInsideBounds(HitInfo& hit)
 
 std::unique_ptr<CChartElement> CChartElement::clone() const { return nullptr; }
 
+// --- Geometry ---
+
 void CChartElement::transformOwnPoints(const Affine& m)
 {
-    for (Point& p : points_)
+    for (Point& p : mutablePoints())
         p = transformTruncated(m, p);
 }
 
 void CChartElement::moveBy(int32_t dx, int32_t dy)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->moveBy(dx, dy);
-    for (Point& p : points_)
+    for (Point& p : mutablePoints())
         p = {clampCoordinate(int64_t(p.x) + dx), clampCoordinate(int64_t(p.y) + dy)};
     geometryChanged();
 }
 
 void CChartElement::movePoint(size_t index, int32_t dx, int32_t dy)
 {
-    if (index >= points_.size())
+    const std::span<Point> pts = mutablePoints();
+    if (index >= pts.size())
         return;
-    Point& p = points_[index];
+    Point& p = pts[index];
     p = {clampCoordinate(int64_t(p.x) + dx), clampCoordinate(int64_t(p.y) + dy)};
     geometryChanged();
 }
 
 void CChartElement::rotate(Point centre, double degrees)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->rotate(centre, degrees);
     transformOwnPoints(Affine::about(centre, Affine::rotation(degrees * kRotationDegreeFactor)));
     onRotated(centre, degrees);
@@ -222,7 +312,7 @@ void CChartElement::rotate(Point centre, double degrees)
 
 void CChartElement::rotateRadians(Point centre, double radians)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->rotateRadians(centre, radians);
     if (hasFrameHandles()) {
         onRotatedRadians(centre, radians);
@@ -234,7 +324,7 @@ void CChartElement::rotateRadians(Point centre, double radians)
 
 void CChartElement::scale(Point centre, double sx, double sy)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->scale(centre, sx, sy);
     transformOwnPoints(Affine::about(centre, Affine::scaling(sx, sy)));
     onScaled(centre, sx, sy);
@@ -242,18 +332,18 @@ void CChartElement::scale(Point centre, double sx, double sy)
 
 void CChartElement::mirrorX(Point axis)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->mirrorX(axis);
-    for (Point& p : points_)
+    for (Point& p : mutablePoints())
         p.x = clampCoordinate(2 * int64_t(axis.x) - p.x);
     onMirroredX(axis);
 }
 
 void CChartElement::mirrorY(Point axis)
 {
-    for (auto& c : children_)
+    for (const auto& c : children())
         c->mirrorY(axis);
-    for (Point& p : points_)
+    for (Point& p : mutablePoints())
         p.y = clampCoordinate(2 * int64_t(axis.y) - p.y);
     onMirroredY(axis);
 }
@@ -270,21 +360,25 @@ Point CChartElement::boundsCorner() const
     return {r.right, r.bottom};
 }
 
+// --- Tree ---
+
 CChartElement* CChartElement::appendChild(std::unique_ptr<CChartElement> e)
 {
-    if (!e)
+    auto* list = ownedChildren();
+    if (!e || !list)
         return nullptr;
-    e->parent_ = this;
-    children_.push_back(std::move(e));
+    list->push_back(std::move(e));
+    CChartElement* added = list->back().get();
+    added->parent_ = this;
     geometryChanged();
-    return children_.back().get();
+    return added;
 }
 
 std::unique_ptr<CChartElement> CChartElement::detach()
 {
     if (!parent_)
         return nullptr;
-    auto& siblings = parent_->children_;
+    auto& siblings = *parent_->ownedChildren();
     auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& c) { return c.get() == this; });
     std::unique_ptr<CChartElement> self = std::move(*it);
     siblings.erase(it);
@@ -295,37 +389,59 @@ std::unique_ptr<CChartElement> CChartElement::detach()
 
 void CChartElement::reparentTo(CChartElement& newParent)
 {
+    if (!newParent.ownedChildren())
+        return;
     if (auto self = detach())
         newParent.appendChild(std::move(self));
 }
 
-void CChartElement::handOverChildren(const std::vector<CChartElement*>& which, CChartElement& newParent)
+void CChartElement::handOverChildren(std::span<CChartElement* const> which, CChartElement& newParent)
 {
-    std::unordered_set<const CChartElement*> wanted(which.begin(), which.end());
-    std::unordered_map<const CChartElement*, std::unique_ptr<CChartElement>> leaving;
-    std::vector<std::unique_ptr<CChartElement>> staying;
-    staying.reserve(children_.size());
-    for (auto& c : children_) {
-        if (wanted.count(c.get()) && c.get() != &newParent) {
+    auto* from = ownedChildren();
+    auto* to = newParent.ownedChildren();
+    if (!from || !to)
+        return;
+    for (CChartElement* e : which)
+        if (e && e->parent_ == this && e != &newParent)
+            e->learn(kMarked);
+    size_t leaving = 0;
+    for (const auto& c : *from)
+        leaving += c->knows(kMarked) ? 1 : 0;
+    // The only allocation, made before anything moves: from here on nothing can fail.
+    to->reserve(to->size() + leaving);
+    size_t kept = 0;
+    for (auto& c : *from) {
+        if (c->knows(kMarked)) {
+            c->forget(kMarked);
+            c->learn(kTaken);
             c->parent_ = nullptr;
-            leaving.emplace(c.get(), std::move(c));
+            c.release(); // owned by the list `which` names it in until it joins newParent
         } else {
-            staying.push_back(std::move(c));
+            (*from)[kept++] = std::move(c);
         }
     }
-    children_ = std::move(staying);
+    from->resize(kept);
     geometryChanged();
     for (CChartElement* e : which) {
-        auto it = leaving.find(e);
-        if (it != leaving.end() && it->second)
-            newParent.appendChild(std::move(it->second));
+        if (!e || !e->knows(kTaken))
+            continue;
+        e->forget(kTaken);
+        to->emplace_back(e);
+        e->parent_ = &newParent;
     }
+    newParent.geometryChanged();
+}
+
+void CChartElement::reserveChildren(size_t more)
+{
+    if (auto* list = ownedChildren())
+        list->reserve(list->size() + more);
 }
 
 int32_t CChartElement::storedChildCount() const
 {
     int32_t n = 0;
-    for (const auto& c : children_)
+    for (const auto& c : children())
         if (!c->hasFlag(kDeletedFlags))
             ++n;
     return n;
@@ -333,10 +449,13 @@ int32_t CChartElement::storedChildCount() const
 
 std::vector<std::unique_ptr<CChartElement>> CChartElement::takeChildren()
 {
-    for (auto& c : children_)
+    auto* list = ownedChildren();
+    if (!list)
+        return {};
+    for (auto& c : *list)
         c->parent_ = nullptr;
     geometryChanged();
-    return std::exchange(children_, {});
+    return std::exchange(*list, {});
 }
 
 std::unique_ptr<CChartElement> CChartElement::cloneElement(const CChartElement& source)
@@ -344,10 +463,8 @@ std::unique_ptr<CChartElement> CChartElement::cloneElement(const CChartElement& 
     std::unique_ptr<CChartElement> copy = source.clone();
     if (!copy)
         return nullptr;
-    copy->canvas_ = source.canvas_;
-    copy->setPenFields(source.pen());
-    copy->points_ = source.points_;
-    copy->geometryChanged();
+    copy->penId_ = source.penId_;
+    copy->setPoints(source.points());
     return copy;
 }
 

@@ -1,16 +1,27 @@
 #pragma once
 // Everything that stands on a chart is a CChartElement: stitch symbols, lines,
-// labels, arrangements, user groups and the canvas itself. An element is a
-// composite: handle points, owned children, a parent link, state flags and a
-// pen, with the editor's geometry (move, move one handle, rotate, scale,
-// mirror), bounds, hit testing, drawing and storage implemented once here.
+// labels, arrangements, user groups and the canvas itself. An element has
+// handle points, a parent link, state flags and a pen, with the editor's
+// geometry (move, move one handle, rotate, scale, mirror), bounds, hit
+// testing, drawing and storage implemented once here. Elements that hold
+// others (groups, symbols, arrangements, the canvas) derive from
+// CCompositeElement, which owns the children; every other element is a leaf.
+//
+// A chart holds hundreds of thousands of elements, three quarters of them
+// lines, so a leaf keeps only what it needs: its points inline (two fit
+// without a block of their own), its pen as a number in the PenTable, and
+// its canvas found through its parents.
 
+#include "elements/PenTable.h"
+#include "elements/PointList.h"
 #include "elements/PointMath.h"
 #include "platform/Colour.h"
 #include "platform/Geometry.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,14 +40,6 @@ enum ElementFlags : int32_t {
     kCurrent = 16, // kept by the canvas: the one element commands and dialogs act on
 };
 constexpr int32_t kDeletedFlags = kHidden | kRemoved;
-
-struct PenAttributes {
-    int32_t penWidth = 1;
-    Colour penColour = colours::black;
-    int32_t penStyle = 0;
-
-    friend bool operator==(const PenAttributes&, const PenAttributes&) = default;
-};
 
 // What an element is built from: the points a tool collected and the pen.
 struct ElementState {
@@ -134,39 +137,43 @@ public:
 
     // --- State ---
 
-    int32_t typeId() const { return typeId_; }
-    const std::vector<Point>& points() const { return points_; }
-    void setPoints(std::vector<Point> points)
+    int32_t typeId() const { return typeId_ == kNoTypeId ? -1 : int32_t(typeId_); }
+    PointList points() const
     {
-        points_ = std::move(points);
-        geometryChanged();
+        return pointMode_ <= kInlinePoints ? PointList{slots_.here, pointMode_}
+                                           : PointList{slots_.away.data, slots_.away.count};
     }
+    void setPoints(PointList points);
+    void setPoints(std::initializer_list<Point> points) { setPoints(PointList{points.begin(), points.size()}); }
 
     int32_t flags() const { return flags_; }
     bool hasFlag(int32_t mask) const { return (flags_ & mask) != 0; }
-    void setFlags(int32_t mask) { flags_ |= mask; }
-    void clearFlags(int32_t mask) { flags_ &= ~mask; }
+    void setFlags(int32_t mask) { flags_ = uint8_t(flags_ | mask); }
+    void clearFlags(int32_t mask) { flags_ = uint8_t(flags_ & ~mask); }
     bool isVisible() const { return !hasFlag(kHidden); }
     bool isDeleted() const { return hasFlag(kDeletedFlags); }
 
-    PenAttributes pen() const { return {penWidth_, penColour_, penStyle_}; }
-    int32_t penWidth() const { return penWidth_; }
-    Colour penColour() const { return penColour_; }
-    int32_t penStyle() const { return penStyle_; }
+    const PenAttributes& pen() const { return PenTable::pen(penId_); }
+    int32_t penWidth() const { return pen().penWidth; }
+    Colour penColour() const { return pen().penColour; }
+    int32_t penStyle() const { return pen().penStyle; }
 
-    // The canvas the element belongs to (the canvas is its own); null for
-    // elements of no chart (prototypes, clipboard copies, pictures), which
-    // draw all the same.
-    CChartElement* canvas() const { return canvas_; }
-    void setCanvas(CChartElement* canvas) { canvas_ = canvas; }
+    // The canvas at the root of the element's tree (the canvas is its own);
+    // null for elements of no chart (prototypes, clipboard copies, pictures,
+    // symbols being built), which draw all the same.
+    CChartElement* canvas() const;
 
     // --- Tree ---
 
+    using Children = std::span<const std::unique_ptr<CChartElement>>;
+
     CChartElement* parent() const { return parent_; }
-    const std::vector<std::unique_ptr<CChartElement>>& children() const { return children_; }
-    size_t childCount() const { return children_.size(); }
-    CChartElement* child(size_t i) const { return children_[i].get(); }
-    // Appends an element this one now owns; returns it.
+    // The children in drawing order; none for a leaf.
+    Children children() const;
+    size_t childCount() const { return children().size(); }
+    CChartElement* child(size_t i) const { return children()[i].get(); }
+    // Appends an element this one now owns; returns it. A leaf owns none:
+    // it refuses (null) and the element goes.
     CChartElement* appendChild(std::unique_ptr<CChartElement> e);
     // Takes this element out of its parent's children (order of the rest kept)
     // and hands over its ownership; null when it has no parent.
@@ -175,8 +182,9 @@ public:
     void reparentTo(CChartElement& newParent);
     // Moves those of the listed elements that are children of this one, in
     // list order, to the end of newParent's children; the rest keep their
-    // order. One pass over the children, however many move.
-    void handOverChildren(const std::vector<CChartElement*>& which, CChartElement& newParent);
+    // order. One pass over the children and two over the list, however many
+    // move: the elements are marked rather than looked up.
+    void handOverChildren(std::span<CChartElement* const> which, CChartElement& newParent);
     // The children a file holds: those neither hidden nor removed.
     int32_t storedChildCount() const;
     // Empties the child list, handing the children over in order.
@@ -186,29 +194,32 @@ public:
     // empty but not null one stays as it is, anything else grows by it.
     static Rect accumulateBounds(const Rect& soFar, const Rect& next);
 
-    // A deep copy of source: same class, pen, points and canvas; no parent, no flags.
+    // A deep copy of source: same class, pen and points; no parent, no flags.
     static std::unique_ptr<CChartElement> cloneElement(const CChartElement& source);
 
 protected:
+    // What an element knows besides its flags: which of its kept results
+    // still hold, and what the tree operations mark on their way.
+    enum Knowledge : uint8_t {
+        kBoundsKnown = 1,       // groups: the bounds; plotted figures: the box of their pixels
+        kDrawnBoundsKnown = 2,  // groups: the drawn bounds
+        kOwnsChildren = 4,      // a CCompositeElement
+        kMarked = 8,            // named in the list handOverChildren is working through
+        kTaken = 16,            // out of its parent, about to join the new one
+    };
+    bool knows(uint8_t bit) const { return (knowledge_ & bit) != 0; }
+    void learn(uint8_t bit) const { knowledge_ = uint8_t(knowledge_ | bit); }
+    void forget(uint8_t bit) const { knowledge_ = uint8_t(knowledge_ & ~bit); }
+
     // The one call after anything that decides the element's bounds changed:
-    // its points, pen, children or shape. Groups keep their bounds until
-    // then; this tells them, and every group above, to compute them again.
+    // its points, pen, children or shape. Groups and plotted figures keep
+    // their bounds until then; this tells them, and every group above, to
+    // compute them again.
     void geometryChanged();
-    // A group's bounds, kept while nothing below it changes.
-    bool boundsCached() const { return boundsCached_; }
-    const Rect& cachedBounds() const { return cachedBounds_; }
-    void cacheBounds(const Rect& r) const
-    {
-        cachedBounds_ = r;
-        boundsCached_ = true;
-    }
-    bool drawnBoundsCached() const { return drawnBoundsCached_; }
-    const Rect& cachedDrawnBounds() const { return cachedDrawnBounds_; }
-    void cacheDrawnBounds(const Rect& r) const
-    {
-        cachedDrawnBounds_ = r;
-        drawnBoundsCached_ = true;
-    }
+
+    // Draws the element and those children that reach what dc shows; wholly
+    // when the element lies within what dc shows, so its children need no test.
+    virtual void drawWithin(CDC& dc, bool wholly);
 
     // The body after the type id; the plain body is the points and the pen.
     virtual void serializeBody(CArchive& ar);
@@ -222,24 +233,78 @@ protected:
     // The smallest rectangle around the own points, inflated by 5, united with
     // the children's bounds.
     Rect unionWithChildrenBounds(Rect own) const;
-
-    std::vector<Point> points_;
+    // The own points, to change in place.
+    std::span<Point> mutablePoints()
+    {
+        return pointMode_ <= kInlinePoints ? std::span<Point>{slots_.here, pointMode_}
+                                           : std::span<Point>{slots_.away.data, slots_.away.count};
+    }
+    // Keeps up to `capacity` points in a buffer of the derived object (a
+    // group's four frame corners) rather than in a block of their own. Called
+    // once, by the constructor, before the element has points.
+    void keepPointsIn(Point* buffer, uint32_t capacity);
+    // The root's own answer to canvas(): the canvas answers itself.
+    virtual CChartElement* rootCanvas() const { return nullptr; }
+    // Takes the pen without passing it on.
+    void setPenFields(const PenAttributes& pen);
+    // Room for `more` children beyond those there are, so that they join
+    // without the list growing step by step.
+    void reserveChildren(size_t more);
 
 private:
-    int32_t typeId_;
-    std::vector<std::unique_ptr<CChartElement>> children_;
-    int32_t flags_ = 0;
-    CChartElement* parent_ = nullptr;
-    CChartElement* canvas_ = nullptr;
-    int32_t penWidth_ = 1;
-    Colour penColour_ = colours::black;
-    int32_t penStyle_ = 0;
-    mutable bool boundsCached_ = false;
-    mutable bool drawnBoundsCached_ = false;
-    mutable Rect cachedBounds_{};
-    mutable Rect cachedDrawnBounds_{};
+    friend class CCompositeElement;
 
-    void setPenFields(const PenAttributes& pen);
+    static constexpr uint8_t kNoTypeId = 0xFF;
+    // pointMode_: up to kInlinePoints points in slots_.here, counted by the
+    // mode itself; or in slots_.away, in a buffer of the derived object or
+    // in a block the element owns.
+    static constexpr uint8_t kInlinePoints = 2;
+    static constexpr uint8_t kPointsLent = 3;
+    static constexpr uint8_t kPointsOwned = 4;
+    struct AwayPoints {
+        Point* data;
+        uint32_t count;
+        uint32_t capacity;
+    };
+    union PointSlots {
+        Point here[kInlinePoints];
+        AwayPoints away;
+    };
+
+    // Room for n points, keeping the first ones; new ones are (0, 0).
+    Point* resizePoints(size_t n);
+    std::vector<std::unique_ptr<CChartElement>>* ownedChildren();
+
+    CChartElement* parent_ = nullptr;
+    PointSlots slots_{};
+    uint8_t typeId_;
+    uint8_t flags_ = 0;
+    mutable uint8_t knowledge_ = 0;
+    uint8_t pointMode_ = 0;
+    PenId penId_ = PenTable::kDefaultPen;
 };
+
+// An element that owns children: groups, every symbol and arrangement, and
+// the canvas. Only these carry a child list.
+class CCompositeElement : public CChartElement {
+protected:
+    explicit CCompositeElement(int32_t typeId) : CChartElement(typeId) { learn(kOwnsChildren); }
+
+private:
+    friend class CChartElement;
+    std::vector<std::unique_ptr<CChartElement>> children_;
+};
+
+inline CChartElement::Children CChartElement::children() const
+{
+    if (!knows(kOwnsChildren))
+        return {};
+    return static_cast<const CCompositeElement*>(this)->children_;
+}
+
+inline std::vector<std::unique_ptr<CChartElement>>* CChartElement::ownedChildren()
+{
+    return knows(kOwnsChildren) ? &static_cast<CCompositeElement*>(this)->children_ : nullptr;
+}
 
 } // namespace loopora

@@ -16,14 +16,13 @@ Point readStoredPoint(CArchive& ar)
     return p;
 }
 
-CChartElement* readElementRecord(CArchive& ar, CChartElement& parent, CChartElement* canvas)
+CChartElement* readElementRecord(CArchive& ar, CChartElement& parent)
 {
     size_t at = ar.offset();
     int32_t typeId = ar.readInt32();
     std::unique_ptr<CChartElement> element = createElement(typeId);
     if (!element)
         ar.failAt(at, "type id " + std::to_string(typeId) + " has no element class");
-    element->setCanvas(canvas);
     CChartElement* placed = parent.appendChild(std::move(element));
     ar.enterNested();
     placed->serialize(ar);

@@ -12,9 +12,9 @@ namespace loopora {
 // A point of a stored element, refused when it lies outside the drawable range.
 Point readStoredPoint(CArchive& ar);
 
-// Reads one record: creates the element of the stored type id, gives it the
-// canvas, appends it to parent and lets it read its body. Returns the element.
-CChartElement* readElementRecord(CArchive& ar, CChartElement& parent, CChartElement* canvas);
+// Reads one record: creates the element of the stored type id, appends it to
+// parent and lets it read its body. Returns the element.
+CChartElement* readElementRecord(CArchive& ar, CChartElement& parent);
 
 // The size of the smallest element record (a type id and an empty group body),
 // for checking stored counts against the bytes left.

@@ -23,17 +23,17 @@ void CLineElement::describeShape(ShapeSink& sink) const
 {
     if (!hasBothPoints())
         return;
-    const std::optional<ShapeStroke> stroke = lineStroke(pen(), points_[0], points_[1]);
+    const std::optional<ShapeStroke> stroke = lineStroke(pen(), points()[0], points()[1]);
     // A one-pixel line leaves out its end point, so one of no length shows nothing.
-    if (!stroke || (stroke->width == 1 && points_[0] == points_[1]))
+    if (!stroke || (stroke->width == 1 && points()[0] == points()[1]))
         return;
-    ShapePoint from = pixelCentre(points_[0]);
-    ShapePoint to = pixelCentre(points_[1]);
+    ShapePoint from = pixelCentre(points()[0]);
+    ShapePoint to = pixelCentre(points()[1]);
     if (stroke->dash != ShapeDash::Solid) {
         // Dashes fall on the pixels the screen steps over, each a step long:
         // from half a step before the first point to half a step before the last.
-        const double steps = std::max(std::abs(double(points_[1].x) - points_[0].x),
-                                      std::abs(double(points_[1].y) - points_[0].y));
+        const double steps = std::max(std::abs(double(points()[1].x) - points()[0].x),
+                                      std::abs(double(points()[1].y) - points()[0].y));
         const double dx = (to.x - from.x) / steps / 2;
         const double dy = (to.y - from.y) / steps / 2;
         from = {from.x - dx, from.y - dy};
@@ -46,7 +46,7 @@ void CLineElement::describeShape(ShapeSink& sink) const
 // and bottom edges excluded.
 void CRectangleElement::describeFrame(ShapeSink& sink) const
 {
-    const Rect box = Rect::spanned(points_[0], points_[1]).normalized();
+    const Rect box = Rect::spanned(points()[0], points()[1]).normalized();
     const std::optional<ShapeStroke> stroke = outlineStroke(pen());
     if (!stroke || box.isEmpty())
         return;
@@ -67,7 +67,7 @@ void CTextElement::describeShape(ShapeSink& sink) const
     Font* font = Font::shared();
     if (!font)
         return;
-    ShapeText text = textInFont(*font, points_[0].x + 2, points_[0].y + 2);
+    ShapeText text = textInFont(*font, points()[0].x + 2, points()[0].y + 2);
     text.colour = penColour();
     // The chart draws its labels over a white cell, hiding what lies beneath.
     text.fillCells = true;
@@ -82,7 +82,7 @@ void CTextElement::describeShape(ShapeSink& sink) const
 
 void CLensElement::describeShape(ShapeSink& sink) const
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = plottedStroke(pen());
     if (!stroke)

@@ -3,29 +3,34 @@
 #include "elements/ElementRecord.h"
 #include "platform/Archive.h"
 
+#include <algorithm>
+
 namespace loopora {
 
 Rect CGroupElement::getBounds() const
 {
-    if (!boundsCached())
-        cacheBounds(CChartElement::getBounds());
-    return cachedBounds();
+    if (!knows(kBoundsKnown)) {
+        bounds_ = CChartElement::getBounds();
+        learn(kBoundsKnown);
+    }
+    return bounds_;
 }
 
 Rect CGroupElement::drawnBounds() const
 {
-    if (!drawnBoundsCached())
-        cacheDrawnBounds(CChartElement::drawnBounds());
-    return cachedDrawnBounds();
+    if (!knows(kDrawnBoundsKnown)) {
+        drawnBounds_ = CChartElement::drawnBounds();
+        learn(kDrawnBoundsKnown);
+    }
+    return drawnBounds_;
 }
 
 void CGroupElement::recomputeFrame()
 {
-    points_.clear();
-    geometryChanged();
-    Rect r = getBounds();
-    points_ = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
-    geometryChanged();
+    setPoints({});
+    const Rect r = getBounds();
+    const Point corners[] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+    setPoints({corners, 4});
 }
 
 void CGroupElement::onRotated(Point, double) { recomputeFrame(); }
@@ -42,8 +47,9 @@ CChartElement* CGroupElement::hitTest(HitInfo& hit)
 
 bool CGroupElement::hitTestBody(HitInfo& hit)
 {
-    for (size_t i = 0; i < points_.size(); ++i) {
-        if (handleHit(points_[i], hit.point)) {
+    const PointList frame = points();
+    for (size_t i = 0; i < frame.size(); ++i) {
+        if (handleHit(frame[i], hit.point)) {
             hit.element = this;
             hit.part = HitPart::Handle;
             hit.handleIndex = i;
@@ -80,7 +86,6 @@ bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
     if (!parent())
         return false;
     reparentTo(*common);
-    setCanvas(common->canvas());
     common->handOverChildren(elements, *this);
     recomputeFrame();
     return true;
@@ -93,8 +98,7 @@ bool CGroupElement::ungroup()
         return false;
     for (auto& c : takeChildren())
         target->appendChild(std::move(c));
-    points_.clear();
-    geometryChanged();
+    setPoints({});
     if (hasFlag(kCurrent) && canvas())
         canvas()->releaseCurrent(*this);
     setFlags(kDeletedFlags);
@@ -105,6 +109,7 @@ bool CGroupElement::adoptChildren(std::vector<std::unique_ptr<CChartElement>> pa
 {
     if (parts.empty())
         return false;
+    reserveChildren(parts.size());
     for (auto& p : parts)
         appendChild(std::move(p));
     recomputeFrame();
@@ -120,8 +125,11 @@ void CGroupElement::serializeBody(CArchive& ar)
         return;
     }
     const int32_t announced = ar.readCount("child count", kSmallestRecordBytes);
+    // Room for the announced children at once, as a symbol's parts are built;
+    // a damaged count, nested group within group, reserves little each.
+    reserveChildren(std::min<size_t>(size_t(announced), 1024));
     for (int32_t i = 0; i < announced; ++i)
-        readElementRecord(ar, *this, canvas());
+        readElementRecord(ar, *this);
     recomputeFrame();
 }
 

@@ -10,7 +10,7 @@
 
 namespace loopora {
 
-class CGroupElement : public CChartElement {
+class CGroupElement : public CCompositeElement {
 public:
     CGroupElement() : CGroupElement(0) {}
 
@@ -45,7 +45,7 @@ public:
     void recomputeFrame();
 
 protected:
-    explicit CGroupElement(int32_t typeId) : CChartElement(typeId) {}
+    explicit CGroupElement(int32_t typeId) : CCompositeElement(typeId) { keepPointsIn(frame_, 4); }
     void serializeBody(CArchive& ar) override;
     // Copies the children of this group into copy, each parented to it.
     void cloneChildrenInto(CChartElement& copy) const;
@@ -57,6 +57,13 @@ protected:
         cloneChildrenInto(*copy);
         return copy;
     }
+
+private:
+    // Kept while nothing below the group changes (see geometryChanged).
+    mutable Rect bounds_{};
+    mutable Rect drawnBounds_{};
+    // The four frame corners.
+    Point frame_[4];
 };
 
 } // namespace loopora

@@ -61,8 +61,8 @@ bool CLensElement::Arc::holds(int64_t x, int64_t y) const
 
 CLensElement::Arc CLensElement::arc() const
 {
-    const Point p0 = points_[0];
-    const Point p1 = points_[1];
+    const Point p0 = points()[0];
+    const Point p1 = points()[1];
 
     // The centre W lies on the perpendicular through the chord's midpoint M,
     // as far from M as M is from the ends.
@@ -108,7 +108,7 @@ void CLensElement::forEachArcPixel(const Arc& arc, const Rect& window, Plot&& pl
 
 Rect CLensElement::measurePixels() const
 {
-    PenRunExtent box(points_[0], penWidth(), RunDirection::DownRight);
+    PenRunExtent box(points()[0], penWidth(), RunDirection::DownRight);
     const Arc a = arc();
     if (a.oval.walked()) {
         forEachArcPixel(a, CDC::kEverywhere, [&](int64_t x, int64_t y) { box.plot(x, y); });
@@ -120,7 +120,7 @@ Rect CLensElement::measurePixels() const
     const auto [rx, ry] = e.rightmostOffset();
     const auto [lx, ly] = e.lowestOffset();
     const std::pair<double, double> candidates[] = {{rx, ry}, {-rx, -ry}, {lx, ly}, {-lx, -ly}};
-    const Point ends[] = {points_[0], points_[1]};
+    const Point ends[] = {points()[0], points()[1]};
     for (Point p : ends)
         box.plot(p.x, p.y);
     for (auto [dx, dy] : candidates) {
@@ -149,7 +149,7 @@ void CLensElement::serializeBody(CArchive& ar)
     if (ar.isStoring())
         ar.writeDouble(bulge_);
     else
-        bulge_ = ar.readDouble();
+        setBulge(ar.readDouble());
 }
 
 } // namespace loopora

@@ -28,7 +28,6 @@ public:
 
 protected:
     void serializeBody(CArchive& ar) override;
-    double shapeParameter() const override { return bulge_; }
     // The box of the arc's pixels, from the first point.
     Rect measurePixels() const override;
     void plot(CDC& dc) const override;

@@ -8,8 +8,8 @@ void CLineElement::drawShape(CDC& dc)
 {
     if (!hasBothPoints())
         return;
-    dc.moveTo(points_[0].x, points_[0].y);
-    dc.lineTo(points_[1].x, points_[1].y);
+    dc.moveTo(points()[0].x, points()[0].y);
+    dc.lineTo(points()[1].x, points()[1].y);
 }
 
 } // namespace loopora

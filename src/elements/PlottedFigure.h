@@ -1,12 +1,12 @@
 #pragma once
 // Figures plotted pixel by pixel with pen runs (chain ovals, slip stitches,
-// lenses). Their bounds are the box of their pixels with the runs, kept
-// until the two points, the pen width or the figure's shape changes: hit
-// tests and group frames ask for it far more often than the figure changes.
-// They are hit anywhere inside it, and draw nothing where they cannot show.
+// lenses). Their bounds are the box of their pixels with the runs, found by
+// walking the outline, and kept until the two points, the pen width or the
+// figure's shape changes (see geometryChanged): hit tests, repaints and
+// group frames ask for it far more often than the figure changes. They are
+// hit anywhere inside it, and draw nothing where they cannot show.
 
 #include "elements/ChartElement.h"
-#include "elements/PlotExtent.h"
 
 namespace loopora {
 
@@ -21,16 +21,13 @@ public:
 protected:
     explicit CPlottedFigure(int32_t typeId) : CChartElement(typeId) {}
 
-    // The number the pixels depend on besides the two points and the pen
-    // width: an oval's length-to-width ratio, a lens's bulge.
-    virtual double shapeParameter() const = 0;
     // The box of the pixels with their runs (right and bottom included).
     virtual Rect measurePixels() const = 0;
     // Sets the pixels on dc; called with two points and part of the figure visible.
     virtual void plot(CDC& dc) const = 0;
 
 private:
-    mutable PlotExtent extent_;
+    mutable Rect pixelBox_{};
 };
 
 } // namespace loopora

@@ -8,7 +8,7 @@ void CRectangleElement::drawFrame(CDC& dc) const
 {
     DrawingStateSaver saved(dc);
     dc.selectBrush({BrushStyle::Hollow, colours::black});
-    dc.rectangle(Rect::spanned(points_[0], points_[1]).normalized());
+    dc.rectangle(Rect::spanned(points()[0], points()[1]).normalized());
 }
 
 void CRectangleElement::drawShape(CDC& dc)

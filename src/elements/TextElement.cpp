@@ -45,10 +45,10 @@ Rect CTextElement::drawnBounds() const
         return drawn;
     const TextMetrics& metrics = font->metrics();
     const int32_t lineStep = metrics.height + metrics.externalLeading;
-    int64_t y = int64_t(points_[0].y) + 2;
+    int64_t y = int64_t(points()[0].y) + 2;
     for (const std::string& line : shownLines()) {
         const Rect area = font->textArea(line);
-        const int64_t x = int64_t(points_[0].x) + 2;
+        const int64_t x = int64_t(points()[0].x) + 2;
         drawn = Rect::united(drawn, {clampCoordinate(x + area.left), clampCoordinate(y + area.top),
                                      clampCoordinate(x + area.right), clampCoordinate(y + area.bottom)});
         y += lineStep;
@@ -64,8 +64,8 @@ void CTextElement::drawShape(CDC& dc)
     TextMetrics metrics = dc.textMetrics();
     dc.setTextColour(penColour());
     // The label starts at the first point whichever corner that is, and is not clipped to the frame.
-    int32_t x = points_[0].x + 2;
-    int32_t y = points_[0].y + 2;
+    int32_t x = points()[0].x + 2;
+    int32_t y = points()[0].y + 2;
     int32_t lineStep = metrics.height + metrics.externalLeading;
     for (const std::string& line : shownLines()) {
         dc.textOut(x, y, line);

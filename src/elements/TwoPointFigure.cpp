@@ -6,7 +6,7 @@ Rect CTwoPointFigure::getBounds() const
 {
     if (!hasBothPoints())
         return CChartElement::getBounds();
-    return Rect::spanned(points_[0], points_[1]).normalized().inflated(5);
+    return Rect::spanned(points()[0], points()[1]).normalized().inflated(5);
 }
 
 bool CTwoPointFigure::hitTestBody(HitInfo& hit) { return hitInsideBounds(hit); }

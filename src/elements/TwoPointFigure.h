@@ -14,7 +14,7 @@ public:
 
 protected:
     explicit CTwoPointFigure(int32_t typeId) : CChartElement(typeId) {}
-    bool hasBothPoints() const { return points_.size() >= 2; }
+    bool hasBothPoints() const { return points().size() >= 2; }
 };
 
 } // namespace loopora

@@ -15,7 +15,7 @@ constexpr double kCrossFactor = 0.25;
 bool CSingleStitch::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     if (!parts.line(p0, p1))
         return false;
     Point m = weighted(p0, 1, p1, 1, 2);
@@ -31,7 +31,7 @@ std::unique_ptr<CChartElement> CSingleStitch::clone() const { return cloneAs<CSi
 bool CHalfDoubleStitch::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     if (!parts.line(p0, p1) || !parts.topBar(p0, p1))
         return false;
     parts.finish(*this);
@@ -43,7 +43,7 @@ std::unique_ptr<CChartElement> CHalfDoubleStitch::clone() const { return cloneAs
 bool CTallStitch::buildTall(const ElementState& state, bool topBarFirst)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     bool ok = topBarFirst ? parts.topBar(p0, p1) && parts.line(p0, p1) : parts.line(p0, p1) && parts.topBar(p0, p1);
     std::vector<Point> slashes;
     for (int i = 0; i < legStyle().slashCount; ++i)
@@ -58,7 +58,7 @@ bool CTallStitch::buildTall(const ElementState& state, bool topBarFirst)
 bool CDoubleStitch::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     bool ok = parts.topBar(p0, p1);
     ok = addLegsFromTop(parts, p0, p1, false, 0) && ok;
     if (!ok)

@@ -46,7 +46,7 @@ void CChainOval::plotOval(PenRuns& runs, const PlottedOval& oval)
 
 Rect CChainOval::measurePixels() const
 {
-    PenRunExtent box(points_[0], penWidth(), RunDirection::UpRight);
+    PenRunExtent box(points()[0], penWidth(), RunDirection::UpRight);
     const PlottedOval oval = outline();
     if (oval.walked()) {
         walkEllipse(oval.along, oval.across, [&](int64_t x, int64_t y) {
@@ -74,7 +74,7 @@ void CChainOval::serializeBody(CArchive& ar)
     if (ar.isStoring())
         ar.writeDouble(ratio_);
     else
-        ratio_ = ar.readDouble();
+        setRatio(ar.readDouble());
 }
 
 } // namespace loopora

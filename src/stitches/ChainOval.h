@@ -38,11 +38,10 @@ public:
 protected:
     explicit CChainOval(int32_t typeId) : CPlottedFigure(typeId) {}
     void serializeBody(CArchive& ar) override;
-    double shapeParameter() const override { return ratio_; }
     // The box of the outline's pixels, from the first point.
     Rect measurePixels() const override;
     void plot(CDC& dc) const override;
-    PlottedOval outline() const { return ovalBetween(points_[0], points_[1], ratio_); }
+    PlottedOval outline() const { return ovalBetween(points()[0], points()[1], ratio_); }
 
     double ratio_ = 2.0;
 };

@@ -16,8 +16,8 @@ std::unique_ptr<CChartElement> CCircleArc::clone() const
 
 Rect CCircleArc::circleBox() const
 {
-    Point p = points_[0];
-    Point q = points_[1];
+    Point p = points()[0];
+    Point q = points()[1];
     Point c{int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
     int32_t d = integerDistance(int64_t(c.x) - p.x, int64_t(c.y) - p.y);
     return {c.x - d, c.y - d, c.x + d, c.y + d};
@@ -25,13 +25,13 @@ Rect CCircleArc::circleBox() const
 
 void CCircleArc::drawShape(CDC& dc)
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return;
     DrawingStateSaver saved(dc);
     dc.selectBrush({BrushStyle::Hollow, colours::black});
     Rect box = circleBox();
     Point c{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-    Point p = points_[0];
+    Point p = points()[0];
     if (sweep_ == 360.0 || sweep_ == 0.0) {
         dc.ellipse(box);
     } else if (sweep_ > 0) {
@@ -44,7 +44,7 @@ void CCircleArc::drawShape(CDC& dc)
 
 Rect CCircleArc::getBounds() const
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return CChartElement::getBounds();
     return circleBox().inflated(5).normalized();
 }
@@ -55,7 +55,7 @@ void CCircleArc::serializeBody(CArchive& ar)
     if (ar.isStoring())
         ar.writeDouble(sweep_);
     else
-        sweep_ = ar.readDouble();
+        setSweep(ar.readDouble());
 }
 
 } // namespace loopora

@@ -7,7 +7,7 @@ namespace loopora {
 bool CComposedSymbol::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     if (!build_(parts, p0, p1))
         return false;
     parts.finish(*this);

@@ -7,7 +7,7 @@ namespace loopora {
 bool CDoubleDecrease::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     bool ok = true;
     if (recipe_->topBarFirst)
         ok = parts.topBar(p0, p1) && ok;

@@ -21,7 +21,7 @@ int32_t crossingType(FanChains chains)
 bool CIncreaseFan::assignState(const ElementState& state)
 {
     auto [p0, p1] = symbolFrame(state);
-    SymbolBuilder parts(*this, state);
+    SymbolBuilder parts(state);
     bool ok = true;
     const FanChains chains = recipe_->chains;
     if (chains == FanChains::CrossingOval || chains == FanChains::CrossingChain2 ||

@@ -51,8 +51,8 @@ bool CSlipStitchDot::nestedFillIsCheap() const
     const PlottedOval outer = outline();
     if (!outer.walked())
         return false;
-    const int64_t span = std::max(std::abs(int64_t(points_[1].x) - points_[0].x),
-                                  std::abs(int64_t(points_[1].y) - points_[0].y));
+    const int64_t span = std::max(std::abs(int64_t(points()[1].x) - points()[0].x),
+                                  std::abs(int64_t(points()[1].y) - points()[0].y));
     const int64_t ovals = span / 2 + 1;
     const int64_t perOval = (outer.along + outer.across + 1) * std::max(1, runLength(penWidth()));
     return ovals * perOval <= kNestedFillBudget;
@@ -61,8 +61,8 @@ bool CSlipStitchDot::nestedFillIsCheap() const
 void CSlipStitchDot::plotNestedOvals(PenRuns& runs) const
 {
     auto oval = [&](Point u, Point v) { plotOval(runs, ovalBetween(u, v, ratio_)); };
-    const Point p = points_[0];
-    const Point q = points_[1];
+    const Point p = points()[0];
+    const Point q = points()[1];
     if (p.x == q.x || p.y == q.y) {
         // Along an axis: both ends step toward each other until they have crossed.
         const bool vertical = p.x == q.x;
@@ -142,7 +142,7 @@ void CSlipStitchDot::serializeBody(CArchive& ar)
         ar.writeDouble(ratio_);
     } else {
         whiteFill_ = ar.readBool();
-        ratio_ = ar.readDouble();
+        setRatio(ar.readDouble());
     }
 }
 

@@ -13,7 +13,7 @@ namespace loopora {
 
 void CChainOval::describeShape(ShapeSink& sink) const
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return;
     if (const std::optional<ShapeStroke> stroke = plottedStroke(pen()))
         describeOutline(sink, idealOval(outline(), stroke->width, RunDirection::UpRight), *stroke);
@@ -23,7 +23,7 @@ void CChainOval::describeShape(ShapeSink& sink) const
 // ovals, the ideal is the outer oval with its pen's width around it, filled.
 void CSlipStitchDot::describeShape(ShapeSink& sink) const
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = plottedStroke(pen());
     if (!stroke)
@@ -39,7 +39,7 @@ void CSlipStitchDot::describeShape(ShapeSink& sink) const
 // where four pixels meet, half a pixel inside the box.
 void CCircleArc::describeShape(ShapeSink& sink) const
 {
-    if (points_.size() < 2)
+    if (points().size() < 2)
         return;
     const std::optional<ShapeStroke> stroke = outlineStroke(pen());
     const Rect box = circleBox();
@@ -56,7 +56,7 @@ void CCircleArc::describeShape(ShapeSink& sink) const
     // The same radials as the screen's arc: from the start point's
     // counter-clockwise to the end point's.
     const Point c{int32_t(doubledX / 2), int32_t(doubledY / 2)};
-    const Point p = points_[0];
+    const Point p = points()[0];
     const Point start = sweep_ > 0 ? p : rotatePointAbout(c, p, -sweep_);
     const Point end = sweep_ > 0 ? rotatePointAbout(c, p, 360.0 - sweep_) : p;
     auto radial = [&](Point q) -> std::pair<int64_t, int64_t> {

@@ -10,18 +10,9 @@
 
 namespace loopora {
 
-SymbolBuilder::SymbolBuilder(const CChartElement& symbol, const ElementState& state)
-    : canvas_(symbol.canvas()), pen_(state.pen())
-{
-}
+SymbolBuilder::SymbolBuilder(const ElementState& state) : pen_(state.pen()) {}
 
-std::unique_ptr<CChartElement> SymbolBuilder::make(int32_t typeId) const
-{
-    std::unique_ptr<CChartElement> part = createElement(typeId);
-    if (part)
-        part->setCanvas(canvas_);
-    return part;
-}
+std::unique_ptr<CChartElement> SymbolBuilder::make(int32_t typeId) const { return createElement(typeId); }
 
 bool SymbolBuilder::build(std::unique_ptr<CChartElement> part, std::vector<Point> points)
 {

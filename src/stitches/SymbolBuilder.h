@@ -1,7 +1,7 @@
 #pragma once
 // Collects the parts of a stitch symbol while it is built: every part is
-// made from the prototype of its type, on two points, with the symbol's pen
-// and canvas, and kept in the order it was made (which is the drawing order
+// made from the prototype of its type, on two points, with the symbol's pen,
+// and kept in the order it was made (which is the drawing order
 // and the order in the file). Nothing is attached to the chart until the
 // symbol adopts the parts, so a build that fails leaves nothing behind.
 //
@@ -24,7 +24,7 @@ class CGroupElement;
 
 class SymbolBuilder {
 public:
-    SymbolBuilder(const CChartElement& symbol, const ElementState& state);
+    explicit SymbolBuilder(const ElementState& state);
 
     // A part of typeId between a and b; false when it cannot be built.
     bool add(int32_t typeId, Point a, Point b) { return add(typeId, a, b, [](CChartElement&) {}); }
@@ -69,7 +69,6 @@ private:
     bool build(std::unique_ptr<CChartElement> part, Point a, Point b) { return build(std::move(part), {a, b}); }
     bool build(std::unique_ptr<CChartElement> part, std::vector<Point> points);
 
-    CChartElement* canvas_;
     PenAttributes pen_;
     std::vector<std::unique_ptr<CChartElement>> parts_;
 };

@@ -10,9 +10,9 @@ namespace loopora {
 
 void CTriangleFill::drawShape(CDC& dc)
 {
-    if (points_.size() < 3)
+    if (points().size() < 3)
         return;
-    const Point corners[] = {points_[0], points_[1], points_[2]};
+    const Point corners[] = {points()[0], points()[1], points()[2]};
     const Rect visible = dc.visibleArea();
     const int64_t top = std::max<int64_t>({std::min({corners[0].y, corners[1].y, corners[2].y}), visible.top});
     const int64_t bottom =
@@ -45,9 +45,9 @@ void CTriangleFill::drawShape(CDC& dc)
 
 void CTriangleFill::describeShape(ShapeSink& sink) const
 {
-    if (points_.size() < 3)
+    if (points().size() < 3)
         return;
-    const ShapePoint corners[] = {pixelCentre(points_[0]), pixelCentre(points_[1]), pixelCentre(points_[2])};
+    const ShapePoint corners[] = {pixelCentre(points()[0]), pixelCentre(points()[1]), pixelCentre(points()[2])};
     sink.filledPolygon(corners, penColour());
 }
 

@@ -11,18 +11,16 @@
 namespace loopora {
 namespace {
 
-// A prototype of the type for a tool of this view's chart, when it is of class T.
+// A prototype of the type for a tool, when it is of class T.
 template <typename T>
-std::unique_ptr<T> prototypeAs(int32_t typeId, CCanvas& canvas)
+std::unique_ptr<T> prototypeAs(int32_t typeId)
 {
     std::unique_ptr<CChartElement> made = createElement(typeId);
     auto* typed = dynamic_cast<T*>(made.get());
     if (!typed)
         return nullptr;
     made.release();
-    std::unique_ptr<T> prototype(typed);
-    prototype->setCanvas(&canvas);
-    return prototype;
+    return std::unique_ptr<T>(typed);
 }
 
 } // namespace
@@ -65,7 +63,7 @@ Tool* CToolRegistry::registerTyped(std::string name, std::unique_ptr<Tool> tool)
 template <typename Tool, typename Prototype>
 Tool* CToolRegistry::registerToolOf(const ElementType& type)
 {
-    auto prototype = prototypeAs<Prototype>(type.id, canvas_);
+    auto prototype = prototypeAs<Prototype>(type.id);
     if (!prototype)
         return nullptr;
     return registerTyped(std::string(type.name), std::make_unique<Tool>(std::move(prototype), *this));

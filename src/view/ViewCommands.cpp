@@ -135,7 +135,6 @@ StitchTemplate strippedCopy(const CChartElement& e)
     std::unique_ptr<CChartElement> copy = CChartElement::cloneElement(e);
     if (!copy)
         return nullptr;
-    copy->setCanvas(nullptr);
     copy->setPoints({});
     copy->takeChildren();
     return copy;

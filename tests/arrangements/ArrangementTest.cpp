@@ -221,12 +221,10 @@ TEST(Arrangements, SavingAndLoadingKeepTheStitchesAndParameters)
     CPattraDoc doc;
     doc.setChartSize(600, 600);
     auto ring = std::make_unique<CChainRing>();
-    ring->setCanvas(&doc.canvas());
     ring->setCount(7);
     ASSERT_TRUE(ring->assignState(stateFor({100, 100}, {200, 150})));
     doc.canvas().appendChild(std::move(ring));
     auto arc = std::make_unique<CLoopedArcArrangement>();
-    arc->setCanvas(&doc.canvas());
     arc->setCount(5);
     arc->setSweep(200);
     arc->setLoopLength(3);
@@ -234,7 +232,6 @@ TEST(Arrangements, SavingAndLoadingKeepTheStitchesAndParameters)
     ASSERT_TRUE(arc->assignState(stateFor({300, 300}, {400, 320})));
     doc.canvas().appendChild(std::move(arc));
     auto row = std::make_unique<CRowArrangement>();
-    row->setCanvas(&doc.canvas());
     row->setCount(4);
     row->setHeight(12.5);
     row->setTemplate(templateOf(typeids::kSlipStitch));

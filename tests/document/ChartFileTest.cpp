@@ -53,7 +53,6 @@ std::unique_ptr<CPattraDoc> richChart()
     text->setText("Ряд 1\r\nповтор");
     place(canvas, typeids::kLens, {{150, 30}, {150, 90}});
     auto* group = static_cast<CGroupElement*>(canvas.appendChild(std::make_unique<CGroupElement>()));
-    group->setCanvas(&canvas);
     place(*group, typeids::kLine, {{200, 10}, {220, 30}});
     place(*group, typeids::kLine, {{210, 5}, {210, 45}});
     group->recomputeFrame();

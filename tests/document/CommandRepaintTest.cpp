@@ -110,10 +110,9 @@ TEST(CommandRepaint, CommandsThatShowOrHideRepaintWhatTheyShowOrHide)
     {
         SmallChart chart;
         std::unique_ptr<CChartElement> prototype = createElement(typeids::kDouble);
-        prototype->setCanvas(&chart.canvas);
         selectLineAndGroup(chart);
         expectEveryStepRepaints(chart, "place",
-                                std::make_unique<CPlaceCommand>(*prototype, std::vector<Point>{{200, 150}, {220, 100}}, PenAttributes{2, colours::black, 0}));
+                                std::make_unique<CPlaceCommand>(chart.canvas, *prototype, std::vector<Point>{{200, 150}, {220, 100}}, PenAttributes{2, colours::black, 0}));
     }
     {
         SmallChart chart;

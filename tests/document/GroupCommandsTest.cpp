@@ -202,7 +202,6 @@ TEST(UngroupCommand, GroupWithoutChildrenIsRefused)
 {
     SmallChart chart;
     auto* empty = static_cast<CGroupElement*>(chart.canvas.appendChild(std::make_unique<CGroupElement>()));
-    empty->setCanvas(&chart.canvas);
     chart.canvas.setCurrent(empty);
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.ungroup());
@@ -227,7 +226,6 @@ TEST(UngroupCommand, NestedGroupGoesBackToItsOwnParent)
 {
     SmallChart chart;
     auto* inner = static_cast<CGroupElement*>(chart.group->appendChild(std::make_unique<CGroupElement>()));
-    inner->setCanvas(&chart.canvas);
     place(*inner, typeids::kLine, {{130, 30}, {150, 30}});
     inner->recomputeFrame();
     chart.canvas.setCurrent(inner);

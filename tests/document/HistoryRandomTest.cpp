@@ -44,7 +44,6 @@ public:
     {
         for (auto [prototype, type] : {std::pair{&line_, typeids::kLine}, {&rectangle_, typeids::kRectangle}}) {
             *prototype = createElement(type);
-            (*prototype)->setCanvas(&canvas_);
         }
     }
 
@@ -110,7 +109,7 @@ private:
         const Point a = somewhere();
         const Point b{a.x + 5 + pick(60), a.y + pick(60) - 30};
         record(Kind::Exact, [&] {
-            return run<CPlaceCommand>(prototype, std::vector<Point>{a, b}, PenAttributes{2, rgb(0, 0, 0), 0});
+            return run<CPlaceCommand>(canvas_, prototype, std::vector<Point>{a, b}, PenAttributes{2, rgb(0, 0, 0), 0});
         });
     }
 

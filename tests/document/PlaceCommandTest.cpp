@@ -30,12 +30,7 @@ public:
     std::unique_ptr<CChartElement> clone() const override { return std::make_unique<HalfBuiltSymbol>(); }
 };
 
-std::unique_ptr<CChartElement> linePrototype(CCanvas& canvas)
-{
-    auto prototype = createElement(typeids::kLine);
-    prototype->setCanvas(&canvas);
-    return prototype;
-}
+std::unique_ptr<CChartElement> linePrototype() { return createElement(typeids::kLine); }
 
 const PenAttributes kRedPen{2, rgb(255, 0, 0), 0};
 
@@ -44,11 +39,11 @@ const PenAttributes kRedPen{2, rgb(255, 0, 0), 0};
 TEST(PlaceCommand, AppendsABuiltCopyThatIsSelectedAndCurrent)
 {
     SmallChart chart;
-    auto prototype = linePrototype(chart.canvas);
+    auto prototype = linePrototype();
     chart.canvas.select(chart.rectangle, SelectMode::Replace);
     const Rect selectionArea = chart.rectangle->getBounds();
     chart.window.rects.clear();
-    auto command = std::make_unique<CPlaceCommand>(*prototype, std::vector<Point>{{200, 100}, {240, 150}}, kRedPen);
+    auto command = std::make_unique<CPlaceCommand>(chart.canvas, *prototype, std::vector<Point>{{200, 100}, {240, 150}}, kRedPen);
     CPlaceCommand* place = command.get();
     ASSERT_TRUE(chart.canvas.history().Execute(std::move(command)));
     CChartElement* placed = place->created();
@@ -71,9 +66,9 @@ TEST(PlaceCommand, AppendsABuiltCopyThatIsSelectedAndCurrent)
 TEST(PlaceCommand, UndoHidesAndDeselectsAndRedoShowsTheSameElement)
 {
     SmallChart chart;
-    auto prototype = linePrototype(chart.canvas);
+    auto prototype = linePrototype();
     const auto bytes = saveChartBytes(*chart.doc);
-    auto command = std::make_unique<CPlaceCommand>(*prototype, std::vector<Point>{{200, 100}, {240, 150}}, kRedPen);
+    auto command = std::make_unique<CPlaceCommand>(chart.canvas, *prototype, std::vector<Point>{{200, 100}, {240, 150}}, kRedPen);
     CPlaceCommand* place = command.get();
     chart.canvas.history().Execute(std::move(command));
     const auto placedBytes = saveChartBytes(*chart.doc);
@@ -93,8 +88,8 @@ TEST(PlaceCommand, UndoHidesAndDeselectsAndRedoShowsTheSameElement)
 TEST(PlaceCommand, UndoBeforeAnythingWasMadeFails)
 {
     SmallChart chart;
-    auto prototype = linePrototype(chart.canvas);
-    CPlaceCommand place(*prototype, {{0, 0}, {10, 10}}, kRedPen);
+    auto prototype = linePrototype();
+    CPlaceCommand place(chart.canvas, *prototype, {{0, 0}, {10, 10}}, kRedPen);
     EXPECT_FALSE(place.Undo());
 }
 
@@ -102,24 +97,23 @@ TEST(PlaceCommand, FailedBuildLeavesNothingInTheChart)
 {
     SmallChart chart;
     HalfBuiltSymbol prototype;
-    prototype.setCanvas(&chart.canvas);
     chart.canvas.select(chart.line, SelectMode::Replace);
     chart.canvas.setCurrent(chart.line);
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.history().Execute(
-        std::make_unique<CPlaceCommand>(prototype, std::vector<Point>{{20, 20}, {20, 60}}, kRedPen)));
+        std::make_unique<CPlaceCommand>(chart.canvas, prototype, std::vector<Point>{{20, 20}, {20, 60}}, kRedPen)));
     EXPECT_EQ(chart.state(), before);
     EXPECT_EQ(chart.canvas.childCount(), 3u);
     EXPECT_EQ(chart.canvas.history().size(), 0u);
 }
 
-TEST(PlaceCommand, PrototypeWithoutACanvasPlacesNothing)
+TEST(PlaceCommand, PrototypeThatCannotBeCopiedPlacesNothing)
 {
     SmallChart chart;
-    auto prototype = createElement(typeids::kLine);
+    auto prototype = std::make_unique<CChartElement>();
     const std::string before = chart.state();
     EXPECT_FALSE(chart.canvas.history().Execute(
-        std::make_unique<CPlaceCommand>(*prototype, std::vector<Point>{{20, 20}, {20, 60}}, kRedPen)));
+        std::make_unique<CPlaceCommand>(chart.canvas, *prototype, std::vector<Point>{{20, 20}, {20, 60}}, kRedPen)));
     EXPECT_EQ(chart.state(), before);
     EXPECT_EQ(chart.canvas.history().size(), 0u);
 }

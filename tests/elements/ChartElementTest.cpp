@@ -138,7 +138,9 @@ TEST(ChartElement, CloneCopiesPenAndPointsButNoFlagsOrParent)
     EXPECT_EQ(copy->pen(), (PenAttributes{3, rgb(255, 0, 0), 1}));
     EXPECT_EQ(copy->flags(), 0);
     EXPECT_EQ(copy->parent(), nullptr);
-    EXPECT_EQ(copy->canvas(), &canvas);
+    // A copy belongs to a chart once it stands in one.
+    EXPECT_EQ(copy->canvas(), nullptr);
+    EXPECT_EQ(canvas.appendChild(std::move(copy))->canvas(), &canvas);
     CChartElement bare;
     EXPECT_EQ(CChartElement::cloneElement(bare), nullptr);
 }

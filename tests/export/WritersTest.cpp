@@ -113,8 +113,7 @@ TEST(SvgWriter, NamesTheGroupsOfTypesNoToolPlaces)
     place(canvas, typeids::kLens, {{10, 10}, {40, 40}});
     place(canvas, typeids::kDoubleWithChainTop, {{250, 190}, {250, 120}});
     auto group = createElement(typeids::kGroup);
-    group->setCanvas(&canvas);
-    canvas.appendChild(std::move(group))->appendChild(test::built(typeids::kLine, {{5, 5}, {20, 5}}, &canvas));
+    canvas.appendChild(std::move(group))->appendChild(test::built(typeids::kLine, {{5, 5}, {20, 5}}));
     writeBytes(folder / "kinds.svg", made(*doc, ExportFormat::Svg));
     EXPECT_EQ(xpath(folder / "kinds.svg", "count(//*[local-name()='g'][@class='lens'])"), "1");
     EXPECT_EQ(xpath(folder / "kinds.svg", "count(//*[local-name()='g'][@class='type150'])"), "1");

@@ -50,7 +50,6 @@ void fillChart(CCanvas& canvas, int symbols)
     std::uniform_int_distribution<int> coordinate(30, 570), length(15, 45), typeIndex(0, int(types.size()) - 1);
     for (int i = 0; i < symbols; ++i) {
         std::unique_ptr<CChartElement> e = createElement(types[size_t(typeIndex(random))]);
-        e->setCanvas(&canvas);
         const Point base{coordinate(random), coordinate(random)};
         const Point top{base.x + length(random) - 30, base.y - length(random)};
         if (e->assignState(ElementState{{base, top}, 2, colours::black, 0}))

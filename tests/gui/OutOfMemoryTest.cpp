@@ -43,7 +43,6 @@ private slots:
         editor.newChart(300, 300);
         bool starved = true;
         auto figure = std::make_unique<StarvedFigure>(starved);
-        figure->setCanvas(&editor.canvas());
         editor.canvas().appendChild(std::move(figure));
 
         QString told;

@@ -83,8 +83,7 @@ TEST(TallStitches, HandlesAreTheCornersOfTheStrokesBounds)
 TEST(Primitives, CoincidentPointsStillBuildWithTenByTenBounds)
 {
     for (int32_t type : {typeids::kChain, typeids::kSlipStitch, typeids::kCircle}) {
-        CCanvas canvas;
-        auto e = built(type, {{40, 40}, {40, 40}}, &canvas);
+        auto e = built(type, {{40, 40}, {40, 40}});
         ASSERT_TRUE(e) << type;
         Rect r = e->getBounds();
         EXPECT_EQ(r.width(), 10) << type;
@@ -99,8 +98,7 @@ TEST(Symbols, DegenerateFrameStillBuilds)
             continue;
         const int32_t type = symbol.id;
         const std::string_view name = symbol.name;
-        CCanvas canvas;
-        auto e = built(type, {{60, 60}, {60, 60}}, &canvas);
+        auto e = built(type, {{60, 60}, {60, 60}});
         ASSERT_TRUE(e) << name;
         // Every stroke collapses onto the point, so the strokes' box is the 10 x 10 margin around it.
         // (Shortened legs may land a pixel off: 0.97 * 60 + 0.03 * 60 truncates to 59.)

@@ -86,7 +86,7 @@ TEST(Catalogue, EverySymbolBuildsItsStrokesWithFrameHandles)
         std::optional<size_t> children;
         for (auto [p0, p1] : kFrames) {
             CCanvas canvas;
-            auto e = test::built(type, {p0, p1}, &canvas);
+            CChartElement* e = canvas.appendChild(test::built(type, {p0, p1}));
             ASSERT_TRUE(e) << type;
             EXPECT_EQ(e->typeId(), type);
             EXPECT_TRUE(e->hasFrameHandles()) << type;
@@ -103,7 +103,7 @@ TEST(Catalogue, EverySymbolBuildsItsStrokesWithFrameHandles)
                       (std::vector<Point>{{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left, b.bottom}}))
                 << type;
             for (const auto& c : e->children()) {
-                EXPECT_EQ(c->parent(), e.get());
+                EXPECT_EQ(c->parent(), e);
                 EXPECT_EQ(c->canvas(), &canvas);
             }
         }

@@ -21,7 +21,7 @@ using loopora::test::built;
 namespace {
 
 // A figure of the three kinds with random points, pen and shape, of about the given length.
-std::unique_ptr<CChartElement> randomFigure(std::mt19937& rng, CCanvas& canvas, int32_t length)
+std::unique_ptr<CChartElement> randomFigure(std::mt19937& rng, int32_t length)
 {
     const int32_t kinds[] = {typeids::kChain, typeids::kSlipStitch, typeids::kLens};
     const int32_t type = kinds[rng() % 3];
@@ -30,7 +30,7 @@ std::unique_ptr<CChartElement> randomFigure(std::mt19937& rng, CCanvas& canvas, 
     const Point p{at(rng), at(rng)};
     const Point q{p.x + int32_t(length * std::cos(angle)), p.y + int32_t(length * std::sin(angle))};
     const int32_t pens[] = {0, 1, 2, 3, 7, 40};
-    auto e = built(type, {p, q}, &canvas, {pens[rng() % 6], rgb(uint8_t(rng()), 10, 20), 0});
+    auto e = built(type, {p, q}, {pens[rng() % 6], rgb(uint8_t(rng()), 10, 20), 0});
     if (type == typeids::kChain)
         static_cast<CChainOval*>(e.get())->setRatio(std::uniform_real_distribution<double>(0.5, 4)(rng));
     if (type == typeids::kLens)
@@ -53,10 +53,9 @@ PixelBuffer drawn(CChartElement& e, Rect clip, Point windowOrigin)
 TEST(PlottedFigures, DrawingPartOfTheWindowDrawsThatPartOfTheWholeDrawing)
 {
     std::mt19937 rng(4711);
-    CCanvas canvas;
     for (int32_t length : {0, 3, 17, 60, 240, 1500, 9000, 250'000}) {
         for (int i = 0; i < 12; ++i) {
-            auto e = randomFigure(rng, canvas, length);
+            auto e = randomFigure(rng, length);
             const Point origin{int32_t(rng() % 80) - 40, int32_t(rng() % 80) - 40};
             const PixelBuffer whole = drawn(*e, {0, 0, 200, 200}, origin);
             const Rect clip{int32_t(rng() % 120), int32_t(rng() % 120), 80 + int32_t(rng() % 120), 80 + int32_t(rng() % 120)};
@@ -74,10 +73,9 @@ TEST(PlottedFigures, DrawingPartOfTheWindowDrawsThatPartOfTheWholeDrawing)
 TEST(PlottedFigures, EveryPixelLiesWithinTheBounds)
 {
     std::mt19937 rng(815);
-    CCanvas canvas;
     for (int32_t length : {5, 40, 400, 3000, 5000, 70'000, 3'000'000}) {
         for (int i = 0; i < 12; ++i) {
-            auto e = randomFigure(rng, canvas, length);
+            auto e = randomFigure(rng, length);
             // Window on the figure's own neighbourhood, wherever it lies.
             const Rect bounds = e->getBounds();
             const Point corner{int32_t(rng() % 2) ? bounds.left - 20 : bounds.right - 180,
@@ -95,9 +93,8 @@ TEST(PlottedFigures, EveryPixelLiesWithinTheBounds)
 
 TEST(PlottedFigures, ALargeSlipStitchIsSolidToItsRim)
 {
-    CCanvas canvas;
     // Its tip stands on the window, its rim crosses it; 9000 pixels long.
-    auto dot = built(typeids::kSlipStitch, {{100, 30}, {100 + 2700, 30 + 8586}}, &canvas, {2, colours::black, 0});
+    auto dot = built(typeids::kSlipStitch, {{100, 30}, {100 + 2700, 30 + 8586}}, {2, colours::black, 0});
     const PixelBuffer picture = drawn(*dot, {0, 0, 200, 200}, {0, 0});
     const TiltedEllipse e = CChainOval::ovalBetween({100, 30}, {2800, 8616}, 2.0).equation();
     int inside = 0;

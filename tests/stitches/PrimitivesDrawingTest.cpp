@@ -20,8 +20,7 @@ using loopora::test::RecordingDC;
 
 TEST(ChainOval, WidthOnePlotsTheEllipseAlongItsPoints)
 {
-    CCanvas canvas;
-    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, &canvas, {1, rgb(200, 0, 0), 0});
+    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, {1, rgb(200, 0, 0), 0});
     RecordingDC dc;
     chain->draw(dc);
     auto pixels = dc.pixelSet();
@@ -38,8 +37,7 @@ TEST(ChainOval, WidthOnePlotsTheEllipseAlongItsPoints)
 
 TEST(ChainOval, WiderPensRepeatEachPointUpAndToTheRight)
 {
-    CCanvas canvas;
-    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, &canvas, {3, colours::black, 0});
+    auto chain = built(typeids::kChain, {{0, 0}, {0, 40}}, {3, colours::black, 0});
     RecordingDC dc;
     chain->draw(dc);
     auto pixels = dc.pixelSet();
@@ -51,8 +49,7 @@ TEST(ChainOval, WiderPensRepeatEachPointUpAndToTheRight)
 
 TEST(ChainOval, ZeroWidthPlotsNothingButKeepsBoundsAtTheFirstPoint)
 {
-    CCanvas canvas;
-    auto chain = built(typeids::kChain, {{30, 30}, {30, 70}}, &canvas, {0, colours::black, 0});
+    auto chain = built(typeids::kChain, {{30, 30}, {30, 70}}, {0, colours::black, 0});
     RecordingDC dc;
     chain->draw(dc);
     EXPECT_TRUE(dc.pixels.empty());
@@ -67,7 +64,7 @@ TEST(Symbols, DrawTheSameWithoutACanvas)
         if (!isCatalogueSymbol(type))
             continue;
         CCanvas canvas;
-        auto inChart = built(type.id, {{60, 150}, {75, 40}}, &canvas);
+        CChartElement* inChart = canvas.appendChild(built(type.id, {{60, 150}, {75, 40}}));
         auto alone = built(type.id, {{60, 150}, {75, 40}});
         ASSERT_TRUE(inChart && alone) << type.name;
         RecordingDC one, other;
@@ -83,10 +80,8 @@ TEST(Symbols, DrawTheSameWithoutACanvas)
 
 TEST(CircleArc, NegativeSweepIsAnArcEndingAtTheFirstPoint)
 {
-    CCanvas canvas;
     auto arc = createElement(typeids::kCircle);
     static_cast<CCircleArc&>(*arc).setSweep(-90);
-    arc->setCanvas(&canvas);
     ASSERT_TRUE(arc->assignState({{{100, 50}, {100, 150}}}));
     RecordingDC dc;
     arc->draw(dc);
@@ -104,8 +99,7 @@ TEST(CircleArc, NegativeSweepIsAnArcEndingAtTheFirstPoint)
 
 TEST(Cron, WhiteCapHidesTheLensPixelsUnderIt)
 {
-    CCanvas canvas;
-    auto cron = built(typeIdOfName("double1to5cron"), {{60, 150}, {60, 30}}, &canvas, {1, colours::black, 0});
+    auto cron = built(typeIdOfName("double1to5cron"), {{60, 150}, {60, 30}}, {1, colours::black, 0});
     ASSERT_TRUE(cron);
     // The lenses alone (children 1 to 4), then the whole symbol.
     PixelBuffer lenses(120, 180);
@@ -132,8 +126,7 @@ TEST(TriangleFill, FillsThePixelsInsideItsCorners)
 {
     const std::vector<Point> triangles[] = {{{2, 2}, {13, 2}, {7, 13}}, {{1, 14}, {14, 9}, {5, 1}}, {{3, 3}, {3, 12}, {12, 12}}};
     for (const std::vector<Point>& corners : triangles) {
-        CCanvas canvas;
-        auto fill = built(typeids::kTriangleFill, corners, &canvas, {2, rgb(200, 0, 0), 0});
+        auto fill = built(typeids::kTriangleFill, corners, {2, rgb(200, 0, 0), 0});
         PixelBuffer pixels(16, 16);
         CRasterDC dc(pixels);
         fill->draw(dc);

@@ -52,7 +52,6 @@ Arrangement* placeArrangement(CCanvas& canvas, int32_t typeId, int32_t stitch, P
     arrangement->setTemplate(createElement(stitch));
     if (configure)
         configure(*arrangement);
-    made->setCanvas(&canvas);
     if (!made->assignState(stateOf(a, b, {2, colours::black, 0})))
         return nullptr;
     canvas.appendChild(std::move(made));

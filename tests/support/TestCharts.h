@@ -11,13 +11,11 @@
 namespace loopora::test {
 
 // A new element of typeId built on the given points with the pen, not yet in any tree.
-inline std::unique_ptr<CChartElement> built(int32_t typeId, std::vector<Point> points, CChartElement* canvas = nullptr,
-                                            PenAttributes pen = {})
+inline std::unique_ptr<CChartElement> built(int32_t typeId, std::vector<Point> points, PenAttributes pen = {})
 {
     std::unique_ptr<CChartElement> e = createElement(typeId);
     if (!e)
         return nullptr;
-    e->setCanvas(canvas);
     ElementState state{std::move(points), pen.penWidth, pen.penColour, pen.penStyle};
     if (!e->assignState(state))
         return nullptr;
@@ -27,7 +25,7 @@ inline std::unique_ptr<CChartElement> built(int32_t typeId, std::vector<Point> p
 // Builds an element and appends it to parent (a canvas or a group).
 inline CChartElement* place(CChartElement& parent, int32_t typeId, std::vector<Point> points, PenAttributes pen = {})
 {
-    return parent.appendChild(built(typeId, std::move(points), parent.canvas(), pen));
+    return parent.appendChild(built(typeId, std::move(points), pen));
 }
 
 } // namespace loopora::test

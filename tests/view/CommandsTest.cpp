@@ -344,9 +344,7 @@ TEST(Arrangements, RowsAndArcsRepeatEverySymbolWorkedIntoOneStitch)
         const StitchFrames frames = arc->frames({300, 300}, {300, 240});
         for (size_t i = 0; i < 12; ++i) {
             EXPECT_EQ(arc->child(i)->typeId(), typeIdOfName(tool));
-            CCanvas canvas;
-            auto byHand = test::built(typeIdOfName(tool), {frames[i].first, frames[i].second}, &canvas,
-                                      {2, colours::black, 0});
+            auto byHand = test::built(typeIdOfName(tool), {frames[i].first, frames[i].second}, {2, colours::black, 0});
             EXPECT_EQ(arc->child(i)->points(), byHand->points()) << i;
         }
         s.run({"tool select", "click 300 485", "answer menu 33042", "answer ok count=5", "rclick 300 485",

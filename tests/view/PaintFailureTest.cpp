@@ -36,7 +36,6 @@ TEST(PaintFailure, IsToldOnceAndTheChartsLiveOn)
     s.run({"new 300 300 1 30", "tool double", "drag 100 200 100 150"});
     bool starved = true;
     auto figure = std::make_unique<StarvedFigure>(starved);
-    figure->setCanvas(&s.canvas());
     s.canvas().appendChild(std::move(figure));
     s.output();
 

@@ -1,7 +1,6 @@
 #include "document/commands/ClipboardCommands.h"
 
 #include "document/Canvas.h"
-#include "document/Clipboard.h"
 #include "document/commands/Repaint.h"
 #include "platform/Numeric.h"
 
@@ -40,8 +39,6 @@ bool CPasteCommand::pasteCopies()
         if (!copy)
             continue;
         copy->moveBy(shift, 0);
-        // The copy belongs to the chart it is pasted into.
-        giveToCanvas(*copy, &target_);
         clones_.push_back(target_.appendChild(std::move(copy)));
     }
     sources_ = {};

@@ -6,9 +6,6 @@ namespace loopora {
 
 bool CPlaceCommand::build()
 {
-    auto* canvas = dynamic_cast<CCanvas*>(prototype_.canvas());
-    if (!canvas)
-        return false;
     std::unique_ptr<CChartElement> copy = CChartElement::cloneElement(prototype_);
     if (!copy)
         return false;
@@ -16,12 +13,11 @@ bool CPlaceCommand::build()
     // A copy that fails to build may be half built; it goes with the unique_ptr.
     if (!copy->assignState(state))
         return false;
-    CChartElement* e = canvas->appendChild(std::move(copy));
-    const Rect area = CChartElement::accumulateBounds(canvas->selection().getBounds(), e->drawnBounds());
-    canvas->select(e, SelectMode::Replace);
-    canvas->setCurrent(e);
-    canvas->invalidate(area);
-    canvas_ = canvas;
+    CChartElement* e = canvas_.appendChild(std::move(copy));
+    const Rect area = CChartElement::accumulateBounds(canvas_.selection().getBounds(), e->drawnBounds());
+    canvas_.select(e, SelectMode::Replace);
+    canvas_.setCurrent(e);
+    canvas_.invalidate(area);
     created_ = e;
     return true;
 }
@@ -31,7 +27,7 @@ bool CPlaceCommand::Do()
     if (!created_)
         return build();
     created_->clearFlags(kDeletedFlags);
-    canvas_->invalidate(created_->drawnBounds());
+    canvas_.invalidate(created_->drawnBounds());
     return true;
 }
 
@@ -39,9 +35,9 @@ bool CPlaceCommand::Undo()
 {
     if (!created_)
         return false;
-    canvas_->release(created_);
+    canvas_.release(created_);
     created_->setFlags(kDeletedFlags);
-    canvas_->invalidate(created_->drawnBounds());
+    canvas_.invalidate(created_->drawnBounds());
     return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Placing a new element: every placement and drawing tool commits through it.
 // The first Do builds a copy of the tool's prototype on the collected points
-// and appends it to the prototype's canvas; undo hides it and redo shows the
-// same element again.
+// and appends it to the canvas; undo hides it and redo shows the same
+// element again.
 
 #include "document/commands/Command.h"
 #include "elements/ChartElement.h"
@@ -15,14 +15,14 @@ class CCanvas;
 
 class CPlaceCommand : public CCommand {
 public:
-    // The prototype belongs to the tool; its canvas is the chart placed on.
-    CPlaceCommand(const CChartElement& prototype, std::vector<Point> points, PenAttributes pen)
-        : prototype_(prototype), points_(std::move(points)), pen_(pen)
+    // The prototype belongs to the tool.
+    CPlaceCommand(CCanvas& canvas, const CChartElement& prototype, std::vector<Point> points, PenAttributes pen)
+        : canvas_(canvas), prototype_(prototype), points_(std::move(points)), pen_(pen)
     {
     }
 
     // The first time: fails, leaving nothing in the chart, when the prototype
-    // has no canvas, cannot be copied or the copy refuses to build. Otherwise
+    // cannot be copied or the copy refuses to build. Otherwise
     // the new element becomes the last child of the canvas, the only selected
     // element and the current element.
     bool Do() override;
@@ -34,10 +34,10 @@ public:
 private:
     bool build();
 
+    CCanvas& canvas_;
     const CChartElement& prototype_;
     std::vector<Point> points_;
     PenAttributes pen_;
-    CCanvas* canvas_ = nullptr;       // where the element was placed
     CChartElement* created_ = nullptr; // null until the first successful Do
 };
 

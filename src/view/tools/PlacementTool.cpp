@@ -33,7 +33,7 @@ void CPlacementTool::end(const MouseEvent&)
 
 bool CPlacementTool::commit()
 {
-    auto command = std::make_unique<CPlaceCommand>(*prototype_, points_, registry_.attributes());
+    auto command = std::make_unique<CPlaceCommand>(canvas_, *prototype_, points_, registry_.attributes());
     bool placed = canvas_.history().Execute(std::move(command));
     points_.clear();
     return placed;
