@@ -40,7 +40,7 @@ int runDump(const Args& args)
         std::cerr << "loopora-cli: " << loaded.error << "\n";
         return 1;
     }
-    std::cout << chartToJson(*loaded.document);
+    writeChartJson(*loaded.document, std::cout);
     return 0;
 }
 

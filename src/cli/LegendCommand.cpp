@@ -30,7 +30,7 @@ int runLegend(const Args& given)
     }
     const CCanvas& canvas = loaded.document->canvas();
     if (json)
-        std::cout << legendAsJson(canvas, uiLanguage());
+        writeLegendJson(canvas, uiLanguage(), std::cout);
     else
         std::cout << legendAsText(makeLegend(canvas), uiLanguage());
     return 0;

@@ -395,13 +395,16 @@ void ScriptRunner::runLine(const std::string& line)
     } else if (verb == "export") {
         exportChart(words);
     } else if (verb == "dump") {
-        out_ << chartToJson(view().document());
+        writeChartJson(view().document(), out_);
     } else if (verb == "legend") {
         expectWords(words, 1, 2, "legend [json]");
         if (words.size() == 2 && words[1] != "json")
             throw ScriptError("usage: legend [json]");
         const CCanvas& canvas = view().canvas();
-        out_ << (words.size() == 2 ? legendAsJson(canvas, uiLanguage()) : legendAsText(makeLegend(canvas), uiLanguage()));
+        if (words.size() == 2)
+            writeLegendJson(canvas, uiLanguage(), out_);
+        else
+            out_ << legendAsText(makeLegend(canvas), uiLanguage());
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

@@ -3,8 +3,10 @@
 #include "document/TypeTable.h"
 #include "platform/DecimalText.h"
 #include "platform/JsonText.h"
+#include "platform/StreamedText.h"
 
 #include <cmath>
+#include <sstream>
 
 namespace loopora {
 namespace {
@@ -54,10 +56,11 @@ void appendFlags(std::string& out, int32_t flags)
     out += ']';
 }
 
-void appendElements(std::string& out, const CChartElement& parent, int depth);
+void appendElements(StreamedText& to, const CChartElement& parent, int depth);
 
-void appendElement(std::string& out, const CChartElement& e, int depth)
+void appendElement(StreamedText& to, const CChartElement& e, int depth)
 {
+    std::string& out = to.text();
     const std::string indent(size_t(depth) * 2, ' ');
     out += indent + "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
     std::string_view name = typeName(e.typeId());
@@ -70,44 +73,54 @@ void appendElement(std::string& out, const CChartElement& e, int depth)
         Point p = e.points()[i];
         out += (i ? ", [" : "[") + std::to_string(p.x) + ", " + std::to_string(p.y) + "]";
     }
-    out += "], \"pen\": [" + std::to_string(e.penWidth()) + ", " + std::to_string(e.penColour()) + ", " +
-           std::to_string(e.penStyle()) + "], \"flags\": ";
+    const PenAttributes& pen = e.pen();
+    out += "], \"pen\": [" + std::to_string(pen.penWidth) + ", " + std::to_string(pen.penColour) + ", " +
+           std::to_string(pen.penStyle) + "], \"flags\": ";
     appendFlags(out, e.flags());
     JsonFields fields(out);
     e.describeFields(fields);
     out += ", \"children\": ";
-    appendElements(out, e, depth + 1);
-    out += '}';
+    appendElements(to, e, depth + 1);
+    to.text() += '}';
 }
 
-void appendElements(std::string& out, const CChartElement& parent, int depth)
+void appendElements(StreamedText& to, const CChartElement& parent, int depth)
 {
-    if (parent.children().empty()) {
-        out += "[]";
+    const CChartElement::Children children = parent.children();
+    if (children.empty()) {
+        to.text() += "[]";
         return;
     }
-    out += "[\n";
-    for (size_t i = 0; i < parent.childCount(); ++i) {
-        appendElement(out, *parent.child(i), depth);
-        out += i + 1 < parent.childCount() ? ",\n" : "\n";
+    to.text() += "[\n";
+    for (size_t i = 0; i < children.size(); ++i) {
+        appendElement(to, *children[i], depth);
+        to.text() += i + 1 < children.size() ? ",\n" : "\n";
+        to.drain();
     }
-    out += std::string(size_t(depth > 0 ? depth - 1 : 0) * 2, ' ') + "]";
+    to.text() += std::string(size_t(depth > 0 ? depth - 1 : 0) * 2, ' ') + "]";
 }
 
 } // namespace
 
-std::string chartToJson(const CPattraDoc& doc)
+void writeChartJson(const CPattraDoc& doc, std::ostream& to)
 {
     const CCanvas& canvas = doc.canvas();
-    std::string out = "{\"width\": " + std::to_string(doc.chartWidth()) +
+    StreamedText streamed(to);
+    streamed.text() = "{\"width\": " + std::to_string(doc.chartWidth()) +
                       ", \"height\": " + std::to_string(doc.chartHeight()) +
                       ", \"background\": " + std::to_string(canvas.backgroundKind()) +
                       ", \"spacing\": " + std::to_string(canvas.lineSpacing()) + ", \"origin\": [" +
                       std::to_string(canvas.origin().x) + ", " + std::to_string(canvas.origin().y) +
                       "],\n\"elements\": ";
-    appendElements(out, canvas, 1);
-    out += "}\n";
-    return out;
+    appendElements(streamed, canvas, 1);
+    streamed.text() += "}\n";
+}
+
+std::string chartToJson(const CPattraDoc& doc)
+{
+    std::ostringstream out;
+    writeChartJson(doc, out);
+    return std::move(out).str();
 }
 
 } // namespace loopora

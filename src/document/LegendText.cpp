@@ -1,9 +1,11 @@
 #include "document/LegendText.h"
 
 #include "platform/JsonText.h"
+#include "platform/StreamedText.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace loopora {
 namespace {
@@ -51,19 +53,41 @@ void appendSymbols(std::string& out, const StitchTally& tally, Language language
     out += "]";
 }
 
-std::string pathOf(const CChartElement& e)
+std::string pathText(const std::vector<size_t>& path)
 {
-    std::vector<size_t> path;
-    for (const CChartElement* at = &e; at->parent(); at = at->parent()) {
-        const auto& siblings = at->parent()->children();
-        for (size_t i = 0; i < siblings.size(); ++i)
-            if (siblings[i].get() == at)
-                path.push_back(i);
-    }
     std::string out = "[";
-    for (size_t i = path.size(); i-- > 0;)
-        out += std::to_string(path[i]) + (i ? ", " : "");
+    for (size_t i = 0; i < path.size(); ++i)
+        out += std::to_string(path[i]) + (i + 1 < path.size() ? ", " : "");
     return out + "]";
+}
+
+// The groups and arrangements below holder, in tree order, each with what
+// it holds; `path` is holder's, and each is written as it is met.
+void appendHolders(StreamedText& to, const CChartElement& holder, std::vector<size_t>& path, Language language,
+                   bool& first)
+{
+    const CChartElement::Children children = holder.children();
+    for (size_t i = 0; i < children.size(); ++i) {
+        const CChartElement& e = *children[i];
+        const ElementType* type = elementType(e.typeId());
+        if (e.hasFlag(kDeletedFlags) || !type || !holdsCountedSymbols(type->kind))
+            continue;
+        path.push_back(i);
+        const StitchTally tally = countStitches(e);
+        std::string& out = to.text();
+        out += first ? "\n" : ",\n";
+        first = false;
+        out += "  {\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
+        appendJsonString(out, humanName(*type, language).name);
+        out += ", \"path\": " + pathText(path) + ", \"depth\": " + std::to_string(path.size()) + ", \"symbols\": ";
+        appendSymbols(out, tally, language, "    ");
+        out += ", \"totals\": ";
+        appendTotals(out, tally);
+        out += "}";
+        to.drain();
+        appendHolders(to, e, path, language, first);
+        path.pop_back();
+    }
 }
 
 } // namespace
@@ -116,31 +140,30 @@ std::string legendAsText(const Legend& legend, Language language)
     return out;
 }
 
-std::string legendAsJson(const CCanvas& canvas, Language language)
+void writeLegendJson(const CCanvas& canvas, Language language, std::ostream& to)
 {
     const StitchTally chart = countStitches(canvas);
-    std::string out = "{\"language\": ";
+    StreamedText streamed(to);
+    std::string& out = streamed.text();
+    out += "{\"language\": ";
     appendJsonString(out, codeOfLanguage(language));
     out += ",\n\"symbols\": ";
     appendSymbols(out, chart, language, "  ");
     out += ",\n\"totals\": ";
     appendTotals(out, chart);
     out += ",\n\"arrangements\": [";
-    const std::vector<HolderTally> holders = countHolders(canvas);
-    for (size_t i = 0; i < holders.size(); ++i) {
-        const HolderTally& h = holders[i];
-        const ElementType* type = elementType(h.holder->typeId());
-        out += i ? ",\n" : "\n";
-        out += "  {\"type\": " + std::to_string(h.holder->typeId()) + ", \"name\": ";
-        appendJsonString(out, type ? humanName(*type, language).name : std::string_view{});
-        out += ", \"path\": " + pathOf(*h.holder) + ", \"depth\": " + std::to_string(h.depth) + ", \"symbols\": ";
-        appendSymbols(out, h.tally, language, "    ");
-        out += ", \"totals\": ";
-        appendTotals(out, h.tally);
-        out += "}";
-    }
-    out += "]}\n";
-    return out;
+    std::vector<size_t> path;
+    bool first = true;
+    if (!canvas.hasFlag(kDeletedFlags))
+        appendHolders(streamed, canvas, path, language, first);
+    streamed.text() += "]}\n";
+}
+
+std::string legendAsJson(const CCanvas& canvas, Language language)
+{
+    std::ostringstream out;
+    writeLegendJson(canvas, language, out);
+    return std::move(out).str();
 }
 
 } // namespace loopora

@@ -6,6 +6,7 @@
 #include "document/Legend.h"
 #include "platform/UiLanguage.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ std::string legendAsText(const Legend& legend, Language language);
 // The key with type ids, tool names, names, counts and totals, and the same
 // counts for every group and arrangement, found by its path of child
 // indices from the canvas (the order `loopora-cli dump` lists them in).
+// Written as it goes: a chart of a hundred thousand groups is listed without
+// holding their counts, or the text, all at once.
+void writeLegendJson(const CCanvas& canvas, Language language, std::ostream& to);
 std::string legendAsJson(const CCanvas& canvas, Language language);
 
 } // namespace loopora

@@ -60,16 +60,21 @@ bool readRegularFile(const std::filesystem::path& path, uint64_t largest, std::v
                 " any chart can take";
         return false;
     }
+    // One buffer of the file's size: a chart of a million symbols is a few
+    // hundred megabytes, so the buffer must not grow (and be held twice
+    // while it moves) to find the end.
     bytes.assign(size_t(info.st_size), 0);
     size_t have = 0;
+    uint8_t probe[4096];
     while (true) {
-        if (have == bytes.size()) {
-            // The file may have grown since fstat; read on, within the limit.
-            if (bytes.size() >= largest + 1)
-                break;
-            bytes.resize(std::min<uint64_t>(largest + 1, bytes.size() + 65536));
+        uint8_t* into = bytes.data() + have;
+        size_t room = bytes.size() - have;
+        if (room == 0) {
+            // Full: the end of the file is here unless it grew since fstat.
+            into = probe;
+            room = sizeof probe;
         }
-        const ssize_t got = ::read(file.get(), bytes.data() + have, bytes.size() - have);
+        const ssize_t got = ::read(file.get(), into, room);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -78,6 +83,15 @@ bool readRegularFile(const std::filesystem::path& path, uint64_t largest, std::v
         }
         if (got == 0)
             break;
+        if (into == probe) {
+            // It grew; read on, within the limit.
+            bytes.insert(bytes.end(), probe, probe + got);
+            have = bytes.size();
+            if (have > largest)
+                break;
+            bytes.resize(std::min<uint64_t>(largest + 1, have + 65536));
+            continue;
+        }
         have += size_t(got);
     }
     bytes.resize(have);
