@@ -1,7 +1,11 @@
 // Selecting a whole chart of 100,000 lines through the view, as a user does
 // it: a rubber band over the sheet with the select tool, then the group
-// command or the Delete key. Each must grow linearly with the number of elements.
+// command or the Delete key; and the same over the dense chart of 10,000,
+// 100,000 and a million symbols, where the time per symbol must stay
+// within 1.3 times the time per symbol of the smallest. Each must grow
+// linearly with the number of elements.
 
+#include "bench/BenchCharts.h"
 #include "bench/QuietWindow.h"
 #include "document/Document.h"
 #include "elements/PrototypeTable.h"
@@ -76,5 +80,43 @@ void BM_RubberBandSelectAndDelete(benchmark::State& state) { selectAnd(state, Th
 BENCHMARK(BM_RubberBandSelect)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_RubberBandSelectAndGroup)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_RubberBandSelectAndDelete)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Select all and group over the dense chart of state.range(0) symbols; the
+// counter per_symbol is the CPU time per symbol.
+void BM_SelectAllAndGroupSymbols(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = bench::denseChart(count);
+        // A window larger than the sheet: the band starts beside the sheet,
+        // where no symbol stands, or the press would take one to move.
+        bench::QuietWindow window({800, 800});
+        Size remembered{};
+        auto view = std::make_unique<CPattraView>(*doc, window, remembered);
+        view->OnInitialUpdate();
+        view->tools().selectTool("select");
+        state.ResumeTiming();
+        view->onButtonDown({799, 799}, kLeftButton);
+        view->onMouseMove({400, 400}, kLeftButton);
+        view->onButtonUp({0, 0}, kNoButton);
+        const size_t selected = doc->canvas().selection().size();
+        view->onCommand(cmd::kGroup);
+        state.PauseTiming();
+        if (selected != size_t(count) || doc->canvas().selection().size() != 1) {
+            state.SkipWithError("the rubber band did not select and group every symbol");
+            break;
+        }
+        view.reset();
+        doc.reset();
+        state.ResumeTiming();
+    }
+    state.counters["per_symbol"] =
+        benchmark::Counter(double(state.iterations()) * count, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+// As many rounds of each as make a second or two of work.
+BENCHMARK(BM_SelectAllAndGroupSymbols)->Arg(10'000)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_SelectAllAndGroupSymbols)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_SelectAllAndGroupSymbols)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "document/StitchCounts.h"
 
-#include <unordered_set>
-
 namespace loopora {
 namespace {
 
@@ -84,17 +82,8 @@ StitchTally countStitches(const CChartElement& element)
 
 StitchTally countStitches(std::span<CChartElement* const> elements)
 {
-    const std::unordered_set<const CChartElement*> chosen(elements.begin(), elements.end());
-    auto insideAnother = [&](const CChartElement* e) {
-        for (const CChartElement* up = e->parent(); up; up = up->parent())
-            if (chosen.count(up))
-                return true;
-        return false;
-    };
     StitchTally tally;
-    for (const CChartElement* e : elements)
-        if (e && !insideAnother(e))
-            countInto(*e, tally);
+    CChartElement::forEachOutermost(elements, [&](const CChartElement& e) { countInto(e, tally); });
     return tally;
 }
 

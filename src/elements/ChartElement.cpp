@@ -82,6 +82,27 @@ void CChartElement::geometryChanged()
         e->forget(kBoundsKnown | kDrawnBoundsKnown);
 }
 
+void CChartElement::treeChanged()
+{
+    for (CChartElement* e = this; e; e = e->parent_)
+        e->forget(kLevelsKnown);
+}
+
+int CChartElement::levels() const
+{
+    if (!knows(kOwnsChildren))
+        return 1;
+    auto* self = static_cast<const CCompositeElement*>(this);
+    if (!knows(kLevelsKnown)) {
+        int deepest = 0;
+        forEachFetching(self->children_, [&](const auto& c) { deepest = std::max(deepest, c->levels()); });
+        // Nothing nests near 255 levels deep: files and groups stop far sooner.
+        self->levels_ = uint8_t(std::min(deepest + 1, 255));
+        learn(kLevelsKnown);
+    }
+    return self->levels_;
+}
+
 void CChartElement::setPen(const PenAttributes& pen)
 {
     for (const auto& c : children())
@@ -167,8 +188,7 @@ void CChartElement::drawWithin(CDC& dc, bool wholly)
     if (kids.empty())
         return;
     if (wholly) {
-        for (const auto& c : kids)
-            c->drawWithin(dc, true);
+        forEachFetching(kids, [&](const auto& c) { c->drawWithin(dc, true); });
         return;
     }
     // Children that cannot reach the picture are left out: a repaint of a
@@ -177,12 +197,12 @@ void CChartElement::drawWithin(CDC& dc, bool wholly)
     // drawn without a test each: a repaint of the whole sheet tests only the
     // elements at the top.
     const Rect visible = dc.visibleArea();
-    for (const auto& c : kids) {
+    forEachFetching(kids, [&](const auto& c) {
         const Rect drawn = c->drawnBounds();
         const Rect common = Rect::intersected(drawn, visible);
         if (!common.isEmpty())
             c->drawWithin(dc, common == drawn);
-    }
+    });
 }
 
 void CChartElement::drawShape(CDC&) {}
@@ -198,8 +218,7 @@ Rect CChartElement::accumulateBounds(const Rect& soFar, const Rect& next)
 
 Rect CChartElement::unionWithChildrenBounds(Rect result) const
 {
-    for (const auto& c : children())
-        result = accumulateBounds(result, c->getBounds());
+    forEachFetching(children(), [&](const auto& c) { result = accumulateBounds(result, c->getBounds()); });
     return result;
 }
 
@@ -227,8 +246,7 @@ Rect CChartElement::drawnBounds() const
     const int32_t reach = std::clamp(penWidth(), 1, raster::kMaxPenWidth) / 2 + 1 - 5;
     if (reach > 0 && !drawn.isEmpty())
         drawn = drawn.inflated(reach);
-    for (const auto& c : children())
-        drawn = accumulateBounds(drawn, c->drawnBounds());
+    forEachFetching(children(), [&](const auto& c) { drawn = accumulateBounds(drawn, c->drawnBounds()); });
     return drawn;
 }
 
@@ -244,10 +262,12 @@ CChartElement* CChartElement::hitTest(HitInfo& hit)
     // Topmost first. A deleted element is still in the tree for undo's sake, but
     // it is not on screen, so it must not catch a click meant for what lies under it.
     const Children kids = children();
-    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
-        if ((*it)->hasFlag(kHidden))
+    for (size_t i = kids.size(); i-- > 0;) {
+        if (i >= kFetchAhead)
+            fetchAhead(kids[i - kFetchAhead].get());
+        if (kids[i]->hasFlag(kHidden))
             continue;
-        if (CChartElement* found = (*it)->hitTest(hit))
+        if (CChartElement* found = kids[i]->hitTest(hit))
             return found;
     }
     const PointList pts = points();
@@ -371,6 +391,7 @@ CChartElement* CChartElement::appendChild(std::unique_ptr<CChartElement> e)
     CChartElement* added = list->back().get();
     added->parent_ = this;
     geometryChanged();
+    treeChanged();
     return added;
 }
 
@@ -379,10 +400,12 @@ std::unique_ptr<CChartElement> CChartElement::detach()
     if (!parent_)
         return nullptr;
     auto& siblings = *parent_->ownedChildren();
-    auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& c) { return c.get() == this; });
+    // From the end: what leaves is mostly what was just added (a group about to adopt).
+    auto it = std::find_if(siblings.rbegin(), siblings.rend(), [this](const auto& c) { return c.get() == this; });
     std::unique_ptr<CChartElement> self = std::move(*it);
-    siblings.erase(it);
+    siblings.erase(std::next(it).base());
     parent_->geometryChanged();
+    parent_->treeChanged();
     parent_ = nullptr;
     return self;
 }
@@ -401,28 +424,52 @@ void CChartElement::handOverChildren(std::span<CChartElement* const> which, CCha
     auto* to = newParent.ownedChildren();
     if (!from || !to)
         return;
-    for (CChartElement* e : which)
+    // The only allocation, made before anything moves: from here on nothing can fail.
+    to->reserve(to->size() + which.size());
+    forEachFetching(which, [&](CChartElement* e) {
         if (e && e->parent_ == this && e != &newParent)
             e->learn(kMarked);
-    size_t leaving = 0;
-    for (const auto& c : *from)
-        leaving += c->knows(kMarked) ? 1 : 0;
-    // The only allocation, made before anything moves: from here on nothing can fail.
-    to->reserve(to->size() + leaving);
+    });
+    moveMarkedChildren(which, newParent);
+}
+
+void CChartElement::moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent)
+{
+    auto* from = ownedChildren();
+    auto* to = newParent.ownedChildren();
+    // The list mostly names the children in their own order (a rubber band
+    // selects them so): while it does, each joins newParent as it is met.
+    // From the first one out of order on, the rest wait, taken, and join
+    // in list order after the walk.
+    size_t next = 0;
+    bool inOrder = true;
     size_t kept = 0;
-    for (auto& c : *from) {
-        if (c->knows(kMarked)) {
-            c->forget(kMarked);
-            c->learn(kTaken);
-            c->parent_ = nullptr;
-            c.release(); // owned by the list `which` names it in until it joins newParent
-        } else {
-            (*from)[kept++] = std::move(c);
+    std::vector<std::unique_ptr<CChartElement>>& list = *from;
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i + kFetchAhead < list.size())
+            fetchAhead(list[i + kFetchAhead].get());
+        std::unique_ptr<CChartElement>& c = list[i];
+        if (!c->knows(kMarked)) {
+            list[kept++] = std::move(c);
+            continue;
         }
+        c->forget(kMarked);
+        c->parent_ = nullptr;
+        if (inOrder && next < which.size() && which[next] == c.get()) {
+            ++next;
+            c->parent_ = &newParent;
+            to->push_back(std::move(c));
+            continue;
+        }
+        inOrder = false;
+        c->learn(kTaken);
+        c.release(); // owned by the list `which` names it in until it joins newParent
     }
-    from->resize(kept);
+    list.resize(kept);
     geometryChanged();
-    for (CChartElement* e : which) {
+    treeChanged();
+    for (size_t i = next; i < which.size(); ++i) {
+        CChartElement* e = which[i];
         if (!e || !e->knows(kTaken))
             continue;
         e->forget(kTaken);
@@ -430,6 +477,7 @@ void CChartElement::handOverChildren(std::span<CChartElement* const> which, CCha
         e->parent_ = &newParent;
     }
     newParent.geometryChanged();
+    newParent.treeChanged();
 }
 
 void CChartElement::reserveChildren(size_t more)
@@ -455,6 +503,7 @@ std::vector<std::unique_ptr<CChartElement>> CChartElement::takeChildren()
     for (auto& c : *list)
         c->parent_ = nullptr;
     geometryChanged();
+    treeChanged();
     return std::exchange(*list, {});
 }
 

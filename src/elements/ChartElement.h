@@ -189,6 +189,13 @@ public:
     int32_t storedChildCount() const;
     // Empties the child list, handing the children over in order.
     std::vector<std::unique_ptr<CChartElement>> takeChildren();
+    // Room for `more` children beyond those there are, so that they join
+    // without the list growing step by step.
+    void reserveChildren(size_t more);
+    // The levels from the element down to its deepest descendant: 1 for a
+    // leaf. Kept by composites until their children change, so a check of
+    // a million members reads a number each.
+    int levels() const;
 
     // One step of uniting bounds: a null result takes the next rectangle, an
     // empty but not null one stays as it is, anything else grows by it.
@@ -196,6 +203,23 @@ public:
 
     // A deep copy of source: same class, pen and points; no parent, no flags.
     static std::unique_ptr<CChartElement> cloneElement(const CChartElement& source);
+
+    // Calls visit for each listed element that no other listed element
+    // holds, in list order: a part counted once when a group around it is
+    // listed too. The listed elements are marked, not looked up in a table.
+    template <typename Visit>
+    static void forEachOutermost(std::span<CChartElement* const> elements, Visit&& visit)
+    {
+        for (CChartElement* e : elements)
+            if (e)
+                e->learn(kMarked);
+        for (CChartElement* e : elements)
+            if (e && !e->insideMarked())
+                visit(*e);
+        for (CChartElement* e : elements)
+            if (e)
+                e->forget(kMarked);
+    }
 
 protected:
     // What an element knows besides its flags: which of its kept results
@@ -206,6 +230,7 @@ protected:
         kOwnsChildren = 4,      // a CCompositeElement
         kMarked = 8,            // named in the list handOverChildren is working through
         kTaken = 16,            // out of its parent, about to join the new one
+        kLevelsKnown = 32,      // composites: the levels below
     };
     bool knows(uint8_t bit) const { return (knowledge_ & bit) != 0; }
     void learn(uint8_t bit) const { knowledge_ = uint8_t(knowledge_ | bit); }
@@ -216,6 +241,9 @@ protected:
     // their bounds until then; this tells them, and every group above, to
     // compute them again.
     void geometryChanged();
+    // The one call after the children change: this element and every one
+    // above it count their levels again.
+    void treeChanged();
 
     // Draws the element and those children that reach what dc shows; wholly
     // when the element lies within what dc shows, so its children need no test.
@@ -247,12 +275,11 @@ protected:
     virtual CChartElement* rootCanvas() const { return nullptr; }
     // Takes the pen without passing it on.
     void setPenFields(const PenAttributes& pen);
-    // Room for `more` children beyond those there are, so that they join
-    // without the list growing step by step.
-    void reserveChildren(size_t more);
 
 private:
     friend class CCompositeElement;
+    // A group checks and marks the elements it adopts in one pass.
+    friend class CGroupElement;
 
     static constexpr uint8_t kNoTypeId = 0xFF;
     // pointMode_: up to kInlinePoints points in slots_.here, counted by the
@@ -271,6 +298,17 @@ private:
         AwayPoints away;
     };
 
+    // Whether a parent, or one above it, is marked.
+    bool insideMarked() const
+    {
+        for (const CChartElement* up = parent_; up; up = up->parent_)
+            if (up->knows(kMarked))
+                return true;
+        return false;
+    }
+    // The second half of handOverChildren, for a caller that marked the
+    // listed children (kMarked) and made room in newParent for them.
+    void moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent);
     // Room for n points, keeping the first ones; new ones are (0, 0).
     Point* resizePoints(size_t n);
     std::vector<std::unique_ptr<CChartElement>>* ownedChildren();
@@ -293,7 +331,35 @@ protected:
 private:
     friend class CChartElement;
     std::vector<std::unique_ptr<CChartElement>> children_;
+    mutable uint8_t levels_ = 1;
 };
+
+// A walk over the elements of a large chart waits on memory more than it
+// works: a million symbols take a few hundred megabytes. Walks over long
+// lists of elements ask for the one kFetchAhead places ahead, so that the
+// waits overlap instead of following one another.
+constexpr size_t kFetchAhead = 8;
+
+inline void fetchAhead(const CChartElement* e)
+{
+    const char* at = reinterpret_cast<const char*>(e);
+    __builtin_prefetch(at);
+    __builtin_prefetch(at + 64);
+    __builtin_prefetch(at + 128);
+}
+
+// Calls visit with each entry of a list of elements (owning or not) in order,
+// fetching ahead.
+template <typename List, typename Visit>
+void forEachFetching(const List& list, Visit&& visit)
+{
+    const size_t n = list.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i + kFetchAhead < n)
+            fetchAhead(&*list[i + kFetchAhead]);
+        visit(list[i]);
+    }
+}
 
 inline CChartElement::Children CChartElement::children() const
 {

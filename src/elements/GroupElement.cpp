@@ -1,9 +1,12 @@
 #include "elements/GroupElement.h"
 
 #include "elements/ElementRecord.h"
+#include "elements/Nesting.h"
 #include "platform/Archive.h"
+#include "platform/RasterSupport.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace loopora {
 
@@ -27,11 +30,27 @@ Rect CGroupElement::drawnBounds() const
 
 void CGroupElement::recomputeFrame()
 {
-    setPoints({});
-    const Rect r = getBounds();
+    // One walk over the children gives both the frame and the drawn bounds.
+    Rect r;
+    Rect drawn;
+    forEachFetching(children(), [&](const auto& c) {
+        r = accumulateBounds(r, c->getBounds());
+        drawn = Rect::united(drawn, c->drawnBounds());
+    });
     const Point corners[] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
     setPoints({corners, 4});
+    // The bounds of any element are null or hold a pixel, so the frame holds
+    // every child's, and the bounds are now the frame's points grown by 5:
+    // never empty, so the drawn bounds are what they reach united with
+    // whatever the children's pixels reach.
+    bounds_ = r.inflated(5);
+    const int32_t reach = std::clamp(penWidth(), 1, raster::kMaxPenWidth) / 2 + 1 - 5;
+    drawnBounds_ = Rect::united(reach > 0 ? bounds_.inflated(reach) : bounds_, drawn);
+    learn(kBoundsKnown | kDrawnBoundsKnown);
+    assert(bounds_ == CChartElement::getBounds());
+    assert(drawnBounds_ == CChartElement::drawnBounds());
 }
+
 
 void CGroupElement::onRotated(Point, double) { recomputeFrame(); }
 void CGroupElement::onRotatedRadians(Point, double) { recomputeFrame(); }
@@ -75,18 +94,29 @@ std::unique_ptr<CChartElement> CGroupElement::clone() const { return cloneAs<CGr
 
 bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
 {
-    if (elements.empty())
+    if (elements.empty() || !elements.front())
         return false;
     CChartElement* common = elements.front()->parent();
     if (!common)
         return false;
-    for (CChartElement* e : elements)
-        if (!e || e->parent() != common || e == this)
-            return false;
-    if (!parent())
+    if (!parent() || !common->ownedChildren())
         return false;
+    // One pass checks and marks the elements; the group puts each a level
+    // further down. The only allocation comes first: after it nothing fails.
+    reserveChildren(elements.size());
+    for (size_t i = 0; i < elements.size(); ++i) {
+        if (i + kFetchAhead < elements.size() && elements[i + kFetchAhead])
+            fetchAhead(elements[i + kFetchAhead]);
+        CChartElement* e = elements[i];
+        if (!e || e->parent() != common || e == this || e->levels() >= kDeepestNesting) {
+            for (size_t j = 0; j < i; ++j)
+                elements[j]->forget(kMarked);
+            return false;
+        }
+        e->learn(kMarked);
+    }
     reparentTo(*common);
-    common->handOverChildren(elements, *this);
+    common->moveMarkedChildren(elements, *this);
     recomputeFrame();
     return true;
 }
@@ -96,7 +126,9 @@ bool CGroupElement::ungroup()
     CChartElement* target = parent();
     if (!target)
         return false;
-    for (auto& c : takeChildren())
+    std::vector<std::unique_ptr<CChartElement>> parts = takeChildren();
+    target->reserveChildren(parts.size());
+    for (auto& c : parts)
         target->appendChild(std::move(c));
     setPoints({});
     if (hasFlag(kCurrent) && canvas())
@@ -113,6 +145,7 @@ bool CGroupElement::adoptChildren(std::vector<std::unique_ptr<CChartElement>> pa
     for (auto& p : parts)
         appendChild(std::move(p));
     recomputeFrame();
+    levels(); // counted while the parts are at hand, not in a later walk over the chart
     return true;
 }
 
@@ -131,6 +164,7 @@ void CGroupElement::serializeBody(CArchive& ar)
     for (int32_t i = 0; i < announced; ++i)
         readElementRecord(ar, *this);
     recomputeFrame();
+    levels(); // counted while the parts are at hand, not in a later walk over the chart
 }
 
 } // namespace loopora

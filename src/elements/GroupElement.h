@@ -32,8 +32,9 @@ public:
     // Makes elements of one parent the children of this group: the group goes
     // to the end of that parent's children and the elements, in list order,
     // into the group. Refused for an empty list, for elements of different
-    // parents or of none, and while the group itself has no parent (a new
-    // group is appended to the common parent before it adopts).
+    // parents or of none, for an element already kDeepestNesting levels deep
+    // (the group would nest one deeper), and while the group itself has no
+    // parent (a new group is appended to the common parent before it adopts).
     bool adopt(const std::vector<CChartElement*>& elements);
     // Gives the children back to the group's parent, in order, and leaves the
     // group hidden, removed and empty in its place (so that undo can refill it).

@@ -4,20 +4,13 @@
 
 namespace loopora {
 
-int nestingDepth(const CChartElement& e)
-{
-    int deepest = 0;
-    for (const auto& c : e.children())
-        deepest = std::max(deepest, nestingDepth(*c));
-    return deepest + 1;
-}
+int nestingDepth(const CChartElement& e) { return e.levels(); }
 
 bool groupFitsNesting(const std::vector<CChartElement*>& members)
 {
-    for (const CChartElement* e : members)
-        if (e && nestingDepth(*e) + 1 > kDeepestNesting)
-            return false;
-    return true;
+    // The new group puts every member a level further down.
+    return std::none_of(members.begin(), members.end(),
+                        [](const CChartElement* e) { return e && e->levels() >= kDeepestNesting; });
 }
 
 } // namespace loopora

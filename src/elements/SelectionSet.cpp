@@ -8,35 +8,29 @@ namespace loopora {
 
 bool CSelectionSet::add(CChartElement* e)
 {
-    if (!e || e->hasFlag(kRemoved) || e->hasFlag(kHidden) || contains(e))
+    if (!e || e->hasFlag(kRemoved) || e->hasFlag(kHidden) || e->hasFlag(kSelected))
         return false;
+    // An element that left may still stand in the list; it must not stand twice.
+    if (gaps_ != 0)
+        members();
     e->setFlags(kSelected);
-    position_.emplace(e, members_.size());
     members_.push_back(e);
     return true;
 }
 
 bool CSelectionSet::remove(CChartElement* e)
 {
-    if (!e)
+    if (!e || !e->hasFlag(kSelected))
         return false;
     e->clearFlags(kSelected);
-    auto it = position_.find(e);
-    if (it == position_.end())
-        return false;
-    members_[it->second] = nullptr;
-    position_.erase(it);
     ++gaps_;
     return true;
 }
 
 bool CSelectionSet::clear()
 {
-    for (CChartElement* e : members_)
-        if (e)
-            e->clearFlags(kSelected);
+    forEachFetching(members_, [](CChartElement* e) { e->clearFlags(kSelected); });
     members_.clear();
-    position_.clear();
     gaps_ = 0;
     return true;
 }
@@ -44,9 +38,7 @@ bool CSelectionSet::clear()
 const std::vector<CChartElement*>& CSelectionSet::members() const
 {
     if (gaps_ != 0) {
-        std::erase(members_, nullptr);
-        for (size_t i = 0; i < members_.size(); ++i)
-            position_[members_[i]] = i;
+        std::erase_if(members_, [](const CChartElement* e) { return !e->hasFlag(kSelected); });
         gaps_ = 0;
     }
     return members_;
@@ -55,8 +47,7 @@ const std::vector<CChartElement*>& CSelectionSet::members() const
 Rect CSelectionSet::getBounds() const
 {
     Rect result;
-    for (CChartElement* e : members())
-        result = CChartElement::accumulateBounds(result, e->getBounds());
+    forEachFetching(members(), [&](CChartElement* e) { result = CChartElement::accumulateBounds(result, e->getBounds()); });
     return result;
 }
 
@@ -66,12 +57,13 @@ CGroupElement* CSelectionSet::makeGroup()
     if (list.empty())
         return nullptr;
     CChartElement* common = list.front()->parent();
-    if (!common || std::any_of(list.begin(), list.end(), [&](auto* e) { return e->parent() != common; }))
+    if (!common)
         return nullptr;
+    // The group checks the members as it adopts them, and goes again when it refuses.
     auto* group = static_cast<CGroupElement*>(common->appendChild(std::make_unique<CGroupElement>()));
-    std::vector<CChartElement*> adopted = list;
-    if (!group->adopt(adopted)) {
-        group->detach();
+    if (!group || !group->adopt(list)) {
+        if (group)
+            group->detach();
         return nullptr;
     }
     return group;

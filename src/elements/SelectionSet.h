@@ -2,14 +2,16 @@
 // The selected elements of one canvas, in the order they were selected. The
 // set refers to its members without owning or re-parenting them.
 //
-// A rubber band over a whole chart selects every element and a Delete then
-// releases them one by one, so adding, finding and removing a member cost
-// the same however many are selected: a removed member leaves a gap that is
-// closed, all gaps at once, the next time the members are listed.
+// A member is an element with the selected flag: the set sets and clears it,
+// and asks it to know whether an element is a member, so a rubber band over a
+// whole chart and a Delete that releases every member one by one cost the
+// same per element however many are selected, with no table of members. A
+// member that leaves keeps its place in the list, without its flag, until
+// the next listing closes all such gaps at once; elements live as long as
+// their canvas, so the list never names a freed one.
 
 #include "elements/ChartElement.h"
 
-#include <unordered_map>
 #include <vector>
 
 namespace loopora {
@@ -27,11 +29,11 @@ public:
     bool add(CChartElement* e);
     bool remove(CChartElement* e);
     bool clear();
-    bool contains(const CChartElement* e) const { return position_.count(e) != 0; }
+    bool contains(const CChartElement* e) const { return e && e->hasFlag(kSelected); }
 
     const std::vector<CChartElement*>& members() const;
-    bool empty() const { return position_.empty(); }
-    size_t size() const { return position_.size(); }
+    bool empty() const { return size() == 0; }
+    size_t size() const { return members_.size() - gaps_; }
 
     // The union of the members' bounds.
     Rect getBounds() const;
@@ -40,10 +42,8 @@ public:
     CGroupElement* makeGroup();
 
 private:
-    // In selection order; a removed member leaves null until the next listing.
+    // In selection order, with the members that left since the last listing.
     mutable std::vector<CChartElement*> members_;
-    // Where each member stands in members_.
-    mutable std::unordered_map<const CChartElement*, size_t> position_;
     mutable size_t gaps_ = 0;
 };
 

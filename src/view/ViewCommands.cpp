@@ -63,12 +63,10 @@ bool CPattraView::onCommand(uint16_t id)
 void CPattraView::group()
 {
     CCanvas& c = canvas();
-    if (!groupFitsNesting(c.selection().members())) {
+    // A group refused for nesting too deep is the one refusal the user hears of.
+    if (!c.group() && !groupFitsNesting(c.selection().members()))
         host_.messageBox(withValues(_("Группа не создана: в схеме может быть не больше %1 уровней вложенных групп."),
                                     {std::to_string(kDeepestNesting)}));
-        return;
-    }
-    c.group();
 }
 
 void CPattraView::chooseDrawingColour()

@@ -2,7 +2,6 @@
 
 #include "document/Canvas.h"
 #include "elements/GroupElement.h"
-#include "elements/Nesting.h"
 
 #include <algorithm>
 
@@ -36,8 +35,6 @@ bool CGroupCommand::Do()
 {
     if (!group_) {
         CSelectionSet& selection = canvas_.selection();
-        if (!groupFitsNesting(selection.members()))
-            return false;
         CGroupElement* made = selection.makeGroup();
         if (!made)
             return false;

@@ -60,11 +60,17 @@ void CSelectTool::end(const MouseEvent&)
     if (!dragging())
         return;
     const Rect band = between(pressPoint(), currentPoint());
+    // The repaint covers the selection: what was selected before the band
+    // (with Ctrl) and what the band adds, united as the band goes.
+    CSelectionSet& selection = canvas_.selection();
+    Rect area = selection.getBounds();
     // Touching the band is enough; an element need not lie inside it.
-    for (const auto& child : canvas_.children())
-        if (!Rect::intersected(child->getBounds(), band).isEmpty())
-            canvas_.select(child.get(), SelectMode::Add);
-    canvas_.invalidate(canvas_.selection().getBounds());
+    forEachFetching(canvas_.children(), [&](const auto& child) {
+        const Rect bounds = child->getBounds();
+        if (!Rect::intersected(bounds, band).isEmpty() && selection.add(child.get()))
+            area = CChartElement::accumulateBounds(area, bounds);
+    });
+    canvas_.invalidate(area);
 }
 
 void CMoveTool::drag(const MouseEvent&)
