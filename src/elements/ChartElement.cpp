@@ -96,8 +96,8 @@ int CChartElement::levels() const
     if (!knows(kLevelsKnown)) {
         int deepest = 0;
         forEachFetching(self->children_, [&](const auto& c) { deepest = std::max(deepest, c->levels()); });
-        // Nothing nests near 255 levels deep: files and groups stop far sooner.
-        self->levels_ = uint8_t(std::min(deepest + 1, 255));
+        // Files and groups stop nesting far sooner than this counts.
+        self->levels_ = uint16_t(std::min(deepest + 1, 0xFFFF));
         learn(kLevelsKnown);
     }
     return self->levels_;

@@ -331,7 +331,7 @@ protected:
 private:
     friend class CChartElement;
     std::vector<std::unique_ptr<CChartElement>> children_;
-    mutable uint8_t levels_ = 1;
+    mutable uint16_t levels_ = 1;
 };
 
 // A walk over the elements of a large chart waits on memory more than it
