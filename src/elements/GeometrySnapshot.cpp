@@ -1,34 +1,57 @@
 #include "elements/GeometrySnapshot.h"
 
-#include "platform/Numeric.h"
-
 namespace loopora {
+namespace {
+
+// Calls visit with each root and everything inside it, parents first.
+template <typename Visit>
+void walk(std::span<CChartElement* const> roots, Visit&& visit)
+{
+    for (CChartElement* root : roots)
+        if (root) {
+            visit(*root);
+            walk(root->children(), visit);
+        }
+}
+
+template <typename Visit>
+void walk(CChartElement::Children children, Visit&& visit)
+{
+    for (const auto& c : children) {
+        visit(*c);
+        walk(c->children(), visit);
+    }
+}
+
+} // namespace
 
 GeometrySnapshot::GeometrySnapshot(std::span<CChartElement* const> roots) : taken_(true)
 {
-    for (CChartElement* root : roots)
-        if (root)
-            take(*root);
+    // Counted first, so that each list is allocated once at its size.
+    size_t elements = 0;
+    size_t points = 0;
+    walk(roots, [&](const CChartElement& e) {
+        ++elements;
+        points += e.points().size();
+    });
+    counts_.reserve(elements);
+    points_.reserve(points);
+    walk(roots, [&](const CChartElement& e) {
+        const PointList pts = e.points();
+        counts_.push_back(uint32_t(pts.size()));
+        points_.insert(points_.end(), pts.begin(), pts.end());
+    });
 }
 
-void GeometrySnapshot::take(CChartElement& e)
+void GeometrySnapshot::restore(std::span<CChartElement* const> roots) const
 {
-    entries_.push_back({&e, e.points()});
-    for (const auto& c : e.children())
-        take(*c);
-}
-
-void GeometrySnapshot::restore() const
-{
-    for (const Entry& entry : entries_)
-        entry.element->setPoints(entry.points);
-}
-
-bool reachesCoordinateLimit(const Rect& bounds)
-{
-    // The bounds reach 5 pixels beyond the points, and wide pens further.
-    constexpr int64_t edge = kCoordinateLimit - 1000;
-    return bounds.left <= -edge || bounds.top <= -edge || bounds.right >= edge || bounds.bottom >= edge;
+    size_t element = 0;
+    size_t point = 0;
+    walk(roots, [&](CChartElement& e) {
+        const uint32_t n = counts_[element++];
+        e.setPoints(PointList{points_.data() + point, n});
+        point += n;
+    });
 }
 
 } // namespace loopora

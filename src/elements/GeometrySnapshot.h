@@ -1,14 +1,18 @@
 #pragma once
 // The points of some elements and of everything inside them, kept so that a
-// change can be taken back exactly. A rotation or a scaling rounds every
+// change can be taken back exactly: a rotation or a scaling rounds every
 // point to whole pixels, and a move or a mirror clamps points at the edge of
 // the drawable area, so applying the opposite change would not give the old
 // points back; restoring a snapshot does.
+//
+// A move of a whole chart keeps a snapshot of every element twice, so it
+// holds no pointers: only each element's point count and the points, in the
+// order a walk over the elements and their children meets them.
 
 #include "elements/ChartElement.h"
 
+#include <cstdint>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace loopora {
@@ -19,24 +23,15 @@ public:
     explicit GeometrySnapshot(std::span<CChartElement* const> roots);
 
     bool taken() const { return taken_; }
-    // Puts every point back as it was. The elements must still be the ones,
-    // with the same children, that the snapshot was taken of: a command's
-    // undo and redo find the tree as its own Do and Undo left it.
-    void restore() const;
+    // Puts every point back as it was. roots must be the list the snapshot
+    // was taken of, and the elements must have the same children: a
+    // command's undo and redo find the tree as its own Do and Undo left it.
+    void restore(std::span<CChartElement* const> roots) const;
 
 private:
-    struct Entry {
-        CChartElement* element;
-        std::vector<Point> points;
-    };
-    void take(CChartElement& e);
-
-    std::vector<Entry> entries_;
+    std::vector<uint32_t> counts_;
+    std::vector<Point> points_;
     bool taken_ = false;
 };
-
-// True when a change that lands an element's bounds here may have clamped
-// some of its points at the edge of the drawable area.
-bool reachesCoordinateLimit(const Rect& bounds);
 
 } // namespace loopora
