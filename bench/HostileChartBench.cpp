@@ -101,11 +101,23 @@ void BM_KilobyteOfLargestWalkedChains(benchmark::State& state)
     openDrawAndList(state, b.bytes);
 }
 
+// The most expensive slip stitches a kilobyte can hold that are still drawn
+// with nested ovals: round, as large as the editor's largest sheet, in a pen
+// twenty times the editor's.
+void BM_KilobyteOfLargestNestedSlipStitches(benchmark::State& state)
+{
+    Bytes b(600, 20);
+    for (int i = 0; i < 20; ++i)
+        b.ints({typeids::kSlipStitch, 2, 300 + i, -19, 300 - i, 619, 40, 0, 0, 0}).real(1.0);
+    openDrawAndList(state, b.bytes);
+}
+
 BENCHMARK(BM_HostileSlipStitch16M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileChain1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileFourChains1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileLens1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileCirclesEveryPixel4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KilobyteOfLargestWalkedChains)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KilobyteOfLargestNestedSlipStitches)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,16 +5,20 @@
 #include "platform/Numeric.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace loopora {
 namespace {
 
-// The most pixel placements (walk points times run length) a dot is drawn
-// with by nested ovals, whose cost grows with the square of its length: about
-// a millisecond. A longer dot (over about 400 pixels with the editor's pen)
-// is filled row by row instead, solid, in time that grows with its rows.
-constexpr int64_t kNestedFillBudget = int64_t(1) << 17;
+// A dot is filled with nested ovals, the way slip stitches have always been
+// drawn, when it fits on the editor's largest sheet (600 pixels a side) with
+// room to spare: about three hundred ovals at most, a few milliseconds.
+constexpr double kLargestNestedSide = 640;
+// ... and when the ovals' pixel placements (walk points times run length)
+// stay within this: a dot drawn with a pen far wider than the editor's is
+// filled row by row, as it always was.
+constexpr int64_t kNestedFillBudget = int64_t(1) << 23;
 
 } // namespace
 
@@ -35,21 +39,29 @@ void CSlipStitchDot::describeFields(FieldSink& sink) const
 void CSlipStitchDot::plot(CDC& dc) const
 {
     const Colour colour = whiteFill_ ? colours::white : penColour();
-    if (!nestedFillIsCheap()) {
+    if (!drawnWithNestedOvals()) {
         fillSolid(dc, colour);
         return;
     }
-    PenRuns runs(dc, colour, penWidth(), RunDirection::UpRight);
-    plotNestedOvals(runs);
-    runs.flush();
+    // The nested ovals stay within the outer one's box, give or take the
+    // rounding of their ends; a pixel beyond it is set all the same.
+    const TiltedEllipse e = outline().equation();
+    const Rect box{int32_t(std::floor(e.cx - e.halfWidth())) - 2, int32_t(e.firstRow()) - 2,
+                   int32_t(std::ceil(e.cx + e.halfWidth())) + 3, int32_t(e.lastRow()) + 3};
+    PenRunMask mask(dc, colour, penWidth(), RunDirection::UpRight, box);
+    plotNestedOvals(mask);
+    mask.flush();
 }
 
 // The ends step toward each other one pixel at a time along the longer
 // coordinate, so there are about half that many ovals, none larger than the first.
-bool CSlipStitchDot::nestedFillIsCheap() const
+bool CSlipStitchDot::drawnWithNestedOvals() const
 {
     const PlottedOval outer = outline();
     if (!outer.walked())
+        return false;
+    const TiltedEllipse e = outer.equation();
+    if (2 * e.halfWidth() > kLargestNestedSide || 2 * e.halfHeight() > kLargestNestedSide)
         return false;
     const int64_t span = std::max(std::abs(int64_t(points_[1].x) - points_[0].x),
                                   std::abs(int64_t(points_[1].y) - points_[0].y));
@@ -58,9 +70,15 @@ bool CSlipStitchDot::nestedFillIsCheap() const
     return ovals * perOval <= kNestedFillBudget;
 }
 
-void CSlipStitchDot::plotNestedOvals(PenRuns& runs) const
+void CSlipStitchDot::plotNestedOvals(PenRunMask& mask) const
 {
-    auto oval = [&](Point u, Point v) { plotOval(runs, ovalBetween(u, v, ratio_)); };
+    auto oval = [&](Point u, Point v) {
+        const PlottedOval o = ovalBetween(u, v, ratio_);
+        walkEllipse(o.along, o.across, [&](int64_t x, int64_t y) {
+            const Point px = o.orientation.place(o.centre, x, y);
+            mask.plot(px.x, px.y);
+        });
+    };
     const Point p = points_[0];
     const Point q = points_[1];
     if (p.x == q.x || p.y == q.y) {
