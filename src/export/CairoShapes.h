@@ -33,6 +33,7 @@ public:
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;
     void filledEllipse(const ShapeEllipse& e, Colour fill) override;
+    void filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window) override;
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override;
     void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override;
     void text(const ShapeText& text) override;
@@ -48,8 +49,9 @@ private:
     // What follows goes into the path stroked with this pen; a different
     // pen strokes what was gathered before.
     void gatherFor(const Pen& pen);
-    // Adds the part of the ellipse from `from` through `sweep` to the path.
-    void ellipsePath(const ShapeEllipse& e, double from, double sweep);
+    // Adds the part of the ellipse from `from` through `sweep` to the path,
+    // as a new piece of it or joined to where the path stands.
+    void ellipsePath(const ShapeEllipse& e, double from, double sweep, bool joined = false);
 
     cairo_t* cr_;
     std::optional<Pen> gathering_;

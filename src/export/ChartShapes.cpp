@@ -2,6 +2,7 @@
 
 #include "document/BackgroundShapes.h"
 #include "elements/IdealShapes.h"
+#include "platform/ShapeWindow.h"
 
 namespace loopora {
 namespace {
@@ -61,16 +62,25 @@ SheetArea sheetAreaOf(const CPattraDoc& doc)
     return {doc.chartWidth(), doc.chartHeight(), doc.canvas().origin()};
 }
 
+ShapeBox sheetWindowOf(const CPattraDoc& doc)
+{
+    const SheetArea sheet = sheetAreaOf(doc);
+    const double left = -double(sheet.origin.x) - kSheetWindowMargin;
+    const double top = -double(sheet.origin.y) - kSheetWindowMargin;
+    return {left, top, left + sheet.width + 2 * kSheetWindowMargin, top + sheet.height + 2 * kSheetWindowMargin};
+}
+
 void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines)
 {
     const CCanvas& canvas = doc.canvas();
+    ShapesInWindow window(sink, sheetWindowOf(doc));
     if (blackLines) {
-        BlackLineWork black(sink);
+        BlackLineWork black(window);
         describeElements(canvas, black);
         return;
     }
-    describeBackground(canvas, sink);
-    describeElements(canvas, sink);
+    describeBackground(canvas, window);
+    describeElements(canvas, window);
 }
 
 } // namespace loopora
