@@ -20,10 +20,11 @@ constexpr int32_t kLargestSheetSide = 4000;
 // What a chart file may hold, so that whatever opens is drawn, listed and
 // exported within a gigabyte of memory:
 // - at most kLargestChartFile bytes, refused before they are read;
-// - at most a million element records at every depth, and a million
-//   characters of label text in all (CArchive::kMaximumRecords and
-//   kMaximumTextCharacters): an element costs a few hundred bytes of memory
-//   and of listing however few it takes in the file;
+// - at most 500,000 element records at every depth, 50,000 labels and a
+//   million characters of label text in all (CArchive::kMaximumRecords,
+//   kMaximumTexts, kMaximumTextCharacters): an element costs a few hundred
+//   bytes of memory and of listing, and up to a kilobyte of a PDF in the
+//   making (a label a few), however few bytes it takes in the file;
 // - at most kMostStoredPoints points in a record (ElementRecord.h), and
 //   groups nested at most kDeepestNesting deep (Nesting.h);
 // - what one figure costs to draw is bounded by the sheet, not by its size

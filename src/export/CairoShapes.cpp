@@ -16,10 +16,13 @@ void CairoShapes::setColour(Colour c)
 
 void CairoShapes::gatherFor(const Pen& pen)
 {
-    if (gathering_ && *gathering_ == pen)
+    // A PDF works out the extent of each stroke it is given from the whole
+    // path, so a path of a few thousand pieces keeps that work small.
+    if (gathering_ && *gathering_ == pen && ++gathered_ < kMostGathered)
         return;
     finish();
     gathering_ = pen;
+    gathered_ = 0;
 }
 
 void CairoShapes::finish()

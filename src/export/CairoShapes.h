@@ -21,8 +21,9 @@ using CairoContext = std::unique_ptr<cairo_t, CairoDestroy>;
 using CairoSurface = std::unique_ptr<cairo_surface_t, CairoDestroy>;
 
 // Strokes of one pen that follow each other are gathered into one path and
-// stroked at once: a chart's thousands of strokes in a few operations, and
-// no seams where strokes of one colour overlap. Call finish() at the end.
+// stroked at once, a few thousand at a time: a chart's thousands of strokes
+// in a few operations, and no seams where strokes of one colour overlap.
+// Call finish() at the end.
 class CairoShapes final : public ShapeSink {
 public:
     explicit CairoShapes(cairo_t* cr) : cr_(cr) {}
@@ -53,8 +54,11 @@ private:
     // as a new piece of it or joined to where the path stands.
     void ellipsePath(const ShapeEllipse& e, double from, double sweep, bool joined = false);
 
+    static constexpr int kMostGathered = 4096;
+
     cairo_t* cr_;
     std::optional<Pen> gathering_;
+    int gathered_ = 0; // the pieces in the path beyond the first
 };
 
 // Draws the chart in cairo's current user space, one unit a chart pixel,

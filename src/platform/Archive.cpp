@@ -132,6 +132,8 @@ std::string CArchive::readString()
     size_t bytes = wide ? length * 2 : length;
     if (bytes > remaining())
         failAt(start, "a text of " + std::to_string(length) + " characters runs past the end of the file");
+    if (++texts_ > kMaximumTexts)
+        failAt(start, "more than " + std::to_string(kMaximumTexts) + " texts");
     textCharacters_ += length;
     if (textCharacters_ > kMaximumTextCharacters)
         failAt(start, "the texts are longer than " + std::to_string(kMaximumTextCharacters) + " characters in all");

@@ -65,11 +65,13 @@ public:
     void leaveNested() { --nesting_; }
 
     // A record costs the program a few hundred bytes however few it takes in
-    // the file, and every character of a text costs each picture of it, so
-    // loading refuses more records, and longer texts in all, than these:
-    // whatever an archive that passes holds is drawn, listed and exported
-    // within a gigabyte. Count each record as it begins.
-    static constexpr int32_t kMaximumRecords = 1'000'000;
+    // the file (a PDF about a kilobyte for each figure drawn on its own), a
+    // text a few kilobytes more and each of its characters more again, so
+    // loading refuses more records, more texts and longer texts in all than
+    // these: whatever an archive that passes holds is drawn, listed and
+    // exported within a gigabyte. Count each record as it begins.
+    static constexpr int32_t kMaximumRecords = 500'000;
+    static constexpr int32_t kMaximumTexts = 50'000;
     static constexpr size_t kMaximumTextCharacters = 1'000'000;
     void countRecord();
 
@@ -88,6 +90,7 @@ private:
     size_t position_ = 0;
     int nesting_ = 0;
     int32_t records_ = 0;
+    int32_t texts_ = 0;
     size_t textCharacters_ = 0;
 };
 

@@ -19,6 +19,13 @@ double normalAngle(double t)
 
 bool drawable(const ShapeEllipse& e) { return e.along > 0 && e.across > 0; }
 
+// A shape at or beyond infinity shows nowhere.
+bool finite(ShapePoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool finite(const ShapeEllipse& e)
+{
+    return finite(e.centre) && std::isfinite(e.along) && std::isfinite(e.across) && std::isfinite(e.angle);
+}
+
 bool encloses(const ShapeEllipse& e, ShapePoint p)
 {
     const double dx = p.x - e.centre.x;
@@ -164,7 +171,7 @@ void ShapesInWindow::line(ShapePoint from, ShapePoint to, const ShapeStroke& str
         out_.line(from, to, stroke);
         return;
     }
-    if (!window_.meets(box))
+    if (!finite(from) || !finite(to) || !window_.meets(box))
         return;
     // The part of the segment inside the window, as fractions t0 .. t1 of it.
     const double dx = to.x - from.x;
@@ -200,6 +207,8 @@ void ShapesInWindow::line(ShapePoint from, ShapePoint to, const ShapeStroke& str
 
 void ShapesInWindow::ellipse(const ShapeEllipse& e, const ShapeStroke& stroke)
 {
+    if (!finite(e))
+        return;
     if (!drawable(e) || window_.holds(e.box())) {
         out_.ellipse(e, stroke);
         return;
@@ -216,6 +225,8 @@ void ShapesInWindow::ellipse(const ShapeEllipse& e, const ShapeStroke& stroke)
 
 void ShapesInWindow::filledEllipse(const ShapeEllipse& e, Colour fill)
 {
+    if (!finite(e))
+        return;
     if (!drawable(e) || window_.holds(e.box()))
         out_.filledEllipse(e, fill);
     else if (window_.meets(e.box()))
@@ -226,12 +237,14 @@ void ShapesInWindow::filledEllipseWithin(const ShapeEllipse& e, Colour fill, con
 {
     const ShapeBox both{std::max(window.left, window_.left), std::max(window.top, window_.top),
                         std::min(window.right, window_.right), std::min(window.bottom, window_.bottom)};
-    if (both.left <= both.right && both.top <= both.bottom && both.meets(e.box()))
+    if (finite(e) && both.left <= both.right && both.top <= both.bottom && both.meets(e.box()))
         out_.filledEllipseWithin(e, fill, both);
 }
 
 void ShapesInWindow::ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke)
 {
+    if (!finite(e) || !std::isfinite(from) || !std::isfinite(sweep))
+        return;
     if (!drawable(e) || window_.holds(e.box())) {
         out_.ellipseArc(e, from, sweep, stroke);
         return;
@@ -258,7 +271,7 @@ void ShapesInWindow::rectangle(ShapePoint corner, ShapePoint opposite, const Sha
 {
     const ShapeBox box{std::min(corner.x, opposite.x), std::min(corner.y, opposite.y), std::max(corner.x, opposite.x),
                        std::max(corner.y, opposite.y)};
-    if (!window_.meets(box))
+    if (!finite(corner) || !finite(opposite) || !window_.meets(box))
         return;
     // Sides beyond the window move onto its edge, where they cannot show either.
     auto held = [this](ShapePoint p) {

@@ -139,6 +139,20 @@ ChartBytes stretchedChains(int32_t count)
     return b;
 }
 
+// A chart of labels, each of the one letter "a".
+std::vector<uint8_t> labelsOf(int32_t count)
+{
+    ChartBytes b(600, 600, count);
+    std::vector<uint8_t> bytes = b.bytes();
+    const ChartBytes label = ChartBytes(0, 0, 0).plain(typeids::kText, {0, 0}, {100, 20}, 1);
+    for (int32_t i = 0; i < count; ++i) {
+        bytes.insert(bytes.end(), label.bytes().begin() + 36, label.bytes().end());
+        bytes.push_back(1);
+        bytes.push_back('a');
+    }
+    return bytes;
+}
+
 bool within(const ShapeBox& box, ShapePoint p)
 {
     return ShapeBox{box.left - 1e-6, box.top - 1e-6, box.right + 1e-6, box.bottom + 1e-6}.contains(p);
@@ -200,10 +214,13 @@ TEST(HostileCharts, MoreElementsThanAChartMayHoldAreRefusedEarlyAndCheaply)
     AllocationMeter meter;
     ChartLoadResult loaded = loadChartBytes(announced);
     EXPECT_FALSE(loaded.document);
-    EXPECT_NE(loaded.error.find("element count 5000000 is over the limit of 1000000"), std::string::npos)
+    EXPECT_NE(loaded.error.find("element count 5000000 is over the limit of " +
+                                std::to_string(CArchive::kMaximumRecords)),
+              std::string::npos)
         << loaded.error;
     EXPECT_LT(meter.peakBytes(), size_t(1) << 20);
-    // A group of a million and another group after it: refused at the second group.
+    // A group of all the elements a chart may hold and another group after it:
+    // refused at the second group.
     ChartBytes nested(600, 600, 2);
     nested.ints({typeids::kGroup, CArchive::kMaximumRecords - 1});
     std::vector<uint8_t> bytes = nested.bytes();
@@ -213,7 +230,9 @@ TEST(HostileCharts, MoreElementsThanAChartMayHoldAreRefusedEarlyAndCheaply)
     loaded = loadChartBytes(bytes);
     EXPECT_FALSE(loaded.document);
     EXPECT_NE(loaded.error.find("offset " + std::to_string(second)), std::string::npos) << loaded.error;
-    EXPECT_NE(loaded.error.find("more than 1000000 elements"), std::string::npos) << loaded.error;
+    EXPECT_NE(loaded.error.find("more than " + std::to_string(CArchive::kMaximumRecords) + " elements"),
+              std::string::npos)
+        << loaded.error;
 }
 
 TEST(HostileCharts, PointsAndLabelsBeyondTheirLimitsAreRefused)
@@ -234,6 +253,11 @@ TEST(HostileCharts, PointsAndLabelsBeyondTheirLimitsAreRefused)
     }
     loaded = loadChartBytes(bytes);
     EXPECT_NE(loaded.error.find("texts are longer than 1000000 characters"), std::string::npos) << loaded.error;
+    // One label more than a chart may hold, each of one character.
+    loaded = loadChartBytes(labelsOf(CArchive::kMaximumTexts + 1));
+    EXPECT_NE(loaded.error.find("more than " + std::to_string(CArchive::kMaximumTexts) + " texts"), std::string::npos)
+        << loaded.error;
+    EXPECT_TRUE(loadChartBytes(labelsOf(CArchive::kMaximumTexts)).document);
 }
 
 TEST(HostileCharts, ListingsTakeAFewHundredBytesAnElementHoweverDeepTheGroups)
@@ -262,7 +286,7 @@ TEST(HostileCharts, ListingsTakeAFewHundredBytesAnElementHoweverDeepTheGroups)
 
 TEST(HostileCharts, AChartCostsAFewHundredBytesAnElementToOpenListAndExport)
 {
-    // A hundred thousand groups, each around a line: a tenth of what a chart may hold.
+    // A hundred thousand groups, each around a line: two fifths of what a chart may hold.
     ChartBytes b(600, 600, 100'000);
     for (int i = 0; i < 100'000; ++i)
         b.ints({typeids::kGroup, 1, typeids::kLine, 2, i % 600, 10, i % 600, 20, 1, 0, 0});
@@ -273,7 +297,7 @@ TEST(HostileCharts, AChartCostsAFewHundredBytesAnElementToOpenListAndExport)
     std::vector<uint8_t> svg;
     std::string error;
     ASSERT_TRUE(renderChartFile(*loaded.document, ExportFormat::Svg, {}, "many", svg, error)) << error;
-    // At a million elements, well within a gigabyte.
+    // At the most elements a chart may hold, well within a gigabyte.
     EXPECT_LT(meter.peakBytes(), 200'000 * 1000u);
 }
 
