@@ -1,8 +1,9 @@
 // A chart file of any bytes, with its export options in its last bytes, goes
 // where `loopora-cli export` takes it: loaded (or refused) and made into a
 // PDF, an SVG and a PNG in memory. The options are the paper, its way round,
-// the margin, the scale, black line work, the key and its language; the PNG
-// is drawn at a few dots an inch, so that a large sheet stays quick.
+// the margin, the scale, black line work, the key and its language, cropping
+// and the background; the PNG is drawn at a few dots an inch, so that a large
+// sheet stays quick.
 
 #include "document/ChartFile.h"
 #include "document/ElementTypes.h"
@@ -32,6 +33,8 @@ loopora::ExportOptions optionsOf(const uint8_t* o)
     if (o[0] & 128)
         options.page.pixelsPerMm = 1 + o[2] / 16.0;
     options.dpi = 1 + o[3] % 16;
+    options.crop = (o[3] & 16) != 0;
+    options.background = (o[3] & 32) == 0;
     return options;
 }
 

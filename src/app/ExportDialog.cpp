@@ -3,6 +3,7 @@
 #include "app/Prompts.h"
 #include "app/QtText.h"
 #include "app/RecentFiles.h"
+#include "app/TitleRoom.h"
 #include "export/ChartExport.h"
 #include "platform/Texts.h"
 
@@ -74,9 +75,11 @@ std::optional<QString> askExportFile(QWidget* parent, DrawingFormat format, cons
 ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     : QDialog(parent), paper_(new QComboBox(this)), orientation_(new QComboBox(this)),
       margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(qs(_("Все линии чёрные")), this)),
+      noBackground_(new QCheckBox(qs(_("Без узора основы")), this)), crop_(new QCheckBox(qs(_("Только рисунок")), this)),
       legend_(new QCheckBox(qs(_("Добавить легенду")), this))
 {
     setWindowTitle(qs(_("Параметры экспорта")));
+    keepTitleShown(*this);
     paper_->setObjectName(QStringLiteral("paper"));
     paper_->addItems({QStringLiteral("A4"), QStringLiteral("Letter"), qs(_("По размеру схемы"))});
     orientation_->setObjectName(QStringLiteral("orientation"));
@@ -88,6 +91,8 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     dpi_->setRange(72, 2400);
     dpi_->setSingleStep(100);
     blackLines_->setObjectName(QStringLiteral("blackLines"));
+    noBackground_->setObjectName(QStringLiteral("noBackground"));
+    crop_->setObjectName(QStringLiteral("crop"));
     legend_->setObjectName(QStringLiteral("legend"));
 
     const ExportOptions last = remembered();
@@ -98,31 +103,41 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     margin_->setValue(last.page.marginMm.value_or(10));
     dpi_->setValue(last.dpi);
     blackLines_->setChecked(last.blackLines);
+    noBackground_->setChecked(!last.background);
+    crop_->setChecked(last.crop);
     legend_->setChecked(last.legend);
 
-    // A chart-sized page has the chart's orientation; SVG has no page at all.
+    // A chart-sized page has the chart's orientation, and a cropped drawing's
+    // page is its own size; SVG has no page at all, only the margin round a
+    // cropped drawing. Black lines leave the background pattern out anyway.
     auto pageOptionsShow = [this, format] {
-        const bool page = format != DrawingFormat::Svg;
+        const bool page = format != DrawingFormat::Svg && !crop_->isChecked();
+        paper_->setEnabled(page);
         orientation_->setEnabled(page && paper_->currentIndex() != 2);
+        margin_->setEnabled(format != DrawingFormat::Svg || crop_->isChecked());
+        noBackground_->setEnabled(!blackLines_->isChecked());
     };
     connect(paper_, &QComboBox::currentIndexChanged, this, pageOptionsShow);
+    connect(crop_, &QCheckBox::toggled, this, pageOptionsShow);
+    connect(blackLines_, &QCheckBox::toggled, this, pageOptionsShow);
     pageOptionsShow();
 
     auto* form = new QFormLayout;
     if (format != DrawingFormat::Svg) {
         form->addRow(qs(_("Бумага:")), paper_);
         form->addRow(qs(_("Ориентация:")), orientation_);
-        form->addRow(qs(_("Поля, мм:")), margin_);
     } else {
         paper_->hide();
         orientation_->hide();
-        margin_->hide();
     }
+    form->addRow(qs(_("Поля, мм:")), margin_);
     if (format == DrawingFormat::Png)
         form->addRow(qs(_("Разрешение, dpi:")), dpi_);
     else
         dpi_->hide();
+    form->addRow(crop_);
     form->addRow(blackLines_);
+    form->addRow(noBackground_);
     form->addRow(legend_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(qs(_("ОК")));
@@ -141,6 +156,8 @@ ExportOptions ExportOptionsDialog::options() const
     o.page.marginMm = margin_->value();
     o.dpi = dpi_->value();
     o.blackLines = blackLines_->isChecked();
+    o.background = !noBackground_->isChecked();
+    o.crop = crop_->isChecked();
     o.legend = legend_->isChecked();
     o.legendLanguage = uiLanguage();
     return o;
@@ -159,6 +176,8 @@ ExportOptions ExportOptionsDialog::remembered()
     o.page.marginMm = std::clamp(settings.value(QStringLiteral("Margin"), 10.0).toDouble(), 0.0, 50.0);
     o.dpi = std::clamp(settings.value(QStringLiteral("Dpi"), 300).toInt(), 72, 2400);
     o.blackLines = settings.value(QStringLiteral("BlackLines"), false).toBool();
+    o.background = !settings.value(QStringLiteral("NoBackground"), false).toBool();
+    o.crop = settings.value(QStringLiteral("Crop"), false).toBool();
     o.legend = settings.value(QStringLiteral("Legend"), false).toBool();
     o.legendLanguage = uiLanguage();
     return o;
@@ -175,6 +194,8 @@ void ExportOptionsDialog::remember(const ExportOptions& o)
     settings.setValue(QStringLiteral("Margin"), o.page.marginMm.value_or(10));
     settings.setValue(QStringLiteral("Dpi"), o.dpi);
     settings.setValue(QStringLiteral("BlackLines"), o.blackLines);
+    settings.setValue(QStringLiteral("NoBackground"), !o.background);
+    settings.setValue(QStringLiteral("Crop"), o.crop);
     settings.setValue(QStringLiteral("Legend"), o.legend);
 }
 

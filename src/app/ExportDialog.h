@@ -1,7 +1,8 @@
 #pragma once
 // Exporting the active chart for print from the File menu: the save prompt
 // of the format, then one small dialog of options (paper, orientation,
-// margin, resolution, black lines, the chart's key) that starts from the values last chosen,
+// margin, resolution, black lines, no background pattern, the drawing alone,
+// the chart's key) that starts from the values last chosen,
 // then the file, written whole or not at all.
 
 #include "export/ExportOptions.h"
@@ -38,6 +39,8 @@ public:
     QDoubleSpinBox* margin() const { return margin_; }
     QSpinBox* dpi() const { return dpi_; }
     QCheckBox* blackLines() const { return blackLines_; }
+    QCheckBox* noBackground() const { return noBackground_; }
+    QCheckBox* crop() const { return crop_; }
     QCheckBox* legend() const { return legend_; }
 
 private:
@@ -46,6 +49,8 @@ private:
     QDoubleSpinBox* margin_;
     QSpinBox* dpi_;
     QCheckBox* blackLines_;
+    QCheckBox* noBackground_;
+    QCheckBox* crop_;
     QCheckBox* legend_;
 };
 

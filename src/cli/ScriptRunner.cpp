@@ -1,7 +1,9 @@
 #include "cli/ScriptRunner.h"
 
+#include "cli/ExportArguments.h"
 #include "document/ChartJson.h"
 #include "document/LegendText.h"
+#include "export/ChartExport.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -300,6 +302,28 @@ void ScriptRunner::key(const std::vector<std::string>& words)
     view().onKeyDown(it->second);
 }
 
+void ScriptRunner::exportChart(const std::vector<std::string>& words)
+{
+    if (words.size() < 2)
+        throw ScriptError("usage: export PATH [OPTION...]");
+    std::string error;
+    const std::optional<ExportRequest> request =
+        parseExportRequest(std::vector<std::string>(words.begin() + 1, words.end()), error);
+    if (!request)
+        throw ScriptError(error);
+    // A bitmap is what the editor's own command writes; the other formats
+    // are written as `loopora-cli export` writes them.
+    if (request->format == ExportFormat::Bmp) {
+        view();
+        // The export says what went wrong in its message; the script stops there.
+        if (!app_.exportBitmap(request->out))
+            throw ScriptError("the bitmap " + request->out + " was not written");
+        return;
+    }
+    if (!exportChartFile(view().document(), request->out, request->format, request->options, error))
+        throw ScriptError(error);
+}
+
 void ScriptRunner::runLine(const std::string& line)
 {
     std::vector<std::string> words = splitWords(line);
@@ -369,11 +393,7 @@ void ScriptRunner::runLine(const std::string& line)
         expectWords(words, 1, 1, verb.c_str());
         command(kMenuCommands.at(verb));
     } else if (verb == "export") {
-        expectWords(words, 2, 2, "export PATH");
-        view();
-        // The export says what went wrong in its message; the script stops there.
-        if (!app_.exportBitmap(words[1]))
-            throw ScriptError("the bitmap " + words[1] + " was not written");
+        exportChart(words);
     } else if (verb == "dump") {
         out_ << chartToJson(view().document());
     } else if (verb == "legend") {

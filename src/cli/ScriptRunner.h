@@ -34,6 +34,7 @@ private:
     void key(const std::vector<std::string>& words);
     void zoom(const std::vector<std::string>& words);
     void answer(const std::vector<std::string>& words);
+    void exportChart(const std::vector<std::string>& words);
     void chooseTool(const std::string& name);
     void command(uint16_t id);
 

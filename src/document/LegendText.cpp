@@ -8,9 +8,10 @@
 namespace loopora {
 namespace {
 
-constexpr LegendWords kRussian{"Легенда",      "Сокр.",      "Название",        "На схеме",
-                               "Выделено",     "Символов",   "Провязано в петли", "Получено петель"};
-constexpr LegendWords kEnglish{"Legend",  "Abbr.",   "Name",        "In chart",
+constexpr LegendWords kRussian{"Легенда",  "Условные обозначения", "Сокр.",           "Название",
+                               "На схеме", "Выделено",             "Символов",        "Провязано в петли",
+                               "Получено петель"};
+constexpr LegendWords kEnglish{"Legend",   "Legend",  "Abbr.",       "Name", "In chart",
                                "Selected", "Symbols", "Worked into", "Makes"};
 
 size_t columns(std::string_view text) { return decodeUtf8(text).size(); }
@@ -78,7 +79,7 @@ std::string legendAsText(const Legend& legend, Language language)
         nameWidth = std::max(nameWidth, columns(humanName(*row.type, language).name));
     }
     std::string out;
-    out.append(w.title).append("\n");
+    out.append(w.keyTitle).append("\n");
     pad(out, w.abbreviation, abbreviationWidth + 2);
     pad(out, w.name, nameWidth + 2);
     out.append(w.inChart);

@@ -12,7 +12,8 @@
 namespace loopora {
 
 struct LegendWords {
-    std::string_view title;       // "Легенда"
+    std::string_view title;       // the panel's: "Легенда"
+    std::string_view keyTitle;    // over the key as patterns print it: "Условные обозначения"
     std::string_view abbreviation; // column heads
     std::string_view name;
     std::string_view inChart;

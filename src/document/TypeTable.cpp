@@ -57,7 +57,7 @@ constexpr LegMode S = LegMode::Sheared;
 //   many strands as lines ("пышный столбик из 3 пссн", "3-hdc puff"); under
 //   a chain cap with a white dot it is a popcorn; with a single's cross on
 //   top a bobble; closed by a chain oval a puff closed with a chain.
-// - Chains end to end are counted chains ("3 в. п.", "3-ch"); three chains
+// - Chains end to end are counted chains ("3 в. п.", "ch 3"); three chains
 //   bent back on themselves a picot; a plain circle the magic ring.
 // - A stitch standing on three quarters of a ring is worked round the post:
 //   the "top" ring from the front (рельефный лицевой, FP), the "back" ring
@@ -83,9 +83,9 @@ constexpr ElementType kTypes[] = {
      {"рельефный изнаночный столбик с накидом", "рел. изн. ссн"}, {"back post double crochet", "BPdc"}, {1, 1}},
     {typeids::kCanvas, "", Canvas, NoTool, 0, No, make<CCanvas>},
     {typeids::kChain2, "chain2", ChainGroup, Placement, 32777, Everywhere, build::chain2,
-     {"2 воздушные петли", "2 в. п."}, {"2 chains", "2-ch"}, {0, 2}},
+     {"2 воздушные петли", "2 в. п."}, {"2 chains", "ch 2"}, {0, 2}},
     {typeids::kChain3, "chain3", ChainGroup, Placement, 32790, Everywhere, build::chain3,
-     {"3 воздушные петли", "3 в. п."}, {"3 chains", "3-ch"}, {0, 3}},
+     {"3 воздушные петли", "3 в. п."}, {"3 chains", "ch 3"}, {0, 3}},
     {5, "chain3teeth", ChainGroup, Placement, 32845, Everywhere, build::chain3Teeth,
      {"пико из 3 в. п.", "пико"}, {"3-chain picot", "ch-3 picot"}, {0, 0}},
     {typeids::kCircle, "circle", Special, Placement, 32856, No, make<CCircleArc>,

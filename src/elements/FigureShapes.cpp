@@ -72,10 +72,11 @@ void CTextElement::describeShape(ShapeSink& sink) const
     // The chart draws its labels over a white cell, hiding what lies beneath.
     text.fillCells = true;
     text.cellColour = colours::white;
-    // Glyphs stand where the screen puts them, each after the whole-pixel
-    // advance of the one before.
+    // Each line spans what it spans on the screen, but its glyphs follow
+    // the font's own spacing: the screen's whole-pixel advances would open
+    // gaps inside words at print resolution.
     for (const std::string& shown : shownLines())
-        text.lines.push_back(lineInFont(*font, shown, GlyphSpacing::Screen));
+        text.lines.push_back(lineInFont(*font, shown, GlyphSpacing::NaturalToScreenWidth));
     sink.text(text);
 }
 

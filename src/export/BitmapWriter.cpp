@@ -1,10 +1,7 @@
 #include "export/BitmapWriter.h"
 
+#include "platform/FileReplacement.h"
 #include "platform/RasterDC.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 
 namespace loopora {
 namespace {
@@ -61,19 +58,7 @@ std::vector<uint8_t> encodeBitmap(const PixelBuffer& picture)
 
 bool writeBitmapFile(const PixelBuffer& picture, const std::filesystem::path& path, std::string& error)
 {
-    std::vector<uint8_t> bytes = encodeBitmap(picture);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = "cannot write " + path.string() + ": " + std::strerror(errno);
-        return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.flush();
-    if (!out) {
-        error = "writing " + path.string() + " failed: " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    return replaceFile(path, encodeBitmap(picture), error);
 }
 
 PixelBuffer renderSheet(CPattraDoc& doc)

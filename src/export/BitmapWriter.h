@@ -14,6 +14,8 @@
 namespace loopora {
 
 std::vector<uint8_t> encodeBitmap(const PixelBuffer& picture);
+// Written whole beside the file and then put in its place (replaceFile), so
+// that a failure leaves the old file.
 bool writeBitmapFile(const PixelBuffer& picture, const std::filesystem::path& path, std::string& error);
 
 // The sheet of a chart as the canvas draws it, over white: background, then

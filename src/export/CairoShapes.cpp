@@ -169,26 +169,25 @@ void CairoShapes::text(const ShapeText& text)
     }
 }
 
-void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines)
+void drawChart(cairo_t* cr, const CPattraDoc& doc, const SheetArea& shown, const ExportOptions& options)
 {
-    const SheetArea sheet = sheetAreaOf(doc);
     cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, sheet.width, sheet.height);
+    cairo_rectangle(cr, 0, 0, shown.width, shown.height);
     cairo_clip(cr);
-    cairo_translate(cr, sheet.origin.x, sheet.origin.y);
+    cairo_translate(cr, shown.origin.x, shown.origin.y);
     CairoShapes shapes(cr);
-    describeChart(doc, shapes, blackLines);
+    describeChart(doc, shapes, options.blackLines, options.background);
     shapes.finish();
     cairo_restore(cr);
 }
 
-void drawKey(cairo_t* cr, const LegendShapes& key, ShapePoint topLeft, double scale)
+void drawKey(cairo_t* cr, const LegendShapes& key, const KeyPart& part, ShapePoint topLeft, double scale)
 {
     cairo_save(cr);
     cairo_translate(cr, topLeft.x, topLeft.y);
     cairo_scale(cr, scale, scale);
     CairoShapes shapes(cr);
-    key.describe(shapes);
+    key.describe(shapes, part);
     shapes.finish();
     cairo_restore(cr);
 }

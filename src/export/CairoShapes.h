@@ -3,6 +3,7 @@
 // drawing path: antialiased, with fonts through fontconfig and FreeType.
 
 #include "document/Document.h"
+#include "export/ChartShapes.h"
 #include "export/LegendShapes.h"
 #include "platform/ShapeSink.h"
 
@@ -62,10 +63,11 @@ private:
 };
 
 // Draws the chart in cairo's current user space, one unit a chart pixel,
-// with the sheet's top-left corner at the origin and clipped to the sheet.
-void drawChart(cairo_t* cr, const CPattraDoc& doc, bool blackLines);
-// Draws the key with its top-left corner at that point of cairo's current
-// user space, `scale` units of that space a key unit.
-void drawKey(cairo_t* cr, const LegendShapes& key, ShapePoint topLeft, double scale);
+// with the shown area's top-left corner at the origin and clipped to it, as
+// the options ask (black lines, no background).
+void drawChart(cairo_t* cr, const CPattraDoc& doc, const SheetArea& shown, const ExportOptions& options);
+// Draws a run of the key with its top-left corner at that point of cairo's
+// current user space, `scale` units of that space a key unit.
+void drawKey(cairo_t* cr, const LegendShapes& key, const KeyPart& part, ShapePoint topLeft, double scale);
 
 } // namespace loopora

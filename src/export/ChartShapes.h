@@ -4,7 +4,11 @@
 // handles are editing marks and stay out).
 
 #include "document/Document.h"
+#include "export/ExportOptions.h"
 #include "platform/ShapeSink.h"
+
+#include <optional>
+#include <string>
 
 namespace loopora {
 
@@ -27,7 +31,17 @@ ShapeBox sheetWindowOf(const CPattraDoc& doc);
 
 // With blackLines every stroke and text is black and every fill white but a
 // dot's, which is black like its stroke would be; the background pattern is
-// left out, as grey guides have no place in line art.
-void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines);
+// left out, as grey guides have no place in line art. Without background
+// the pattern is left out alone.
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool background = true);
+
+// The part of the sheet the elements draw on: the box round every shape
+// they describe, in whole pixels and within the sheet; nullopt when they
+// draw nothing there.
+std::optional<SheetArea> drawingAreaOf(const CPattraDoc& doc);
+
+// What an export shows: the whole sheet, or the drawing when the options
+// crop to it (nullopt with a message when nothing is drawn).
+std::optional<SheetArea> shownAreaOf(const CPattraDoc& doc, const ExportOptions& options, std::string& error);
 
 } // namespace loopora

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace loopora {
 
@@ -41,10 +42,21 @@ struct ExportOptions {
     // All strokes and text black, fills white, and no background pattern: line
     // art as print shops ask for it.
     bool blackLines = false;
+    // The sheet's background pattern (circles or grid) under the drawing.
+    bool background = true;
+    // Only the drawing: the page, or the picture, is the drawn elements'
+    // bounds with the margin around them instead of the whole sheet.
+    bool crop = false;
     // The chart's key beside or below it, in this language.
     bool legend = false;
     Language legendLanguage = Language::Russian;
 };
+
+// The page a cropped drawing gets when no margin is asked for.
+constexpr double kCropMarginMm = 5;
+
+// The page the options ask for: a cropped drawing's page is its own size.
+PageOptions pageOptionsOf(const ExportOptions& options);
 
 // The size of a key in its own units, to be placed with the chart.
 struct KeySize {
@@ -52,12 +64,32 @@ struct KeySize {
     double height = 0;
 };
 
-// Where a key lies on the page, in millimetres, and the printed length of
-// one of its units.
+// A run of a key's rows set in columns side by side, filled down then
+// across, each column under its own heads. The run from the first row
+// carries the key's title, the run to the last row its totals.
+struct KeyPart {
+    size_t firstRow = 0;
+    size_t endRow = 0;
+    size_t columns = 1;
+
+    friend bool operator==(const KeyPart&, const KeyPart&) = default;
+};
+
+// What the page layout needs of a key: how large any run of its rows is.
+class KeyMeasure {
+public:
+    virtual ~KeyMeasure() = default;
+    virtual size_t rowCount() const = 0;
+    virtual KeySize sizeOf(const KeyPart& part) const = 0;
+};
+
+// Where a run of the key lies on a page, in millimetres, and the printed
+// length of one of its units.
 struct KeyPlace {
     double left = 0;
     double top = 0;
     double mmPerUnit = 0;
+    KeyPart part;
 };
 
 // Where the chart's sheet and its key lie on the page, in millimetres.
@@ -68,6 +100,9 @@ struct PageLayout {
     double chartTop = 0;
     double mmPerPixel = 0; // the printed size of one chart pixel
     std::optional<KeyPlace> key;
+    // Pages after the chart's, of its size, that each hold a further run of
+    // the key when the chart's page has no room for all of it.
+    std::vector<KeyPlace> keyPages;
     // The smallest box around the sheet and the key: what a picture without
     // a page shows.
     double contentLeft = 0;
@@ -76,16 +111,30 @@ struct PageLayout {
     double contentHeight = 0;
 };
 
+// What becomes of a key that a page cannot hold at a readable size.
+enum class KeyOverflow {
+    FurtherPages, // it continues on pages of its own (a PDF)
+    LargerPicture // the picture grows beyond the page to hold it (a PNG)
+};
+
 // The sheet of width x height chart pixels on the page, centred; empty with a
-// message when the options leave no room for it. A key goes beside the
-// sheet or below it, whichever prints the chart larger (on a page the size
-// of the chart: whichever makes the smaller page); its units print at a
-// readable size unless the page is too small for it.
+// message when the options leave no room for it or a fixed scale makes it
+// larger than the page. A key goes beside the sheet or below it, whichever
+// prints the chart larger (on a page the size of the chart: whichever makes
+// the smaller page), in as many columns as suit it; its text prints at a
+// readable size, smaller when the page is small, but never below
+// kKeyLeastMmPerUnit: a key the page cannot hold then overflows.
 std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOptions& options, std::string& error,
-                                     const std::optional<KeySize>& key = std::nullopt);
+                                     const KeyMeasure* key = nullptr,
+                                     KeyOverflow overflow = KeyOverflow::LargerPicture);
+// The same for a key of one size that is never split.
+std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOptions& options, std::string& error,
+                                     const KeySize& key);
 
 // The printed length of a key unit: the chart font's 13 units a 10-point line.
 constexpr double kKeyMmPerUnit = 0.27;
+// The least: the chart font's 13 units 7 points.
+constexpr double kKeyLeastMmPerUnit = 7 * 25.4 / 72 / 13;
 // Between the chart and its key.
 constexpr double kKeyGapMm = 6;
 

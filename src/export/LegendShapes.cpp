@@ -19,6 +19,8 @@ constexpr double kPadding = 10;
 constexpr double kSymbolBox = 30;
 constexpr double kRowHeight = 34;
 constexpr double kColumnGap = 14;
+// Between the columns of a key set in several.
+constexpr double kColumnsApart = 2 * kColumnGap;
 constexpr double kRuleGap = 8;
 // Symbols are built as tall as a stitch usually stands on a chart and then
 // fitted into their box; their pen is a little wider than the chart's, so
@@ -63,7 +65,7 @@ void describeText(ShapeSink& sink, std::string_view utf8, double left, double to
 LegendShapes::LegendShapes(const Legend& legend, Language language)
 {
     const LegendWords& words = legendWords(language);
-    title_ = std::string(words.title);
+    title_ = std::string(words.keyTitle);
     heads_ = {std::string(words.abbreviation), std::string(words.name), std::string(words.inChart)};
     double abbreviationWidth = widthOf(words.abbreviation);
     double nameWidth = widthOf(words.name);
@@ -79,20 +81,43 @@ LegendShapes::LegendShapes(const Legend& legend, Language language)
     // One total a line: a key is narrow, and the names of the totals are long.
     const std::pair<std::string_view, int64_t> totals[] = {
         {words.symbols, legend.chart.symbols}, {words.workedInto, legend.chart.workedInto}, {words.makes, legend.chart.makes}};
-    double totalsWidth = 0;
     for (const auto& [label, value] : totals) {
         totals_.push_back(std::string(label) + ": " + std::to_string(value));
-        totalsWidth = std::max(totalsWidth, widthOf(totals_.back()));
+        totalsWidth_ = std::max(totalsWidth_, widthOf(totals_.back()));
     }
-
-    abbreviationColumn_ = kPadding + kSymbolBox + kColumnGap;
+    titleWidth_ = widthOf(title_);
+    abbreviationColumn_ = kSymbolBox + kColumnGap;
     nameColumn_ = abbreviationColumn_ + abbreviationWidth + kColumnGap;
-    countColumn_ = nameColumn_ + nameWidth + kColumnGap + countWidth; // counts end here
-    width_ = std::max({countColumn_, kPadding + widthOf(title_), kPadding + totalsWidth}) + kPadding;
+    columnWidth_ = nameColumn_ + nameWidth + kColumnGap + countWidth;
+}
+
+LegendShapes::Setting LegendShapes::settingOf(const KeyPart& part) const
+{
+    const size_t end = std::min(part.endRow, rows_.size());
+    const size_t first = std::min(part.firstRow, end);
+    const size_t count = end - first;
+    Setting s;
+    s.columns = std::clamp<size_t>(part.columns, 1, std::max<size_t>(1, count));
+    s.rowsPerColumn = (count + s.columns - 1) / s.columns;
+    s.title = first == 0;
+    s.totals = end == rows_.size();
+    return s;
+}
+
+KeySize LegendShapes::sizeOf(const KeyPart& part) const
+{
+    const Setting s = settingOf(part);
     const TextMetrics metrics = keyMetrics();
     const double line = metrics.height + metrics.externalLeading;
-    // The title, the column heads, the rows, a rule and the totals.
-    height_ = kPadding + 2 * line + kRuleGap + double(rows_.size()) * kRowHeight + kRuleGap + 3 * line + kPadding;
+    double width = double(s.columns) * columnWidth_ + double(s.columns - 1) * kColumnsApart;
+    if (s.title)
+        width = std::max(width, titleWidth_);
+    if (s.totals)
+        width = std::max(width, totalsWidth_);
+    // The title, the column heads, the rows, then a rule and the totals.
+    const double height = kPadding + (s.title ? line : 0) + line + kRuleGap + double(s.rowsPerColumn) * kRowHeight +
+                          (s.totals ? kRuleGap + 3 * line : 0) + kPadding;
+    return {width + 2 * kPadding, height};
 }
 
 void LegendShapes::describeSymbol(ShapeSink& sink, int32_t typeId, double left, double top) const
@@ -110,32 +135,47 @@ void LegendShapes::describeSymbol(ShapeSink& sink, int32_t typeId, double left, 
     describeElement(*symbol, fitted);
 }
 
-void LegendShapes::describe(ShapeSink& sink) const
+void LegendShapes::describe(ShapeSink& sink, const KeyPart& part) const
 {
+    const Setting s = settingOf(part);
+    const KeySize size = sizeOf(part);
     const TextMetrics metrics = keyMetrics();
     const double line = metrics.height + metrics.externalLeading;
     // The frame's stroke lies within the key's box, which a picture may end at.
     const double inset = kFrame.width / 2;
-    sink.rectangle({inset, inset}, {width_ - inset, height_ - inset}, kFrame);
+    sink.rectangle({inset, inset}, {size.width - inset, size.height - inset}, kFrame);
     double y = kPadding;
-    describeText(sink, title_, kPadding, y);
-    y += line;
-    describeText(sink, heads_[0], abbreviationColumn_, y);
-    describeText(sink, heads_[1], nameColumn_, y);
-    describeText(sink, heads_[2], countColumn_ - widthOf(heads_[2]), y);
-    y += line + kRuleGap / 2;
-    sink.line({kPadding, y}, {width_ - kPadding, y}, kFrame);
-    y += kRuleGap / 2;
-    for (const Row& row : rows_) {
-        describeSymbol(sink, row.typeId, kPadding, y + (kRowHeight - kSymbolBox) / 2);
-        const double textTop = y + (kRowHeight - metrics.height) / 2;
-        describeText(sink, row.abbreviation, abbreviationColumn_, textTop);
-        describeText(sink, row.name, nameColumn_, textTop);
-        describeText(sink, row.count, countColumn_ - widthOf(row.count), textTop);
-        y += kRowHeight;
+    if (s.title) {
+        describeText(sink, title_, kPadding, y);
+        y += line;
     }
+    auto columnLeft = [&](size_t column) { return kPadding + double(column) * (columnWidth_ + kColumnsApart); };
+    for (size_t column = 0; column < s.columns; ++column) {
+        const double left = columnLeft(column);
+        describeText(sink, heads_[0], left + abbreviationColumn_, y);
+        describeText(sink, heads_[1], left + nameColumn_, y);
+        describeText(sink, heads_[2], left + columnWidth_ - widthOf(heads_[2]), y);
+    }
+    y += line + kRuleGap / 2;
+    sink.line({kPadding, y}, {size.width - kPadding, y}, kFrame);
     y += kRuleGap / 2;
-    sink.line({kPadding, y}, {width_ - kPadding, y}, kFrame);
+    const size_t first = std::min(part.firstRow, rows_.size());
+    const size_t end = std::clamp(part.endRow, first, rows_.size());
+    for (size_t i = first; i < end; ++i) {
+        const Row& row = rows_[i];
+        const size_t at = i - first;
+        const double left = columnLeft(at / s.rowsPerColumn);
+        const double top = y + double(at % s.rowsPerColumn) * kRowHeight;
+        describeSymbol(sink, row.typeId, left, top + (kRowHeight - kSymbolBox) / 2);
+        const double textTop = top + (kRowHeight - metrics.height) / 2;
+        describeText(sink, row.abbreviation, left + abbreviationColumn_, textTop);
+        describeText(sink, row.name, left + nameColumn_, textTop);
+        describeText(sink, row.count, left + columnWidth_ - widthOf(row.count), textTop);
+    }
+    if (!s.totals)
+        return;
+    y += double(s.rowsPerColumn) * kRowHeight + kRuleGap / 2;
+    sink.line({kPadding, y}, {size.width - kPadding, y}, kFrame);
     y += kRuleGap / 2;
     for (const std::string& total : totals_) {
         describeText(sink, total, kPadding, y);
@@ -148,13 +188,6 @@ std::optional<LegendShapes> exportedKey(const CPattraDoc& doc, const ExportOptio
     if (!options.legend)
         return std::nullopt;
     return LegendShapes(makeLegend(countStitches(doc.canvas()), nullptr), options.legendLanguage);
-}
-
-std::optional<KeySize> sizeOf(const std::optional<LegendShapes>& key)
-{
-    if (!key)
-        return std::nullopt;
-    return key->size();
 }
 
 } // namespace loopora

@@ -4,7 +4,8 @@
 // many there are), then the totals. The key is laid out in key units, the
 // pixels of the chart font, and described as ideal shapes with its top-left
 // corner at the origin; a writer scales and places it beside or below the
-// chart, so every format draws the very same key.
+// chart, so every format draws the very same key. A long key is set in
+// columns, and may be split into runs of rows for pages of their own.
 
 #include "document/Document.h"
 #include "document/Legend.h"
@@ -19,15 +20,22 @@
 
 namespace loopora {
 
-class LegendShapes {
+class LegendShapes final : public KeyMeasure {
 public:
     LegendShapes(const Legend& legend, Language language);
 
-    double width() const { return width_; }
-    double height() const { return height_; }
-    KeySize size() const { return {width_, height_}; }
+    // The whole key in one column.
+    KeyPart whole() const { return {0, rows_.size(), 1}; }
+    double width() const { return sizeOf(whole()).width; }
+    double height() const { return sizeOf(whole()).height; }
+    KeySize size() const { return sizeOf(whole()); }
 
-    void describe(ShapeSink& sink) const;
+    size_t rowCount() const override { return rows_.size(); }
+    KeySize sizeOf(const KeyPart& part) const override;
+
+    void describe(ShapeSink& sink) const { describe(sink, whole()); }
+    // A run of the rows, framed, with its top-left corner at the origin.
+    void describe(ShapeSink& sink, const KeyPart& part) const;
 
 private:
     struct Row {
@@ -36,22 +44,31 @@ private:
         std::string name;
         std::string count;
     };
+    // How a run is set: its columns and the rows each holds.
+    struct Setting {
+        size_t columns = 1;
+        size_t rowsPerColumn = 0;
+        bool title = false;
+        bool totals = false;
+    };
 
+    Setting settingOf(const KeyPart& part) const;
     void describeSymbol(ShapeSink& sink, int32_t typeId, double left, double top) const;
 
     std::string title_;
     std::array<std::string, 3> heads_; // over the abbreviations, the names and the counts
     std::vector<Row> rows_;
     std::vector<std::string> totals_;
+    // From a column's left edge: where its abbreviations, names and counts
+    // start (the counts end at the column's width).
     double abbreviationColumn_ = 0;
     double nameColumn_ = 0;
-    double countColumn_ = 0;
-    double width_ = 0;
-    double height_ = 0;
+    double columnWidth_ = 0;
+    double titleWidth_ = 0;
+    double totalsWidth_ = 0;
 };
 
 // The key of everything on the chart's sheet, when the options ask for one.
 std::optional<LegendShapes> exportedKey(const CPattraDoc& doc, const ExportOptions& options);
-std::optional<KeySize> sizeOf(const std::optional<LegendShapes>& key);
 
 } // namespace loopora

@@ -25,7 +25,20 @@ std::optional<ExportFormat> formatOfFileName(std::string_view fileName)
     return std::nullopt;
 }
 
+PageOptions pageOptionsOf(const ExportOptions& options)
+{
+    PageOptions page = options.page;
+    if (options.crop) {
+        page.paper = PaperSize::Chart;
+        page.landscape = false;
+        page.marginMm = page.marginMm.value_or(kCropMarginMm);
+    }
+    return page;
+}
+
 namespace {
+
+constexpr double kSame = 1e-9;
 
 // A chart and its key together: the box around both, in millimetres, with
 // the places of the chart and the key inside it.
@@ -38,6 +51,7 @@ struct Block {
     double keyY = 0;
     double mmPerPixel = 0;
     double mmPerUnit = 0;
+    KeyPart part;
 };
 
 enum class KeySide { Beside, Below };
@@ -87,25 +101,70 @@ Block arrangeOnPaper(KeySide side, int32_t width, int32_t height, const KeySize&
     return arrange(side, width, height, key, mmPerPixel, mmPerUnit);
 }
 
-double overflow(const Block& b, double roomX, double roomY)
+bool fits(double width, double height, double roomX, double roomY)
 {
-    return std::max(0.0, b.width - roomX) + std::max(0.0, b.height - roomY);
+    return width <= roomX + kSame && height <= roomY + kSame;
 }
 
-// Which side fills the room best: the larger chart, then the larger key;
-// at a fixed scale the block that fits, then the larger key, then the smaller block.
-const Block& better(const Block& beside, const Block& below, double roomX, double roomY)
+// Which of two blocks that both fit the page suits best: the larger chart,
+// then the larger key, then fewer columns, then the smaller block.
+bool betterOnPaper(const Block& a, const Block& b)
 {
-    constexpr double kSame = 1e-9;
-    if (std::fabs(beside.mmPerPixel - below.mmPerPixel) > kSame)
-        return beside.mmPerPixel > below.mmPerPixel ? beside : below;
-    const double besideOver = overflow(beside, roomX, roomY);
-    const double belowOver = overflow(below, roomX, roomY);
-    if (std::fabs(besideOver - belowOver) > kSame)
-        return besideOver < belowOver ? beside : below;
-    if (std::fabs(beside.mmPerUnit - below.mmPerUnit) > kSame)
-        return beside.mmPerUnit > below.mmPerUnit ? beside : below;
-    return below.width * below.height < beside.width * beside.height ? below : beside;
+    if (std::fabs(a.mmPerPixel - b.mmPerPixel) > kSame)
+        return a.mmPerPixel > b.mmPerPixel;
+    if (std::fabs(a.mmPerUnit - b.mmPerUnit) > kSame)
+        return a.mmPerUnit > b.mmPerUnit;
+    if (a.part.columns != b.part.columns)
+        return a.part.columns < b.part.columns;
+    return a.width * a.height < b.width * b.height - kSame;
+}
+
+// The whole key with the chart on one page, its text no smaller than the
+// least readable size; nullopt when no side and no number of columns fits.
+std::optional<Block> onOnePage(int32_t width, int32_t height, const KeyMeasure& key, double roomX, double roomY,
+                               double fixedMmPerPixel)
+{
+    const size_t rows = key.rowCount();
+    std::optional<Block> best;
+    for (KeySide side : {KeySide::Beside, KeySide::Below}) {
+        for (size_t columns = 1; columns <= std::max<size_t>(1, rows); ++columns) {
+            const KeyPart part{0, rows, columns};
+            const KeySize size = key.sizeOf(part);
+            // More columns only widen the key further.
+            if (size.width * kKeyLeastMmPerUnit > roomX + kSame)
+                break;
+            Block b = arrangeOnPaper(side, width, height, size, roomX, roomY, fixedMmPerPixel);
+            b.part = part;
+            if (b.mmPerUnit < kKeyLeastMmPerUnit - kSame || !(b.mmPerPixel > 0) ||
+                !fits(b.width, b.height, roomX, roomY))
+                continue;
+            if (!best || betterOnPaper(b, *best))
+                best = b;
+        }
+    }
+    return best;
+}
+
+// The whole key at its readable size with the chart at its own scale, the
+// block growing as far as it must: beside or below the chart, in as many
+// columns as make the block's longer side shortest (then its area smallest).
+Block grown(int32_t width, int32_t height, const KeyMeasure& key, double mmPerPixel)
+{
+    const size_t rows = key.rowCount();
+    std::optional<Block> best;
+    for (KeySide side : {KeySide::Below, KeySide::Beside}) {
+        for (size_t columns = 1; columns <= std::max<size_t>(1, rows); ++columns) {
+            const KeyPart part{0, rows, columns};
+            Block b = arrange(side, width, height, key.sizeOf(part), mmPerPixel, kKeyMmPerUnit);
+            b.part = part;
+            const double longer = std::max(b.width, b.height);
+            const double bestLonger = best ? std::max(best->width, best->height) : 0;
+            if (!best || longer < bestLonger - kSame ||
+                (longer <= bestLonger + kSame && b.width * b.height < best->width * best->height - kSame))
+                best = b;
+        }
+    }
+    return *best;
 }
 
 void place(PageLayout& layout, const Block& b, double left, double top)
@@ -113,7 +172,7 @@ void place(PageLayout& layout, const Block& b, double left, double top)
     layout.mmPerPixel = b.mmPerPixel;
     layout.chartLeft = left + b.chartX;
     layout.chartTop = top + b.chartY;
-    layout.key = KeyPlace{left + b.keyX, top + b.keyY, b.mmPerUnit};
+    layout.key = KeyPlace{left + b.keyX, top + b.keyY, b.mmPerUnit, b.part};
     layout.contentLeft = left;
     layout.contentTop = top;
     layout.contentWidth = b.width;
@@ -128,11 +187,127 @@ void chartOnly(PageLayout& layout, int32_t width, int32_t height)
     layout.contentHeight = height * layout.mmPerPixel;
 }
 
+// The most rows from `first` on that fit the room in `columns` columns at
+// `mmPerUnit` (the run to the last row holds the totals too), or nullopt
+// when not even one does. A run of no rows only closes a key.
+std::optional<size_t> rowsThatFit(const KeyMeasure& key, size_t first, size_t columns, double mmPerUnit, double roomX,
+                                  double roomY)
+{
+    const size_t rows = key.rowCount();
+    std::optional<size_t> fitting;
+    for (size_t end = first < rows ? first + 1 : first; end <= rows; ++end) {
+        const KeySize size = key.sizeOf({first, end, columns});
+        if (!fits(size.width * mmPerUnit, size.height * mmPerUnit, roomX, roomY))
+            break;
+        fitting = end - first;
+    }
+    return fitting;
+}
+
+// The most columns the room's width takes at `mmPerUnit` (at least one).
+size_t columnsThatFit(const KeyMeasure& key, size_t first, double mmPerUnit, double roomX)
+{
+    const size_t rows = key.rowCount();
+    size_t columns = 1;
+    while (columns < std::max<size_t>(1, rows - first) &&
+           key.sizeOf({first, rows, columns + 1}).width * mmPerUnit <= roomX + kSame)
+        ++columns;
+    return columns;
+}
+
+// The chart alone at its own scale on its page, with as much of the key as
+// the room beside or below it holds; the rest of the key continues on
+// further pages, each filled in columns from its top. The key's text keeps
+// one size throughout.
+bool overPages(PageLayout& layout, int32_t width, int32_t height, const KeyMeasure& key, double margin, double roomX,
+               double roomY, std::string& error)
+{
+    const size_t rows = key.rowCount();
+    const double chartWidth = width * layout.mmPerPixel;
+    const double chartHeight = height * layout.mmPerPixel;
+    layout.chartLeft = (layout.pageWidth - chartWidth) / 2;
+    layout.chartTop = (layout.pageHeight - chartHeight) / 2;
+    chartOnly(layout, width, height);
+
+    // The key's text at its readable size, or as much smaller as a column
+    // needs to fit the page's width, but no smaller than the least.
+    const double column = key.sizeOf({0, rows, 1}).width;
+    const double s = std::min(kKeyMmPerUnit, roomX / std::max(column, 1.0));
+    if (s < kKeyLeastMmPerUnit - kSame) {
+        error = "the page is too narrow for the chart's key at a readable size";
+        return false;
+    }
+    size_t first = 0;
+    std::optional<Block> start;
+    for (KeySide side : {KeySide::Below, KeySide::Beside}) {
+        const double freeX = side == KeySide::Beside ? roomX - chartWidth - kKeyGapMm : roomX;
+        const double freeY = side == KeySide::Below ? roomY - chartHeight - kKeyGapMm : roomY;
+        if (freeX <= 0 || freeY <= 0)
+            continue;
+        const size_t columns = columnsThatFit(key, 0, s, freeX);
+        const std::optional<size_t> fitting = rowsThatFit(key, 0, columns, s, freeX, freeY);
+        if (!fitting || (start && *fitting <= start->part.endRow))
+            continue;
+        const KeyPart part{0, *fitting, columns};
+        Block b = arrange(side, width, height, key.sizeOf(part), layout.mmPerPixel, s);
+        b.part = part;
+        start = b;
+    }
+    if (start) {
+        place(layout, *start, (layout.pageWidth - start->width) / 2, (layout.pageHeight - start->height) / 2);
+        first = start->part.endRow;
+    }
+    bool closed = start && first == rows;
+    while (!closed) {
+        const size_t columns = columnsThatFit(key, first, s, roomX);
+        const std::optional<size_t> fitting = rowsThatFit(key, first, columns, s, roomX, roomY);
+        if (!fitting) {
+            error = "the page is too small for the chart's key at a readable size";
+            return false;
+        }
+        const KeyPart part{first, first + *fitting, columns};
+        const KeySize size = key.sizeOf(part);
+        layout.keyPages.push_back({margin + (roomX - size.width * s) / 2, margin, s, part});
+        first = part.endRow;
+        closed = first == rows;
+    }
+    return true;
+}
+
+// Two decimals, rounded up: a scale at which the chart surely fits.
+std::string scaleText(double pixelsPerMm)
+{
+    const double up = std::ceil(pixelsPerMm * 100 - 1e-6) / 100;
+    std::string text = std::to_string(up);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+std::string mmText(double mm) { return std::to_string(int64_t(std::lround(mm))); }
+
+class FixedKey final : public KeyMeasure {
+public:
+    explicit FixedKey(const KeySize& size) : size_(size) {}
+    size_t rowCount() const override { return 0; }
+    KeySize sizeOf(const KeyPart&) const override { return size_; }
+
+private:
+    KeySize size_;
+};
+
 } // namespace
 
 std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOptions& options, std::string& error,
-                                     const std::optional<KeySize>& key)
+                                     const KeySize& key)
+{
+    const FixedKey fixed(key);
+    return layOutPage(width, height, options, error, &fixed);
+}
 
+std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOptions& options, std::string& error,
+                                     const KeyMeasure* key, KeyOverflow overflow)
 {
     if (width <= 0 || height <= 0) {
         error = "the chart has no sheet to print";
@@ -152,9 +327,7 @@ std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOp
     if (options.paper == PaperSize::Chart) {
         layout.mmPerPixel = options.pixelsPerMm > 0 ? 1 / options.pixelsPerMm : kMmPerInch / kScreenDpi;
         if (key) {
-            const Block beside = arrange(KeySide::Beside, width, height, *key, layout.mmPerPixel, kKeyMmPerUnit);
-            const Block below = arrange(KeySide::Below, width, height, *key, layout.mmPerPixel, kKeyMmPerUnit);
-            const Block& b = below.width * below.height < beside.width * beside.height ? below : beside;
+            const Block b = grown(width, height, *key, layout.mmPerPixel);
             place(layout, b, margin, margin);
             layout.pageWidth = b.width + 2 * margin;
             layout.pageHeight = b.height + 2 * margin;
@@ -178,20 +351,31 @@ std::optional<PageLayout> layOutPage(int32_t width, int32_t height, const PageOp
         error = "the margins leave no room on the page";
         return std::nullopt;
     }
+    const double fixed = options.pixelsPerMm > 0 ? 1 / options.pixelsPerMm : 0;
+    // At a fixed scale the chart must fit the page, or part of it would be cut off.
+    if (fixed > 0 && !fits(width * fixed, height * fixed, roomX, roomY)) {
+        const double least = std::max(width / roomX, height / roomY);
+        error = "at " + scaleText(options.pixelsPerMm) + " chart pixels a millimetre the chart prints " +
+                mmText(width * fixed) + " x " + mmText(height * fixed) + " mm, larger than the " + mmText(roomX) +
+                " x " + mmText(roomY) + " mm within the page's margins: it fits at --scale " + scaleText(least) +
+                " or more, or on a page of its own size with --page chart";
+        return std::nullopt;
+    }
+    layout.mmPerPixel = fixed > 0 ? fixed : std::min(roomX / width, roomY / height);
     if (key) {
-        const double fixed = options.pixelsPerMm > 0 ? 1 / options.pixelsPerMm : 0;
-        const Block beside = arrangeOnPaper(KeySide::Beside, width, height, *key, roomX, roomY, fixed);
-        const Block below = arrangeOnPaper(KeySide::Below, width, height, *key, roomX, roomY, fixed);
-        const Block& b = better(beside, below, roomX, roomY);
-        if (!(b.mmPerPixel > 0)) {
-            error = "the margins leave no room for the chart beside its key";
-            return std::nullopt;
+        if (const std::optional<Block> b = onOnePage(width, height, *key, roomX, roomY, fixed)) {
+            place(layout, *b, (layout.pageWidth - b->width) / 2, (layout.pageHeight - b->height) / 2);
+            return layout;
         }
-        place(layout, b, (layout.pageWidth - b.width) / 2, (layout.pageHeight - b.height) / 2);
+        if (overflow == KeyOverflow::FurtherPages) {
+            if (!overPages(layout, width, height, *key, margin, roomX, roomY, error))
+                return std::nullopt;
+            return layout;
+        }
+        const Block b = grown(width, height, *key, layout.mmPerPixel);
+        place(layout, b, margin, margin);
         return layout;
     }
-    layout.mmPerPixel =
-        options.pixelsPerMm > 0 ? 1 / options.pixelsPerMm : std::min(roomX / width, roomY / height);
     layout.chartLeft = (layout.pageWidth - width * layout.mmPerPixel) / 2;
     layout.chartTop = (layout.pageHeight - height * layout.mmPerPixel) / 2;
     chartOnly(layout, width, height);

@@ -15,20 +15,28 @@ struct PngSize {
     double pixelsPerChartPixel = 0;
     double dpi = 0;
     PageLayout page;
+    // What the picture shows, in millimetres of the page: the chart and its
+    // key without the page around them, or a cropped drawing's whole page.
+    double left = 0;
+    double top = 0;
 };
 
-std::optional<PngSize> sizeOf(const SheetArea& sheet, const std::optional<KeySize>& key, const ExportOptions& options,
+std::optional<PngSize> sizeOf(const SheetArea& sheet, const KeyMeasure* key, const ExportOptions& options,
                               std::string& error)
 {
-    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, options.page, error, key);
+    const std::optional<PageLayout> page = layOutPage(sheet.width, sheet.height, pageOptionsOf(options), error, key);
     if (!page)
         return std::nullopt;
-    // The picture shows the sheet and its key without the page around them;
-    // its size in chart pixels.
-    const double shownWidth = page->key ? page->contentWidth / page->mmPerPixel : sheet.width;
-    const double shownHeight = page->key ? page->contentHeight / page->mmPerPixel : sheet.height;
-    const double printedWidthInches = shownWidth * page->mmPerPixel / kMmPerInch;
     PngSize size;
+    size.left = options.crop ? 0 : page->contentLeft;
+    size.top = options.crop ? 0 : page->contentTop;
+    // The picture's size in chart pixels: the sheet's own when it is alone.
+    const bool sheetAlone = !options.crop && !page->key;
+    const double shownWidth =
+        sheetAlone ? sheet.width : (options.crop ? page->pageWidth : page->contentWidth) / page->mmPerPixel;
+    const double shownHeight =
+        sheetAlone ? sheet.height : (options.crop ? page->pageHeight : page->contentHeight) / page->mmPerPixel;
+    const double printedWidthInches = shownWidth * page->mmPerPixel / kMmPerInch;
     if (options.pixelWidth != 0) {
         if (options.pixelWidth < 1 || options.pixelWidth > kLargestPngSide) {
             error = "the width must be 1 to " + std::to_string(kLargestPngSide) + " pixels";
@@ -83,8 +91,11 @@ constexpr double kFineResolution = 3;
 
 bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vector<uint8_t>& out, std::string& error)
 {
+    const std::optional<SheetArea> shown = shownAreaOf(doc, options, error);
+    if (!shown)
+        return false;
     const std::optional<LegendShapes> key = exportedKey(doc, options);
-    const std::optional<PngSize> size = sizeOf(sheetAreaOf(doc), sizeOf(key), options, error);
+    const std::optional<PngSize> size = sizeOf(*shown, key ? &*key : nullptr, options, error);
     if (!size)
         return false;
     CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size->width, size->height));
@@ -109,20 +120,18 @@ bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vec
         if (size->pixelsPerChartPixel >= kFineResolution)
             cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_FAST);
         const PageLayout& page = size->page;
-        if (key && page.key) {
-            // Chart pixels from the top-left corner of the sheet and key together.
-            auto shown = [&page](double xMm, double yMm) {
-                return ShapePoint{(xMm - page.contentLeft) / page.mmPerPixel, (yMm - page.contentTop) / page.mmPerPixel};
-            };
-            const ShapePoint chart = shown(page.chartLeft, page.chartTop);
-            cairo_save(cr.get());
-            cairo_translate(cr.get(), chart.x, chart.y);
-            drawChart(cr.get(), doc, options.blackLines);
-            cairo_restore(cr.get());
-            drawKey(cr.get(), *key, shown(page.key->left, page.key->top), page.key->mmPerUnit / page.mmPerPixel);
-        } else {
-            drawChart(cr.get(), doc, options.blackLines);
-        }
+        // Chart pixels from the top-left corner of what the picture shows.
+        auto at = [&](double xMm, double yMm) {
+            return ShapePoint{(xMm - size->left) / page.mmPerPixel, (yMm - size->top) / page.mmPerPixel};
+        };
+        const ShapePoint chart = at(page.chartLeft, page.chartTop);
+        cairo_save(cr.get());
+        cairo_translate(cr.get(), chart.x, chart.y);
+        drawChart(cr.get(), doc, *shown, options);
+        cairo_restore(cr.get());
+        if (key && page.key)
+            drawKey(cr.get(), *key, page.key->part, at(page.key->left, page.key->top),
+                    page.key->mmPerUnit / page.mmPerPixel);
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing the picture failed: ") + cairo_status_to_string(cairo_status(cr.get()));
             return false;

@@ -293,22 +293,33 @@ private:
 bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const std::string& title,
                    std::vector<uint8_t>& out, std::string& error)
 {
-    const SheetArea sheet = sheetAreaOf(doc);
+    const std::optional<SheetArea> shown = shownAreaOf(doc, options, error);
+    if (!shown)
+        return false;
+    const SheetArea& sheet = *shown;
     const std::optional<LegendShapes> key = exportedKey(doc, options);
-    // With its key the chart is laid out as on a page the size of the chart,
-    // whose millimetres are turned back into chart pixels.
+    // With its key, or cropped with a margin, the chart is laid out as on a
+    // page the size of the chart, whose millimetres are turned back into
+    // chart pixels. The picture is the chart and its key, or a cropped
+    // drawing's whole page.
     std::optional<PageLayout> page;
-    if (key) {
-        PageOptions chartSized;
-        chartSized.paper = PaperSize::Chart;
-        page = layOutPage(sheet.width, sheet.height, chartSized, error, key->size());
-        if (!page || !page->key)
+    if (key || options.crop) {
+        PageOptions sheetSized;
+        sheetSized.paper = PaperSize::Chart;
+        if (options.crop)
+            sheetSized.marginMm = options.page.marginMm.value_or(kCropMarginMm);
+        page = layOutPage(sheet.width, sheet.height, sheetSized, error, key ? &*key : nullptr);
+        if (!page)
             return false;
     }
     auto pixels = [&page](double mm) { return mm / page->mmPerPixel; };
     auto wholePixels = [&](double mm) { return int32_t(std::ceil(pixels(mm) - 1e-6)); };
-    const int32_t width = page ? wholePixels(page->contentWidth) : sheet.width;
-    const int32_t height = page ? wholePixels(page->contentHeight) : sheet.height;
+    const double pictureLeft = !page ? 0 : options.crop ? 0 : page->contentLeft;
+    const double pictureTop = !page ? 0 : options.crop ? 0 : page->contentTop;
+    const int32_t width =
+        !page ? sheet.width : wholePixels(options.crop ? page->pageWidth : page->contentWidth);
+    const int32_t height =
+        !page ? sheet.height : wholePixels(options.crop ? page->pageHeight : page->contentHeight);
     std::string svg;
     svg.reserve(1 << 20);
     SvgShapes shapes(svg);
@@ -318,32 +329,36 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     svg += " viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) + "\">\n<title>";
     shapes.escaped(title);
     svg += "</title>\n";
-    if (page) {
-        // Beside its key the sheet no longer ends at the picture's edge, so
-        // it is clipped as the other formats clip it.
+    // The shown area no longer ends at the picture's edge beside a key or
+    // inside a margin, and a cropped one cuts the sheet: it is clipped as
+    // the other formats clip it.
+    const bool clipped = page || options.crop;
+    if (clipped) {
         svg += "<defs><clipPath id=\"sheet\"><rect width=\"" + std::to_string(sheet.width) + "\" height=\"" +
                std::to_string(sheet.height) + "\"/></clipPath></defs>\n<g transform=\"translate(";
-        shapes.number(pixels(page->chartLeft - page->contentLeft));
+        shapes.number(page ? pixels(page->chartLeft - pictureLeft) : 0);
         svg += ' ';
-        shapes.number(pixels(page->chartTop - page->contentTop));
+        shapes.number(page ? pixels(page->chartTop - pictureTop) : 0);
         svg += ")\" clip-path=\"url(#sheet)\">\n";
     }
     const bool shifted = sheet.origin.x != 0 || sheet.origin.y != 0;
     if (shifted)
         svg += "<g transform=\"translate(" + std::to_string(sheet.origin.x) + " " + std::to_string(sheet.origin.y) +
                ")\">\n";
-    describeChart(doc, shapes, options.blackLines);
+    describeChart(doc, shapes, options.blackLines, options.background);
     if (shifted)
         svg += "</g>\n";
-    if (page) {
-        svg += "</g>\n<g class=\"legend\" transform=\"translate(";
-        shapes.number(pixels(page->key->left - page->contentLeft));
+    if (clipped)
+        svg += "</g>\n";
+    if (key && page && page->key) {
+        svg += "<g class=\"legend\" transform=\"translate(";
+        shapes.number(pixels(page->key->left - pictureLeft));
         svg += ' ';
-        shapes.number(pixels(page->key->top - page->contentTop));
+        shapes.number(pixels(page->key->top - pictureTop));
         svg += ") scale(";
         shapes.number(page->key->mmPerUnit / page->mmPerPixel);
         svg += ")\">\n";
-        key->describe(shapes);
+        key->describe(shapes, page->key->part);
         svg += "</g>\n";
     }
     svg += "</svg>\n";

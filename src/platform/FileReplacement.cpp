@@ -94,17 +94,25 @@ bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::stri
         return fail("it is not a regular file");
 
     const fs::path temporary = temporaryFileBeside(file);
+    // Something under the temporary name that cannot be cleared away (a
+    // folder, say) is what stands in the way, so the message names it.
+    auto blocked = [&](int code) {
+        return fail(temporary.string() + ", where the new contents are written first, is in the way: " +
+                    reason(code));
+    };
     // A file left by a killed save goes; creating anew (never opening what is
     // there) also keeps a link planted under that name from being followed.
     if (::unlink(temporary.c_str()) != 0 && errno != ENOENT)
-        return fail(reason(errno));
+        return blocked(errno);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
     if (fd < 0)
-        return fail(reason(errno));
+        return errno == EEXIST ? blocked(errno) : fail(reason(errno));
+    // The old contents are still in place after any failure from here on.
+    const std::string kept = replacing ? "; " + path.string() + " was left as it was" : std::string();
     auto abandon = [&](int code) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        error = "writing " + path.string() + " failed: " + reason(code);
+        error = "writing " + path.string() + " failed: " + reason(code) + kept;
         return false;
     };
     if (replacing) {
@@ -119,13 +127,13 @@ bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::stri
     if (::close(fd) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
-        error = "writing " + path.string() + " failed: " + reason(code);
+        error = "writing " + path.string() + " failed: " + reason(code) + kept;
         return false;
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
-        error = "cannot replace " + path.string() + ": " + reason(code);
+        error = "cannot replace " + path.string() + ": " + reason(code) + kept;
         return false;
     }
     syncFolder(file);

@@ -11,7 +11,10 @@
 //   where the system allows, before anything is written to it;
 // - it is synced to the disk before it takes the file's name, and the
 //   folder is synced after.
-// Messages name the file the user named.
+// Messages name the file the user named (and the temporary file when that
+// is what stands in the way), and say when the old file was left as it was.
+// Every file the program writes, charts, pictures and printed PDFs alike,
+// is written through here.
 
 #include <cstdint>
 #include <filesystem>

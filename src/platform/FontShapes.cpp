@@ -21,14 +21,19 @@ ShapeText textInFont(const Font& font, double left, double top)
 ShapeText::Line lineInFont(Font& font, std::string_view utf8, GlyphSpacing spacing)
 {
     ShapeText::Line line;
-    double x = 0;
+    double natural = 0;
+    double screen = 0;
     for (char32_t c : decodeUtf8(utf8)) {
         appendUtf8(line.utf8, c);
-        line.offsets.push_back(x);
+        line.offsets.push_back(spacing == GlyphSpacing::Screen ? screen : natural);
         const Glyph& g = font.glyph(c);
-        x += spacing == GlyphSpacing::Screen ? double(g.advance) : g.naturalAdvance;
+        screen += double(g.advance);
+        natural += g.naturalAdvance;
     }
-    line.width = x;
+    line.width = spacing == GlyphSpacing::Natural ? natural : screen;
+    if (spacing == GlyphSpacing::NaturalToScreenWidth && natural > 0)
+        for (double& offset : line.offsets)
+            offset *= screen / natural;
     return line;
 }
 

@@ -17,7 +17,7 @@ class DialogModel;
 
 enum class ExportOutcome {
     Written,
-    CannotOpen,  // the file could not be created; the error says why
+    CannotOpen,  // the file could not be written, and what was there stays; the error says why
     OutOfMemory, // the picture could not be held in memory
     WriteFailed, // writing stopped part way; the error says why
 };
@@ -65,6 +65,16 @@ public:
     virtual bool confirm(const std::string& question)
     {
         (void)question;
+        return false;
+    }
+    // A chart asked to be opened again is open in this window: it comes to
+    // the front (it is the active chart already).
+    virtual void raiseChartWindow(ViewHost& window) { (void)window; }
+    // A save was refused for the reason given; true when the user chose to
+    // save the chart under another name instead.
+    virtual bool offerSaveAs(const std::string& reason)
+    {
+        messageBox(reason);
         return false;
     }
     // A chart file was opened or saved: the desktop remembers recent files.

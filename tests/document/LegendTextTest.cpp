@@ -32,7 +32,9 @@ TEST(LegendText, ColumnsLineUpInEitherLanguage)
     const Legend legend = makeLegend(s.canvas());
     const std::vector<std::string> russian = lines(legendAsText(legend, Language::Russian));
     ASSERT_EQ(russian.size(), 5u);
-    EXPECT_EQ(russian[0], "Легенда");
+    // Titled as Russian patterns title their keys; the panel keeps its short name.
+    EXPECT_EQ(russian[0], "Условные обозначения");
+    EXPECT_EQ(legendWords(Language::Russian).title, "Легенда");
     EXPECT_EQ(russian[1], "Сокр.         Название              На схеме");
     EXPECT_EQ(russian[2], "ссн           столбик с накидом            1");
     EXPECT_EQ(russian[3], "3 ссн в 1 п.  3 ссн из одной петли         1");

@@ -2,7 +2,8 @@
 // symbol the palettes place has both names, both abbreviations and its two
 // counts; names are unique per language, and an abbreviation is shared only
 // by symbols that are one stitch drawn differently, whose names then say the
-// drawing; counts and names follow what a fan or decrease is built of.
+// drawing; counts and names follow what a fan or decrease is built of;
+// abbreviations are those of pattern books ("ch 3", not "3-ch").
 
 #include "document/TypeTable.h"
 #include "elements/TypeIds.h"
@@ -177,6 +178,23 @@ TEST(SymbolNames, DecreasesAreWorkedIntoOnePerLegAndMakeOne)
     }
     EXPECT_EQ(elementTypeNamed("single3to1")->counts.workedInto, 3);
     EXPECT_EQ(elementTypeNamed("single3to1")->english.abbreviation, "sc3tog");
+}
+
+TEST(SymbolNames, CountedChainsAreWrittenAsPatternBooksWriteThem)
+{
+    int counted = 0;
+    for (const ElementType& type : elementTypes()) {
+        const std::string_view name = type.english.name;
+        const size_t space = name.find(' ');
+        if (space == std::string_view::npos || name.substr(space) != " chains")
+            continue;
+        const std::string number(name.substr(0, space));
+        ++counted;
+        EXPECT_EQ(type.english.abbreviation, "ch " + number) << type.name;
+        EXPECT_EQ(type.russian.abbreviation, number + " в. п.") << type.name;
+        EXPECT_EQ(std::to_string(type.counts.makes), number) << type.name;
+    }
+    EXPECT_EQ(counted, 2);
 }
 
 TEST(SymbolNames, BasicStitchesAsPatternBooksWriteThem)

@@ -117,7 +117,7 @@ TEST(RectangleShape, RunsThroughItsOutermostPixelsWhicheverCornerComesFirst)
     EXPECT_TRUE(described(*place(canvas, typeids::kRectangle, {{10, 20}, {10, 90}})).shapes.empty());
 }
 
-TEST(TextShape, GlyphsStandWhereTheScreenPutsThemOverWhiteCells)
+TEST(TextShape, LinesSpanTheirScreenWidthWithTheFontsOwnSpacingOverWhiteCells)
 {
     Font* font = Font::shared();
     if (!font)
@@ -138,8 +138,13 @@ TEST(TextShape, GlyphsStandWhereTheScreenPutsThemOverWhiteCells)
     EXPECT_EQ(text.cellColour, colours::white);
     ASSERT_EQ(text.lines.size(), 2u);
     EXPECT_EQ(text.lines[0].utf8, "Ab");
-    EXPECT_EQ(text.lines[0].offsets, (std::vector<double>{0, double(font->glyph('A').advance)}));
-    EXPECT_EQ(text.lines[0].width, font->glyph('A').advance + font->glyph('b').advance);
+    // The line ends where the screen's does, its glyphs spaced as the font spaces them.
+    const double screen = font->glyph('A').advance + font->glyph('b').advance;
+    const double natural = font->glyph('A').naturalAdvance + font->glyph('b').naturalAdvance;
+    ASSERT_EQ(text.lines[0].offsets.size(), 2u);
+    EXPECT_EQ(text.lines[0].offsets[0], 0);
+    EXPECT_DOUBLE_EQ(text.lines[0].offsets[1], font->glyph('A').naturalAdvance * screen / natural);
+    EXPECT_EQ(text.lines[0].width, screen);
     // A malformed byte shows as the replacement character, as on the screen.
     EXPECT_EQ(text.lines[1].utf8, "Ж\uFFFD");
     EXPECT_EQ(text.lines[1].offsets.size(), 2u);

@@ -1,9 +1,12 @@
 // Invariants of the exported key: it lists every symbol type on the sheet,
 // deleted ones left out, with the symbol drawn in a box of its own, its
 // abbreviation, name and count in the language asked for, then the totals,
-// all inside the key's frame; PDF, SVG and PNG draw the same key beside or
-// below the chart, where a reader of the file finds its words; without the
-// option no key is drawn.
+// all inside the key's frame, under the title pattern books give it; PDF,
+// SVG and PNG draw the same key beside or below the chart, where a reader of
+// the file finds its words; a run of its rows set in columns has each row
+// once, under heads of its own; a key too long for the page goes on to
+// further pages of a PDF, and makes a PNG larger, its text never below 7
+// points; without the option no key is drawn.
 
 #include "document/StitchCounts.h"
 #include "document/TypeTable.h"
@@ -15,6 +18,9 @@
 #include "export/PictureFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace loopora;
 using namespace loopora::test;
@@ -92,7 +98,7 @@ TEST(LegendShapes, ListsEachTypeWithItsSymbolNamesAndCountThenTheTotals)
     auto doc = roundChart();
     LegendShapes key(Legend{}, Language::Russian);
     const RecordingShapes shapes = keyShapes(*doc, Language::Russian, &key);
-    EXPECT_EQ(textsOf(shapes), (std::vector<std::string>{"Легенда", "Сокр.", "Название", "На схеме", "в. п.",
+    EXPECT_EQ(textsOf(shapes), (std::vector<std::string>{"Условные обозначения", "Сокр.", "Название", "На схеме", "в. п.",
                                                           "воздушная петля", "1", "ссн", "столбик с накидом", "2",
                                                           "3 ссн в 1 п.", "3 ссн из одной петли", "1", "Символов: 4",
                                                           "Провязано в петли: 3", "Получено петель: 6"}));
@@ -152,7 +158,7 @@ TEST(LegendExport, ThePdfKeyIsTextAReaderFinds)
     auto doc = roundChart();
     writeBytes(folder / "ru.pdf", exported(*doc, ExportFormat::Pdf, withKey()));
     const std::string russian = words(commandOutput("pdftotext -layout " + quoted(folder / "ru.pdf") + " -").value_or(""));
-    for (const char* expected : {"Легенда", "в. п. воздушная петля 1", "ссн столбик с накидом 2",
+    for (const char* expected : {"Условные обозначения", "в. п. воздушная петля 1", "ссн столбик с накидом 2",
                                  "3 ссн в 1 п. 3 ссн из одной петли 1", "Символов: 4", "Получено петель: 6"})
         EXPECT_NE(russian.find(expected), std::string::npos) << expected << " in " << russian;
 
@@ -162,7 +168,7 @@ TEST(LegendExport, ThePdfKeyIsTextAReaderFinds)
 
     writeBytes(folder / "none.pdf", exported(*doc, ExportFormat::Pdf, ExportOptions{}));
     const std::string none = commandOutput("pdftotext " + quoted(folder / "none.pdf") + " -").value_or("<failed>");
-    EXPECT_EQ(none.find("Легенда"), std::string::npos) << none;
+    EXPECT_EQ(none.find("Условные обозначения"), std::string::npos) << none;
 }
 
 TEST(LegendExport, TheSvgKeyIsAGroupOfSymbolsAndText)
@@ -179,7 +185,7 @@ TEST(LegendExport, TheSvgKeyIsAGroupOfSymbolsAndText)
     EXPECT_EQ(xpath(folder / "key.svg", "count(//*[local-name()='g'][@class='double'][not(ancestor::*[@class='legend'])])"),
               "2");
     const std::string text = words(xpath(folder / "key.svg", "string(" + key + ")"));
-    for (const char* expected : {"Легенда", "воздушная петля", "столбик с накидом", "3 ссн из одной петли",
+    for (const char* expected : {"Условные обозначения", "воздушная петля", "столбик с накидом", "3 ссн из одной петли",
                                  "Провязано в петли: 3"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in " << text;
     // The picture grows by the key: beside the 300 x 200 sheet or below it.
@@ -219,4 +225,100 @@ TEST(LegendExport, ThePngShowsTheKeyWhereThePageLayoutPutsIt)
         for (int32_t x = left; x < right; ++x)
             dark += (picture.at(x, y) & 0xFF) < 128;
     EXPECT_GT(dark, 500);
+}
+
+namespace {
+
+// A 600 x 600 chart with one of every symbol of the catalogue.
+std::unique_ptr<CPattraDoc> catalogueChart()
+{
+    auto doc = std::make_unique<CPattraDoc>();
+    doc->setChartSize(600, 600);
+    int32_t at = 0;
+    for (const ElementType& type : elementTypes()) {
+        if (!isCatalogueSymbol(type))
+            continue;
+        const int32_t x = 15 + (at % 19) * 30;
+        const int32_t y = 40 + (at / 19) * 60;
+        place(doc->canvas(), type.id, {{x, y + 20}, {x, y - 20}}, {2, colours::black, 0});
+        ++at;
+    }
+    return doc;
+}
+
+// The height of the smallest word pdftotext finds, in points.
+double smallestWord(const std::filesystem::path& pdf)
+{
+    const std::string boxes = commandOutput("pdftotext -bbox " + quoted(pdf) + " -").value_or("");
+    double smallest = 1e9;
+    for (size_t at = boxes.find("<word "); at != std::string::npos; at = boxes.find("<word ", at + 1)) {
+        auto value = [&](const char* name) {
+            const size_t from = boxes.find(name, at) + std::string(name).size() + 2;
+            return std::stod(boxes.substr(from, boxes.find('"', from) - from));
+        };
+        smallest = std::min(smallest, value("yMax") - value("yMin"));
+    }
+    return smallest;
+}
+
+} // namespace
+
+TEST(LegendShapes, ARunOfRowsInColumnsHoldsEachOfItsRowsOnceUnderHeadsOfItsOwn)
+{
+    auto doc = catalogueChart();
+    const LegendShapes key(makeLegend(countStitches(doc->canvas()), nullptr), Language::Russian);
+    ASSERT_GT(key.rowCount(), 30u);
+    const std::vector<std::string> whole = textsOf(keyShapes(*doc, Language::Russian));
+    std::vector<std::string> runs;
+    for (const KeyPart part : {KeyPart{0, 10, 2}, KeyPart{10, 25, 3}, KeyPart{25, key.rowCount(), 4}}) {
+        RecordingShapes shapes;
+        key.describe(shapes, part);
+        const KeySize size = key.sizeOf(part);
+        std::vector<std::string> texts = textsOf(shapes);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "Условные обозначения"), part.firstRow == 0);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "Название"), std::ptrdiff_t(part.columns));
+        for (const RecordedShape& s : shapes.shapes)
+            if (s.kind == RecordedShape::Kind::Text) {
+                EXPECT_GE(s.text.left, 0);
+                EXPECT_LE(s.text.left + s.text.lines[0].width, size.width);
+                EXPECT_LE(s.text.top + s.text.cellHeight, size.height);
+            }
+        // Set in columns, the run is wider and shorter than in one.
+        const KeySize single = key.sizeOf({part.firstRow, part.endRow, 1});
+        EXPECT_GT(size.width, single.width);
+        EXPECT_LT(size.height, single.height);
+        std::erase_if(texts, [](const std::string& t) { return t == "Сокр." || t == "Название" || t == "На схеме"; });
+        runs.insert(runs.end(), texts.begin(), texts.end());
+    }
+    std::vector<std::string> expected = whole;
+    std::erase_if(expected, [](const std::string& t) { return t == "Сокр." || t == "Название" || t == "На схеме"; });
+    EXPECT_EQ(runs, expected);
+}
+
+TEST(LegendExport, TheWholeCataloguesKeyPrintsNoSmallerThanSevenPoints)
+{
+    TempFolder folder;
+    auto doc = catalogueChart();
+    const std::filesystem::path pdf = folder / "key.pdf";
+    writeBytes(pdf, exported(*doc, ExportFormat::Pdf, withKey()));
+    const std::string info = commandOutput("pdfinfo " + quoted(pdf)).value_or("");
+    const size_t pages = std::stoul(info.substr(info.find("Pages:") + 6));
+    EXPECT_GT(pages, 1u) << info;
+    EXPECT_GE(smallestWord(pdf), 7) << "words smaller than 7 points";
+    // Every row is there, and the totals close the key on its last page.
+    const std::string text = words(commandOutput("pdftotext -layout " + quoted(pdf) + " -").value_or(""));
+    const LegendShapes key(makeLegend(countStitches(doc->canvas()), nullptr), Language::Russian);
+    RecordingShapes shapes;
+    key.describe(shapes);
+    for (const std::string& t : textsOf(shapes))
+        EXPECT_NE(text.find(words(t)), std::string::npos) << t;
+    const std::string last = words(commandOutput("pdftotext -f " + std::to_string(pages) + " " + quoted(pdf) + " -").value_or(""));
+    EXPECT_NE(last.find("Получено петель"), std::string::npos) << last;
+
+    // A PNG has no further pages: it grows, its key at the readable size.
+    ExportOptions options = withKey();
+    options.dpi = 50;
+    writeBytes(folder / "key.png", exported(*doc, ExportFormat::Png, options));
+    const PixelBuffer picture = readPng(folder / "key.png");
+    EXPECT_GT(double(picture.width()) * picture.height() * std::pow(kMmPerInch / 50, 2), 190.0 * 277.0);
 }

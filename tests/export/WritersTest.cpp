@@ -3,15 +3,21 @@
 // per visible element named by its kind, and text as text; a PDF page has
 // the paper's size with the chart fitted within its margins and its text
 // searchable; a PNG has the printed size's pixels and says its resolution;
-// black line work has no colour; a large slip stitch is solid everywhere.
+// black line work has no colour; a large slip stitch is solid everywhere;
+// labels read as whole words; a failed write keeps the old file.
 
+#include "export/BitmapExporter.h"
 #include "export/BitmapWriter.h"
 #include "export/ChartExport.h"
 #include "export/ChartWriters.h"
+#include "elements/IdealShapes.h"
 #include "elements/TextElement.h"
+#include "platform/Font.h"
+#include "platform/Utf8.h"
 #include "stitches/SlipStitchDot.h"
 #include "support/FileSizeLimit.h"
 #include "support/InkAgreement.h"
+#include "support/RecordingShapes.h"
 #include "support/TestCharts.h"
 
 #include "export/PictureFiles.h"
@@ -20,6 +26,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 using namespace loopora;
 using namespace loopora::test;
@@ -183,6 +190,49 @@ TEST(PdfWriter, TakesLetterLandscapeAChartSizedPageAndAScale)
     EXPECT_NEAR(h, (100 + 10) * kPointsPerMm, 0.5);
 }
 
+TEST(PdfWriter, LabelsReadAsWholeWordsAndKeepTheirWidthOnTheScreen)
+{
+    TempFolder folder;
+    const std::vector<std::string> labels = {"Мотив", "Ряд 1: 12 ссн в кольцо", "Chain loops", "Пышный столбик"};
+    auto doc = std::make_unique<CPattraDoc>();
+    doc->setChartSize(400, 300);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const int32_t top = 10 + int32_t(i) * 40;
+        static_cast<CTextElement*>(place(doc->canvas(), typeids::kText, {{10, top}, {390, top + 30}}))->setText(labels[i]);
+    }
+    writeBytes(folder / "labels.pdf", made(*doc, ExportFormat::Pdf));
+    const std::string text = commandOutput("pdftotext " + quoted(folder / "labels.pdf") + " -").value_or("");
+    for (const std::string& label : labels)
+        EXPECT_NE(text.find(label), std::string::npos) << label << " in " << text;
+
+    // Each line spans what it spans on the screen, its glyphs spaced in the
+    // font's own proportions.
+    RecordingShapes shapes;
+    describeElement(doc->canvas(), shapes);
+    Font* font = Font::shared();
+    ASSERT_TRUE(font);
+    size_t lines = 0;
+    for (const RecordedShape& s : shapes.shapes) {
+        if (s.kind != RecordedShape::Kind::Text)
+            continue;
+        const ShapeText::Line& line = s.text.lines[0];
+        const std::u32string characters = decodeUtf8(line.utf8);
+        double screen = 0, natural = 0;
+        for (char32_t c : characters) {
+            screen += font->glyph(c).advance;
+            natural += font->glyph(c).naturalAdvance;
+        }
+        EXPECT_DOUBLE_EQ(line.width, screen) << line.utf8;
+        double at = 0;
+        for (size_t i = 0; i < characters.size(); ++i) {
+            EXPECT_NEAR(line.offsets[i], at * screen / natural, 1e-9) << line.utf8;
+            at += font->glyph(characters[i]).naturalAdvance;
+        }
+        ++lines;
+    }
+    EXPECT_EQ(lines, labels.size());
+}
+
 TEST(PdfWriter, RefusesMarginsThatLeaveNoRoom)
 {
     auto doc = smallChart();
@@ -303,23 +353,38 @@ TEST(ChartExport, WritesTheBitmapAsRenderingDoesAndLeavesNoFileWhenItFails)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
-// A disk that fills while an export is written keeps the file that was
-// there, and nothing half-written lies beside it, in every format.
+// A disk that fills while a file is written keeps the file that was there,
+// says so, and nothing half-written lies beside it: whichever writes it,
+// the exports in every format, the bitmap the command line renders and the
+// bitmap the editor (and a script) saves.
 TEST(ChartExport, AFullDiskKeepsTheOldFileAndLeavesNothingBeside)
 {
     TempFolder folder;
     auto doc = smallChart();
-    for (ExportFormat format : {ExportFormat::Pdf, ExportFormat::Svg, ExportFormat::Png, ExportFormat::Bmp}) {
+    using Write = std::function<bool(CPattraDoc&, const std::filesystem::path&, std::string&)>;
+    std::vector<std::pair<std::string, Write>> writers;
+    for (ExportFormat format : {ExportFormat::Pdf, ExportFormat::Svg, ExportFormat::Png, ExportFormat::Bmp})
+        writers.push_back({"export " + std::to_string(int(format)), [format](auto& d, const auto& path, auto& error) {
+                               return exportChartFile(d, path, format, {}, error);
+                           }});
+    writers.push_back({"render", [](auto& d, const auto& path, auto& error) {
+                           return writeBitmapFile(renderSheet(d), path, error);
+                       }});
+    writers.push_back({"editor", [](auto& d, const auto& path, auto& error) {
+                           BitmapExporter exporter;
+                           return exporter.exportChart(d, path.string(), error) == ExportOutcome::Written;
+                       }});
+    for (const auto& [name, write] : writers) {
         const std::filesystem::path path = folder / "chart.out";
         writeBytes(path, {7, 7, 7});
         std::string error;
         {
             FileSizeLimit limit(64);
-            EXPECT_FALSE(exportChartFile(*doc, path, format, {}, error));
+            EXPECT_FALSE(write(*doc, path, error)) << name;
         }
-        EXPECT_NE(error.find(path.string()), std::string::npos) << error;
-        EXPECT_EQ(readText(path), "\x07\x07\x07");
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+        EXPECT_NE(error.find(path.string() + " was left as it was"), std::string::npos) << name << ": " << error;
+        EXPECT_EQ(readText(path), "\x07\x07\x07") << name;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << name;
     }
 }
 

@@ -145,7 +145,7 @@ private slots:
         });
         editor.frame().command(cmd::kExportPdf);
         const QString russian = pdfText(dir.filePath(QStringLiteral("key.pdf")));
-        QVERIFY2(russian.contains(QStringLiteral("Легенда")), qPrintable(russian));
+        QVERIFY2(russian.contains(QStringLiteral("Условные обозначения")), qPrintable(russian));
         QVERIFY2(russian.contains(QStringLiteral("столбик с накидом")), qPrintable(russian));
 
         // Remembered for the next export, whose key is in the language the
@@ -191,6 +191,66 @@ private slots:
         QFile svg(dir.filePath(QStringLiteral("chart.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<g class=\"double\">"));
+        app::ExportOptionsDialog::remember({});
+    }
+
+    void theDrawingAloneAndNoBackgroundAreAskedInTheOptions()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart(600, 600, 1);
+        editor.drag({300, 340}, {300, 260});
+        answerFilePrompt(dir.filePath(QStringLiteral("motif.png")));
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            QCOMPARE(dialog->crop()->text(), QStringLiteral("Только рисунок"));
+            QCOMPARE(dialog->noBackground()->text(), QStringLiteral("Без узора основы"));
+            QVERIFY(dialog->paper()->isEnabled());
+            dialog->crop()->setChecked(true);
+            // The page is the drawing's own.
+            QVERIFY(!dialog->paper()->isEnabled());
+            QVERIFY(!dialog->orientation()->isEnabled());
+            dialog->margin()->setValue(0);
+            dialog->dpi()->setValue(96);
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPng);
+        answerFilePrompt(dir.filePath(QStringLiteral("plain.png")));
+        whenModal<app::ExportOptionsDialog>([](app::ExportOptionsDialog* dialog) {
+            QVERIFY(dialog->crop()->isChecked());
+            dialog->noBackground()->setChecked(true);
+            // Black lines leave the background out anyway.
+            dialog->blackLines()->setChecked(true);
+            QVERIFY(!dialog->noBackground()->isEnabled());
+            dialog->blackLines()->setChecked(false);
+            dialog->accept();
+        });
+        editor.frame().command(cmd::kExportPng);
+        // A double 80 pixels tall on a 600-pixel sheet of circles: the
+        // picture is the double's, the grey guides crossing it only with the background.
+        auto greys = [](const QImage& png) {
+            int n = 0;
+            for (int y = 0; y < png.height(); ++y)
+                for (int x = 0; x < png.width(); ++x) {
+                    const QRgb p = png.pixel(x, y);
+                    n += qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) > 150 && qRed(p) < 245;
+                }
+            return n;
+        };
+        const QImage motif(dir.filePath(QStringLiteral("motif.png")));
+        const QImage plain(dir.filePath(QStringLiteral("plain.png")));
+        QVERIFY2(motif.width() > 0 && motif.width() < 40 && motif.height() < 100, qPrintable(QString::number(motif.width())));
+        QCOMPARE(plain.size(), motif.size());
+        QVERIFY2(greys(plain) + 10 < greys(motif), qPrintable(QString::number(greys(motif))));
+
+        bool crop = false, noBackground = false;
+        answerFilePrompt(dir.filePath(QStringLiteral("second.png")));
+        whenModal<app::ExportOptionsDialog>([&](app::ExportOptionsDialog* dialog) {
+            crop = dialog->crop()->isChecked();
+            noBackground = dialog->noBackground()->isChecked();
+            dialog->reject();
+        });
+        editor.frame().command(cmd::kExportPng);
+        QVERIFY(crop && noBackground);
         app::ExportOptionsDialog::remember({});
     }
 

@@ -2,7 +2,8 @@
 // owner; a symbolic link is written through to the file it names, which is
 // replaced beside itself while the link stays; no temporary file is left,
 // whatever an earlier killed save left or planted under its name; a failed
-// replacement leaves the old file as it was.
+// replacement leaves the old file as it was, and a folder in the way of the
+// temporary file is named as what is wrong.
 
 #include "platform/FileReplacement.h"
 
@@ -159,4 +160,15 @@ TEST_F(FileReplacement, AFailureLeavesTheOldFileAndNamesTheUsersFile)
     EXPECT_EQ(error.find(".saving"), std::string::npos) << error;
     EXPECT_TRUE(fs::is_directory(at("folder")));
     EXPECT_EQ(names(), (std::vector<std::string>{"folder"}));
+}
+
+TEST_F(FileReplacement, AFolderInTheWayOfTheTemporaryFileIsNamedAndTheOldFileKept)
+{
+    write(at("chart"), "old");
+    fs::create_directories(temporaryFileBeside(at("chart")) / "inside");
+    std::string error;
+    EXPECT_FALSE(replace(at("chart"), "new", &error));
+    EXPECT_NE(error.find(temporaryFileBeside(at("chart")).string() + ","), std::string::npos) << error;
+    EXPECT_NE(error.find("in the way"), std::string::npos) << error;
+    EXPECT_EQ(read(at("chart")), "old");
 }

@@ -135,7 +135,64 @@ expect_refused "$work/refused.bmp" --legend
 expect_refused "$work/refused.pdf" --legend --lang de
 expect_refused "$work/no-such-folder/chart.pdf"
 grep -q "chart.pdf" "$work/err5.txt" || { echo "the unwritable file is not named: $(cat "$work/err5.txt")"; exit 1; }
+# Each refusal with the words that tell the user what to do instead.
+while IFS='|' read -r out options words; do
+  # shellcheck disable=SC2086
+  expect_refused "$work/$out" $options
+  grep -q -- "$words" "$work/err5.txt" || { echo "export $out $options: no '$words' in: $(cat "$work/err5.txt")"; exit 1; }
+done <<'REFUSALS'
+refused.pdf|--scale 1|--scale 1.58 or more
+refused.pdf|--scale 1|--page chart
+refused.png|--scale 1 --dpi 50|--scale 1.58 or more
+refused.pdf|--page Letter --landscape --scale 1|--scale 1.54 or more
+refused.pdf|--page chart --scale 0.01|larger than the 5080 mm a side
+refused.png|--dpi 100 --width 300|give one of them
+refused.pdf|--crop --page A4|--crop makes the page
+refused.png|--crop --landscape|--crop makes the page
+refused.svg|--margin 3|only with --crop
+refused.bmp|--crop|does not apply to BMP
+refused.bmp|--no-background|does not apply to BMP
+REFUSALS
 if ls "$work" | grep -q refused; then echo "a refused export left a file: $(ls "$work")"; exit 1; fi
+printf 'new 300 300 1 30\nexport %s --crop\n' "$work/refused.pdf" > "$work/empty.script"
+if "$cli" script "$work/empty.script" 2> "$work/err5.txt" > /dev/null; then echo "an empty chart was cropped"; exit 1; fi
+grep -q "nothing is drawn" "$work/err5.txt" || { echo "no word on the empty chart: $(cat "$work/err5.txt")"; exit 1; }
+
+# A script's export takes the format from the extension, as export does,
+# with the same options; an extension it does not know is refused.
+printf 'open %s\nexport %s\nexport %s --legend\nexport %s --dpi 50\nexport %s\n' "$work/chart.lpc" \
+  "$work/step.pdf" "$work/step.svg" "$work/step.png" "$work/step.bmp" > "$work/formats.script"
+"$cli" script "$work/formats.script" > /dev/null
+[ "$(head -c 5 "$work/step.pdf")" = "%PDF-" ] || { echo "a script's PDF is not a PDF"; exit 1; }
+grep -q '<g class="legend"' "$work/step.svg" || { echo "a script's SVG is not an SVG with its key"; exit 1; }
+[ "$(head -c 4 "$work/step.png" | tail -c 3)" = "PNG" ] || { echo "a script's PNG is not a PNG"; exit 1; }
+cmp "$work/step.bmp" "$work/render.bmp" || { echo "a script's bitmap differs from the rendered one"; exit 1; }
+for step in "export $work/step.gif|does not end in" "export $work/step.pdf --dpi 300|does not apply to PDF"; do
+  printf 'open %s\n%s\n' "$work/chart.lpc" "${step%%|*}" > "$work/refused.script"
+  if "$cli" script "$work/refused.script" 2> "$work/err5.txt" > /dev/null; then echo "$step passed"; exit 1; fi
+  grep -q "script line 2: .*${step##*|}" "$work/err5.txt" || { echo "$step: $(cat "$work/err5.txt")"; exit 1; }
+done
+[ ! -e "$work/step.gif" ] || { echo "a refused script export left a file"; exit 1; }
+
+# A write that fails part way (a full disk) leaves the file that was there
+# and says so, whichever command writes it; so does a leftover folder in
+# the way of the file written first, which the message names.
+for writer in "render $work/chart.lpc" "export $work/chart.lpc" "script $work/full.script"; do
+  printf 'open %s\nexport %s\n' "$work/chart.lpc" "$work/full.bmp" > "$work/full.script"
+  printf 'old picture' > "$work/full.bmp"
+  status=0
+  # shellcheck disable=SC2086
+  (trap '' XFSZ; ulimit -f 16; "$cli" $writer $([ "${writer%% *}" = script ] || echo "$work/full.bmp")) \
+    > "$work/err7.txt" 2>&1 || status=$?
+  [ "$status" -ne 0 ] || { echo "$writer on a full disk passed"; exit 1; }
+  [ "$(cat "$work/full.bmp")" = "old picture" ] || { echo "$writer on a full disk spoilt the old file"; exit 1; }
+  grep -q "full.bmp was left as it was" "$work/err7.txt" || { echo "$writer: $(cat "$work/err7.txt")"; exit 1; }
+done
+mkdir "$work/full.bmp.saving"
+if "$cli" render "$work/chart.lpc" "$work/full.bmp" 2> "$work/err7.txt"; then echo "a folder in the way passed"; exit 1; fi
+grep -q "full.bmp.saving.*in the way" "$work/err7.txt" || { echo "the folder in the way is not named: $(cat "$work/err7.txt")"; exit 1; }
+rmdir "$work/full.bmp.saving"
+if ls "$work" | grep -q "saving"; then echo "a failed write left its temporary file: $(ls "$work")"; exit 1; fi
 
 # The whole catalogue as a chart, out in every format: one SVG group per
 # symbol at the top, the PDF's page the sheet's size at 96 pixels an inch.
