@@ -1,7 +1,6 @@
 #include "platform/PenRunMask.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 
 namespace loopora {
@@ -40,37 +39,14 @@ size_t nextBit(const std::vector<uint64_t>& bits, size_t from, bool set)
     return end;
 }
 
-// Sets pixels for the device in batches, as PenRuns does: a device sees the
-// same kind of drawing either way.
-class PixelBatch {
-public:
-    PixelBatch(CDC& dc, Colour colour) : dc_(dc), colour_(colour) {}
-    ~PixelBatch() { flush(); }
-
-    // The pixels left..right (inclusive) of row y where they are visible.
-    void span(const Rect& visible, int64_t y, int64_t left, int64_t right)
-    {
-        const int64_t from = std::max<int64_t>(left, visible.left);
-        const int64_t to = std::min<int64_t>(right, int64_t(visible.right) - 1);
-        for (int64_t x = from; x <= to; ++x) {
-            if (used_ == batch_.size())
-                flush();
-            batch_[used_++] = {int32_t(x), int32_t(y)};
-        }
-    }
-    void flush()
-    {
-        if (used_ > 0)
-            dc_.setPixels({batch_.data(), used_}, colour_);
-        used_ = 0;
-    }
-
-private:
-    CDC& dc_;
-    Colour colour_;
-    std::array<Point, 512> batch_;
-    size_t used_ = 0;
-};
+// The pixels left..right (inclusive) of row y where they are visible.
+void setRow(CDC& dc, const Rect& visible, int64_t y, int64_t left, int64_t right, Colour colour)
+{
+    const int64_t from = std::max<int64_t>(left, visible.left);
+    const int64_t to = std::min<int64_t>(right, int64_t(visible.right) - 1);
+    if (from <= to)
+        dc.setPixelRow(int32_t(y), int32_t(from), int32_t(to + 1), colour);
+}
 
 } // namespace
 
@@ -86,16 +62,6 @@ PenRunMask::PenRunMask(CDC& dc, Colour colour, int32_t penWidth, RunDirection di
     bits_.assign(words_ * size_t(box_.height()), 0);
 }
 
-void PenRunMask::plot(int64_t x, int64_t y)
-{
-    if (x < box_.left || x >= box_.right || y < box_.top || y >= box_.bottom) {
-        stray_.plot(x, y);
-        return;
-    }
-    const size_t column = size_t(x - box_.left);
-    bits_[size_t(y - box_.top) * words_ + column / 64] |= uint64_t(1) << (column % 64);
-}
-
 void PenRunMask::flush()
 {
     stray_.flush();
@@ -107,7 +73,6 @@ void PenRunMask::flush()
     const int64_t top = std::max<int64_t>(visible.top, step_ < 0 ? box_.top - tail : box_.top);
     const int64_t bottom = std::min<int64_t>(int64_t(visible.bottom) - 1, step_ < 0 ? box_.bottom - 1 : box_.bottom - 1 + tail);
     std::vector<uint64_t> row(words_ + size_t(tail) / 64 + 2);
-    PixelBatch pixels(dc_, colour_);
     for (int64_t y = top; y <= bottom; ++y) {
         std::fill(row.begin(), row.end(), 0);
         for (int64_t i = 0; i <= tail; ++i) {
@@ -117,7 +82,7 @@ void PenRunMask::flush()
         }
         for (size_t lo = nextBit(row, 0, true); lo < row.size() * 64;) {
             const size_t end = nextBit(row, lo, false);
-            pixels.span(visible, y, box_.left + int64_t(lo), box_.left + int64_t(end) - 1);
+            setRow(dc_, visible, y, box_.left + int64_t(lo), box_.left + int64_t(end) - 1, colour_);
             lo = nextBit(row, end, true);
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Pen runs (PenRuns.h) gathered before anything is set: PenRunMask keeps the
 // run starts that fall in a bounded box as bits, then sets every pixel the
-// runs cover once, row by row, where the device shows it. A slip
+// runs cover once, a row of pixels at a time, where the device shows it. A slip
 // stitch's nested ovals cover most of their pixels many times over; this
 // sets exactly the pixels PenRuns would, at a fraction of the cost.
 
@@ -19,7 +19,15 @@ public:
     // set at once, as PenRuns sets them.
     PenRunMask(CDC& dc, Colour colour, int32_t penWidth, RunDirection direction, const Rect& box);
 
-    void plot(int64_t x, int64_t y);
+    void plot(int64_t x, int64_t y)
+    {
+        if (x < box_.left || x >= box_.right || y < box_.top || y >= box_.bottom) {
+            stray_.plot(x, y);
+            return;
+        }
+        const size_t column = size_t(x - box_.left);
+        bits_[size_t(y - box_.top) * words_ + column / 64] |= uint64_t(1) << (column % 64);
+    }
     // Sets the gathered pixels; call once the figure is done.
     void flush();
 

@@ -20,6 +20,32 @@ constexpr double kLargestNestedSide = 640;
 // filled row by row, as it always was.
 constexpr int64_t kNestedFillBudget = int64_t(1) << 23;
 
+// ChordOrientation::place's rounding for values well inside the coordinate
+// range, without its checks: a fraction of one half or more rounds up,
+// anything else is truncated toward zero.
+inline int32_t roundFractionUpNear(double v)
+{
+    const int32_t t = int32_t(v);
+    return t + int32_t(v - double(t) >= 0.5);
+}
+
+// Plots the walk of one oval, its four mirror images placed at once by the
+// very sums ChordOrientation::place forms for each, in the same order.
+void plotWalk(const PlottedOval& o, PenRunMask& mask)
+{
+    const double cx = o.centre.x;
+    const double cy = o.centre.y;
+    const double s = o.orientation.s;
+    const double c = o.orientation.c;
+    walkEllipseQuarter(o.along, o.across, [&](int64_t x, int64_t y) {
+        const double sx = s * double(x), cx_ = c * double(x), sy = s * double(y), cy_ = c * double(y);
+        mask.plot(roundFractionUpNear(cx + sx - cy_), roundFractionUpNear(cy + cx_ + sy));
+        mask.plot(roundFractionUpNear(cx + -sx - cy_), roundFractionUpNear(cy + -cx_ + sy));
+        mask.plot(roundFractionUpNear(cx + sx - -cy_), roundFractionUpNear(cy + cx_ + -sy));
+        mask.plot(roundFractionUpNear(cx + -sx - -cy_), roundFractionUpNear(cy + -cx_ + -sy));
+    });
+}
+
 } // namespace
 
 std::unique_ptr<CChartElement> CSlipStitchDot::clone() const
@@ -72,8 +98,17 @@ bool CSlipStitchDot::drawnWithNestedOvals() const
 
 void CSlipStitchDot::plotNestedOvals(PenRunMask& mask) const
 {
+    // Far from the edge of the drawable area no placement needs place's checks.
+    const Rect reach = getBounds();
+    const bool near = std::max({std::abs(int64_t(reach.left)), std::abs(int64_t(reach.right)),
+                                std::abs(int64_t(reach.top)), std::abs(int64_t(reach.bottom))}) <
+                      kCoordinateLimit - 16;
     auto oval = [&](Point u, Point v) {
         const PlottedOval o = ovalBetween(u, v, ratio_);
+        if (near) {
+            plotWalk(o, mask);
+            return;
+        }
         walkEllipse(o.along, o.across, [&](int64_t x, int64_t y) {
             const Point px = o.orientation.place(o.centre, x, y);
             mask.plot(px.x, px.y);

@@ -188,10 +188,12 @@ TEST(PlottedFigures, ASlipStitchThatFitsTheLargestSheetIsExactlyItsNestedOvals)
         {{60, 120}, {540, 500}, 3, 3},
         {{200, 100}, {420, 460}, 2, 9},
         {{290, 290}, {305, 297}, 2, 2},
+        {{-20, -30}, {200, 400}, 2, 2},  // partly left of and above the sheet's corner
+        {{(1 << 24) - 300, 300}, {(1 << 24) - 20, 560}, 2, 2}, // at the edge of the drawable area
     };
     CCanvas canvas;
-    const Point origin{-40, -40};
     for (const Case& c : cases) {
+        const Point origin{c.p.x > 1000 ? (1 << 24) - 640 : -40, -40};
         auto dot = built(typeids::kSlipStitch, {c.p, c.q}, &canvas, {c.pen, colours::black, 0});
         static_cast<CSlipStitchDot&>(*dot).setRatio(c.ratio);
         PixelBuffer picture(700, 700);
