@@ -8,6 +8,7 @@
 // CPattraApp::onCommand, as MFC's command routing did.
 
 #include "export/BitmapExporter.h"
+#include "export/CairoChartPainter.h"
 #include "platform/UiLanguage.h"
 #include "view/AppHost.h"
 #include "view/Application.h"
@@ -107,6 +108,7 @@ private:
     void refreshZoom();
 
     BitmapExporter exporter_;
+    CairoChartPainter painter_;
     std::unique_ptr<CPattraApp> app_;
     QMdiArea* mdi_;
     std::unique_ptr<MainMenus> menus_;

@@ -5,6 +5,7 @@
 
 #include "cli/HeadlessHost.h"
 #include "export/BitmapExporter.h"
+#include "export/CairoChartPainter.h"
 #include "view/Application.h"
 
 #include <istream>
@@ -42,6 +43,7 @@ private:
     AnswerQueue answers_;
     HeadlessApp host_;
     BitmapExporter exporter_;
+    CairoChartPainter painter_;
     CPattraApp app_;
 };
 

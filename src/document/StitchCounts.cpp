@@ -95,6 +95,10 @@ Totals listHolders(const CChartElement& e, int depth, int32_t parent, size_t ind
 void StitchTally::add(const ElementType& type)
 {
     ++symbolsOfType[size_t(type.id)];
+    if (type.kind == TypeKind::Mark) {
+        ++marks;
+        return;
+    }
     ++symbols;
     workedInto += type.counts.workedInto;
     makes += type.counts.makes;
@@ -105,6 +109,7 @@ void StitchTally::add(const StitchTally& other)
     for (size_t i = 0; i < symbolsOfType.size(); ++i)
         symbolsOfType[i] += other.symbolsOfType[i];
     symbols += other.symbols;
+    marks += other.marks;
     workedInto += other.workedInto;
     makes += other.makes;
 }

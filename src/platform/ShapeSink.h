@@ -13,6 +13,7 @@
 #include "platform/Colour.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,8 @@ public:
         (void)window;
         filledEllipse(e, fill);
     }
+    // The inside of the polygon through the corners, in order, with no outline.
+    virtual void filledPolygon(std::span<const ShapePoint> corners, Colour fill) = 0;
     // The part of an ellipse's outline from angle `from` through `sweep`
     // radians (negative: counter-clockwise on the screen).
     virtual void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) = 0;

@@ -241,6 +241,46 @@ void ShapesInWindow::filledEllipseWithin(const ShapeEllipse& e, Colour fill, con
         out_.filledEllipseWithin(e, fill, both);
 }
 
+// A polygon crossing the window is cut to it edge by edge (the part of a
+// convex or any simple polygon inside a box, as Sutherland and Hodgman cut it).
+void ShapesInWindow::filledPolygon(std::span<const ShapePoint> corners, Colour fill)
+{
+    if (corners.empty() || !std::all_of(corners.begin(), corners.end(), [](ShapePoint p) { return finite(p); }))
+        return;
+    if (std::all_of(corners.begin(), corners.end(), [this](ShapePoint p) { return window_.contains(p); })) {
+        out_.filledPolygon(corners, fill);
+        return;
+    }
+    std::vector<ShapePoint> cut(corners.begin(), corners.end());
+    // Each edge of the window as the side of a line that is kept: a point's
+    // distance inside it, and where a segment crosses it.
+    for (int edge = 0; edge < 4 && !cut.empty(); ++edge) {
+        auto inside = [&](ShapePoint p) {
+            switch (edge) {
+            case 0: return p.x - window_.left;
+            case 1: return window_.right - p.x;
+            case 2: return p.y - window_.top;
+            default: return window_.bottom - p.y;
+            }
+        };
+        std::vector<ShapePoint> kept;
+        for (size_t i = 0; i < cut.size(); ++i) {
+            const ShapePoint a = cut[i];
+            const ShapePoint b = cut[(i + 1) % cut.size()];
+            const double da = inside(a), db = inside(b);
+            if (da >= 0)
+                kept.push_back(a);
+            if ((da >= 0) != (db >= 0)) {
+                const double t = da / (da - db);
+                kept.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+            }
+        }
+        cut = std::move(kept);
+    }
+    if (cut.size() >= 3)
+        out_.filledPolygon(cut, fill);
+}
+
 void ShapesInWindow::ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke)
 {
     if (!finite(e) || !std::isfinite(from) || !std::isfinite(sweep))

@@ -190,6 +190,10 @@ TEST(HostileCharts, ExportsDescribeOnlyWhatCrossesTheSheet)
         case Kind::FilledEllipse:
             ASSERT_TRUE(window.holds(s.ellipse.box()));
             break;
+        case Kind::FilledPolygon:
+            for (ShapePoint p : s.corners)
+                ASSERT_TRUE(within(window, p));
+            break;
         case Kind::Text: break;
         }
     }

@@ -165,6 +165,12 @@ TEST(ShapeWindow, LinesArcsRectanglesAndTextsAreCutToTheWindowOrLeftOut)
     ShapeText near = far;
     near.left = near.top = 20;
     window.text(near);
+    const ShapePoint small[] = {{10, 10}, {30, 10}, {20, 25}};
+    const ShapePoint outside[] = {{-1e7, 0}, {-1e7 + 30, 0}, {-1e7 + 15, 40}};
+    const ShapePoint huge[] = {{300, -1e7}, {1e7, 1e7}, {-1e7, 1e7}};
+    for (const auto& corners : {std::span<const ShapePoint>(small), std::span<const ShapePoint>(outside),
+                                std::span<const ShapePoint>(huge)})
+        window.filledPolygon(corners, colours::black);
 
     ASSERT_EQ(out.count(Kind::Line), 3u);
     EXPECT_EQ(out.shapes[0].a, (ShapePoint{10, 10}));
@@ -193,5 +199,13 @@ TEST(ShapeWindow, LinesArcsRectanglesAndTextsAreCutToTheWindowOrLeftOut)
     EXPECT_LT(arc.from + arc.sweep, 3.5);
     EXPECT_GT(arc.sweep, 0);
     ASSERT_EQ(out.count(Kind::Text), 1u);
-    EXPECT_EQ(out.shapes.back().text.left, 20);
+    EXPECT_EQ(out.shapes[5].text.left, 20);
+    // A polygon inside passes as it is, one outside is left out, and one
+    // around the whole window is the window.
+    ASSERT_EQ(out.count(Kind::FilledPolygon), 2u);
+    EXPECT_EQ(out.shapes[6].corners, std::vector<ShapePoint>(std::begin(small), std::end(small)));
+    const std::vector<ShapePoint>& filled = out.shapes[7].corners;
+    ASSERT_EQ(filled.size(), 4u);
+    for (ShapePoint p : filled)
+        EXPECT_TRUE((p.x == 0 || p.x == 600) && (p.y == 0 || p.y == 600)) << p.x << "," << p.y;
 }

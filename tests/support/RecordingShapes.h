@@ -9,11 +9,12 @@
 namespace loopora::test {
 
 struct RecordedShape {
-    enum class Kind { Line, Ellipse, FilledEllipse, FilledEllipseWithin, Arc, Rectangle, Text };
+    enum class Kind { Line, Ellipse, FilledEllipse, FilledEllipseWithin, FilledPolygon, Arc, Rectangle, Text };
     Kind kind = Kind::Line;
     ShapePoint a{}; // line ends, rectangle or window corners
     ShapePoint b{};
     ShapeEllipse ellipse{};
+    std::vector<ShapePoint> corners{}; // a filled polygon's
     double from = 0;
     double sweep = 0;
     ShapeStroke stroke{};
@@ -60,6 +61,10 @@ public:
              .b = {window.right, window.bottom},
              .ellipse = e,
              .fill = fill});
+    }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        add({.kind = RecordedShape::Kind::FilledPolygon, .corners = {corners.begin(), corners.end()}, .fill = fill});
     }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
