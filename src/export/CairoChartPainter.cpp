@@ -3,9 +3,16 @@
 #include "document/BackgroundShapes.h"
 #include "elements/IdealShapes.h"
 #include "export/CairoShapes.h"
+#include "platform/ShapeRecording.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace loopora {
 namespace {
@@ -13,20 +20,106 @@ namespace {
 // Device pixels drawn beyond the area on every side and left aside.
 constexpr int32_t kSpareEdge = 4;
 
-} // namespace
+// An area of fewer device pixels is drawn on one thread: a second one would
+// cost more in starting than it saves.
+constexpr int64_t kLeastSharedArea = 200'000;
 
-bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const Rect& area,
-                              const SheetMapping& mapping, const Rect& chartArea)
+// The chart as it is drawn: described once, on the thread that owns it, and
+// drawn from the description by any number of threads.
+struct DescribedChart {
+    struct Element {
+        Rect drawnBounds;
+        size_t from = 0, to = 0; // its stretch of the shapes
+    };
+
+    ShapeRecording shapes;
+    size_t background = 0; // the background pattern is the first stretch
+    std::vector<Element> elements;
+};
+
+DescribedChart describe(const CCanvas& canvas, const Rect& chartArea)
 {
-    const Rect inside = Rect::intersected(area.normalized(), {0, 0, target.width(), target.height()});
-    if (inside.isEmpty())
-        return true;
+    DescribedChart chart;
+    describeBackground(canvas, chart.shapes);
+    chart.background = chart.shapes.size();
+    for (const auto& element : canvas.children()) {
+        const Rect bounds = element->drawnBounds();
+        if (Rect::intersected(bounds, chartArea).isEmpty())
+            continue;
+        const size_t from = chart.shapes.size();
+        describeElement(*element, chart.shapes);
+        if (chart.shapes.size() > from)
+            chart.elements.push_back({bounds, from, chart.shapes.size()});
+    }
+    return chart;
+}
+
+// The device rows of a stretch of chart rows, and back.
+double deviceRowOf(double chartRow, const SheetMapping& mapping, Point origin)
+{
+    return (chartRow + origin.y) * mapping.scale - mapping.offset.y;
+}
+double chartRowOf(double deviceRow, const SheetMapping& mapping, Point origin)
+{
+    return (deviceRow + mapping.offset.y) / mapping.scale - origin.y;
+}
+
+// The chart area whose elements can reach the rows of the band: the chart
+// rows the band covers and as far again as shapes reach, within the whole area's.
+Rect chartAreaOfBand(const Rect& band, const Rect& chartArea, const SheetMapping& mapping, Point origin)
+{
+    const double reach = shapesReach(mapping.scale);
+    const double top = std::floor(chartRowOf(band.top, mapping, origin)) - reach;
+    const double bottom = std::ceil(chartRowOf(band.bottom, mapping, origin)) + reach;
+    Rect rows = chartArea;
+    rows.top = int32_t(std::clamp(top, double(chartArea.top), double(chartArea.bottom)));
+    rows.bottom = int32_t(std::clamp(bottom, double(chartArea.top), double(chartArea.bottom)));
+    return rows;
+}
+
+// The row that parts the area into two bands of about equal work, each
+// element's work its shapes over the rows it spans; the area's top when it
+// is not worth parting.
+int32_t partingRow(const DescribedChart& chart, const Rect& area, const SheetMapping& mapping, Point origin)
+{
+    if (int64_t(area.width()) * area.height() < kLeastSharedArea || area.height() < 2 || chart.elements.empty())
+        return area.top;
+    // The work that starts and ends on each row, then summed down the rows.
+    std::vector<double> change(size_t(area.height()) + 1, 0.0);
+    double total = 0;
+    for (const DescribedChart::Element& e : chart.elements) {
+        const double top = std::clamp(std::floor(deviceRowOf(e.drawnBounds.top, mapping, origin)), double(area.top),
+                                      double(area.bottom));
+        const double bottom = std::clamp(std::ceil(deviceRowOf(e.drawnBounds.bottom, mapping, origin)),
+                                         double(area.top), double(area.bottom));
+        if (!(bottom > top))
+            continue;
+        const double perRow = double(e.to - e.from);
+        change[size_t(top - area.top)] += perRow;
+        change[size_t(bottom - area.top)] -= perRow;
+        total += perRow * (bottom - top);
+    }
+    double perRow = 0, done = 0;
+    for (int32_t row = 0; row < area.height(); ++row) {
+        perRow += change[size_t(row)];
+        done += perRow;
+        if (done >= total / 2)
+            return std::clamp(area.top + row + 1, area.top + 1, area.bottom - 1);
+    }
+    return area.top;
+}
+
+// Draws the band of the target from the description: the background and
+// the elements that meet the band's chart area.
+bool drawBand(const DescribedChart& chart, PixelBuffer& target, const Rect& band, const SheetMapping& mapping,
+              Point origin, const Rect& chartArea)
+{
     // The shapes are drawn on a picture of their own, a few pixels larger
-    // than the area, and the area is copied from it: where a picture ends
+    // than the band, and the band is copied from it: where a picture ends
     // cairo rounds the coverage of the pixels along its edge differently, so
-    // those pixels are drawn and left aside, and each pixel of the area comes
+    // those pixels are drawn and left aside, and each pixel of the band comes
     // out as a repaint of the whole window draws it.
-    const Rect drawnArea = inside.inflated(kSpareEdge);
+    const Rect drawnArea = band.inflated(kSpareEdge);
     CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(drawnArea.width()), int(drawnArea.height())));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         return false;
@@ -45,18 +138,18 @@ bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const 
     cairo_paint(cr.get());
     cairo_translate(cr.get(), -drawnArea.left - mapping.offset.x, -drawnArea.top - mapping.offset.y);
     cairo_scale(cr.get(), mapping.scale, mapping.scale);
-    const CCanvas& canvas = doc.canvas();
-    cairo_translate(cr.get(), canvas.origin().x, canvas.origin().y);
+    cairo_translate(cr.get(), origin.x, origin.y);
     CairoShapes shapes(cr.get());
-    describeBackground(canvas, shapes);
+    chart.shapes.replay(shapes, 0, chart.background);
     // Each element is stroked on its own: strokes gathered across elements
     // would be drawn differently by a repaint that leaves some of them out,
     // and one path of a thousand crossing strokes costs cairo more than
     // the strokes element by element.
-    for (const auto& element : canvas.children())
-        if (!Rect::intersected(element->drawnBounds(), chartArea).isEmpty()) {
+    const Rect bandChart = chartAreaOfBand(band, chartArea, mapping, origin);
+    for (const DescribedChart::Element& element : chart.elements)
+        if (!Rect::intersected(element.drawnBounds, bandChart).isEmpty()) {
             shapes.finish();
-            describeElement(*element, shapes);
+            chart.shapes.replay(shapes, element.from, element.to);
         }
     shapes.finish();
     const bool drawn = cairo_status(cr.get()) == CAIRO_STATUS_SUCCESS;
@@ -65,14 +158,52 @@ bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const 
     // The byte cairo leaves unused is kept 0, as every pixel of the buffer has it.
     const unsigned char* data = cairo_image_surface_get_data(surface.get());
     const int stride = cairo_image_surface_get_stride(surface.get());
-    for (int32_t y = inside.top; y < inside.bottom; ++y) {
+    for (int32_t y = band.top; y < band.bottom; ++y) {
         const auto* from = reinterpret_cast<const uint32_t*>(data + std::ptrdiff_t(y - drawnArea.top) * stride) +
-                           (inside.left - drawnArea.left);
-        Pixel* to = target.row(y) + inside.left;
-        for (int32_t x = 0; x < int32_t(inside.width()); ++x)
+                           (band.left - drawnArea.left);
+        Pixel* to = target.row(y) + band.left;
+        for (int32_t x = 0; x < int32_t(band.width()); ++x)
             to[x] = from[x] & 0x00FFFFFFu;
     }
     return drawn;
+}
+
+} // namespace
+
+bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const Rect& area,
+                              const SheetMapping& mapping, const Rect& chartArea)
+{
+    const Rect inside = Rect::intersected(area.normalized(), {0, 0, target.width(), target.height()});
+    if (inside.isEmpty())
+        return true;
+    const Point origin = doc.canvas().origin();
+    const DescribedChart chart = describe(doc.canvas(), chartArea);
+    const int32_t parting = partingRow(chart, inside, mapping, origin);
+    if (parting <= inside.top)
+        return drawBand(chart, target, inside, mapping, origin, chartArea);
+    // A large area is drawn as two bands at once, each on a picture of its
+    // own and each exactly as the whole would be drawn; cairo keeps what
+    // the two share (the chart's font) safe to share.
+    const Rect upper{inside.left, inside.top, inside.right, parting};
+    const Rect lower{inside.left, parting, inside.right, inside.bottom};
+    bool lowerDrawn = false;
+    auto drawLower = [&] {
+        try {
+            lowerDrawn = drawBand(chart, target, lower, mapping, origin, chartArea);
+        } catch (const std::bad_alloc&) {
+            lowerDrawn = false;
+        }
+    };
+    std::jthread helper;
+    try {
+        helper = std::jthread(drawLower);
+    } catch (const std::system_error&) {
+        drawLower(); // no thread to be had: one after the other
+    }
+    const bool upperDrawn = drawBand(chart, target, upper, mapping, origin, chartArea);
+    if (helper.joinable())
+        helper.join();
+    return upperDrawn && lowerDrawn;
 }
 
 } // namespace loopora
