@@ -24,8 +24,28 @@ constexpr int32_t kSpareEdge = 4;
 // cost more in starting than it saves.
 constexpr int64_t kLeastSharedArea = 200'000;
 
-// The chart as it is drawn: described once, on the thread that owns it, and
-// drawn from the description by any number of threads.
+// An element that reaches the area, with how far it reaches.
+struct Reaching {
+    const CChartElement* element;
+    Rect drawnBounds;
+};
+
+std::vector<Reaching> elementsReaching(const CCanvas& canvas, const Rect& chartArea)
+{
+    std::vector<Reaching> reaching;
+    for (const auto& element : canvas.children()) {
+        const Rect bounds = element->drawnBounds();
+        if (!Rect::intersected(bounds, chartArea).isEmpty())
+            reaching.push_back({element.get(), bounds});
+    }
+    return reaching;
+}
+
+// About how many shapes an element describes: a symbol one a stroke.
+size_t shapesOf(const CChartElement& element) { return 1 + element.childCount(); }
+
+// The chart described once, on the thread that owns it, for threads that
+// draw parts of it.
 struct DescribedChart {
     struct Element {
         Rect drawnBounds;
@@ -37,19 +57,21 @@ struct DescribedChart {
     std::vector<Element> elements;
 };
 
-DescribedChart describe(const CCanvas& canvas, const Rect& chartArea)
+DescribedChart describe(const CCanvas& canvas, const std::vector<Reaching>& reaching)
 {
     DescribedChart chart;
+    size_t expected = 64;
+    for (const Reaching& r : reaching)
+        expected += shapesOf(*r.element);
+    chart.shapes.reserve(expected);
     describeBackground(canvas, chart.shapes);
     chart.background = chart.shapes.size();
-    for (const auto& element : canvas.children()) {
-        const Rect bounds = element->drawnBounds();
-        if (Rect::intersected(bounds, chartArea).isEmpty())
-            continue;
+    chart.elements.reserve(reaching.size());
+    for (const Reaching& r : reaching) {
         const size_t from = chart.shapes.size();
-        describeElement(*element, chart.shapes);
+        describeElement(*r.element, chart.shapes);
         if (chart.shapes.size() > from)
-            chart.elements.push_back({bounds, from, chart.shapes.size()});
+            chart.elements.push_back({r.drawnBounds, from, chart.shapes.size()});
     }
     return chart;
 }
@@ -80,21 +102,21 @@ Rect chartAreaOfBand(const Rect& band, const Rect& chartArea, const SheetMapping
 // The row that parts the area into two bands of about equal work, each
 // element's work its shapes over the rows it spans; the area's top when it
 // is not worth parting.
-int32_t partingRow(const DescribedChart& chart, const Rect& area, const SheetMapping& mapping, Point origin)
+int32_t partingRow(const std::vector<Reaching>& reaching, const Rect& area, const SheetMapping& mapping, Point origin)
 {
-    if (int64_t(area.width()) * area.height() < kLeastSharedArea || area.height() < 2 || chart.elements.empty())
+    if (int64_t(area.width()) * area.height() < kLeastSharedArea || area.height() < 2 || reaching.empty())
         return area.top;
     // The work that starts and ends on each row, then summed down the rows.
     std::vector<double> change(size_t(area.height()) + 1, 0.0);
     double total = 0;
-    for (const DescribedChart::Element& e : chart.elements) {
-        const double top = std::clamp(std::floor(deviceRowOf(e.drawnBounds.top, mapping, origin)), double(area.top),
+    for (const Reaching& r : reaching) {
+        const double top = std::clamp(std::floor(deviceRowOf(r.drawnBounds.top, mapping, origin)), double(area.top),
                                       double(area.bottom));
-        const double bottom = std::clamp(std::ceil(deviceRowOf(e.drawnBounds.bottom, mapping, origin)),
+        const double bottom = std::clamp(std::ceil(deviceRowOf(r.drawnBounds.bottom, mapping, origin)),
                                          double(area.top), double(area.bottom));
         if (!(bottom > top))
             continue;
-        const double perRow = double(e.to - e.from);
+        const double perRow = double(shapesOf(*r.element));
         change[size_t(top - area.top)] += perRow;
         change[size_t(bottom - area.top)] -= perRow;
         total += perRow * (bottom - top);
@@ -109,10 +131,10 @@ int32_t partingRow(const DescribedChart& chart, const Rect& area, const SheetMap
     return area.top;
 }
 
-// Draws the band of the target from the description: the background and
-// the elements that meet the band's chart area.
-bool drawBand(const DescribedChart& chart, PixelBuffer& target, const Rect& band, const SheetMapping& mapping,
-              Point origin, const Rect& chartArea)
+// Draws a band of the target: `draw` tells the shapes to the device, one
+// element at a time.
+template <typename Draw>
+bool drawBand(PixelBuffer& target, const Rect band, const SheetMapping& mapping, Point origin, Draw&& draw)
 {
     // The shapes are drawn on a picture of their own, a few pixels larger
     // than the band, and the band is copied from it: where a picture ends
@@ -140,17 +162,7 @@ bool drawBand(const DescribedChart& chart, PixelBuffer& target, const Rect& band
     cairo_scale(cr.get(), mapping.scale, mapping.scale);
     cairo_translate(cr.get(), origin.x, origin.y);
     CairoShapes shapes(cr.get());
-    chart.shapes.replay(shapes, 0, chart.background);
-    // Each element is stroked on its own: strokes gathered across elements
-    // would be drawn differently by a repaint that leaves some of them out,
-    // and one path of a thousand crossing strokes costs cairo more than
-    // the strokes element by element.
-    const Rect bandChart = chartAreaOfBand(band, chartArea, mapping, origin);
-    for (const DescribedChart::Element& element : chart.elements)
-        if (!Rect::intersected(element.drawnBounds, bandChart).isEmpty()) {
-            shapes.finish();
-            chart.shapes.replay(shapes, element.from, element.to);
-        }
+    draw(shapes);
     shapes.finish();
     const bool drawn = cairo_status(cr.get()) == CAIRO_STATUS_SUCCESS;
     cr.reset();
@@ -158,14 +170,31 @@ bool drawBand(const DescribedChart& chart, PixelBuffer& target, const Rect& band
     // The byte cairo leaves unused is kept 0, as every pixel of the buffer has it.
     const unsigned char* data = cairo_image_surface_get_data(surface.get());
     const int stride = cairo_image_surface_get_stride(surface.get());
+    const int32_t width = int32_t(band.width());
     for (int32_t y = band.top; y < band.bottom; ++y) {
         const auto* from = reinterpret_cast<const uint32_t*>(data + std::ptrdiff_t(y - drawnArea.top) * stride) +
                            (band.left - drawnArea.left);
         Pixel* to = target.row(y) + band.left;
-        for (int32_t x = 0; x < int32_t(band.width()); ++x)
+        for (int32_t x = 0; x < width; ++x)
             to[x] = from[x] & 0x00FFFFFFu;
     }
     return drawn;
+}
+
+// Draws a band of the target from the description: the background and the
+// elements whose drawing can reach the band.
+bool drawDescribedBand(const DescribedChart& chart, PixelBuffer& target, const Rect& band, const SheetMapping& mapping,
+                       Point origin, const Rect& chartArea)
+{
+    const Rect bandChart = chartAreaOfBand(band, chartArea, mapping, origin);
+    return drawBand(target, band, mapping, origin, [&](CairoShapes& shapes) {
+        chart.shapes.replay(shapes, 0, chart.background);
+        for (const DescribedChart::Element& element : chart.elements)
+            if (!Rect::intersected(element.drawnBounds, bandChart).isEmpty()) {
+                shapes.finish();
+                chart.shapes.replay(shapes, element.from, element.to);
+            }
+    });
 }
 
 } // namespace
@@ -176,20 +205,34 @@ bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const 
     const Rect inside = Rect::intersected(area.normalized(), {0, 0, target.width(), target.height()});
     if (inside.isEmpty())
         return true;
-    const Point origin = doc.canvas().origin();
-    const DescribedChart chart = describe(doc.canvas(), chartArea);
-    const int32_t parting = partingRow(chart, inside, mapping, origin);
-    if (parting <= inside.top)
-        return drawBand(chart, target, inside, mapping, origin, chartArea);
+    const CCanvas& canvas = doc.canvas();
+    const Point origin = canvas.origin();
+    const std::vector<Reaching> reaching = elementsReaching(canvas, chartArea);
+    const int32_t parting = partingRow(reaching, inside, mapping, origin);
+    if (parting <= inside.top) {
+        return drawBand(target, inside, mapping, origin, [&](CairoShapes& shapes) {
+            describeBackground(canvas, shapes);
+            // Each element is stroked on its own: strokes gathered across
+            // elements would be drawn differently by a repaint that leaves
+            // some of them out, and one path of a thousand crossing strokes
+            // costs cairo more than the strokes element by element.
+            for (const Reaching& r : reaching) {
+                shapes.finish();
+                describeElement(*r.element, shapes);
+            }
+        });
+    }
     // A large area is drawn as two bands at once, each on a picture of its
     // own and each exactly as the whole would be drawn; cairo keeps what
-    // the two share (the chart's font) safe to share.
+    // the two share (the chart's font) safe to share. The elements are read
+    // here alone, as they may keep what they measure.
+    const DescribedChart chart = describe(canvas, reaching);
     const Rect upper{inside.left, inside.top, inside.right, parting};
     const Rect lower{inside.left, parting, inside.right, inside.bottom};
     bool lowerDrawn = false;
     auto drawLower = [&] {
         try {
-            lowerDrawn = drawBand(chart, target, lower, mapping, origin, chartArea);
+            lowerDrawn = drawDescribedBand(chart, target, lower, mapping, origin, chartArea);
         } catch (const std::bad_alloc&) {
             lowerDrawn = false;
         }
@@ -200,7 +243,7 @@ bool CairoChartPainter::paint(const CPattraDoc& doc, PixelBuffer& target, const 
     } catch (const std::system_error&) {
         drawLower(); // no thread to be had: one after the other
     }
-    const bool upperDrawn = drawBand(chart, target, upper, mapping, origin, chartArea);
+    const bool upperDrawn = drawDescribedBand(chart, target, upper, mapping, origin, chartArea);
     if (helper.joinable())
         helper.join();
     return upperDrawn && lowerDrawn;

@@ -8,8 +8,6 @@ void ShapeRecording::replay(ShapeSink& sink, size_t from, size_t to) const
         const ShapeRecording& kept;
         ShapeSink& sink;
 
-        void operator()(const Begin& s) const { sink.beginElement(s.typeId); }
-        void operator()(const End&) const { sink.endElement(); }
         void operator()(const Line& s) const { sink.line(s.from, s.to, s.stroke); }
         void operator()(const Outline& s) const { sink.ellipse(s.e, s.stroke); }
         void operator()(const Filled& s) const { sink.filledEllipse(s.e, s.fill); }
@@ -26,10 +24,6 @@ void ShapeRecording::replay(ShapeSink& sink, size_t from, size_t to) const
     for (size_t i = from; i < to && i < shapes_.size(); ++i)
         std::visit(teller, shapes_[i]);
 }
-
-void ShapeRecording::beginElement(int32_t typeId) { shapes_.push_back(Begin{typeId}); }
-
-void ShapeRecording::endElement() { shapes_.push_back(End{}); }
 
 void ShapeRecording::line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke)
 {

@@ -2,6 +2,7 @@
 // Shapes kept as they were told and told again later, to any sink and any
 // number of times: a chart described once can be drawn in parts, each part
 // on a thread of its own, while the elements themselves are read by one.
+// Only the shapes are kept, not the brackets of the elements they came from.
 
 #include "platform/ShapeSink.h"
 
@@ -13,14 +14,14 @@ namespace loopora {
 
 class ShapeRecording final : public ShapeSink {
 public:
-    // What it holds, shapes and the brackets of elements alike; a stretch of
-    // them is named by the sizes before and after it was told.
+    // How many shapes it holds; a stretch of them is named by the sizes
+    // before and after it was told.
     size_t size() const { return shapes_.size(); }
+    // Makes room for that many shapes in all.
+    void reserve(size_t shapes) { shapes_.reserve(shapes); }
     // Tells the sink the shapes of the stretch [from, to), in their order.
     void replay(ShapeSink& sink, size_t from, size_t to) const;
 
-    void beginElement(int32_t typeId) override;
-    void endElement() override;
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;
     void filledEllipse(const ShapeEllipse& e, Colour fill) override;
@@ -31,10 +32,6 @@ public:
     void text(const ShapeText& text) override;
 
 private:
-    struct Begin {
-        int32_t typeId;
-    };
-    struct End {};
     struct Line {
         ShapePoint from, to;
         ShapeStroke stroke;
@@ -69,7 +66,7 @@ private:
     struct Text {
         size_t index;
     };
-    using Shape = std::variant<Begin, End, Line, Outline, Filled, FilledWithin, Polygon, Arc, Frame, Text>;
+    using Shape = std::variant<Line, Outline, Filled, FilledWithin, Polygon, Arc, Frame, Text>;
 
     std::vector<Shape> shapes_;
     std::vector<ShapePoint> corners_;
