@@ -121,6 +121,8 @@ int32_t partingRow(const std::vector<Reaching>& reaching, const Rect& area, cons
         change[size_t(bottom - area.top)] -= perRow;
         total += perRow * (bottom - top);
     }
+    if (!(total > 0))
+        return area.top;
     double perRow = 0, done = 0;
     for (int32_t row = 0; row < area.height(); ++row) {
         perRow += change[size_t(row)];
