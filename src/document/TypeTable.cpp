@@ -39,7 +39,10 @@ constexpr LegMode S = LegMode::Sheared;
 // shortening}, then their chains; decreases say whether their shared bar
 // comes first. Ids 72 to 78 and 150 appear only in old chart files; 144 to 147 and 151
 // have no class. Then the Russian and the English name with its
-// abbreviation, and the stitch counts (worked into, makes).
+// abbreviation, the stitch counts (worked into, makes) and, where the build
+// does not say it, where the stitch is worked from. The single decreases'
+// legs hang from the top at 30 degrees either side of the stem, so their
+// feet stand half a stem to each side and 0.134 of it above the base.
 //
 // How a symbol's names follow from what it is built of (Russian as Russian
 // pattern books write it, English in US terms):
@@ -233,9 +236,11 @@ constexpr ElementType kTypes[] = {
     {typeids::kSingle, "single", Stitch, Placement, 32792, Everywhere, make<CSingleStitch>,
      {"столбик без накида", "сбн"}, {"single crochet", "sc"}, {1, 1}},
     {59, "single2to1", Decrease, Placement, 32810, No, build::single2to1,
-     {"2 сбн вместе", "2 сбн вм."}, {"single crochet 2 together", "sc2tog"}, {2, 1}},
+     {"2 сбн вместе", "2 сбн вм."}, {"single crochet 2 together", "sc2tog"}, {2, 1},
+     basesAt({{-0.5, 0.134}, {0.5, 0.134}})},
     {60, "single3to1", Decrease, Placement, 32813, No, build::single3to1,
-     {"3 сбн вместе", "3 сбн вм."}, {"single crochet 3 together", "sc3tog"}, {3, 1}},
+     {"3 сбн вместе", "3 сбн вм."}, {"single crochet 3 together", "sc3tog"}, {3, 1},
+     basesAt({{-0.5, 0.134}, {0, 0}, {0.5, 0.134}})},
     {61, "singlebackscratch", Special, Placement, 32867, Everywhere, build::scratch<typeids::kSingle, 5, 270>,
      {"рельефный изнаночный столбик без накида", "рел. изн. сбн"}, {"back post single crochet", "BPsc"}, {1, 1}},
     {62, "singletopscratch", Special, Placement, 32866, Everywhere, build::scratch<typeids::kSingle, 5, -270>,

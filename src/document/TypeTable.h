@@ -6,6 +6,7 @@
 // command table, the catalogue and the palette pictures are all read from it,
 // so a new symbol is one row here plus its build.
 
+#include "document/StitchAnchors.h"
 #include "platform/UiLanguage.h"
 #include "stitches/ComposedSymbol.h"
 #include "stitches/Decreases.h"
@@ -74,6 +75,8 @@ struct ElementType {
     HumanName russian{};
     HumanName english{};
     StitchCounts counts{};
+    // Where it is worked from, when its build does not say (StitchAnchors.h).
+    StitchAnchors anchors{};
 };
 
 // A stitch symbol of a chart's key: counted by its type. Groups and
