@@ -80,6 +80,10 @@ public:
             ++i;
         }
         out.toEnd = !steps_.empty() && placesBelow_ > 0 && lastUsed_ == placesBelow_ - 1;
+        // Places left at the end are passed over too, as "ch 1, sk next st"
+        // ends a repeat.
+        if (!steps_.empty() && lastUsed_ >= 0 && lastUsed_ + 1 < placesBelow_)
+            skip(lastUsed_ + 1, placesBelow_);
         out.steps = std::move(steps_);
         return out;
     }

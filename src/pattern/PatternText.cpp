@@ -196,15 +196,25 @@ std::vector<std::string> Wording::body(const RoundSteps& r, bool row) const
             return {fill(b_, b_.fromHookAndEach, {{"what", what(steps.front().what)}, {"nth", b_.ordinal(steps.front().ordinal)}})};
     }
     const Repeat rep = findRepeat(steps);
-    const bool oneStepToEnd = rep.period == 1 && rep.after == 0 && rep.times >= 2 && r.toEnd && runs(steps[rep.before]);
-    if (rep.times >= 2 && (rep.period >= 2 || oneStepToEnd)) {
+    // One step to the end: "in each st around", "in each ch-2 sp around", or
+    // that step repeated; the same step in a few neighbours is a run instead.
+    const bool toTheEnd = rep.period == 1 && rep.after == 0 && rep.times >= 2;
+    if (rep.times >= 2 && (rep.period >= 2 || toTheEnd)) {
         std::vector<std::string> out = list(steps, 0, rep.before);
-        if (oneStepToEnd) {
-            const bool chain = steps[rep.before].noun == Noun::Chain;
+        const Instruction& one = steps[rep.before];
+        if (toTheEnd && runs(one) && r.toEnd) {
+            const bool chain = one.noun == Noun::Chain;
             std::string_view each = chain ? b_.inEachChAcross : row ? b_.inEachStAcross : b_.inEachStAround;
-            out.push_back(fill(b_, each, {{"what", what(steps[rep.before].what)}}));
+            out.push_back(fill(b_, each, {{"what", what(one.what)}}));
             return out;
         }
+        if (toTheEnd && one.where == Where::Next && one.noun == Noun::Space) {
+            out.push_back(fill(b_, row ? b_.inEachSpAcross : b_.inEachSpAround,
+                               {{"what", what(one.what)}, {"sp", space(one.spaceChains)}}));
+            return out;
+        }
+        if (toTheEnd && runs(one))
+            return list(steps, 0, n);
         const std::string unit = joined(b_, list(steps, rep.before, rep.before + rep.period));
         if (rep.after == 0) {
             out.push_back(fill(b_, row ? b_.repeatAcross : b_.repeatAround, {{"body", unit}}));

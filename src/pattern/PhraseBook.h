@@ -49,7 +49,7 @@ struct PhraseBook {
     std::string_view one, several, group, chains, picot, listSeparator;
     // Where it is made.
     std::string_view inRing, inNextSt, inSameSt, inNextSts, inEachOfNextSts, inEachStAround, inEachStAcross;
-    std::string_view overNextSts, inNextSp, inSameSp, space, inNextSpBetween;
+    std::string_view overNextSts, inNextSp, inSameSp, inEachSpAround, inEachSpAcross, space, inNextSpBetween;
     std::string_view inNextCh, inSameCh, inNextChs, inEachOfNextChs, inEachChAcross, fromHook, fromHookAndEach;
     std::string_view inSkippedSt, alone;
     std::string_view skipSt, skipSts, skipCh, skipChs, skipSp;
