@@ -196,10 +196,15 @@ void addRunPlaces(Model& m)
         const int n = m.nodeOfRun[r];
         switch (run.shape) {
         case RunShape::Standing: m.places.push_back({PlaceRole::Top, n, 0, runEnd(m, run), 0}); break;
-        case RunShape::Loop:
+        case RunShape::Loop: {
+            // Worked under the loop: anywhere along it, its middle too.
             for (int u : run.units)
                 m.places.push_back({PlaceRole::RunSpace, n, 0, m.chains[size_t(u)].centre(), 0});
+            const size_t half = run.units.size() / 2;
+            const ChainUnit& middle = m.chains[size_t(run.units[half])];
+            m.places.push_back({PlaceRole::RunSpace, n, 0, run.units.size() % 2 ? middle.centre() : middle.from, 0});
             break;
+        }
         case RunShape::Free:
             for (size_t i = 0; i < run.units.size(); ++i)
                 m.places.push_back({PlaceRole::Chain, n, int(i), m.chains[size_t(run.units[i])].centre(), 0});

@@ -40,15 +40,33 @@ void collectUnits(Model& m, std::vector<int>& link)
     }
 }
 
+// Chains that meet on a stitch's top are not one run: the stitch stands
+// between them ("dc, ch 2, dc, ch 2").
+std::vector<bool> endsOnTops(const Model& m, const std::vector<int>& link)
+{
+    PointGrid tops(std::max(m.reach, 1.0));
+    for (const ChartSymbol& s : m.symbols) {
+        const Role role = s.anchors.role;
+        if (s.anchors.readable && (role == Role::Stitch || role == Role::Fan || role == Role::Decrease))
+            for (const TopAnchor& t : s.anchors.tops)
+                tops.add(t.at, 0);
+    }
+    std::vector<bool> onTop(link.size(), false);
+    for (size_t e = 0; e < link.size(); ++e)
+        tops.near(endPoint(m, int(e)), m.reach / 2, [&](int, double) { onTop[e] = true; });
+    return onTop;
+}
+
 void linkLooseEnds(Model& m, std::vector<int>& link)
 {
+    const std::vector<bool> onTop = endsOnTops(m, link);
     double longest = 0;
     for (const ChainUnit& u : m.chains)
         longest = std::max(longest, u.length());
     const double cell = std::max(m.reach, longest / 2);
     PointGrid ends(cell);
     for (size_t e = 0; e < link.size(); ++e)
-        if (link[e] < 0)
+        if (link[e] < 0 && !onTop[e])
             ends.add(endPoint(m, int(e)), int(e));
     auto reachOf = [&](int a, int b) {
         const double shorter = std::min(m.chains[size_t(a / 2)].length(), m.chains[size_t(b / 2)].length());
@@ -56,7 +74,7 @@ void linkLooseEnds(Model& m, std::vector<int>& link)
     };
     std::vector<int> nearest(link.size(), -1);
     for (size_t e = 0; e < link.size(); ++e) {
-        if (link[e] >= 0)
+        if (link[e] >= 0 || onTop[e])
             continue;
         double best = 0;
         ends.near(endPoint(m, int(e)), cell, [&](int f, double d) {

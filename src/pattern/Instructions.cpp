@@ -59,7 +59,9 @@ public:
             const ChainRun& run = round_.runs.front();
             out.beginningChains = run.chains;
             out.beginningCountsAs = run.countsAs;
-            if (!round_.stitches.front().into.empty())
+            // A chain that counts as a stitch takes the place it stands on;
+            // one that does not leaves it to the first stitch.
+            if (run.countsAs >= 0 && !round_.stitches.front().into.empty())
                 use(round_.stitches.front().into.front(), 1);
             i = size_t(run.symbols);
         }
@@ -81,8 +83,9 @@ public:
         }
         out.toEnd = !steps_.empty() && placesBelow_ > 0 && lastUsed_ == placesBelow_ - 1;
         // Places left at the end are passed over too, as "ch 1, sk next st"
-        // ends a repeat.
-        if (!steps_.empty() && lastUsed_ >= 0 && lastUsed_ + 1 < placesBelow_)
+        // ends a repeat; unless a round goes on to a space, which a pattern
+        // names and goes to.
+        if (!steps_.empty() && lastUsed_ >= 0 && lastUsed_ + 1 < placesBelow_ && !firstIsSpace_)
             skip(lastUsed_ + 1, placesBelow_);
         out.steps = std::move(steps_);
         return out;
@@ -130,8 +133,10 @@ private:
             step.where = Where::Next;
             return;
         }
-        if (start_ < 0 && !round_.isRow)
+        if (start_ < 0 && !round_.isRow) {
             start_ = first.place;
+            firstIsSpace_ = step.noun == Noun::Space;
+        }
         const int at = positionOf(first);
         const int next = lastUsed_ + 1;
         if (round_.number == 1 && round_.isRow && steps_.empty() && lastUsed_ < 0) {
@@ -203,6 +208,7 @@ private:
     int belowRound_ = 0;
     int start_ = -1;
     int lastUsed_ = -1;
+    bool firstIsSpace_ = false;
     std::vector<int> skipped_;
     std::vector<Instruction> steps_;
 };

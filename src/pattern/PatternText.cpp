@@ -262,7 +262,9 @@ std::string roundLine(const PhraseBook& b, const PatternReading& reading, const 
     std::string body = joined(b, parts);
     if (b.capitalise)
         capitalise(body);
-    std::string line = fill(b, b.label, {{"name", roundName(b, round)}, {"body", fill(b, b.sentence, {{"body", body}})}});
+    // A sentence that ends in an abbreviation has its full stop already.
+    const std::string sentence = body.ends_with('.') ? body : fill(b, b.sentence, {{"body", body}});
+    std::string line = fill(b, b.label, {{"name", roundName(b, round)}, {"body", sentence}});
     const std::string count = countOf(b, round);
     return count.empty() ? line : fill(b, b.withCount, {{"line", line}, {"list", count}});
 }

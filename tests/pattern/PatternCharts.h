@@ -134,6 +134,83 @@ inline Script rowOfSingles()
     return s;
 }
 
+// A ring of six chains made in one gesture and twelve doubles round it.
+inline Script chainRingOfTwelveDoubles()
+{
+    Script s = newChart();
+    add(s, {"answer ok count=6 loopsize=2", "command 33029", dragLine(around(20, 180), around(20, 0))});
+    add(s, radialRound("double", 12, 20, 60));
+    return s;
+}
+
+// Chart 1 and a round on it of `tool` on every `every`-th double, each
+// joined to the next by a `chain` loop from top to top.
+inline Script roundWithLoops(const char* tool, int every, const char* chain)
+{
+    Script s = ringOfTwelveDoubles();
+    const int count = 12 / every;
+    Script loops{std::string("tool ") + chain};
+    s.push_back(std::string("tool ") + tool);
+    for (int i = 0; i < count; ++i) {
+        const double a = clockAngle(i * every, 12);
+        s.push_back(dragLine(around(60, a), around(100, a)));
+        loops.push_back(dragLine(around(100, a), around(100, clockAngle((i + 1) * every, 12))));
+    }
+    add(s, loops);
+    return s;
+}
+inline Script chainSpaces() { return roundWithLoops("double", 1, "chain2"); }
+inline Script skipsUnderChains() { return roundWithLoops("double", 2, "chain2"); }
+
+// Chain spaces and a 3-dc shell under each loop.
+inline Script shellsInSpaces()
+{
+    Script s = chainSpaces();
+    s.push_back("tool double1to3");
+    for (int i = 0; i < 12; ++i) {
+        const At a = around(100, clockAngle(i, 12)), b = around(100, clockAngle(i + 1, 12));
+        s.push_back(outward({(a.x + b.x) / 2, (a.y + b.y) / 2}));
+    }
+    return s;
+}
+
+// Chart 1 and a round of `tool` on each double, standing outward.
+inline Script roundOf(const char* tool)
+{
+    Script s = ringOfTwelveDoubles();
+    add(s, radialRound(tool, 12, 60, 100));
+    return s;
+}
+inline Script vStitches() { return roundOf("double1to2chain1"); }
+
+// Chart 1 and a 2-sc decrease over each two doubles: legs a stem apart,
+// their feet 0.134 of a stem above its base.
+inline Script decreases()
+{
+    Script s = ringOfTwelveDoubles();
+    s.push_back("tool single2to1");
+    for (int i = 0; i < 12; i += 2) {
+        const At a = around(60, clockAngle(i, 12)), b = around(60, clockAngle(i + 1, 12));
+        const At mid{(a.x + b.x) / 2, (a.y + b.y) / 2};
+        const double legs = std::hypot(b.x - a.x, b.y - a.y);
+        const double dx = mid.x - kCentre.x, dy = mid.y - kCentre.y, d = std::hypot(dx, dy);
+        const At base{mid.x - 0.134 * legs * dx / d, mid.y - 0.134 * legs * dy / d};
+        s.push_back(dragLine(base, {base.x + legs * dx / d, base.y + legs * dy / d}));
+    }
+    return s;
+}
+
+// Chart 5 and a second row: a turning chain on the last single, then a
+// single on each.
+inline Script secondRowOfSingles()
+{
+    Script s = rowOfSingles();
+    add(s, {"tool chain", dragLine({108, 376}, {96, 364}), "tool single"});
+    for (int i = 0; i < 10; ++i)
+        s.push_back(dragLine({108.0 + 16 * i, 376}, {108.0 + 16 * i, 352}));
+    return s;
+}
+
 // Runs a script in a fresh session.
 inline void build(Session& session, const Script& script)
 {
