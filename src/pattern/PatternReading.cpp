@@ -188,7 +188,7 @@ private:
             for (const Attachment& a : bases) {
                 w.into.push_back(intoOf(a));
                 const Into& into = w.into.back();
-                if (into.kind != IntoKind::None && into.kind != IntoKind::Ring && into.place >= 0)
+                if (into.kind != IntoKind::None && into.kind != IntoKind::Ring && into.place >= 0 && into.round < number)
                     worked[{into.round, into.place}] = true;
             }
         }

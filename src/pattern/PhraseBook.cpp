@@ -124,7 +124,7 @@ constexpr PhraseBook kUk = withSwaps(kUs, "uk", kUkSwaps, "miss next st", "miss 
 
 constexpr PhraseBook kRussian{
     .language = "ru",
-    .terms = "us",
+    .terms = "ru",
     .names = Language::Russian,
     .swaps = {},
     .pluralForm = russianPlural,

@@ -30,7 +30,7 @@ struct TermSwap {
 
 struct PhraseBook {
     std::string_view language; // "en", "ru"
-    std::string_view terms;    // "us", "uk"; Russian has one
+    std::string_view terms;    // "us", "uk"; Russian has its own, "ru"
     Language names;            // whose abbreviations the type table gives
     std::span<const TermSwap> swaps;
     int (*pluralForm)(int n);           // which of {n|...} forms
