@@ -345,9 +345,9 @@ void Assembly::nothingWorkedInto()
 // another reaches across it, as "ch 1, sk next st" does.
 bool Assembly::bridged(int round, Vec at) const
 {
-    for (size_t n = 0; n < m_.nodes.size(); ++n) {
-        const Node& node = m_.nodes[n];
-        if (m_.level[n] != round || node.kind != NodeKind::Run || m_.runs[size_t(node.item)].shape != RunShape::Loop)
+    for (int n : m_.order[size_t(round)]) {
+        const Node& node = m_.nodes[size_t(n)];
+        if (node.kind != NodeKind::Run || m_.runs[size_t(node.item)].shape != RunShape::Loop)
             continue;
         const Run& run = m_.runs[size_t(node.item)];
         const double from = workingCoordinate(m_, round, runStart(m_, run));

@@ -18,7 +18,8 @@ struct Vec {
     friend Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
     friend bool operator==(Vec, Vec) = default;
     double dot(Vec b) const { return x * b.x + y * b.y; }
-    double length() const { return std::hypot(x, y); }
+    // Not std::hypot: its care for overflow costs a reading of a large chart a third of its time.
+    double length() const { return std::sqrt(x * x + y * y); }
 };
 
 inline double distance(Vec a, Vec b) { return (a - b).length(); }

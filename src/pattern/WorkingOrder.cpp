@@ -129,8 +129,8 @@ bool isStandingRun(const Model& m, int n)
 }
 
 // The round's first node, as the file comment says.
-int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const std::vector<Key>& key,
-                const RoundKeys& keys)
+int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const std::vector<int>& joins,
+                const std::vector<Key>& key, const RoundKeys& keys)
 {
     double reference = kPi / 2; // twelve o'clock
     bool fromPrevious = false;
@@ -156,9 +156,8 @@ int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const 
     };
     // The node a join sits on.
     int joined = -1;
-    for (size_t n = 0; n < m.nodes.size(); ++n)
-        if (m.isJoin[n] && m.level[n] == round)
-            joined = m.places[size_t(m.bases[n].front().place)].node;
+    for (int n : joins)
+        joined = m.places[size_t(m.bases[size_t(n)].front().place)].node;
     if (joined >= 0 && isStandingRun(m, joined))
         return joined;
     const int standing = firstOf([&](int n) { return isStandingRun(m, n); });
@@ -169,12 +168,12 @@ int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const 
     return m.inRounds ? firstOf([](int) { return true; }) : -1;
 }
 
-void orderRound(Model& m, int round)
+void orderRound(Model& m, int round, const std::vector<int>& ofRound)
 {
     std::vector<int> nodes;
-    for (size_t n = 0; n < m.nodes.size(); ++n)
-        if (m.level[n] == round && !m.isJoin[n])
-            nodes.push_back(int(n));
+    std::vector<int> joins;
+    for (int n : ofRound)
+        (m.isJoin[size_t(n)] ? joins : nodes).push_back(n);
     const RoundKeys keys(m, round);
     std::vector<Key> key(nodes.size());
     for (size_t i = 0; i < nodes.size(); ++i)
@@ -190,7 +189,7 @@ void orderRound(Model& m, int round)
         const double own = key[i].primary + key[i].secondary;
         key[i] = {h.primary, picot ? h.secondary : keys.after(h.primary, own), picot ? 1 : 0};
     }
-    const int first = beginningOf(m, round, nodes, key, keys);
+    const int first = beginningOf(m, round, nodes, joins, key, keys);
     const double start = first >= 0 ? key[size_t(std::find(nodes.begin(), nodes.end(), first) - nodes.begin())].primary : 0;
     std::vector<size_t> rank(nodes.size());
     for (size_t i = 0; i < rank.size(); ++i)
@@ -205,9 +204,7 @@ void orderRound(Model& m, int round)
     std::vector<int>& order = m.order[size_t(round)];
     for (size_t i : rank)
         order.push_back(nodes[i]);
-    for (size_t n = 0; n < m.nodes.size(); ++n)
-        if (m.isJoin[n] && m.level[n] == round)
-            order.push_back(int(n));
+    order.insert(order.end(), joins.begin(), joins.end());
     for (size_t i = 0; i < order.size(); ++i)
         m.orderIndex[size_t(order[i])] = int(i);
     m.beginning[size_t(round)] = first;
@@ -261,24 +258,8 @@ int32_t beginningCountsAs(const Model& m, int round)
 }
 
 // The places the next round counts, in working order.
-void listPlaces(Model& m, int round)
+void listPlaces(Model& m, int round, const std::vector<std::vector<int>>& placesOf)
 {
-    std::vector<std::vector<int>> topPlace(m.nodes.size());
-    std::vector<int> runPlace(m.nodes.size(), -1);
-    for (size_t p = 0; p < m.places.size(); ++p) {
-        const PlaceRef& place = m.places[p];
-        if (m.level[size_t(place.node)] != round)
-            continue;
-        if (place.role == PlaceRole::Top || place.role == PlaceRole::FanSpace) {
-            auto& tops = topPlace[size_t(place.node)];
-            if (tops.size() <= size_t(place.item))
-                tops.resize(size_t(place.item) + 1, -1);
-            tops[size_t(place.item)] = int(p);
-        } else if (place.role == PlaceRole::RunSpace || place.role == PlaceRole::Chain) {
-            if (runPlace[size_t(place.node)] < 0 || place.role == PlaceRole::Chain)
-                runPlace[size_t(place.node)] = int(p);
-        }
-    }
     std::vector<int>& list = m.roundPlaces[size_t(round)];
     auto add = [&](int p) {
         m.placeOrdinal[size_t(p)] = int(list.size());
@@ -286,27 +267,31 @@ void listPlaces(Model& m, int round)
     };
     if (round == 0) {
         // The foundation chain's chains, in the order they were made.
-        for (size_t p = 0; p < m.places.size(); ++p)
-            if (m.places[p].node == m.foundation && m.places[p].role == PlaceRole::Chain)
-                add(int(p));
+        if (m.foundation >= 0)
+            for (int p : placesOf[size_t(m.foundation)])
+                if (m.places[size_t(p)].role == PlaceRole::Chain)
+                    add(p);
         return;
     }
     for (int n : m.order[size_t(round)]) {
+        const std::vector<int>& own = placesOf[size_t(n)];
+        if (own.empty())
+            continue;
         const Node& node = m.nodes[size_t(n)];
         if (node.kind == NodeKind::Symbol) {
+            // Tops and fan spaces were made in the order of the anchors' tops.
             for (int t : m.topOrder[size_t(n)])
-                if (size_t(t) < topPlace[size_t(n)].size() && topPlace[size_t(n)][size_t(t)] >= 0)
-                    add(topPlace[size_t(n)][size_t(t)]);
+                for (int p : own)
+                    if (m.places[size_t(p)].item == t)
+                        add(p);
         } else if (isStandingRun(m, n)) {
-            if (n == m.beginning[size_t(round)] && m.beginningCountsAs[size_t(round)] >= 0 && !topPlace[size_t(n)].empty())
-                add(topPlace[size_t(n)][0]);
-        } else if (runPlace[size_t(n)] >= 0) {
-            const int first = runPlace[size_t(n)];
-            add(first);
+            if (n == m.beginning[size_t(round)] && m.beginningCountsAs[size_t(round)] >= 0)
+                add(own.front());
+        } else if (m.places[size_t(own.front())].role == PlaceRole::RunSpace) {
             // Every chain of a space is the one space.
-            for (size_t p = 0; p < m.places.size(); ++p)
-                if (m.places[p].node == n && m.places[p].role == PlaceRole::RunSpace)
-                    m.placeOrdinal[p] = m.placeOrdinal[size_t(first)];
+            add(own.front());
+            for (int p : own)
+                m.placeOrdinal[size_t(p)] = m.placeOrdinal[size_t(own.front())];
         }
     }
 }
@@ -328,11 +313,18 @@ void orderRounds(Model& m)
     m.placeOrdinal.assign(m.places.size(), -1);
     if (m.foundation < 0)
         return;
-    listPlaces(m, 0);
+    std::vector<std::vector<int>> placesOf(m.nodes.size());
+    for (size_t p = 0; p < m.places.size(); ++p)
+        placesOf[size_t(m.places[p].node)].push_back(int(p));
+    std::vector<std::vector<int>> nodesOf(rounds);
+    for (size_t n = 0; n < m.nodes.size(); ++n)
+        if (m.level[n] >= 1)
+            nodesOf[size_t(m.level[n])].push_back(int(n));
+    listPlaces(m, 0, placesOf);
     for (int round = 1; round <= highest; ++round) {
-        orderRound(m, round);
+        orderRound(m, round, nodesOf[size_t(round)]);
         m.beginningCountsAs[size_t(round)] = beginningCountsAs(m, round);
-        listPlaces(m, round);
+        listPlaces(m, round, placesOf);
     }
 }
 
