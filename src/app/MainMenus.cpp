@@ -76,6 +76,8 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette6, N_("Группы с петлями 3")},
                               kSeparator,
                               {cmd::kToggleLegend, N_("Легенда")},
+                              {cmd::kTogglePattern, N_("Описание")},
+                              {cmd::kRoundNumbers, N_("Номера рядов")},
                               kSeparator,
                               kZoomMenu,
                               kLargeIcons,
@@ -92,7 +94,8 @@ bool isToggle(uint16_t id)
         if (p.toggleCommand == id)
             return true;
     // A zoom level, or fitting the window, is checked while the window shows it.
-    return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kLargeIcons || id == cmd::kZoomFit ||
+    return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kTogglePattern || id == cmd::kRoundNumbers ||
+           id == cmd::kLargeIcons || id == cmd::kZoomFit ||
            zoomOfCommand(id) != 0;
 }
 

@@ -287,7 +287,9 @@ bool CPattraApp::onCommand(uint16_t id)
     case cmd::kTogglePalette6:
     case cmd::kTogglePalette7:
     case cmd::kTogglePalette8:
-    case cmd::kToggleLegend: host_.togglePalette(id); return true;
+    case cmd::kToggleLegend:
+    case cmd::kTogglePattern:
+    case cmd::kRoundNumbers: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
     case cmd::kArrange: host_.arrangeWindows(id); return true;
