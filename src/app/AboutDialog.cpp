@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "app/ProgramIcon.h"
 #include "app/QtText.h"
+#include "app/TitleRoom.h"
 #include "platform/Texts.h"
 
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(ok, 0, Qt::AlignTop);
+    keepTitleShown(*this);
 }
 
 } // namespace loopora::app

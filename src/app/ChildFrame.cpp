@@ -3,6 +3,7 @@
 #include "app/ChartViewWidget.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QMdiArea>
 #include <QScrollBar>
 
@@ -23,10 +24,21 @@ void CChildFrame::setCaption(const QString& name)
     setWindowTitle(shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
 }
 
+void CChildFrame::showModified(bool modified)
+{
+    // Each change is passed on to the main window's caption; only a change.
+    if (isWindowModified() != modified)
+        setWindowModified(modified);
+}
+
 void CChildFrame::fitSheet(QSize sheet)
 {
     sheet_ = sheet;
     if (sheet.isEmpty())
+        return;
+    // Resizing a maximised window would leave it a frameless patch of the area.
+    fitWaiting_ = isMaximized() || isMinimized();
+    if (fitWaiting_)
         return;
     // The decorations: the title bar and borders around the view, and the view's own frame.
     const int border = 2 * widget_->frameWidth();
@@ -34,6 +46,11 @@ void CChildFrame::fitSheet(QSize sheet)
     QSize wanted = sheet + decorations;
     if (QMdiArea* area = mdiArea(); area && area->isVisible())
         wanted = wanted.boundedTo(area->viewport()->size());
+    // Scroll bars a smaller size needed (a window just restored from
+    // maximised has its size from before) would keep themselves: the view's
+    // ranges are worked out again from the room the new size gives.
+    widget_->horizontalScrollBar()->setRange(0, 0);
+    widget_->verticalScrollBar()->setRange(0, 0);
     resize(wanted);
 }
 
@@ -47,6 +64,14 @@ void CChildFrame::keepWithin(QSize area)
     const QSize wanted = size().boundedTo(room).expandedTo(minimumSizeHint()).expandedTo(QSize(120, 90));
     if (wanted != size())
         resize(wanted);
+}
+
+void CChildFrame::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    // After the area has given the window back its size from before.
+    if (event->type() == QEvent::WindowStateChange && fitWaiting_ && !isMaximized() && !isMinimized())
+        QMetaObject::invokeMethod(this, &CChildFrame::refit, Qt::QueuedConnection);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

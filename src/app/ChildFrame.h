@@ -21,9 +21,11 @@ public:
     void setCaption(const QString& name);
     const QString& caption() const { return caption_; }
     // Shows or hides the trailing "*" of a chart with unsaved changes.
-    void showModified(bool modified) { setWindowModified(modified); }
+    void showModified(bool modified);
     // Sizes the window to show the whole sheet, as far as the MDI area allows
-    // (again once the area is shown, when it was hidden at the first fit).
+    // (again once the area is shown, when it was hidden at the first fit). A
+    // maximised or minimised window keeps its size; it fits the sheet once
+    // it is restored.
     void fitSheet(QSize sheet);
     void refit() { fitSheet(sheet_); }
     // The MDI area shrank (palettes came, the main window got smaller): a
@@ -36,11 +38,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     CPattraViewWidget* widget_;
     QSize sheet_;
     QString caption_;
+    bool fitWaiting_ = false; // a fit came while the window was maximised or minimised
 };
 
 } // namespace loopora::app

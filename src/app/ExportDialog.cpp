@@ -3,6 +3,7 @@
 #include "app/Prompts.h"
 #include "app/QtText.h"
 #include "app/RecentFiles.h"
+#include "app/TitleRoom.h"
 #include "export/ChartExport.h"
 #include "platform/Texts.h"
 
@@ -78,6 +79,7 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
       legend_(new QCheckBox(qs(_("Добавить легенду")), this))
 {
     setWindowTitle(qs(_("Параметры экспорта")));
+    keepTitleShown(*this);
     paper_->setObjectName(QStringLiteral("paper"));
     paper_->addItems({QStringLiteral("A4"), QStringLiteral("Letter"), qs(_("По размеру схемы"))});
     orientation_->setObjectName(QStringLiteral("orientation"));

@@ -6,8 +6,12 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace loopora::app {
 namespace {
@@ -31,6 +35,7 @@ LegendPanel::LegendPanel(QWidget* parent) : QDockWidget(parent), table_(new QTre
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setIconSize(QSize(kPictureSize, kPictureSize));
     table_->setColumnCount(5);
+    table_->setTextElideMode(Qt::ElideMiddle);
     table_->header()->setStretchLastSection(false);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
@@ -61,7 +66,41 @@ void LegendPanel::showEvent(QShowEvent* event)
     QDockWidget::showEvent(event);
     // Edits made while it was hidden were not counted.
     shown_.reset();
+    fittedTo_ = 0;
     refresh(canvas_);
+}
+
+int LegendPanel::wantedWidth() const
+{
+    // The tree view keeps its columns' wanted widths to itself; every item view tells them.
+    const QAbstractItemView& view = *table_;
+    int columns = 0;
+    for (int c = 0; c < table_->columnCount(); ++c)
+        if (!table_->isColumnHidden(c))
+            columns += std::max(view.sizeHintForColumn(c), table_->header()->sectionSizeHint(c));
+    // The table's frame and a vertical scroll bar, the body's margins and the panel's own frame.
+    const int scrollBar = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    const int wanted = columns + 2 * table_->frameWidth() + scrollBar + 8 + (width() - widget()->width());
+    // However long the names, the charts keep a third of the window at least.
+    const QWidget* window = parentWidget();
+    return window && !isFloating() ? std::min(wanted, window->width() * 2 / 3) : wanted;
+}
+
+void LegendPanel::fitRows()
+{
+    if (isHidden())
+        return;
+    const int wanted = wantedWidth();
+    // A panel the user narrowed stays so until its rows need more than before.
+    const bool needsMore = wanted > fittedTo_;
+    fittedTo_ = std::max(fittedTo_, wanted);
+    if (!needsMore || wanted <= width())
+        return;
+    auto* window = qobject_cast<QMainWindow*>(parentWidget());
+    if (isFloating() || !window)
+        resize(wanted, height());
+    else
+        window->resizeDocks({this}, {wanted}, Qt::Horizontal);
 }
 
 void LegendPanel::display(const Legend& legend)
@@ -78,6 +117,7 @@ void LegendPanel::display(const Legend& legend)
         item->setIcon(Picture, pictureOf(row.type->id));
         item->setText(Abbreviation, qs(name.abbreviation));
         item->setText(Name, qs(name.name));
+        item->setToolTip(Name, qs(name.name));
         item->setText(InChart, QString::number(row.inChart));
         item->setText(InSelection, QString::number(row.inSelection));
         item->setTextAlignment(InChart, Qt::AlignRight | Qt::AlignVCenter);
@@ -91,6 +131,8 @@ void LegendPanel::display(const Legend& legend)
     totals_->setText(totals);
     shown_ = legend;
     shownLanguage_ = language;
+    // Once the new rows are laid out.
+    QMetaObject::invokeMethod(this, &LegendPanel::fitRows, Qt::QueuedConnection);
 }
 
 QIcon LegendPanel::pictureOf(int32_t typeId)

@@ -35,9 +35,7 @@ QString mainCaption(const QMdiSubWindow* active)
     // A window with nothing but the modified mark has no name to show.
     if (shownTitle(active->windowTitle(), false).isEmpty())
         return programCaption();
-    QString chart = shownTitle(active->windowTitle(), active->isWindowModified());
-    return programCaption() + QStringLiteral(" - [") + chart.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
-           QStringLiteral("]");
+    return programCaption() + QStringLiteral(" - [") + active->windowTitle() + QStringLiteral("]");
 }
 
 } // namespace loopora::app

@@ -14,7 +14,11 @@ namespace loopora::app {
 QString programCaption();
 
 // The caption for the active chart window (null when there is none), in the
-// form setWindowTitle takes: a literal "[*]" doubled.
+// form setWindowTitle takes: a literal "[*]" doubled, and while a chart's
+// title is in it, the chart's "[*]" where its modified mark goes. The main
+// window then carries the chart window's modified state, as the MDI area
+// itself passes it on; a caption without a placeholder there would make Qt
+// warn each time.
 QString mainCaption(const QMdiSubWindow* active);
 
 // A window title as it is shown: "[*]" becomes the modified mark or nothing,

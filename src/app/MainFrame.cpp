@@ -36,6 +36,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 namespace loopora::app {
 
@@ -56,6 +57,14 @@ CMainFrame::CMainFrame()
     menus_->beforeShow = [this] {
         refreshChecks();
         refreshRecentFiles();
+        refreshChartList();
+    };
+    menus_->chartChosen = [this](int index) {
+        if (index < 0 || size_t(index) >= app_->chartCount())
+            return;
+        app_->activate(size_t(index));
+        raiseChartWindow(*app_->chart(size_t(index)).window);
+        refreshState();
     };
     menus_->show(*menuBar(), false);
     // At their kept size from the start, so that their places are restored at that size.
@@ -77,7 +86,9 @@ CMainFrame::CMainFrame()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(QSize(1200, 900).boundedTo(screen->availableSize()));
-    restoreWindowState(*this);
+    // Without a kept place the window's decorations are known only once it
+    // shows; the whole window, status bar included, must fit the screen.
+    fitToScreen_ = !restoreWindowState(*this);
     refreshRecentFiles();
     refreshChecks();
 }
@@ -175,6 +186,14 @@ void CMainFrame::openRecentFile(int index)
 
 void CMainFrame::refreshRecentFiles() { menus_->setRecentFiles(RecentFiles::files()); }
 
+void CMainFrame::refreshChartList()
+{
+    QStringList captions;
+    for (size_t i = 0; i < app_->chartCount(); ++i)
+        captions.append(qs(app_->chartName(i)));
+    menus_->setCharts(captions, app_->chartCount() > 0 ? int(app_->activeIndex()) : -1);
+}
+
 void CMainFrame::chooseLargeIcons(bool large)
 {
     palettes_->setLargeIcons(large);
@@ -217,6 +236,9 @@ std::optional<size_t> CMainFrame::chartOf(const QMdiSubWindow* child) const
 
 ViewHost& CMainFrame::openChartWindow(const std::string& caption)
 {
+    // While the charts fill the area, a new one fills it too.
+    const QMdiSubWindow* current = mdi_->activeSubWindow();
+    const bool maximised = current && current->isMaximized();
     auto* child = new CChildFrame(mdi_);
     child->setCaption(qs(caption));
     mdi_->addSubWindow(child);
@@ -238,7 +260,10 @@ ViewHost& CMainFrame::openChartWindow(const std::string& caption)
                 requestClose(guarded);
         }, Qt::QueuedConnection);
     });
-    child->show();
+    if (maximised)
+        child->showMaximized();
+    else
+        child->show();
     widget->setFocus();
     return *widget;
 }
@@ -344,13 +369,22 @@ void CMainFrame::refreshCaption()
 {
     if (shuttingDown_)
         return;
-    const QString caption = mainCaption(mdi_->activeSubWindow());
+    const QMdiSubWindow* active = mdi_->activeSubWindow();
+    const QString caption = mainCaption(active);
     if (windowTitle() != caption)
         setWindowTitle(caption);
+    const bool modified = active && active->isMaximized() && active->isWindowModified();
+    if (isWindowModified() != modified)
+        setWindowModified(modified);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (fitToScreen_ && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        fitToScreen_ = false;
+        watched->removeEventFilter(this);
+        fitIntoScreen(*this);
+    }
     if (watched == mdi_->viewport() && event->type() == QEvent::Resize && !shuttingDown_)
         for (QMdiSubWindow* child : mdi_->subWindowList())
             if (auto* chart = qobject_cast<CChildFrame*>(child))
@@ -399,6 +433,21 @@ SaveChanges CMainFrame::askSaveChanges(const std::string& chartName)
 }
 
 bool CMainFrame::confirm(const std::string& question) { return askYesNo(this, qs(question)); }
+
+void CMainFrame::raiseChartWindow(ViewHost& window)
+{
+    auto* widget = dynamic_cast<CPattraViewWidget*>(&window);
+    auto* child = widget ? qobject_cast<CChildFrame*>(widget->parentWidget()) : nullptr;
+    if (!child)
+        return;
+    if (child->isMinimized())
+        child->showNormal();
+    mdi_->setActiveSubWindow(child);
+    raise();
+    activateWindow();
+}
+
+bool CMainFrame::offerSaveAs(const std::string& reason) { return app::offerSaveAs(this, qs(reason)); }
 
 void CMainFrame::chartFileUsed(const std::string& path)
 {
@@ -477,6 +526,12 @@ void CMainFrame::exit()
 void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (fitToScreen_ && !event->spontaneous()) {
+        fitIntoScreen(*this);
+        // A window manager puts its frame round the window as it first appears.
+        if (QWindow* window = windowHandle())
+            window->installEventFilter(this);
+    }
     // Charts opened before the frame was first shown (at start-up) were sized
     // without knowing how much room the MDI area has.
     if (!event->spontaneous())

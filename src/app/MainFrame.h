@@ -73,6 +73,8 @@ public:
     void messageBox(const std::string& text) override;
     SaveChanges askSaveChanges(const std::string& chartName) override;
     bool confirm(const std::string& question) override;
+    void raiseChartWindow(ViewHost& window) override;
+    bool offerSaveAs(const std::string& reason) override;
     void chartFileUsed(const std::string& path) override;
     void chartRenamed(ViewHost& window, const std::string& caption) override;
     void showAbout() override;
@@ -103,6 +105,8 @@ private:
     void arrangeIcons();
     void openRecentFile(int index);
     void refreshRecentFiles();
+    // The Window menu's list of the open charts.
+    void refreshChartList();
     // Keeps the language for the next start; the texts shown change then.
     void chooseLanguage(Language language);
     // The palettes' icon size, kept for the next start.
@@ -126,6 +130,7 @@ private:
     std::vector<QShortcut*> hotKeys_;
     bool shuttingDown_ = false;
     bool closingChart_ = false;
+    bool fitToScreen_ = false; // the first window, until its decorations are known
     Language chosenLanguage_;
 };
 

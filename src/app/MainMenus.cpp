@@ -136,7 +136,7 @@ MainMenus::MainMenus(QWidget& owner, const Command& command)
     noChart_ = {build(owner, command, _("Файл (&F)"), kFile128), build(owner, command, _("Вид (&V)"), kView128),
                 build(owner, command, _("Справка (&H)"), kHelp)};
     withChart_ = {build(owner, command, _("Файл(&F)"), kFile129), build(owner, command, _("Редактировать(&E)"), kEdit129),
-                  build(owner, command, _("Вид(&V)"), kView129), build(owner, command, _("Окно(&W)"), kWindow129),
+                  build(owner, command, _("Вид(&V)"), kView129), windowMenu_ = build(owner, command, _("Окно(&W)"), kWindow129),
                   build(owner, command, _("Справка (&H)"), kHelp)};
 }
 
@@ -232,6 +232,28 @@ void MainMenus::setRecentFiles(const QStringList& paths)
     }
     for (QAction* separator : recentSeparators_)
         separator->setVisible(!paths.isEmpty());
+}
+
+void MainMenus::setCharts(const QStringList& captions, int active)
+{
+    qDeleteAll(charts_);
+    charts_.clear();
+    if (!chartsSeparator_)
+        chartsSeparator_ = windowMenu_->addSeparator();
+    chartsSeparator_->setVisible(!captions.isEmpty());
+    for (int i = 0; i < captions.size(); ++i) {
+        QString text = QString(captions[i]).replace(QStringLiteral("&"), QStringLiteral("&&"));
+        // The first nine are chosen by their digit, as MDI programs number them.
+        text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(text) : QStringLiteral("%1 %2").arg(i + 1).arg(text);
+        QAction* action = windowMenu_->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(i == active);
+        QObject::connect(action, &QAction::triggered, windowMenu_, [this, i] {
+            if (chartChosen)
+                chartChosen(i);
+        });
+        charts_.append(action);
+    }
 }
 
 QString MainMenus::recentFileText(const QString& path)

@@ -4,7 +4,8 @@
 // after the tab is shown as the item's key); the accelerator table itself is
 // separate, as the keys work whichever menu is shown. Both File menus end with
 // the recent chart files; both View menus offer the interface languages, and
-// the View menu of an open chart the window's zoom.
+// the View menu of an open chart the window's zoom. The Window menu ends with
+// the open charts, the active one checked.
 
 #include <QKeySequence>
 #include <QList>
@@ -44,12 +45,18 @@ public:
     void setRecentFiles(const QStringList& paths);
     // How a recent file is named in the menu, without its number.
     static QString recentFileText(const QString& path);
+    // The open charts' captions, in the order of their windows, as numbered
+    // items of the Window menu; the active one (-1: none) is checked.
+    void setCharts(const QStringList& captions, int active);
+    QList<QAction*> chartItems() const { return charts_; }
     // The items of a command in both menus.
     QList<QAction*> actions(uint16_t id) const;
     const QList<QMenu*>& menus(bool chartOpen) const { return chartOpen ? withChart_ : noChart_; }
 
     // Menus about to open refresh their check marks through this.
     std::function<void()> beforeShow;
+    // A chart was chosen in the Window menu, by its place in the list.
+    std::function<void(int)> chartChosen;
 
 private:
     struct Item {
@@ -69,6 +76,9 @@ private:
     std::vector<Item> items_;
     std::vector<QAction*> recentFiles_; // the slots of one File menu, then of the other
     std::vector<QAction*> recentSeparators_;
+    QMenu* windowMenu_ = nullptr;
+    QAction* chartsSeparator_ = nullptr;
+    QList<QAction*> charts_;
     bool chartOpen_ = false;
     bool shown_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/QtText.h"
+#include "app/TitleRoom.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -42,6 +43,7 @@ ParameterDialog::ParameterDialog(DialogModel& model, QWidget* parent) : QDialog(
         buttons->addWidget(cancel);
     }
     column->addLayout(buttons);
+    keepTitleShown(*this);
 }
 
 void ParameterDialog::addControl(size_t index, QFormLayout& form)

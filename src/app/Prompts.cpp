@@ -103,4 +103,15 @@ bool askYesNo(QWidget* parent, const QString& question)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool offerSaveAs(QWidget* parent, const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, kAppName, reason, QMessageBox::NoButton, parent);
+    QPushButton* elsewhere = box.addButton(qs(_("Сохранить как…")), QMessageBox::AcceptRole);
+    elsewhere->setObjectName(QStringLiteral("saveAs"));
+    box.addButton(qs(_("Отмена")), QMessageBox::RejectRole);
+    box.setDefaultButton(elsewhere);
+    box.exec();
+    return box.clickedButton() == elsewhere;
+}
+
 } // namespace loopora::app

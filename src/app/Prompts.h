@@ -30,6 +30,9 @@ std::optional<std::string> askBitmapToSave(QWidget* parent);
 SaveChanges askSaveChanges(QWidget* parent, const QString& chartName);
 // A question answered "Да" (true) or "Нет".
 bool askYesNo(QWidget* parent, const QString& question);
+// A save was refused for this reason: true when the user chose
+// "Сохранить как…" over "Отмена".
+bool offerSaveAs(QWidget* parent, const QString& reason);
 // A recent file that has gone was chosen from the File menu.
 QString recentFileGone(const QString& path);
 

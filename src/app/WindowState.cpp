@@ -3,6 +3,7 @@
 #include "app/RecentFiles.h"
 
 #include <QMainWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -39,6 +40,33 @@ bool restoreWindowState(QMainWindow& window)
     const bool laidOut = window.restoreState(settings.value(kPalettes).toByteArray(), kPaletteLayoutVersion);
     window.statusBar()->setVisible(settings.value(kStatusBar, true).toBool());
     return placed && laidOut;
+}
+
+QRect fittedFrame(const QRect& frame, const QRect& available)
+{
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+    if (fitted.right() > available.right())
+        fitted.moveRight(available.right());
+    if (fitted.bottom() > available.bottom())
+        fitted.moveBottom(available.bottom());
+    if (fitted.left() < available.left())
+        fitted.moveLeft(available.left());
+    if (fitted.top() < available.top())
+        fitted.moveTop(available.top());
+    return fitted;
+}
+
+void fitIntoScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect frame = window.frameGeometry();
+    const QRect fitted = fittedFrame(frame, screen->availableGeometry());
+    if (fitted == frame)
+        return;
+    window.resize(fitted.size() - (frame.size() - window.size()));
+    window.move(fitted.topLeft());
 }
 
 bool keptLargeIcons()

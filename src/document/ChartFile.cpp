@@ -3,6 +3,7 @@
 #include "platform/Archive.h"
 #include "platform/FileBytes.h"
 #include "platform/FileReplacement.h"
+#include "platform/FileStatus.h"
 
 #include <new>
 
@@ -51,6 +52,10 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 
 bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error)
 {
+    if (isWriteProtected(path)) {
+        error = "cannot write " + path.string() + ": the file is write-protected";
+        return false;
+    }
     return replaceFile(path, saveChartBytes(doc), error);
 }
 

@@ -31,7 +31,7 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes);
 
 // Replaces the file as replaceFile does (FileReplacement.h): through links,
 // keeping permissions and owner, synced; on failure the old file is
-// untouched and error says why.
+// untouched and error says why. A write-protected file is not replaced.
 bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::string& error);
 ChartLoadResult loadChartFile(const std::filesystem::path& path);
 

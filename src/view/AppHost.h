@@ -67,6 +67,16 @@ public:
         (void)question;
         return false;
     }
+    // A chart asked to be opened again is open in this window: it comes to
+    // the front (it is the active chart already).
+    virtual void raiseChartWindow(ViewHost& window) { (void)window; }
+    // A save was refused for the reason given; true when the user chose to
+    // save the chart under another name instead.
+    virtual bool offerSaveAs(const std::string& reason)
+    {
+        messageBox(reason);
+        return false;
+    }
     // A chart file was opened or saved: the desktop remembers recent files.
     virtual void chartFileUsed(const std::string& path) { (void)path; }
     // A chart was saved under another name: its window's caption follows.

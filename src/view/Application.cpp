@@ -48,6 +48,15 @@ bool CPattraApp::newChart(int width, int height, int background, int spacing)
 
 bool CPattraApp::openChart(const std::string& path, std::string* error)
 {
+    // Two windows on one file would each save over the other's work.
+    if (const auto open = chartOfFile(path)) {
+        activate(*open);
+        host_.raiseChartWindow(*charts_[*open]->window);
+        host_.chartFileUsed(charts_[*open]->path);
+        return true;
+    }
+    // Taken before reading, so that a change made while it is read counts as one.
+    const std::optional<FileStamp> stamp = stampOf(path);
     ChartLoadResult loaded;
     try {
         loaded = loadChartFile(path);
@@ -61,9 +70,22 @@ bool CPattraApp::openChart(const std::string& path, std::string* error)
             host_.messageBox(_("Не удалось открыть схему.") + ("\n" + loaded.error));
         return false;
     }
-    addChart(std::move(loaded.document), path);
+    addChart(std::move(loaded.document), path).stamp = stamp;
     host_.chartFileUsed(path);
     return true;
+}
+
+std::optional<size_t> CPattraApp::chartOfFile(const std::string& path) const
+{
+    const std::optional<FileStamp> wanted = stampOf(path);
+    if (!wanted)
+        return std::nullopt;
+    for (size_t i = 0; i < charts_.size(); ++i) {
+        const std::optional<FileStamp> file = stampOf(charts_[i]->path);
+        if (file && file->sameFile(*wanted))
+            return i;
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -192,11 +214,47 @@ bool CPattraApp::saveChartAs()
     return chosen && saveChartAs(*chosen);
 }
 
+bool CPattraApp::refuseSave(const std::string& message, std::string* error)
+{
+    if (error)
+        *error = message;
+    else
+        host_.messageBox(message);
+    return false;
+}
+
 bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
 {
     ChartSession* s = active();
     if (!s)
         return false;
+    const std::optional<size_t> openAs = chartOfFile(path);
+    if (openAs && *openAs != active_)
+        return refuseSave(withValues(_("Схема «%1» открыта в другом окне. Закройте то окно или сохраните эту схему "
+                                       "под другим именем."),
+                                     {chartName(*openAs)}),
+                          error);
+    // The rename that replaces a file would go round its protection.
+    if (isWriteProtected(path)) {
+        const std::string refused = withValues(_("Файл «%1» защищён от записи. Схема не сохранена."), {path});
+        if (error) {
+            *error = refused;
+            return false;
+        }
+        return host_.offerSaveAs(refused) && saveChartAs();
+    }
+    if (openAs && s->stamp) {
+        const std::optional<FileStamp> now = stampOf(path);
+        if (now && !now->unchangedSince(*s->stamp) &&
+            !host_.confirm(withValues(_("Файл «%1» изменён другой программой после того, как схема была открыта или "
+                                        "сохранена. Заменить его этой схемой?"),
+                                      {path})))
+            return error ? refuseSave(withValues(_("Схема не сохранена: файл «%1» изменён другой программой после "
+                                                   "того, как схема была открыта или сохранена."),
+                                                 {path}),
+                                      error)
+                         : false;
+    }
     if (const auto losses = labelsLosingCharacters(s->document->canvas()); !losses.empty()) {
         std::string lost = describeLabelLosses(losses);
         const std::string head = _("В схеме тексты меток хранятся в кодировке Windows-1251. Этих знаков в ней нет, "
@@ -210,15 +268,11 @@ bool CPattraApp::saveChartAs(const std::string& path, std::string* error)
         }
     }
     std::string message;
-    if (!saveChartFile(*s->document, path, message)) {
-        if (error)
-            *error = message;
-        else
-            host_.messageBox(_("Не удалось сохранить схему.") + ("\n" + message));
-        return false;
-    }
+    if (!saveChartFile(*s->document, path, message))
+        return refuseSave(error ? message : _("Не удалось сохранить схему.") + ("\n" + message), error);
     const bool renamed = s->path != path;
     s->path = path;
+    s->stamp = stampOf(path);
     s->document->markSaved();
     if (renamed)
         host_.chartRenamed(*s->window, fileNameOf(path));

@@ -6,10 +6,12 @@
 // the same code on different hosts.
 
 #include "document/Document.h"
+#include "platform/FileStatus.h"
 #include "view/AppHost.h"
 #include "view/ChartView.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ struct ChartSession {
     std::unique_ptr<CPattraView> view;
     std::string path;         // empty until the chart is saved or opened from a file
     std::string untitledName; // what a new chart is called until it has a file: "Схема1", "Схема2", ...
+    // The file as it was when the chart was read from it or last written to
+    // it, to tell whether another program changed it since.
+    std::optional<FileStamp> stamp;
 };
 
 class CPattraApp {
@@ -41,14 +46,20 @@ public:
     // New chart with these parameters, as if the dialog was confirmed with them.
     bool newChart(int width, int height, int background, int spacing);
     // Opens a chart in a new window; a file that cannot be read is reported
-    // (error, or a message box when error is null) and opens nothing.
+    // (error, or a message box when error is null) and opens nothing. A
+    // chart already open, through whatever name or link, is not read again:
+    // its window comes to the front.
     bool openChart(const std::string& path, std::string* error = nullptr);
     // Saves the active chart to its file, asking for one when it has none.
     bool saveChart();
     // Saves the active chart to a file the user chooses, which becomes its file.
     bool saveChartAs();
-    // Labels that would lose characters to the file's code page ask first;
-    // without a yes nothing is written (error then names the labels).
+    // Nothing is written over the file of a chart open in another window,
+    // nor over a write-protected file (the desktop offers another name).
+    // The chart's own file changed by another program since it was read or
+    // written, and labels that would lose characters to the file's code
+    // page, ask first; without a yes nothing is written. With error given
+    // the refusal is put there instead of into a message box.
     bool saveChartAs(const std::string& path, std::string* error = nullptr);
     // Closes a chart without asking; closing any chart empties the element clipboard.
     void closeChart(size_t index);
@@ -89,7 +100,12 @@ public:
 
     Size rememberedSize() const { return rememberedSize_; }
 
+    // The open chart whose file the path names, through whatever name or link.
+    std::optional<size_t> chartOfFile(const std::string& path) const;
+
 private:
+    // Refuses (error, or a message) and returns false.
+    bool refuseSave(const std::string& message, std::string* error);
     ChartSession& addChart(std::unique_ptr<CPattraDoc> doc, std::string path);
 
     AppHost& host_;

@@ -39,6 +39,7 @@
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -273,6 +274,8 @@ private slots:
         QCOMPARE(app::askSaveChanges(&editor.frame(), QStringLiteral("Chart1")), SaveChanges::Cancel);
         wordsOfModal<QMessageBox>(words, [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         QVERIFY(!app::askYesNo(&editor.frame(), QStringLiteral("?")));
+        wordsOfModal<QMessageBox>(words);
+        QVERIFY(!app::offerSaveAs(&editor.frame(), QStringLiteral("?")));
         words.add(app::recentFileGone(QStringLiteral("/gone.loopora")), QStringLiteral("recent file"));
 
         wordsOfModal<QMessageBox>(words, [](QMessageBox* box) { box->accept(); });
@@ -281,6 +284,13 @@ private slots:
         editor.newChart();
         wordsOfModal<QMessageBox>(words, [](QMessageBox* box) { box->accept(); });
         QVERIFY(!editor.app().saveChartAs("/nonexistent/loopora/chart.loopora"));
+        // A write-protected file: Save As is offered, and declined.
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("kept.loopora"));
+        QVERIFY(editor.app().saveChartAs(kept.toStdString()));
+        QVERIFY(QFile::setPermissions(kept, QFile::ReadOwner));
+        wordsOfModal<QMessageBox>(words);
+        QVERIFY(!editor.app().saveChartAs(kept.toStdString()));
         wordsOfModal<QMessageBox>(words, [](QMessageBox* box) { box->accept(); });
         QVERIFY(!editor.app().exportBitmap("/nonexistent/loopora/picture.bmp"));
 

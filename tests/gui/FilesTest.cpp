@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 
 
 using namespace loopora;
@@ -141,6 +143,125 @@ private slots:
         QCOMPARE(editor.canvas().childCount(), size_t(1));
         QVERIFY(editor.app().openChart(second.toStdString()));
         QCOMPARE(editor.canvas().childCount(), size_t(2));
+        QCOMPARE(editor.app().chartCount(), size_t(2)); // the chart of that file was open already
+    }
+
+    void aChartOpenAlreadyComesToTheFrontHoweverItIsOpened()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("doily.loopora"));
+        const QString link = dir.filePath(QStringLiteral("link.loopora"));
+        Editor editor;
+        editor.newChart();
+        QVERIFY(editor.app().saveChartAs(path.toStdString()));
+        QVERIFY(QFile::link(path, link));
+        editor.newChart();
+        app::CChildFrame* doily = editor.frame().childFrame(0);
+        doily->showMinimized();
+
+        const std::function<void()> ways[] = {
+            [&] { // File › Open
+                answerFilePrompt(link);
+                editor.frame().command(cmd::kOpen);
+            },
+            [&] { editor.frame().command(cmd::kRecentFile1); },
+            [&] { QVERIFY(editor.frame().start({path, link})); }, // the command line
+        };
+        for (const auto& open : ways) {
+            editor.app().activate(1);
+            open();
+            QCOMPARE(editor.app().chartCount(), size_t(2));
+            QCOMPARE(editor.app().activeIndex(), size_t(0));
+            QCOMPARE(editor.frame().mdiArea().activeSubWindow(), doily);
+            QVERIFY(!doily->isMinimized());
+        }
+    }
+
+    void theWindowMenuListsTheOpenChartsWithTheActiveOneChecked()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        editor.newChart();
+        editor.newChart();
+        QVERIFY(editor.app().saveChartAs(dir.filePath(QStringLiteral("a&b.loopora")).toStdString()));
+        QMenu* window = editor.frame().menus().menus(true).value(3);
+        auto listed = [&] {
+            emit window->aboutToShow();
+            QStringList items;
+            for (const QAction* action : editor.frame().menus().chartItems())
+                items.append((action->isChecked() ? QStringLiteral("✓") : QString()) + action->text());
+            return items;
+        };
+        QCOMPARE(listed(), QStringList({"&1 Схема1", "✓&2 a&&b.loopora"}));
+        QCOMPARE(itemTexts(*window).mid(4), QStringList({"&1 Схема1", "&2 a&&b.loopora"}));
+
+        editor.frame().menus().chartItems().value(0)->trigger();
+        QCOMPARE(editor.app().activeIndex(), size_t(0));
+        QCOMPARE(editor.frame().mdiArea().activeSubWindow(), editor.frame().childFrame(0));
+        QCOMPARE(listed(), QStringList({"✓&1 Схема1", "&2 a&&b.loopora"}));
+        editor.frame().command(cmd::kClose);
+        QCOMPARE(listed(), QStringList({"✓&1 a&&b.loopora"}));
+    }
+
+    void aWriteProtectedChartIsNotReplacedAndSaveAsIsOffered()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.loopora"));
+        const QString elsewhere = dir.filePath(QStringLiteral("mine.loopora"));
+        Editor editor;
+        editor.newChart();
+        QVERIFY(editor.app().saveChartAs(path.toStdString()));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray before = kept.readAll();
+        editor.drag({200, 300}, {200, 200});
+
+        QString message;
+        whenModal<QMessageBox>([&message](QMessageBox* box) {
+            message = box->text();
+            press(box, QStringLiteral("saveAs"));
+        });
+        answerFilePrompt(elsewhere);
+        QTest::keyClick(editor.activeViewport(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(message, QStringLiteral("Файл «%1» защищён от записи. Схема не сохранена.").arg(path));
+        kept.seek(0);
+        QCOMPARE(kept.readAll(), before);
+        QVERIFY(QFileInfo::exists(elsewhere));
+        QCOMPARE(editor.frame().childFrame(0)->caption(), QStringLiteral("mine.loopora"));
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+    }
+
+    void aChartChangedOnDiskAsksBeforeItIsSavedOver()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shared.loopora"));
+        Editor editor;
+        editor.newChart();
+        QVERIFY(editor.app().saveChartAs(path.toStdString()));
+        {
+            QFile theirs(path);
+            QVERIFY(theirs.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            theirs.write("their chart");
+        }
+        editor.drag({200, 300}, {200, 200});
+
+        QString question;
+        answerSaveQuestion(QStringLiteral("Нет"), &question);
+        QTest::keyClick(editor.activeViewport(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(question, QStringLiteral("Файл «%1» изменён другой программой после того, как схема была открыта "
+                                          "или сохранена. Заменить его этой схемой?")
+                               .arg(path));
+        QCOMPARE(QFileInfo(path).size(), qint64(11));
+        QVERIFY(editor.frame().childFrame(0)->isWindowModified());
+
+        answerSaveQuestion(QStringLiteral("Да"));
+        editor.activate();
+        QTest::keyClick(editor.activeViewport(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!editor.frame().childFrame(0)->isWindowModified());
+        editor.app().closeAll();
+        QVERIFY(editor.app().openChart(path.toStdString()));
+        QCOMPARE(editor.canvas().childCount(), size_t(1));
     }
 
     void openPromptOffersChartsAndEveryFile()

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <cstdio>
 #include <vector>
 
 namespace loopora::test {
@@ -68,6 +69,34 @@ private:
     int ticks_ = 0;
 };
 
+// What the offscreen platform and a bare test environment say about
+// themselves, whatever the editor does: no desktop to ask for window
+// features, no session folder.
+bool aboutTheTestPlatform(const QString& message)
+{
+    return message.startsWith(QStringLiteral("This plugin does not support")) ||
+           message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"));
+}
+
+QtMessageHandler testLog = nullptr;
+int warningsOutsideTests = 0;
+
+// Every warning fails the test it came in: the editor prints none in normal
+// use. The message still goes to the test log; the platform's are left out.
+void failOnWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (aboutTheTestPlatform(message))
+        return;
+    if (testLog)
+        testLog(type, context, message);
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(QStringLiteral("a warning: ") + message), context.file ? context.file : "", context.line);
+    else
+        ++warningsOutsideTests;
+}
+
 } // namespace
 
 void registerGuiTest(TestFactory factory) { registry().push_back(std::move(factory)); }
@@ -84,11 +113,24 @@ int runGuiTests(int argc, char** argv)
     QCoreApplication::setApplicationName(app::kApplication);
     installElementTypes();
     int failed = 0;
+    // LOOPORA_GUI_TEST=ClassName runs that class alone.
+    const QByteArray only = qgetenv("LOOPORA_GUI_TEST");
     for (const TestFactory& factory : registry()) {
         std::unique_ptr<QObject> test = factory();
-        failed += QTest::qExec(test.get(), argc, argv) != 0;
+        if (!only.isEmpty() && only != test->metaObject()->className())
+            continue;
+        // The test log takes the messages once the test starts; this handler
+        // goes in front of it.
+        QTest::qInit(test.get(), argc, argv);
+        testLog = qInstallMessageHandler(failOnWarnings);
+        failed += QTest::qRun() != 0;
+        qInstallMessageHandler(testLog);
+        testLog = nullptr;
+        QTest::qCleanup();
     }
-    return failed;
+    if (warningsOutsideTests > 0)
+        std::fprintf(stderr, "FAIL: %d warnings came between tests\n", warningsOutsideTests);
+    return failed + warningsOutsideTests;
 }
 
 void whenModalWidget(const std::function<bool(QWidget*)>& isIt, const std::function<void(QWidget*)>& handler)

@@ -10,6 +10,7 @@
 #include "app/Palettes.h"
 #include "view/CommandIds.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -132,6 +133,43 @@ private slots:
         QCOMPARE(rowsOf(panel), QStringList({"в. п.|воздушная петля|1|1"}));
         editor.frame().command(cmd::kNextPane);
         QCOMPARE(rowsOf(panel), QStringList({"ссн|столбик с накидом|3|1"}));
+    }
+
+    void opensWideEnoughForItsRowsAndNamesKeepTheirRoom()
+    {
+        Editor editor;
+        editor.newChart();
+        app::LegendPanel& panel = editor.frame().legend();
+        QTreeWidget& table = panel.table();
+        editor.pressButton(kChainButton);
+        editor.drag({250, 300}, {300, 300});
+        editor.pressButton(32914); // 3 ссн из одной петли
+        editor.drag({100, 300}, {100, 200});
+        editor.frame().command(cmd::kToggleLegend);
+        auto namesShownWhole = [&] {
+            const QAbstractItemView& view = table;
+            return table.columnWidth(app::LegendPanel::Name) >= view.sizeHintForColumn(app::LegendPanel::Name);
+        };
+        // Something selected: the selection's column shows beside the names.
+        QVERIFY(!table.isColumnHidden(app::LegendPanel::InSelection));
+        QTRY_VERIFY(namesShownWhole());
+
+        // Shown again without a selection, then one made: the names keep their room.
+        editor.frame().command(cmd::kToggleLegend);
+        editor.pressButton(cmd::kSelect);
+        editor.click({150, 50});
+        editor.frame().command(cmd::kToggleLegend);
+        QVERIFY(table.isColumnHidden(app::LegendPanel::InSelection));
+        QTRY_VERIFY(namesShownWhole());
+        editor.click({100, 250});
+        QVERIFY(!table.isColumnHidden(app::LegendPanel::InSelection));
+        QTRY_VERIFY(namesShownWhole());
+
+        // A name with too little room is shortened in its middle; the tip has it whole.
+        QCOMPARE(table.textElideMode(), Qt::ElideMiddle);
+        for (int i = 0; i < table.topLevelItemCount(); ++i)
+            QCOMPARE(table.topLevelItem(i)->toolTip(app::LegendPanel::Name),
+                     table.topLevelItem(i)->text(app::LegendPanel::Name));
     }
 
     void symbolPicturesAreTheSymbols()

@@ -8,11 +8,22 @@
 #include "view/CommandIds.h"
 
 #include <QMdiArea>
+#include <QWindow>
+
+#include <functional>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace loopora;
 using namespace loopora::test;
+
+namespace {
+
+// The caption as the desktop shows it, with the modified mark resolved.
+QString shownCaption(Editor& editor) { return editor.frame().windowHandle()->title(); }
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -22,30 +33,64 @@ private slots:
         Editor editor;
         editor.newChart();
         app::CChildFrame* child = editor.frame().childFrame(0);
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus"));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus"));
         const QString name = child->caption();
         QVERIFY(!name.isEmpty());
 
         child->showMaximized();
         QApplication::processEvents();
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus - [%1]").arg(name));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus - [%1]").arg(name));
         editor.drag({200, 300}, {200, 200});
         editor.frame().refreshState();
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus - [%1*]").arg(name));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus - [%1*]").arg(name));
 
         // A chart window without a name adds nothing, modified or not.
         child->setCaption(QString());
         QApplication::processEvents();
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus"));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus"));
         editor.frame().command(cmd::kUndo);
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus"));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus"));
 
         child->setCaption(QStringLiteral("a[*]b.chart"));
         QApplication::processEvents();
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus - [a[*][*]b.chart]"));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus - [a[*]b.chart]"));
         child->showNormal();
         QApplication::processEvents();
-        QCOMPARE(editor.frame().windowTitle(), QStringLiteral("LooporaRus"));
+        QCOMPARE(shownCaption(editor), QStringLiteral("LooporaRus"));
+    }
+
+    void chartsMadeOrOpenedWhileOneIsMaximisedFillTheAreaToo()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("motif.loopora")).toStdString();
+        Editor editor;
+        editor.newChart(300, 300);
+        QVERIFY(editor.app().saveChartAs(path));
+        editor.app().closeChart(0);
+        editor.newChart(300, 300);
+        editor.frame().childFrame(0)->showMaximized();
+        QApplication::processEvents();
+        QMdiArea& area = editor.frame().mdiArea();
+
+        // A new chart, and a chart opened from its file.
+        const std::function<void()> makers[] = {[&] { editor.newChart(400, 400); },
+                                                [&] { QVERIFY(editor.app().openChart(path)); }};
+        for (const auto& make : makers) {
+            make();
+            QApplication::processEvents();
+            app::CChildFrame* child = editor.frame().childFrame(editor.app().activeIndex());
+            QVERIFY(child->isMaximized());
+            QCOMPARE(child->geometry(), area.viewport()->rect());
+            // The view fills the window: nothing of the area around it is left unpainted.
+            QCOMPARE(child->chartWidget()->geometry(), child->contentsRect());
+        }
+
+        // Restored, a window fits its sheet as one opened that way does.
+        app::CChildFrame* child = editor.frame().childFrame(1);
+        child->showNormal();
+        QApplication::processEvents();
+        app::CPattraViewWidget* view = child->chartWidget();
+        QCOMPARE(view->viewport()->size(), QSize(400, 400).boundedTo(area.viewport()->size()));
     }
 
     void showingMorePalettesKeepsTheWholeSheetReachable()

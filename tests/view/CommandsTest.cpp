@@ -288,8 +288,8 @@ TEST(Group, TheDeepestGroupTheEditorMakesOpensAgainAndNoDeeperOneIsMade)
     ASSERT_EQ(s.elements(), 1u);
     EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
     const std::string path = (std::filesystem::temp_directory_path() / "loopora-deepest-group.chart").string();
-    s.run({"save " + path, "open " + path});
-    ASSERT_EQ(s.app().chartCount(), 2u);
+    s.run({"save " + path, "close", "open " + path});
+    ASSERT_EQ(s.app().chartCount(), 1u);
     EXPECT_EQ(nestingDepth(*s.element(0)), kDeepestNesting);
     std::filesystem::remove(path);
 

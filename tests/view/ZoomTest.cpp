@@ -216,7 +216,7 @@ TEST(Zoom, TheZoomIsNotPartOfTheChartFile)
     const auto plain = dir / ("loopora-zoom-" + std::to_string(::getpid()) + "-b.loopora");
     Session s;
     s.run({"new 300 300 1 30", "tool double", "drag 100 200 100 150", "save " + plain.string(), "zoom 600",
-           "save " + zoomed.string(), "open " + zoomed.string(), "zoom?"});
+           "save " + zoomed.string(), "close", "open " + zoomed.string(), "zoom?"});
     EXPECT_EQ(s.output(), "100%\n");
     std::ifstream a(zoomed, std::ios::binary), b(plain, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
