@@ -16,7 +16,7 @@ void printUsage(std::ostream& out)
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
            "  loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape] [--crop]\n"
            "                   [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
-           "                   [--no-background] [--legend]\n"
+           "                   [--no-background] [--legend] [--pattern] [--rounds]\n"
            "                                     write the chart for print: vector PDF or SVG, PNG at a resolution\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT [--size N] [--chart]\n"

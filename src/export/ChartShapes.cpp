@@ -16,6 +16,7 @@ public:
     explicit BlackLineWork(ShapeSink& out) : out_(out) {}
 
     void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
+    void beginElementOfRound(int32_t typeId, int round) override { out_.beginElementOfRound(typeId, round); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
     {
@@ -51,6 +52,16 @@ private:
 
     ShapeSink& out_;
 };
+
+} // namespace
+
+void describeLineWork(const CChartElement& element, ShapeSink& sink)
+{
+    BlackLineWork black(sink);
+    describeElement(element, black);
+}
+
+namespace {
 
 void describeElements(const CCanvas& canvas, ShapeSink& sink)
 {
@@ -146,6 +157,17 @@ void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool
     if (background)
         describeBackground(canvas, sink);
     describeElements(canvas, sink);
+}
+
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& options)
+{
+    if (!options.rounds) {
+        describeChart(doc, sink, options.blackLines, options.background);
+        return;
+    }
+    if (options.background && !options.blackLines)
+        describeBackground(doc.canvas(), sink);
+    describeRounds(doc.canvas(), sink, options.blackLines);
 }
 
 std::optional<SheetArea> drawingAreaOf(const CPattraDoc& doc)

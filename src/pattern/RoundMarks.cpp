@@ -24,13 +24,26 @@ Stance stanceOf(const CChartElement& root, const ElementPath& path)
     return {a.base, a.top, true};
 }
 
-// The symbols' boxes a number keeps clear of.
+// The symbols' boxes a number keeps clear of: those of the symbols inside
+// groups and arrangements, not the groups' own, which cover what lies
+// between their symbols too.
+void addSymbolBoxes(const CChartElement& e, std::vector<Rect>& boxes)
+{
+    for (const auto& child : e.children()) {
+        if (child->hasFlag(kHidden))
+            continue;
+        const ElementType* type = elementType(child->typeId());
+        if (type && holdsCountedSymbols(type->kind))
+            addSymbolBoxes(*child, boxes);
+        else
+            boxes.push_back(child->getBounds());
+    }
+}
+
 std::vector<Rect> symbolBoxes(const CChartElement& root)
 {
     std::vector<Rect> boxes;
-    for (const auto& child : root.children())
-        if (!child->hasFlag(kHidden))
-            boxes.push_back(child->getBounds());
+    addSymbolBoxes(root, boxes);
     return boxes;
 }
 

@@ -275,4 +275,19 @@ status=0
 "$cli" pattern "$work/ring.lpc" --terms au 2> "$work/err8.txt" || status=$?
 [ "$status" -eq 2 ] && grep -q -- "--terms takes us or uk" "$work/err8.txt" || { echo "--terms au: $status"; exit 1; }
 
+# The written instructions after the chart, and the rounds drawn on it.
+"$cli" export "$work/ring.lpc" "$work/ring.pdf" --pattern --lang en
+pdftotext "$work/ring.pdf" - | grep -qF "11 dc in ring, join with sl st" || { echo "no pattern in the PDF"; exit 1; }
+pdfinfo "$work/ring.pdf" | grep -q "^Pages: *2$" || { echo "the pattern is not on a page of its own"; exit 1; }
+"$cli" export "$work/ring.lpc" "$work/ring.svg" --rounds --pattern
+for class in 'class="double round-1"' 'class="chain3 round-1"' 'class="rounds"' 'class="pattern"'; do
+  grep -q "$class" "$work/ring.svg" || { echo "no $class in the SVG"; exit 1; }
+done
+"$cli" export "$work/ring.lpc" "$work/plain.png" --dpi 50
+"$cli" export "$work/ring.lpc" "$work/text.png" --dpi 50 --pattern --rounds
+png_height() { od -An -tu1 -j20 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }'; }
+[ "$(png_height "$work/text.png")" -gt "$(png_height "$work/plain.png")" ] || { echo "no pattern below the PNG"; exit 1; }
+expect_refused "$work/refused.bmp" --pattern
+expect_refused "$work/refused.bmp" --rounds
+
 echo "loopora-cli checks passed"
