@@ -1,7 +1,8 @@
 // A zoomed chart window over a busy chart (600 x 600, 5,000 symbols): one
-// scroll step at 800 % and at 100 %, the repaint after one symbol moved
-// against a repaint of the whole window, and a pointer move of a placement
-// drag and of a rubber band at 800 %.
+// scroll step at 800 % and at 100 %, a repaint of the whole window at 50 %
+// and 400 %, the repaint after one symbol moved against a repaint of the
+// whole window, and a pointer move of a placement drag and of a rubber band
+// at 800 %.
 
 #include "bench/BusyView.h"
 #include "document/History.h"
@@ -27,13 +28,12 @@ void scrollSteps(benchmark::State& state, ZoomedView& z)
     const int32_t step = z.window.clientSize().height / 10;
     int32_t direction = 1;
     for (auto _ : state) {
-        const Point at = z.window.scrollPosition();
-        z.window.scrollTo({at.x, at.y + direction * step});
-        if (z.window.scrollPosition() == at) {
+        const Point at = z.view.scrollPosition();
+        z.view.scrollTo({at.x, at.y + direction * step});
+        if (z.view.scrollPosition() == at) {
             direction = -direction;
-            z.window.scrollTo({at.x, at.y + direction * step});
+            z.view.scrollTo({at.x, at.y + direction * step});
         }
-        z.view.scrolled();
         z.view.paint();
     }
 }
@@ -65,6 +65,55 @@ void BM_RepaintAfterMovingOneSymbol(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RepaintAfterMovingOneSymbol)->Unit(benchmark::kMicrosecond);
+
+// A symbol the zoomed window shows.
+CChartElement& shownSymbol(ZoomedView& z)
+{
+    const Size client = z.window.clientSize();
+    const Point from = z.view.windowToChart({client.width / 4, client.height / 4});
+    const Point to = z.view.windowToChart({client.width * 3 / 4, client.height * 3 / 4});
+    for (const auto& child : z.doc->canvas().children())
+        if (Rect{from.x, from.y, to.x, to.y}.contains(child->boundsCentre()))
+            return *child;
+    return *z.doc->canvas().child(0);
+}
+
+void BM_RepaintAfterMovingOneSymbolAt400(benchmark::State& state)
+{
+    ZoomedView z(400);
+    CCanvas& canvas = z.doc->canvas();
+    std::vector<CChartElement*> one{&shownSymbol(z)};
+    double direction = 1;
+    for (auto _ : state) {
+        canvas.history().Execute(std::make_unique<CMoveCommand>(canvas, one, 5.0 * direction, 0.0));
+        direction = -direction;
+        z.view.paint();
+    }
+}
+BENCHMARK(BM_RepaintAfterMovingOneSymbolAt400)->Unit(benchmark::kMicrosecond);
+
+void wholeRepaints(benchmark::State& state, ZoomedView& z)
+{
+    for (auto _ : state) {
+        z.view.invalidateAll();
+        z.view.paint();
+    }
+}
+
+void BM_WholeRepaintAt400(benchmark::State& state)
+{
+    ZoomedView z(400);
+    wholeRepaints(state, z);
+}
+BENCHMARK(BM_WholeRepaintAt400)->Unit(benchmark::kMillisecond);
+
+// The whole sheet in the window.
+void BM_WholeRepaintAt50(benchmark::State& state)
+{
+    ZoomedView z(50);
+    wholeRepaints(state, z);
+}
+BENCHMARK(BM_WholeRepaintAt50)->Unit(benchmark::kMillisecond);
 
 // What every repaint cost before repaints drew only what they touch: the
 // whole window, every element drawn.

@@ -60,46 +60,42 @@ void CPattraViewWidget::attach(CPattraView* view)
 
 Size CPattraViewWidget::clientSize() const { return {viewport()->width(), viewport()->height()}; }
 
-Point CPattraViewWidget::scrollPosition() const
+double CPattraViewWidget::devicePixelRatio() const { return viewport()->devicePixelRatioF(); }
+
+void CPattraViewWidget::showScrollBars(const ScrollBars& bars)
 {
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    QScrollBar* across = horizontalScrollBar();
+    QScrollBar* down = verticalScrollBar();
+    const QPoint before(across->value(), down->value());
+    settingBars_ = true;
+    auto set = [](QScrollBar* bar, int minimum, int maximum, int page, int position) {
+        bar->setRange(minimum, maximum);
+        bar->setPageStep(std::max(1, page));
+        bar->setSingleStep(std::max(1, page / 10));
+        bar->setValue(position);
+    };
+    set(across, bars.minimum.x, bars.maximum.x, bars.page.width, bars.position.x);
+    set(down, bars.minimum.y, bars.maximum.y, bars.page.height, bars.position.y);
+    settingBars_ = false;
+    // The view scrolled its own pixels: the window shows them afresh.
+    if (QPoint(across->value(), down->value()) != before)
+        viewport()->update();
 }
 
-void CPattraViewWidget::scrollTo(Point position)
+void CPattraViewWidget::sheetSized(Size sheet)
 {
-    // The scroll bars keep the position inside their range.
-    horizontalScrollBar()->setValue(position.x);
-    verticalScrollBar()->setValue(position.y);
-}
-
-void CPattraViewWidget::setScrollSizes(Size total)
-{
-    const Size sheet{total.width / zoom_, total.height / zoom_};
-    const bool changed = sheet_ != sheet;
-    total_ = total;
-    sheet_ = sheet;
-    updateScrollBars();
     // A new zoom keeps the window's size; a new sheet fits it.
-    if (changed)
-        emit sheetSized(QSize(total.width, total.height));
+    if (sheet == sheet_)
+        return;
+    sheet_ = sheet;
+    emit sheetShown(QSize(int((int64_t(sheet.width) * zoomPercent_ + 99) / 100),
+                          int((int64_t(sheet.height) * zoomPercent_ + 99) / 100)));
 }
 
 void CPattraViewWidget::zoomChanged(int32_t percent)
 {
-    zoom_ = std::max(1, percent / 100);
+    zoomPercent_ = percent;
     emit zoomed(percent);
-}
-
-void CPattraViewWidget::updateScrollBars()
-{
-    const QSize client = viewport()->size();
-    auto set = [](QScrollBar* bar, int total, int page) {
-        bar->setRange(0, std::max(0, total - page));
-        bar->setPageStep(std::max(1, page));
-        bar->setSingleStep(std::max(1, page / 10));
-    };
-    set(horizontalScrollBar(), total_.width, client.width());
-    set(verticalScrollBar(), total_.height, client.height());
 }
 
 void CPattraViewWidget::update(const Rect& r)
@@ -151,6 +147,12 @@ void CPattraViewWidget::drawingFailed(const std::string& text)
 
 // --- Painting ---
 
+void CPattraViewWidget::followViewport()
+{
+    if (view_)
+        view_->setClientSize(clientSize());
+}
+
 void CPattraViewWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -158,11 +160,19 @@ void CPattraViewWidget::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), Qt::white);
         return;
     }
+    // The window may have moved to a screen of another density.
+    followViewport();
     view_->paint();
+    // The view's pixels are the screen's; the painter's coordinates are window pixels.
     const PixelBuffer& pixels = view_->pixels();
+    const double ratio = view_->viewport().devicePixelRatio();
     if (frame_.width() != pixels.width() || frame_.height() != pixels.height())
         frame_ = QImage(pixels.width(), pixels.height(), QImage::Format_RGB32);
-    const QRect area = event->rect().intersected(frame_.rect());
+    frame_.setDevicePixelRatio(ratio);
+    const QRect shown = event->rect();
+    const Rect device = view_->viewport().deviceOfWindow(
+        {shown.left(), shown.top(), shown.left() + shown.width(), shown.top() + shown.height()});
+    const QRect area = QRect(device.left, device.top, int(device.width()), int(device.height())).intersected(frame_.rect());
     // The view leaves the alpha byte 0; RGB32 wants it 0xFF.
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const Pixel* from = pixels.row(y) + area.left();
@@ -170,9 +180,11 @@ void CPattraViewWidget::paintEvent(QPaintEvent* event)
         for (int x = 0; x < area.width(); ++x)
             to[x] = from[x] | 0xFF000000u;
     }
-    painter.drawImage(area.topLeft(), frame_, area);
+    const QRectF target(area.x() / ratio, area.y() / ratio, area.width() / ratio, area.height() / ratio);
+    painter.drawImage(target, frame_, QRectF(area));
     // Beyond the view's pixels (a viewport grown since the last resize) stays white.
-    const QRegion rest = QRegion(event->rect()).subtracted(QRegion(frame_.rect()));
+    const QRect whole(0, 0, int(pixels.width() / ratio), int(pixels.height() / ratio));
+    const QRegion rest = QRegion(shown).subtracted(QRegion(whole));
     for (const QRect& r : rest)
         painter.fillRect(r, Qt::white);
     if (overlay_)
@@ -188,18 +200,18 @@ void CPattraViewWidget::setOverlay(Overlay overlay)
 void CPattraViewWidget::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    updateScrollBars();
-    if (view_)
-        view_->setClientSize(clientSize());
+    followViewport();
 }
 
 void CPattraViewWidget::scrollContentsBy(int dx, int dy)
 {
+    if (settingBars_)
+        return;
     // What is shown moves along, as the view's own pixels do; the view
     // repaints only what comes into view.
     viewport()->scroll(dx, dy);
     if (view_)
-        view_->scrolled();
+        view_->scrollTo({horizontalScrollBar()->value(), verticalScrollBar()->value()});
 }
 
 void CPattraViewWidget::wheelEvent(QWheelEvent* event)

@@ -1,8 +1,9 @@
 #pragma once
 // The window of one chart view: a scrolling area whose viewport shows the
-// core view's pixels. It is the view's ViewHost (size, scrolling, repaints,
-// status coordinates, context menus, dialogs) and hands mouse, keys and
-// context menu requests to the view. The core's CPattraView does the rest.
+// core view's pixels. It is the view's ViewHost (size, scroll bars, repaints,
+// status coordinates, context menus, dialogs) and hands mouse, keys, scroll
+// bar moves and context menu requests to the view. The core's CPattraView
+// and its viewport do the rest: the zoom and the scroll position are theirs.
 
 #include "view/ChartView.h"
 #include "view/ViewHost.h"
@@ -25,7 +26,6 @@ public:
     // before and after.
     void attach(CPattraView* view);
     CPattraView* view() const { return view_; }
-    Size scrollSizes() const { return total_; }
     // Drawn over the chart in window pixels after every repaint (the round
     // numbers); none draws nothing. Not part of the view's pixels.
     using Overlay = std::function<void(QPainter&, CPattraView&)>;
@@ -34,9 +34,9 @@ public:
 
     // --- ViewHost ---
     Size clientSize() const override;
-    Point scrollPosition() const override;
-    void scrollTo(Point position) override;
-    void setScrollSizes(Size total) override;
+    double devicePixelRatio() const override;
+    void showScrollBars(const ScrollBars& bars) override;
+    void sheetSized(Size sheet) override;
     void zoomChanged(int32_t percent) override;
     void update(const Rect& windowRect) override;
     void showCoordinates(Point chart, Point window) override;
@@ -53,8 +53,8 @@ signals:
     // chart's modified mark: a released button, a key, a menu command.
     void interacted();
     // The sheet size became known or changed (not its zoom): the frame may
-    // fit the window to the sheet as shown.
-    void sheetSized(QSize shown);
+    // fit the window to the sheet as shown at the zoom.
+    void sheetShown(QSize shown);
     // The window shows the chart at another zoom, in percent.
     void zoomed(int percent);
 
@@ -72,13 +72,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void updateScrollBars();
     void endGrab();
+    // The view's size and density, should either have changed.
+    void followViewport();
 
     CPattraView* view_ = nullptr;
-    Size total_{};
     Size sheet_{};
-    int32_t zoom_ = 1;
+    int32_t zoomPercent_ = 100;
+    bool settingBars_ = false; // the view moves the scroll bars: their moves are not the user's
     int wheelTurn_ = 0; // eighths of a degree the wheel turned with Ctrl, not yet a zoom step
     QImage frame_; // the view's pixels as shown, with the opaque alpha Qt expects
     bool grabbing_ = false;

@@ -41,7 +41,7 @@
 namespace loopora::app {
 
 CMainFrame::CMainFrame()
-    : app_(std::make_unique<CPattraApp>(*this, exporter_)), mdi_(new QMdiArea(this)), chosenLanguage_(uiLanguage())
+    : app_(std::make_unique<CPattraApp>(*this, exporter_, &painter_)), mdi_(new QMdiArea(this)), chosenLanguage_(uiLanguage())
 {
     setWindowTitle(programCaption());
     setWindowIcon(programIcon());
@@ -69,8 +69,8 @@ CMainFrame::CMainFrame()
     menus_->show(*menuBar(), false);
     // At their kept size from the start, so that their places are restored at that size.
     palettes_ = std::make_unique<Palettes>(*this, run, keptLargeIcons());
-    for (int n = 1; n <= 8; ++n)
-        connect(palettes_->palette(n), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
+    for (const PaletteInfo& info : loopora::palettes())
+        connect(palettes_->palette(info.number), &QToolBar::visibilityChanged, this, [this] { refreshChecks(); });
     status_ = new StatusPanes(*statusBar());
     legend_ = new LegendPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, legend_);
@@ -247,7 +247,7 @@ ViewHost& CMainFrame::openChartWindow(const std::string& caption)
     CPattraViewWidget* widget = child->chartWidget();
     connect(widget, &CPattraViewWidget::coordinatesShown, status_, &StatusPanes::showCoordinates);
     connect(widget, &CPattraViewWidget::interacted, this, &CMainFrame::refreshState);
-    connect(widget, &CPattraViewWidget::sheetSized, child, &CChildFrame::fitSheet);
+    connect(widget, &CPattraViewWidget::sheetShown, child, &CChildFrame::fitSheet);
     connect(widget, &CPattraViewWidget::zoomed, this, &CMainFrame::refreshZoom);
     // Maximised or not, renamed or marked: the main caption may change with it.
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::refreshCaption);
@@ -412,8 +412,9 @@ void CMainFrame::refreshChecks()
     menus_->setChecked(cmd::kTogglePattern, !pattern_->isHidden());
     menus_->setChecked(cmd::kRoundNumbers, roundNumbers_);
     menus_->setChecked(cmd::kLargeIcons, palettes_->largeIcons());
-    for (uint16_t id : {cmd::kZoom100, cmd::kZoom200, cmd::kZoom300, cmd::kZoom400, cmd::kZoom600, cmd::kZoom800,
-                        cmd::kZoomFit})
+    for (int32_t level : kZoomLevels)
+        menus_->setChecked(commandOfZoom(level), app_->isCommandChecked(commandOfZoom(level)));
+    for (uint16_t id : {cmd::kZoomFit, cmd::kShowPixels})
         menus_->setChecked(id, app_->isCommandChecked(id));
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/ChartReadings.h"
 #include "export/BitmapExporter.h"
+#include "export/CairoChartPainter.h"
 #include "platform/UiLanguage.h"
 #include "view/AppHost.h"
 #include "view/Application.h"
@@ -117,6 +118,7 @@ private:
     void refreshRoundNumbers();
 
     BitmapExporter exporter_;
+    CairoChartPainter painter_;
     std::unique_ptr<CPattraApp> app_;
     QMdiArea* mdi_;
     std::unique_ptr<MainMenus> menus_;

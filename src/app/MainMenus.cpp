@@ -32,7 +32,11 @@ constexpr Entry kLanguageNames[] = {{cmd::kLanguageRussian, "Русский"}, {
 constexpr Entry kLargeIcons = {cmd::kLargeIcons, N_("Крупные значки")};
 // Where the View menu holds the zoom of the active chart window as a submenu.
 constexpr Entry kZoomMenu = {cmd::kZoom100, N_("Масштаб")};
-constexpr Entry kZoomItems[] = {{cmd::kZoom100, "100%\tCtrl+0"},
+constexpr Entry kZoomItems[] = {{cmd::kZoom25, "25%"},
+                                {cmd::kZoom50, "50%"},
+                                {cmd::kZoom75, "75%"},
+                                {cmd::kZoom100, "100%\tCtrl+0"},
+                                {cmd::kZoom150, "150%"},
                                 {cmd::kZoom200, "200%"},
                                 {cmd::kZoom300, "300%"},
                                 {cmd::kZoom400, "400%"},
@@ -41,7 +45,9 @@ constexpr Entry kZoomItems[] = {{cmd::kZoom100, "100%\tCtrl+0"},
                                 {cmd::kZoomFit, N_("По размеру окна")},
                                 kSeparator,
                                 {cmd::kZoomIn, N_("Увеличить\tCtrl++")},
-                                {cmd::kZoomOut, N_("Уменьшить\tCtrl+-")}};
+                                {cmd::kZoomOut, N_("Уменьшить\tCtrl+-")},
+                                kSeparator,
+                                {cmd::kShowPixels, N_("Пиксели")}};
 
 constexpr Entry kFile128[] = {kNew, {cmd::kOpen, N_("Открыть(&O)\tCtrl+O")}, kSeparator, kRecentFiles, kExit};
 constexpr Entry kView128[] = {kToolbar, kStatusBar, kSeparator, kLargeIcons, kSeparator, kLanguages};
@@ -74,6 +80,7 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette5, N_("Группы с петлями")},
                               {cmd::kTogglePalette4, N_("Группы с петлями 2")},
                               {cmd::kTogglePalette6, N_("Группы с петлями 3")},
+                              {cmd::kTogglePalette9, N_("Дополнительные символы")},
                               kSeparator,
                               {cmd::kToggleLegend, N_("Легенда")},
                               {cmd::kTogglePattern, N_("Описание")},
@@ -93,10 +100,10 @@ bool isToggle(uint16_t id)
     for (const PaletteInfo& p : palettes())
         if (p.toggleCommand == id)
             return true;
-    // A zoom level, or fitting the window, is checked while the window shows it.
+    // A zoom level, or fitting the window, is checked while the window
+    // shows it; so are the pixels while the window shows them.
     return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kTogglePattern || id == cmd::kRoundNumbers ||
-           id == cmd::kLargeIcons || id == cmd::kZoomFit ||
-           zoomOfCommand(id) != 0;
+           id == cmd::kLargeIcons || id == cmd::kZoomFit || id == cmd::kShowPixels || zoomOfCommand(id) != 0;
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "platform/RasterDC.h"
-#include "view/CommandIds.h"
 #include "view/CommandTable.h"
 
 #include <QPainter>
@@ -115,15 +114,13 @@ void drawPage(QPainter& p, QRectF r)
     p.drawPolyline(QPolygonF({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}}));
 }
 
-// The text label's button: its placeholder text would not fit a button.
-constexpr uint16_t kTextLabelButton = 33046;
-
 // The non-symbol buttons, drawn on an 18 x 17 grid whatever the picture's size.
-void drawCommand(QPainter& p, uint16_t id)
+void drawCommand(QPainter& p, ButtonPicture picture)
 {
     p.setPen(QPen(Qt::black, 1.0));
-    switch (id) {
-    case kTextLabelButton: {
+    using enum ButtonPicture;
+    switch (picture) {
+    case TextLabel: {
         p.drawRect(QRectF(1.5, 2.5, 15, 12));
         QFont font = p.font();
         font.setPixelSize(10);
@@ -132,8 +129,8 @@ void drawCommand(QPainter& p, uint16_t id)
         p.drawText(QRectF(1.5, 2.5, 15, 12), Qt::AlignCenter, QStringLiteral("Т"));
         break;
     }
-    case cmd::kNew: drawPage(p, {4.5, 1.5, 9, 13}); break;
-    case cmd::kSaveBitmap:
+    case NewChart: drawPage(p, {4.5, 1.5, 9, 13}); break;
+    case SaveBitmap:
         p.setBrush(QColor(40, 60, 140));
         p.drawRect(QRectF(2.5, 1.5, 13, 13));
         p.setBrush(Qt::white);
@@ -141,18 +138,18 @@ void drawCommand(QPainter& p, uint16_t id)
         p.setBrush(QColor(200, 200, 200));
         p.drawRect(QRectF(5.5, 9.5, 7, 5));
         break;
-    case cmd::kCopy:
+    case Copy:
         drawPage(p, {2.5, 1.5, 8, 10});
         drawPage(p, {7.5, 5.5, 8, 10});
         break;
-    case cmd::kPaste:
+    case Paste:
         p.setBrush(QColor(160, 110, 50));
         p.drawRect(QRectF(2.5, 2.5, 10, 13));
         p.setBrush(QColor(220, 220, 220));
         p.drawRect(QRectF(5.5, 1.5, 4, 3));
         drawPage(p, {8.5, 6.5, 7, 9});
         break;
-    case cmd::kAbout: {
+    case About: {
         p.setBrush(QColor(30, 90, 200));
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRectF(2, 1, 14, 14));
@@ -164,7 +161,7 @@ void drawCommand(QPainter& p, uint16_t id)
         p.drawText(QRectF(2, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case cmd::kDrawingColour: {
+    case Colours: {
         const QColor swatches[] = {QColor(220, 30, 30), QColor(240, 200, 0), QColor(30, 160, 60), QColor(30, 80, 220)};
         for (int i = 0; i < 4; ++i) {
             p.setBrush(swatches[i]);
@@ -172,21 +169,21 @@ void drawCommand(QPainter& p, uint16_t id)
         }
         break;
     }
-    case cmd::kSelect: {
+    case SelectArrow: {
         p.setBrush(Qt::black);
         p.setPen(QPen(Qt::white, 0.8));
         p.drawPolygon(QPolygonF({{5, 1}, {5, 14}, {8, 11}, {10.5, 16}, {12.5, 15}, {10, 10}, {14, 10}}));
         break;
     }
-    case cmd::kGroup:
-    case cmd::kUngroup: {
+    case Group:
+    case Ungroup: {
         p.setBrush(QColor(30, 80, 220));
         p.drawEllipse(QRectF(3, 4, 6, 6));
         p.setBrush(QColor(220, 30, 30));
         p.drawRect(QRectF(9.5, 7.5, 5, 5));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black, 1.0, Qt::DotLine));
-        if (id == cmd::kGroup) {
+        if (picture == Group) {
             p.drawRect(QRectF(1.5, 2.5, 15, 12));
         } else {
             p.drawRect(QRectF(1.5, 2.5, 9, 9));
@@ -194,7 +191,7 @@ void drawCommand(QPainter& p, uint16_t id)
         }
         break;
     }
-    case cmd::kRotate: {
+    case RotateArrow: {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(30, 120, 60), 1.6));
         p.drawArc(QRectF(3, 2.5, 12, 12), 60 * 16, 280 * 16);
@@ -210,15 +207,15 @@ void drawCommand(QPainter& p, uint16_t id)
     }
 }
 
-QImage commandPicture(uint16_t id, QSize size)
+QImage commandPicture(ButtonPicture picture, QSize size)
 {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size.width() / 18.0, size.height() / 17.0);
-    drawCommand(p, id);
-    return picture;
+    drawCommand(p, picture);
+    return image;
 }
 
 QIcon iconOf(QImage one, QImage two)
@@ -235,14 +232,15 @@ QIcon iconOf(QImage one, QImage two)
 
 QIcon paletteIcon(uint16_t commandId, QSize size)
 {
+    const ButtonPicture picture = buttonPicture(commandId);
     const ElementType* placed = elementTypeOfCommand(commandId);
-    if (placed && commandId != kTextLabelButton) {
+    if (placed && picture == ButtonPicture::Symbol) {
         const int32_t type = placed->id;
         QImage one = symbolPicture(type, size, 1);
         if (!one.isNull())
             return iconOf(one, symbolPicture(type, size * 2, 2));
     }
-    return iconOf(commandPicture(commandId, size), commandPicture(commandId, size * 2));
+    return iconOf(commandPicture(picture, size), commandPicture(picture, size * 2));
 }
 
 } // namespace loopora::app

@@ -91,6 +91,16 @@ void QtShapes::filledEllipse(const ShapeEllipse& e, Colour fill)
     painter_.drawEllipse(QPointF(0, 0), e.along, e.across);
 }
 
+void QtShapes::filledPolygon(std::span<const ShapePoint> corners, Colour fill)
+{
+    QPolygonF polygon;
+    for (const ShapePoint& p : corners)
+        polygon << QPointF(p.x, p.y);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(colourOf(fill));
+    painter_.drawPolygon(polygon);
+}
+
 // Qt's arc angles are the ellipse's own, in degrees growing counter-clockwise
 // on the screen: ours turned round.
 void QtShapes::ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke)

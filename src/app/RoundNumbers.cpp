@@ -21,15 +21,15 @@ void RoundNumbers::paint(QPainter& painter, CPattraView& view)
 {
     if (!reading_)
         return;
-    const double zoom = view.zoomPercent() / 100.0;
-    if (placedAtZoom_ != view.zoomPercent()) {
-        marks_ = pattern::roundMarks(*reading_, view.canvas(), (kNumberPixels + 6) / zoom);
-        placedAtZoom_ = view.zoomPercent();
+    const Viewport& shown = view.viewport();
+    if (placedAtZoom_ != shown.zoomPercent()) {
+        marks_ = pattern::roundMarks(*reading_, view.canvas(), (kNumberPixels + 6) / shown.scale());
+        placedAtZoom_ = shown.zoomPercent();
     }
-    const Point scroll = view.host().scrollPosition();
-    const Point origin = view.canvas().origin();
+    // The middle of a chart pixel, in the window.
     auto toWindow = [&](pattern::Vec at) {
-        return QPointF((at.x + origin.x + 0.5) * zoom - scroll.x, (at.y + origin.y + 0.5) * zoom - scroll.y);
+        const ShapePoint w = shown.sheetToWindow({at.x + shown.origin().x + 0.5, at.y + shown.origin().y + 0.5});
+        return QPointF(w.x, w.y);
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -12,7 +12,7 @@ namespace {
 
 // Raised whenever the palettes change, so that a layout of other palettes is
 // not forced on them.
-constexpr int kPaletteLayoutVersion = 1;
+constexpr int kPaletteLayoutVersion = 2;
 
 const QString kGeometry = QStringLiteral("Geometry");
 const QString kPalettes = QStringLiteral("Palettes");

@@ -1,8 +1,9 @@
-// loopora-cli catalogue: every placeable symbol, built upright on the same
-// frame and drawn by the same code as a chart, in a labelled grid, so that a
-// person can check the whole catalogue at a glance; or, with --chart, the
-// same symbols placed on a sheet and saved as a chart, for every tool that
-// reads charts (exports above all).
+// loopora-cli catalogue: every placeable symbol (or, with --ids, those of a
+// range of type ids), built upright on the same frame and drawn by the same
+// code as a chart, in a labelled grid, so that a person can check the whole
+// catalogue at a glance; or, with --chart, the same symbols placed on a
+// sheet and saved as a chart, for every tool that reads charts (exports above
+// all).
 
 #include "cli/Commands.h"
 #include "document/ChartFile.h"
@@ -22,13 +23,37 @@ namespace {
 constexpr int32_t kLargestSheet = 600;
 constexpr int32_t kSmallestSheet = 100;
 
-std::vector<int32_t> catalogueTypes()
+// The type ids a catalogue shows: all of them, or those from first to last.
+struct IdRange {
+    int32_t first = 0;
+    int32_t last = PrototypeTable::kSize - 1;
+};
+
+std::vector<int32_t> catalogueTypes(IdRange ids)
 {
     std::vector<int32_t> types;
     for (const ElementType& type : elementTypes())
-        if (isCatalogueSymbol(type))
+        if (isCatalogueSymbol(type) && type.id >= ids.first && type.id <= ids.last)
             types.push_back(type.id);
     return types;
+}
+
+// "FIRST-LAST" or one id.
+std::optional<IdRange> idRangeOf(const std::string& text)
+{
+    IdRange range;
+    const size_t dash = text.find('-');
+    const std::string first = text.substr(0, dash);
+    const std::string last = dash == std::string::npos ? first : text.substr(dash + 1);
+    auto number = [](const std::string& digits, int32_t& out) {
+        if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        out = std::stoi(digits);
+        return true;
+    };
+    if (!number(first, range.first) || !number(last, range.last) || range.first > range.last)
+        return std::nullopt;
+    return range;
 }
 
 ElementState uprightFrame(int32_t x, int32_t top, int32_t size)
@@ -44,10 +69,10 @@ struct BuiltSymbols {
     Rect extent;
 };
 
-BuiltSymbols buildSymbols(int32_t size)
+BuiltSymbols buildSymbols(int32_t size, IdRange ids)
 {
     BuiltSymbols built;
-    for (int32_t type : catalogueTypes()) {
+    for (int32_t type : catalogueTypes(ids)) {
         std::unique_ptr<CChartElement> symbol = createElement(type);
         if (!symbol->assignState(uprightFrame(0, 0, size)))
             continue;
@@ -57,9 +82,13 @@ BuiltSymbols buildSymbols(int32_t size)
     return built;
 }
 
-int writeLabelledGrid(const std::string& out, int32_t size)
+int writeLabelledGrid(const std::string& out, int32_t size, IdRange ids)
 {
-    BuiltSymbols built = buildSymbols(size);
+    BuiltSymbols built = buildSymbols(size, ids);
+    if (built.symbols.empty()) {
+        std::cerr << "loopora-cli: no symbol has an id from " << ids.first << " to " << ids.last << "\n";
+        return 1;
+    }
     auto& symbols = built.symbols;
     const Rect& extent = built.extent;
 
@@ -123,14 +152,18 @@ std::optional<SheetGrid> sheetGrid(const BuiltSymbols& built)
     return grid;
 }
 
-int writeChart(const std::string& out, std::optional<int32_t> askedSize)
+int writeChart(const std::string& out, std::optional<int32_t> askedSize, IdRange ids)
 {
     // Without a size, the largest frame whose grid fits on a sheet.
     int32_t size = askedSize.value_or(60);
-    BuiltSymbols built = buildSymbols(size);
+    BuiltSymbols built = buildSymbols(size, ids);
+    if (built.symbols.empty()) {
+        std::cerr << "loopora-cli: no symbol has an id from " << ids.first << " to " << ids.last << "\n";
+        return 1;
+    }
     std::optional<SheetGrid> grid = sheetGrid(built);
     while (!grid && !askedSize && size > 10) {
-        built = buildSymbols(--size);
+        built = buildSymbols(--size, ids);
         grid = sheetGrid(built);
     }
     if (!grid) {
@@ -167,16 +200,24 @@ int writeChart(const std::string& out, std::optional<int32_t> askedSize)
 
 int runCatalogue(const Args& args)
 {
-    constexpr const char* kUsage = "usage: loopora-cli catalogue OUT [--size N] [--chart]\n";
+    constexpr const char* kUsage = "usage: loopora-cli catalogue OUT [--size N] [--chart] [--ids FIRST-LAST]\n";
     if (args.empty()) {
         std::cerr << kUsage;
         return 2;
     }
     std::optional<int32_t> size;
+    IdRange ids;
     bool chart = false;
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--chart") {
             chart = true;
+        } else if (args[i] == "--ids" && i + 1 < args.size()) {
+            std::optional<IdRange> range = idRangeOf(args[++i]);
+            if (!range) {
+                std::cerr << "loopora-cli: --ids takes FIRST-LAST, type ids from 0 to 999\n";
+                return 2;
+            }
+            ids = *range;
         } else if (args[i] == "--size" && i + 1 < args.size()) {
             size = std::atoi(args[++i].c_str());
             if (*size < 10 || *size > 400) {
@@ -188,7 +229,7 @@ int runCatalogue(const Args& args)
             return 2;
         }
     }
-    return chart ? writeChart(args[0], size) : writeLabelledGrid(args[0], size.value_or(60));
+    return chart ? writeChart(args[0], size, ids) : writeLabelledGrid(args[0], size.value_or(60), ids);
 }
 
 } // namespace loopora::cli

@@ -19,18 +19,6 @@ QueuedAnswer AnswerQueue::take(const char* prompt, std::initializer_list<QueuedA
     return answer;
 }
 
-void HeadlessWindow::scrollTo(Point position)
-{
-    auto clamp = [](int32_t v, int32_t total, int32_t client) { return std::max(0, std::min(v, std::max(0, total - client))); };
-    scroll_ = {clamp(position.x, total_.width, client_.width), clamp(position.y, total_.height, client_.height)};
-}
-
-void HeadlessWindow::setScrollSizes(Size total)
-{
-    total_ = total;
-    scrollTo(scroll_);
-}
-
 void HeadlessWindow::showCoordinates(Point chart, Point window)
 {
     chartText_ = CPattraView::chartCoordinatesText(chart);

@@ -50,9 +50,7 @@ public:
     }
 
     Size clientSize() const override { return client_; }
-    Point scrollPosition() const override { return scroll_; }
-    void scrollTo(Point position) override;
-    void setScrollSizes(Size total) override;
+    void showScrollBars(const ScrollBars& bars) override { bars_ = bars; }
     void update(const Rect&) override { needsPaint_ = true; }
     void showCoordinates(Point chart, Point window) override;
     uint16_t popupMenu(int menuId, Point windowPoint) override;
@@ -62,13 +60,13 @@ public:
     void messageBox(const std::string& text) override;
 
     bool takePaintRequest() { return std::exchange(needsPaint_, false); }
+    const ScrollBars& scrollBars() const { return bars_; }
     const std::string& chartCoordinates() const { return chartText_; }
     const std::string& windowCoordinates() const { return windowText_; }
 
 private:
     Size client_;
-    Size total_{};
-    Point scroll_{};
+    ScrollBars bars_{};
     bool needsPaint_ = false;
     std::string chartText_ = " ";
     std::string windowText_ = " ";

@@ -107,7 +107,7 @@ std::vector<std::string> splitWords(const std::string& line)
 }
 
 ScriptRunner::ScriptRunner(Size client, std::ostream& out)
-    : out_(out), host_(client, answers_, out), app_(host_, exporter_)
+    : out_(out), host_(client, answers_, out), app_(host_, exporter_, &painter_)
 {
 }
 
@@ -262,13 +262,14 @@ void ScriptRunner::zoom(const std::vector<std::string>& words)
     if (words.size() == 3)
         throw ScriptError(std::string("usage: ") + usage);
     // About a window point, as the wheel zooms about the pointer; without
-    // one the window's top-left corner keeps its chart point.
+    // one the window's top-left corner keeps its chart point. Fitting the
+    // window shows the sheet from its corner.
     Point anchor{};
     if (words.size() == 4)
         anchor = {position(words[2], "X"), position(words[3], "Y")};
     CPattraView& v = view();
     if (words[1] == "fit") {
-        v.setZoom(v.fittingZoomPercent(), anchor);
+        v.fitToWindow();
         return;
     }
     if (!v.setZoom(number(words[1], "PERCENT"), anchor)) {
@@ -408,8 +409,7 @@ void ScriptRunner::runLine(const std::string& line)
         key(words);
     } else if (verb == "scroll") {
         expectWords(words, 3, 3, "scroll X Y");
-        window().scrollTo({number(words[1], "X"), number(words[2], "Y")});
-        view().scrolled();
+        view().scrollTo({number(words[1], "X"), number(words[2], "Y")});
     } else if (verb == "zoom") {
         zoom(words);
     } else if (verb == "zoom?") {

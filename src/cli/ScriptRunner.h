@@ -5,6 +5,7 @@
 
 #include "cli/HeadlessHost.h"
 #include "export/BitmapExporter.h"
+#include "export/CairoChartPainter.h"
 #include "view/Application.h"
 
 #include <istream>
@@ -44,6 +45,7 @@ private:
     AnswerQueue answers_;
     HeadlessApp host_;
     BitmapExporter exporter_;
+    CairoChartPainter painter_;
     CPattraApp app_;
 };
 

@@ -19,7 +19,7 @@ void printUsage(std::ostream& out)
            "                   [--no-background] [--legend] [--pattern] [--rounds]\n"
            "                                     write the chart for print: vector PDF or SVG, PNG at a resolution\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
-           "  loopora-cli catalogue OUT [--size N] [--chart]\n"
+           "  loopora-cli catalogue OUT [--size N] [--chart] [--ids FIRST-LAST]\n"
            "                                     every symbol, upright on an N-pixel frame, in a labelled grid\n"
            "                                     (a bitmap), or with --chart on a sheet saved as a chart\n"
            "  loopora-cli legend CHART [--json] [--lang ru|en]\n"

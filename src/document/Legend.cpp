@@ -20,7 +20,8 @@ int kindRank(TypeKind kind)
     case TypeKind::Cluster: return 3;
     case TypeKind::Fan: return 4;
     case TypeKind::Decrease: return 5;
-    default: return 6;
+    case TypeKind::Mark: return 6;
+    default: return 7;
     }
 }
 

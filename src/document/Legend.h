@@ -1,8 +1,9 @@
 #pragma once
 // The key of a chart: one row per stitch symbol type on the sheet, in the
 // order pattern books list them (the basic stitches from the chain up, then
-// chain groups, special stitches, clusters, fans and decreases), with how
-// many there are in the chart and in the selection, and the totals.
+// chain groups, special stitches, clusters, fans and decreases, and the
+// yarn's join and fasten-off marks last), with how many there are in the
+// chart and in the selection, and the totals of the stitches.
 
 #include "document/Canvas.h"
 #include "document/StitchCounts.h"

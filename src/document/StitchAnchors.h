@@ -11,8 +11,9 @@
 //   end; a picot (a chain group that makes nothing) has no top;
 // - a slip stitch (makes nothing) has a base and no top;
 // - a special symbol that makes nothing is a ring to work into.
-// A type whose build does not say where its bases are (a decrease composed
-// of loose strokes) lists them here, in its own frame.
+// A type whose build does not say where its bases or tops are (a decrease
+// composed of loose strokes, a pair of crossed stitches, a stitch forking
+// into two) lists them here, in its own frame.
 
 #include <array>
 #include <cstdint>
@@ -29,16 +30,22 @@ struct FramePoint {
 
 struct StitchAnchors {
     uint8_t baseCount = 0; // 0: as the build says
+    uint8_t topCount = 0;  // 0: as the build says
     std::array<FramePoint, 3> bases{};
+    std::array<FramePoint, 3> tops{};
 };
 
-// The bases of a type whose build does not say where it is worked from.
-constexpr StitchAnchors basesAt(std::initializer_list<FramePoint> bases)
+// The bases and tops of a type whose build does not say them; none given
+// of either leaves it as the build says.
+constexpr StitchAnchors anchorsAt(std::initializer_list<FramePoint> bases, std::initializer_list<FramePoint> tops)
 {
     StitchAnchors anchors{};
     for (const FramePoint& p : bases)
         anchors.bases[anchors.baseCount++] = p;
+    for (const FramePoint& p : tops)
+        anchors.tops[anchors.topCount++] = p;
     return anchors;
 }
+constexpr StitchAnchors basesAt(std::initializer_list<FramePoint> bases) { return anchorsAt(bases, {}); }
 
 } // namespace loopora

@@ -56,6 +56,10 @@ StitchTally listHolders(const CChartElement& e, int depth, std::vector<HolderTal
 void StitchTally::add(const ElementType& type)
 {
     ++symbolsOfType[size_t(type.id)];
+    if (type.kind == TypeKind::Mark) {
+        ++marks;
+        return;
+    }
     ++symbols;
     workedInto += type.counts.workedInto;
     makes += type.counts.makes;
@@ -66,6 +70,7 @@ void StitchTally::add(const StitchTally& other)
     for (size_t i = 0; i < symbolsOfType.size(); ++i)
         symbolsOfType[i] += other.symbolsOfType[i];
     symbols += other.symbols;
+    marks += other.marks;
     workedInto += other.workedInto;
     makes += other.makes;
 }

@@ -17,13 +17,14 @@ namespace loopora {
 
 struct StitchTally {
     std::array<int32_t, PrototypeTable::kSize> symbolsOfType{};
-    int64_t symbols = 0;
+    int64_t symbols = 0; // the stitch symbols; marks are counted by their type only
     int64_t workedInto = 0;
     int64_t makes = 0;
+    int64_t marks = 0;
 
     void add(const ElementType& type);
     void add(const StitchTally& other);
-    bool empty() const { return symbols == 0; }
+    bool empty() const { return symbols == 0 && marks == 0; }
     bool operator==(const StitchTally&) const = default;
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 // The one table of element types: for every type id the class it is built
 // as, its tool name, its family, which arrangements repeat it, which tool
-// and which palette button or menu item place it, and the names and stitch
-// counts a chart's key shows. The prototype table, the view's tools, the
-// command table, the catalogue and the palette pictures are all read from it,
-// so a new symbol is one row here plus its build.
+// places it and which palette button (palette and slot) chooses that tool,
+// and the names and stitch counts a chart's key shows. The prototype table,
+// the view's tools, the palettes, the command and string tables, the
+// catalogue and the palette pictures are all read from it, so a new symbol is
+// one row in its family's file under document/types/ plus its build.
 
 #include "document/StitchAnchors.h"
 #include "platform/UiLanguage.h"
@@ -31,6 +32,7 @@ enum class TypeKind : uint8_t {
     Cluster,     // an almond outline of lenses around a stem
     ChainGroup,  // chains end to end
     Special,     // scratches, twists and the other one-off symbols
+    Mark,        // where the yarn is joined or fastened off: in the key, but no stitch
     Arrangement, // a row, an arc or a ring of repeated symbols
 };
 
@@ -39,6 +41,44 @@ enum class Arrangeable : uint8_t { No, InRowsAndArcs, Everywhere };
 
 // The tool that places a type under its name.
 enum class PlacingTool : uint8_t { NoTool, Placement, RowTool, ArcTool, LoopedArcTool };
+
+// The palettes of the main window, numbered in the order they are made.
+enum Palette : uint8_t {
+    NoPalette,
+    MainToolbar,            // files, the clipboard, colour, groups and the editing tools
+    BasicPalette,           // basic stitches, post stitches and figures
+    FanPalette,             // increases of doubles
+    DecreasePalette,        // decreases of doubles and singles
+    ChainFanPalette,        // increases with chains
+    ChainClusterPalette,    // chain groups, puffs, popcorns
+    TrebleFanPalette,       // increases of trebles, shown by key only
+    DoubleTrebleFanPalette, // increases of double trebles, shown by key only
+    MorePalette,            // the symbols added after the first catalogue
+    kPaletteCount
+};
+
+// Where a command's button sits: a palette and the slot on it, counted from
+// 1 in the order the buttons show. A slot left free between two buttons
+// shows as a separator.
+struct PaletteSlot {
+    Palette palette = NoPalette;
+    uint8_t slot = 0;
+};
+
+// Types placed after the first catalogue have no command number of their own
+// in the row: their button sends kLaterSymbolCommands + the type id. The
+// numbers from there to kLaterSymbolCommands + the prototype table's size are
+// taken by nothing else.
+constexpr uint16_t kLaterSymbolCommands = 34000;
+constexpr uint16_t kCommandOfTypeId = 0;
+
+// A type's palette button: the command it sends (the historical number, or
+// kCommandOfTypeId) and where it sits; {} for a type without a button.
+struct TypeButton {
+    uint16_t command = 0;
+    Palette palette = NoPalette;
+    uint8_t slot = 0;
+};
 
 // A prototype of a class that needs nothing but its default constructor.
 using MakePrototype = std::unique_ptr<CChartElement> (*)();
@@ -69,18 +109,31 @@ struct ElementType {
     std::string_view name; // the tool's name ("double", "line"); empty when no tool places the type
     TypeKind kind;
     PlacingTool tool;
-    uint16_t command; // the palette button or menu item that chooses the tool; 0 for none
+    TypeButton button; // the palette button that chooses the tool
     Arrangeable arrangeable;
     TypeBuild build;
     HumanName russian{};
     HumanName english{};
     StitchCounts counts{};
+    // The string-table text of its command, when it has one of its own: the
+    // status prompt, then after "\n" the tool tip.
+    const char* commandText = nullptr;
     // Where it is worked from, when its build does not say (StitchAnchors.h).
     StitchAnchors anchors{};
+
+    // The command choosing the type's tool; 0 for a type without a button.
+    constexpr uint16_t command() const
+    {
+        if (button.command != kCommandOfTypeId)
+            return button.command;
+        return button.palette == NoPalette ? 0 : uint16_t(kLaterSymbolCommands + id);
+    }
+    constexpr PaletteSlot paletteSlot() const { return {button.palette, button.slot}; }
 };
 
-// A stitch symbol of a chart's key: counted by its type. Groups and
-// arrangements count what they hold; figures and parts are not stitches.
+// A symbol of a chart's key: counted by its type. Groups and arrangements
+// count what they hold; figures and parts are not symbols. Marks are in the
+// key, but not among the stitches.
 constexpr bool isCountedSymbol(TypeKind kind)
 {
     switch (kind) {
@@ -89,7 +142,8 @@ constexpr bool isCountedSymbol(TypeKind kind)
     case TypeKind::Decrease:
     case TypeKind::Cluster:
     case TypeKind::ChainGroup:
-    case TypeKind::Special: return true;
+    case TypeKind::Special:
+    case TypeKind::Mark: return true;
     default: return false;
     }
 }

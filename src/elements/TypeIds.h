@@ -30,6 +30,7 @@ constexpr int32_t kDoubleWithChainTop = 150;
 constexpr int32_t kRow = 152;
 constexpr int32_t kArc = 153;
 constexpr int32_t kLoopedArc = 154;
+constexpr int32_t kTriangleFill = 155;
 } // namespace typeids
 
 } // namespace loopora

@@ -85,6 +85,19 @@ void CairoShapes::filledEllipse(const ShapeEllipse& e, Colour fill)
     cairo_fill(cr_);
 }
 
+void CairoShapes::filledPolygon(std::span<const ShapePoint> corners, Colour fill)
+{
+    if (corners.size() < 3)
+        return;
+    finish();
+    cairo_move_to(cr_, corners[0].x, corners[0].y);
+    for (const ShapePoint& p : corners.subspan(1))
+        cairo_line_to(cr_, p.x, p.y);
+    cairo_close_path(cr_);
+    setColour(fill);
+    cairo_fill(cr_);
+}
+
 void CairoShapes::ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke)
 {
     if (!(e.along > 0 && e.across > 0))

@@ -35,6 +35,7 @@ public:
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;
     void filledEllipse(const ShapeEllipse& e, Colour fill) override;
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override;
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override;
     void rectangle(ShapePoint corner, ShapePoint opposite, const ShapeStroke& stroke) override;
     void text(const ShapeText& text) override;

@@ -27,6 +27,10 @@ public:
     {
         out_.filledEllipse(e, fill == colours::white ? colours::white : colours::black);
     }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        out_.filledPolygon(corners, fill == colours::white ? colours::white : colours::black);
+    }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
         out_.ellipseArc(e, from, sweep, black(stroke));
@@ -87,6 +91,11 @@ public:
     }
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override { addEllipse(e, stroke.width / 2); }
     void filledEllipse(const ShapeEllipse& e, Colour) override { addEllipse(e, 0); }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour) override
+    {
+        for (const ShapePoint& p : corners)
+            add(p, 0);
+    }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
         constexpr int kSteps = 64;

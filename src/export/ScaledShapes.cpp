@@ -26,6 +26,14 @@ void ScaledShapes::ellipse(const ShapeEllipse& e, const ShapeStroke& s) { out_.e
 
 void ScaledShapes::filledEllipse(const ShapeEllipse& e, Colour fill) { out_.filledEllipse(ellipseOf(e), fill); }
 
+void ScaledShapes::filledPolygon(std::span<const ShapePoint> corners, Colour fill)
+{
+    std::vector<ShapePoint> scaled;
+    for (const ShapePoint& p : corners)
+        scaled.push_back(point(p));
+    out_.filledPolygon(scaled, fill);
+}
+
 void ScaledShapes::ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& s)
 {
     out_.ellipseArc(ellipseOf(e), from, sweep, stroke(s));

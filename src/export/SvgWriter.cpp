@@ -79,6 +79,21 @@ public:
         out_ += "/>\n";
     }
 
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        out_ += "<polygon points=\"";
+        for (size_t i = 0; i < corners.size(); ++i) {
+            if (i > 0)
+                out_ += ' ';
+            number(corners[i].x);
+            out_ += ',';
+            number(corners[i].y);
+        }
+        out_ += '"';
+        colourAttribute("fill", fill);
+        out_ += "/>\n";
+    }
+
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
         if (std::fabs(sweep) >= 2 * std::numbers::pi) {

@@ -93,11 +93,12 @@ private:
         out_.rounds.push_back(std::move(r));
     }
 
+    // The stitches a symbol makes: its tops, a fan's chain spaces aside.
     static int makesOf(const SymbolAnchors& a)
     {
-        if (a.role == Role::Fan)
-            return int(std::count_if(a.tops.begin(), a.tops.end(), [](const TopAnchor& t) { return t.chains == 0; }));
-        return a.role == Role::Stitch || a.role == Role::Decrease ? 1 : 0;
+        if (a.role != Role::Stitch && a.role != Role::Fan && a.role != Role::Decrease)
+            return 0;
+        return int(std::count_if(a.tops.begin(), a.tops.end(), [](const TopAnchor& t) { return t.chains == 0; }));
     }
 
     void emitRun(Round& r, int n)

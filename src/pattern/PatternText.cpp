@@ -297,11 +297,16 @@ std::string countOf(const PhraseBook& book, const Round& round)
         }
         if (!type || w.makes == 0)
             continue;
+        if (w.role != Role::Fan) {
+            stitches[w.typeId] += w.makes;
+            total += w.makes;
+            continue;
+        }
         for (const MakeupPart& p : makeupOf(*type)) {
             if (p.typeId == typeids::kChain)
                 ++spaces[p.count];
             else
-                stitches[w.role == Role::Fan ? p.typeId : w.typeId] += p.count, total += p.count;
+                stitches[p.typeId] += p.count, total += p.count;
         }
     }
     std::vector<std::string> list;

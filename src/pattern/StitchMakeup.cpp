@@ -10,7 +10,9 @@ struct LegsOf {
     const LegStyle* legs;
     int32_t typeId;
 };
-constexpr LegsOf kLegTypes[] = {{&kDoubleLegs, typeids::kDouble},
+constexpr LegsOf kLegTypes[] = {{&kSingleLegs, typeids::kSingle},
+                                {&kHalfDoubleLegs, typeids::kHalfDouble},
+                                {&kDoubleLegs, typeids::kDouble},
                                 {&kTrebleLegs, typeids::kTreble},
                                 {&kDoubleTrebleLegs, typeids::kDoubleTreble},
                                 {&kTrebleTrebleLegs, typeids::kTrebleTreble}};
@@ -28,7 +30,7 @@ constexpr BeginningChains kBeginningChains[] = {{typeids::kSingle, 1},      {typ
 FanBuild fanBuildOf(const ElementType& type)
 {
     if (const auto* recipe = std::get_if<FanRecipe>(&type.build))
-        return {recipe, &kDoubleLegs};
+        return {recipe, recipe->legStyle};
     if (const auto* like = std::get_if<FanLike>(&type.build)) {
         const ElementType* model = elementType(like->fanTypeId);
         if (const auto* recipe = model ? std::get_if<FanRecipe>(&model->build) : nullptr)
@@ -40,8 +42,8 @@ FanBuild fanBuildOf(const ElementType& type)
 int32_t legTypeOf(const ElementType& type)
 {
     const LegStyle* legs = fanBuildOf(type).legs;
-    if (!legs && std::holds_alternative<DecreaseRecipe>(type.build))
-        legs = &kDoubleLegs;
+    if (const auto* decrease = std::get_if<DecreaseRecipe>(&type.build); !legs && decrease)
+        legs = decrease->legStyle;
     for (const LegsOf& l : kLegTypes)
         if (l.legs == legs)
             return l.typeId;

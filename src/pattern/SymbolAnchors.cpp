@@ -65,7 +65,8 @@ void readFan(const CChartElement& built, const FanBuild& fan, SymbolAnchors& a)
     const FanRecipe& recipe = *fan.recipe;
     const bool crossing = recipe.chains == FanChains::CrossingOval || recipe.chains == FanChains::CrossingChain2 ||
                           recipe.chains == FanChains::CrossingChain3;
-    const size_t stride = size_t(2 + fan.legs->slashCount);
+    // A leg is its stem, its slashes and, when its stitch has one, its bar.
+    const size_t stride = size_t(1 + fan.legs->slashCount + (fan.legs->topBarK != 0 ? 1 : 0));
     const size_t first = crossing ? 1 : 0;
     Vec base{};
     for (int i = 0; i < recipe.legCount; ++i) {
@@ -84,7 +85,8 @@ void readFan(const CChartElement& built, const FanBuild& fan, SymbolAnchors& a)
 
 void readDecrease(const CChartElement& built, const DecreaseRecipe& recipe, SymbolAnchors& a)
 {
-    const size_t stride = size_t(1 + kDoubleLegs.slashCount);
+    // A leg hanging from the shared top is its stem and its slashes.
+    const size_t stride = size_t(1 + recipe.legStyle->slashCount);
     const size_t first = recipe.topBarFirst ? 1 : 0;
     for (int i = 0; i < recipe.legCount; ++i)
         a.bases.push_back(stemOf(built, first + size_t(i) * stride).first);
@@ -106,10 +108,17 @@ std::optional<Reference> buildReference(const ElementType& type)
     a.base = base;
     a.top = top;
     forEachStrokePoint(*built, [&](Vec p) { ref.strokes.push_back(p); });
-    if (type.anchors.baseCount > 0) {
-        for (size_t i = 0; i < type.anchors.baseCount; ++i)
-            a.bases.push_back({type.anchors.bases[i].across * kReferenceHeight, -type.anchors.bases[i].up * kReferenceHeight});
-        a.tops.push_back({top, 0});
+    const StitchAnchors& declared = type.anchors;
+    if (declared.baseCount > 0 || declared.topCount > 0) {
+        auto at = [](const FramePoint& p) { return Vec{p.across * kReferenceHeight, -p.up * kReferenceHeight}; };
+        for (size_t i = 0; i < declared.baseCount; ++i)
+            a.bases.push_back(at(declared.bases[i]));
+        for (size_t i = 0; i < declared.topCount; ++i)
+            a.tops.push_back({at(declared.tops[i]), 0});
+        if (a.bases.empty())
+            a.bases.push_back(base);
+        if (a.tops.empty())
+            a.tops.push_back({top, 0});
         return ref;
     }
     switch (role) {

@@ -1,8 +1,10 @@
 #include "platform/PixelBlocks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace loopora {
 
@@ -38,6 +40,50 @@ void enlargeBlocks(const PixelBuffer& source, PixelBuffer& target, const Rect& a
             x = blockEnd;
             ++column;
         }
+    }
+}
+
+void sampleNearest(const PixelBuffer& source, PixelBuffer& target, const Rect& area, double scale, ShapePoint offset)
+{
+    const Rect inside = Rect::intersected(area.normalized(), {0, 0, target.width(), target.height()});
+    if (inside.isEmpty() || !(scale > 0))
+        return;
+    auto sourceOf = [scale](int32_t at, double shift) {
+        const double v = std::floor((at + shift) / scale);
+        return v >= 0 && v < double(1 << 30) ? int32_t(v) : -1;
+    };
+    // The columns that show source pixels lie side by side.
+    std::vector<int32_t> columns;
+    int32_t first = inside.right;
+    for (int32_t x = inside.left; x < inside.right; ++x) {
+        const int32_t c = sourceOf(x, offset.x);
+        if (c < 0 || c >= source.width()) {
+            if (!columns.empty())
+                break;
+            continue;
+        }
+        if (columns.empty())
+            first = x;
+        columns.push_back(c);
+    }
+    if (columns.empty())
+        return;
+    const size_t bytes = columns.size() * sizeof(Pixel);
+    int32_t filledFrom = -1; // the source row the last filled target row shows
+    for (int32_t y = inside.top; y < inside.bottom; ++y) {
+        const int32_t sourceRow = sourceOf(y, offset.y);
+        if (sourceRow < 0 || sourceRow >= source.height())
+            continue;
+        Pixel* out = target.row(y) + first;
+        if (sourceRow == filledFrom) {
+            // Rows showing one source row are alike: the one above is copied.
+            std::memcpy(out, target.row(y - 1) + first, bytes);
+            continue;
+        }
+        filledFrom = sourceRow;
+        const Pixel* in = source.row(sourceRow);
+        for (size_t i = 0; i < columns.size(); ++i)
+            out[i] = in[columns[i]];
     }
 }
 

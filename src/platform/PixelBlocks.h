@@ -5,6 +5,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/PixelBuffer.h"
+#include "platform/ShapeSink.h"
 
 namespace loopora {
 
@@ -14,6 +15,12 @@ namespace loopora {
 // (how far the first block starts before the target's left and top edges).
 // Target pixels whose source pixel lies outside source keep their colour.
 void enlargeBlocks(const PixelBuffer& source, PixelBuffer& target, const Rect& area, int32_t zoom, Point phase);
+
+// Fills the area of target with the nearest pixels of source at any scale:
+// target pixel (x, y) shows source pixel (floor((x + offset.x) / scale),
+// floor((y + offset.y) / scale)). Target pixels whose source pixel lies
+// outside source keep their colour.
+void sampleNearest(const PixelBuffer& source, PixelBuffer& target, const Rect& area, double scale, ShapePoint offset);
 
 // Moves the picture by (dx, dy) pixels within itself; the pixels it uncovers
 // keep what they held.

@@ -13,6 +13,7 @@
 #include "platform/Colour.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,8 @@ public:
     // The outline of an ellipse.
     virtual void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) = 0;
     virtual void filledEllipse(const ShapeEllipse& e, Colour fill) = 0;
+    // The inside of the polygon through the corners, in order, with no outline.
+    virtual void filledPolygon(std::span<const ShapePoint> corners, Colour fill) = 0;
     // The part of an ellipse's outline from angle `from` through `sweep`
     // radians (negative: counter-clockwise on the screen).
     virtual void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) = 0;

@@ -1,8 +1,10 @@
 #pragma once
 // Symbols composed of primitives and smaller symbols by a short build of their
-// own: chain groups, scratches, clusters, single decreases and the rest. The
-// type table pairs each type id with its build (ChainGroups.h, Clusters.h,
-// SpecialStitches.h).
+// own: chain groups, post stitches, clusters, single decreases, yarn marks and
+// the rest. Each family's builds are short functions written in the symbol
+// builder's words, in one header of their own (ChainGroups.h, Clusters.h,
+// SpecialStitches.h, YarnMarks.h) that the type table reads; the type table
+// pairs each type id with its build.
 
 #include "elements/GroupElement.h"
 

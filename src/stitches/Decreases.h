@@ -1,6 +1,7 @@
 #pragma once
-// Double decreases: a fan turned upside down, legs hanging from one top point
-// and spreading toward the base, under one shared top bar.
+// Decreases: a fan turned upside down, legs hanging from one top point and
+// spreading toward the base, under one shared top bar. The legs are doubles
+// unless the recipe says otherwise.
 
 #include "stitches/IncreaseFans.h"
 
@@ -12,11 +13,13 @@ struct DecreaseRecipe {
     bool topBarFirst = true; // the bar is the first child, or the last
     int legCount = 0;
     std::array<FanLeg, kMostLegs> legs{};
+    const LegStyle* legStyle = &kDoubleLegs;
 };
 
-constexpr DecreaseRecipe decrease(bool topBarFirst, std::initializer_list<FanLeg> legs)
+constexpr DecreaseRecipe decrease(bool topBarFirst, std::initializer_list<FanLeg> legs,
+                                  const LegStyle& style = kDoubleLegs)
 {
-    DecreaseRecipe recipe{topBarFirst, int(legs.size()), {}};
+    DecreaseRecipe recipe{topBarFirst, int(legs.size()), {}, &style};
     size_t i = 0;
     for (const FanLeg& leg : legs)
         recipe.legs[i++] = leg;
@@ -25,7 +28,8 @@ constexpr DecreaseRecipe decrease(bool topBarFirst, std::initializer_list<FanLeg
 
 class CDoubleDecrease : public CLegStitch {
 public:
-    CDoubleDecrease(const DecreaseRecipe& recipe, int32_t typeId) : CLegStitch(typeId, kDoubleLegs), recipe_(&recipe) {}
+    CDoubleDecrease(const DecreaseRecipe& recipe, int32_t typeId)
+        : CLegStitch(typeId, *recipe.legStyle), recipe_(&recipe) {}
     bool assignState(const ElementState& state) override;
     std::unique_ptr<CChartElement> clone() const override { return cloneAs<CDoubleDecrease>(*recipe_, typeId()); }
 

@@ -38,6 +38,7 @@ struct FanRecipe {
     std::array<FanLeg, kMostLegs> legs{};
     FanChains chains = FanChains::None;
     double crossFraction = 0; // half length of a crossing chain, as a fraction of the stem
+    const LegStyle* legStyle = &kDoubleLegs;
 };
 
 // A fan of double legs, built in the order the legs are listed.
@@ -48,6 +49,13 @@ constexpr FanRecipe fan(std::initializer_list<FanLeg> legs, FanChains chains = F
     size_t i = 0;
     for (const FanLeg& leg : legs)
         recipe.legs[i++] = leg;
+    return recipe;
+}
+// A fan of other legs, without chains.
+constexpr FanRecipe fanOf(const LegStyle& style, std::initializer_list<FanLeg> legs)
+{
+    FanRecipe recipe = fan(legs);
+    recipe.legStyle = &style;
     return recipe;
 }
 

@@ -48,7 +48,7 @@ std::vector<Point> CLegStitch::tiltEnd(Point a, Point b, bool keepLength, double
     std::vector<Point> out{base, top};
     for (int i = 0; i < style_->slashCount; ++i)
         appendSlash(out, base, top, style_->slashes[size_t(i)], style_->slashAngle, true, true);
-    if (!withTopBar)
+    if (!withTopBar || style_->topBarK == 0)
         return out;
     Point x = (!parallelTopBar || degrees == 0) ? a : parallelogramCorner(a, b, top);
     const double k = style_->topBarK;

@@ -20,7 +20,8 @@ struct SlashFraction {
 
 // What tells the tall stitches apart: where their slashes sit and at which
 // angle, and how long their top bar is (a quarter of the stem for k = 7,
-// two sevenths for k = 6).
+// two sevenths for k = 6; none for k = 0). A single's leg has no bar and one
+// slash square to the stem: its cross.
 struct LegStyle {
     std::array<SlashFraction, 4> slashes;
     int slashCount;
@@ -28,10 +29,13 @@ struct LegStyle {
     int topBarK;
 };
 
-constexpr LegStyle kDoubleLegs{{{{2, 3}}}, 1, 150.0, 7};
-constexpr LegStyle kTrebleLegs{{{{4, 5}, {3, 5}}}, 2, 140.0, 7};
-constexpr LegStyle kDoubleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}}}, 3, 150.0, 6};
-constexpr LegStyle kTrebleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}, {3, 8}}}, 4, 150.0, 6};
+inline constexpr LegStyle kSingleLegs{{{{3, 5}}}, 1, 90.0, 0};
+// A half double's leg is a stem and its bar, with no slash.
+inline constexpr LegStyle kHalfDoubleLegs{{}, 0, 0.0, 7};
+inline constexpr LegStyle kDoubleLegs{{{{2, 3}}}, 1, 150.0, 7};
+inline constexpr LegStyle kTrebleLegs{{{{4, 5}, {3, 5}}}, 2, 140.0, 7};
+inline constexpr LegStyle kDoubleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}}}, 3, 150.0, 6};
+inline constexpr LegStyle kTrebleTrebleLegs{{{{3, 4}, {5, 8}, {1, 2}, {3, 8}}}, 4, 150.0, 6};
 
 // A slash of the leg a->b at a fraction from a: a segment a quarter of the leg
 // long through that point, at the style's angle to the leg. towardBase picks

@@ -6,6 +6,7 @@
 #include "elements/PrototypeTable.h"
 #include "platform/Numeric.h"
 #include "stitches/CircleArc.h"
+#include "stitches/SlipStitchDot.h"
 
 namespace loopora {
 
@@ -22,9 +23,9 @@ std::unique_ptr<CChartElement> SymbolBuilder::make(int32_t typeId) const
     return part;
 }
 
-bool SymbolBuilder::build(std::unique_ptr<CChartElement> part, Point a, Point b)
+bool SymbolBuilder::build(std::unique_ptr<CChartElement> part, std::vector<Point> points)
 {
-    if (!part->assignState({{a, b}, pen_.penWidth, pen_.penColour, pen_.penStyle}))
+    if (!part->assignState({std::move(points), pen_.penWidth, pen_.penColour, pen_.penStyle}))
         return false;
     parts_.push_back(std::move(part));
     return true;
@@ -54,6 +55,37 @@ bool SymbolBuilder::topBar(Point p0, Point p1)
     return line(rotatePointAbout(p1, q, 90), rotatePointAbout(p1, q, 270));
 }
 
+bool SymbolBuilder::slash(Point a, Point b, SlashFraction at)
+{
+    std::vector<Point> ends;
+    appendSlash(ends, a, b, at, kDoubleLegs.slashAngle, false, false);
+    return lines(ends);
+}
+
+bool SymbolBuilder::triangleFill(Point a, Point b, Point c)
+{
+    std::unique_ptr<CChartElement> part = make(typeids::kTriangleFill);
+    return part && build(std::move(part), {a, b, c});
+}
+
+bool SymbolBuilder::almond(Point a, Point b, double bulge) { return lens(a, b, bulge) && lens(b, a, bulge); }
+
+bool SymbolBuilder::popcornCap(Point p0, Point p1)
+{
+    Point k = weighted(p1, 7, p0, 1, 8);
+    Point g{p1.x + (p1.x - p0.x) / 8, p1.y + (p1.y - p0.y) / 8};
+    Point j1 = rotatePointAbout(k, g, 270);
+    Point j2 = rotatePointAbout(k, g, 90);
+    return add(typeids::kSlipStitch, j1, j2,
+               [](CChartElement& e) { static_cast<CSlipStitchDot&>(e).setWhiteFill(true); }) &&
+           add(typeids::kChain, j1, j2);
+}
+
+bool SymbolBuilder::legTurned(int32_t typeId, Point a, Point b, double degrees)
+{
+    return add(typeId, a, rotatePointAbout(a, b, degrees));
+}
+
 void SymbolBuilder::finish(CGroupElement& symbol) { symbol.adoptChildren(std::move(parts_)); }
 
 std::pair<Point, Point> symbolFrame(const ElementState& state)
@@ -73,6 +105,12 @@ Point weighted(Point a, int wa, Point b, int wb, int divisor)
 {
     return {int32_t((int64_t(wa) * a.x + int64_t(wb) * b.x) / divisor),
             int32_t((int64_t(wa) * a.y + int64_t(wb) * b.y) / divisor)};
+}
+
+std::pair<Point, Point> besideBase(Point p0, Point p1, int num, int den)
+{
+    Point e = weighted(p0, den - num, p1, num, den);
+    return {rotatePointAbout(p0, e, 270), rotatePointAbout(p0, e, 90)};
 }
 
 } // namespace loopora

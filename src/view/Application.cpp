@@ -5,6 +5,7 @@
 #include "document/LabelEncoding.h"
 #include "platform/Texts.h"
 #include "view/CommandIds.h"
+#include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
 
 #include <filesystem>
@@ -12,7 +13,10 @@
 
 namespace loopora {
 
-CPattraApp::CPattraApp(AppHost& host, ChartExporter& exporter) : host_(host), exporter_(exporter) {}
+CPattraApp::CPattraApp(AppHost& host, ChartExporter& exporter, ChartPainter* painter)
+    : host_(host), exporter_(exporter), painter_(painter)
+{
+}
 
 CPattraApp::~CPattraApp() { closeAll(); }
 
@@ -106,7 +110,7 @@ ChartSession& CPattraApp::addChart(std::unique_ptr<CPattraDoc> doc, std::string 
     if (session->path.empty())
         session->untitledName = withValues(_(kUntitledChart), {std::to_string(++newChartsMade_)});
     session->window = &host_.openChartWindow(session->path.empty() ? session->untitledName : fileNameOf(session->path));
-    session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_);
+    session->view = std::make_unique<CPattraView>(*session->document, *session->window, rememberedSize_, painter_);
     session->view->OnInitialUpdate();
     charts_.push_back(std::move(session));
     active_ = charts_.size() - 1;
@@ -318,6 +322,10 @@ void CPattraApp::exportDrawing(DrawingFormat format)
 
 bool CPattraApp::onCommand(uint16_t id)
 {
+    if (paletteOfToggle(id)) {
+        host_.togglePalette(id);
+        return true;
+    }
     switch (id) {
     case cmd::kNew: newChart(); return true;
     case cmd::kOpen:
@@ -332,15 +340,7 @@ bool CPattraApp::onCommand(uint16_t id)
         closeAll();
         host_.exit();
         return true;
-    case cmd::kToolbar:
     case cmd::kStatusBar:
-    case cmd::kTogglePalette2:
-    case cmd::kTogglePalette3:
-    case cmd::kTogglePalette4:
-    case cmd::kTogglePalette5:
-    case cmd::kTogglePalette6:
-    case cmd::kTogglePalette7:
-    case cmd::kTogglePalette8:
     case cmd::kToggleLegend:
     case cmd::kTogglePattern:
     case cmd::kRoundNumbers: host_.togglePalette(id); return true;

@@ -30,7 +30,9 @@ struct ChartSession {
 
 class CPattraApp {
 public:
-    CPattraApp(AppHost& host, ChartExporter& exporter);
+    // The painter draws the charts' windows at every zoom but 100 %; without
+    // one they show the charts' bitmaps enlarged or reduced.
+    CPattraApp(AppHost& host, ChartExporter& exporter, ChartPainter* painter = nullptr);
     ~CPattraApp();
     CPattraApp(const CPattraApp&) = delete;
     CPattraApp& operator=(const CPattraApp&) = delete;
@@ -110,6 +112,7 @@ private:
 
     AppHost& host_;
     ChartExporter& exporter_;
+    ChartPainter* painter_;
     std::vector<std::unique_ptr<ChartSession>> charts_;
     size_t active_ = 0;
     Size rememberedSize_{0, 0};

@@ -1,18 +1,18 @@
 #pragma once
-// The view of one chart: it owns the tool registry, paints the canvas into
-// the window's pixels, turns window positions into chart coordinates, feeds
-// the current tool, handles the keys, the context menus and the view's
-// commands. Everything it needs from its window comes through ViewHost.
+// The view of one chart: it owns the tool registry and the viewport, paints
+// the canvas into the window's pixels, turns window positions into chart
+// coordinates, feeds the current tool, handles the keys, the context menus
+// and the view's commands. Everything it needs from its window comes through
+// ViewHost.
 
 #include "document/Document.h"
 #include "platform/PixelBuffer.h"
-#include "platform/RasterDC.h"
+#include "view/ChartPainter.h"
 #include "view/MouseEvent.h"
 #include "view/ToolRegistry.h"
 #include "view/ViewHost.h"
+#include "view/Viewport.h"
 #include "view/WindowPixels.h"
-
-#include <array>
 
 #include <cstdint>
 #include <memory>
@@ -25,13 +25,12 @@ enum class Key { Left, Right, Up, Down, Delete, Home, Escape, Other };
 // The system-wide keys of the original program, now shortcuts of the chart window.
 enum class HotKey { RedoF10 = 1001, RedoY = 1002, NudgeUp = 1003, NudgeDown = 1004, NudgeLeft = 1005, NudgeRight = 1006 };
 
-// The zoom levels of a chart window, in percent; a window opens at the first.
-inline constexpr std::array<int32_t, 6> kZoomLevels{100, 200, 300, 400, 600, 800};
-
 class CPattraView : public CanvasWindow {
 public:
-    // rememberedSize is the application's chart size remembered across charts.
-    CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize);
+    // rememberedSize is the application's chart size remembered across
+    // charts. Without a painter the window shows the chart's bitmap at every
+    // zoom, its pixels enlarged or reduced.
+    CPattraView(CPattraDoc& doc, ViewHost& host, Size& rememberedSize, ChartPainter* painter = nullptr);
     ~CPattraView() override;
     CPattraView(const CPattraView&) = delete;
     CPattraView& operator=(const CPattraView&) = delete;
@@ -40,45 +39,56 @@ public:
     CCanvas& canvas() { return doc_.canvas(); }
     CToolRegistry& tools() { return *registry_; }
     ViewHost& host() { return host_; }
+    const Viewport& viewport() const { return viewport_; }
 
-    // Sets the scroll sizes to the sheet. Called by the application once the
-    // view's chart is made or read, before the window first paints.
+    // Tells the window the sheet's size and its scroll bars. Called by the
+    // application once the view's chart is made or read, before the window
+    // first paints.
     void OnInitialUpdate();
 
     // --- The window's pixels ---
-    // The window's client area changed size.
+    // The window's client area changed size, or moved to a screen of another density.
     void setClientSize(Size size);
-    // The window scrolled (its scroll bars moved): it shows what it showed,
-    // moved along, and the view repaints what came into view.
-    void scrolled();
+    // Scrolls to a position in window pixels, held within the scroll range:
+    // the window shows what it showed, moved along, and the view repaints
+    // what came into view. The window calls it when the user moves its
+    // scroll bars.
+    void scrollTo(Point position);
+    Point scrollPosition() const { return viewport_.scroll(); }
     // Repaints what was invalidated; the host then shows pixels().
     void paint();
-    // What the window shows, at the zoom.
-    PixelBuffer& pixels() { return pixels_.window(); }
-    // The chart's own pixels the window's are enlarged from; tools draw their feedback here.
-    PixelBuffer& sheetPixels() { return pixels_.sheet(); }
-    // Gives a device context on sheetPixels() the view's mapping from chart coordinates.
-    void prepareDC(CDC& dc);
-    // Tools drew into the sheet pixels within a chart rectangle: the window shows it.
-    void showChartArea(const Rect& chartRect);
+    // What the window shows, in device pixels (window pixels on a usual screen).
+    PixelBuffer& pixels() { return pixels_.shown(); }
+    const PixelBuffer& pixels() const { return pixels_.shown(); }
+    // Tools drew feedback into pixels() within a device rectangle: the window shows it.
+    void showDeviceArea(const Rect& deviceRect);
+    // Wipes feedback within a device rectangle: the window shows the chart there again.
+    void restoreDeviceArea(const Rect& deviceRect);
     void invalidateWindowRect(const Rect& windowRect);
     void invalidateAll();
     void invalidateChartRect(const Rect& chartRect) override;
 
-    Point windowToChart(Point window) const;
+    Point windowToChart(Point window) const { return viewport_.windowToChart(window); }
 
     // --- Zoom ---
-    int32_t zoomPercent() const { return zoom_ * 100; }
+    int32_t zoomPercent() const { return viewport_.zoomPercent(); }
     // Zooms to one of kZoomLevels about a window point: the chart point under
-    // it stays there while the scroll range allows. False for other levels.
+    // it stays there. False for other levels.
     bool setZoom(int32_t percent, Point anchor);
     // The next level up or down, about a window point; false at the end of the levels.
     bool zoomIn(Point anchor);
     bool zoomOut(Point anchor);
-    // The largest level that shows the whole sheet in the window, or the smallest.
-    int32_t fittingZoomPercent() const;
+    // The largest zoom that shows the whole sheet in the window (any percent
+    // from Viewport::kSmallestPercent to kLargestPercent).
+    int32_t fittingZoomPercent() const { return viewport_.fittingPercent(); }
+    // Zooms to fittingZoomPercent() with the sheet's corner at the window's.
+    void fitToWindow();
     // The window's centre, which the zoom keys and menu items zoom about.
     Point windowCentre() const;
+    // Whether the window shows the chart's bitmap pixel by pixel at every
+    // zoom ("Пиксели") instead of its shapes drawn at the window's scale.
+    bool showsPixels() const { return showPixels_; }
+    void setShowPixels(bool show);
 
     // --- Input ---
     // Mouse messages at a window point, with the buttons held and the keys
@@ -118,18 +128,30 @@ private:
     void chainRing();
     void chartParameters();
     void editText();
-    // The scroll range: the sheet at the zoom.
-    void updateScrollSizes();
-    // Brings the pictures to the window's scroll position, should it have moved.
-    void followScroll();
+    // The viewport learns the sheet's size; the window learns it and its scroll bars.
+    void updateSheet();
+    // The window follows a new zoom or scroll position.
+    void zoomed();
+    void scrolledFrom(Point before);
+    void invalidateDeviceRect(const Rect& deviceRect);
+    // Drawing one invalid area of the window: the chart, as shapes or as the
+    // bitmap's pixels, then the selection's handles in window pixels.
+    bool drawChart(const Rect& area);
+    void drawBitmap(const Rect& area);
+    void drawHandles(const Rect& area);
+    // Half a handle's side in device pixels.
+    int32_t handleReach() const;
+    // Whether the window shows the bitmap's pixels rather than the shapes.
+    bool showsBitmap() const;
 
     CPattraDoc& doc_;
     ViewHost& host_;
     Size& rememberedSize_;
     std::unique_ptr<CToolRegistry> registry_;
+    ChartPainter* painter_;
+    Viewport viewport_;
     WindowPixels pixels_;
-    int32_t zoom_ = 1; // window pixels per chart pixel
-    CRasterDC paintDC_;
+    bool showPixels_ = false;
     bool drawingFailed_ = false; // the last paint ran out of memory
 };
 

@@ -1,6 +1,11 @@
 #pragma once
 // Command ids shared by palette buttons, menu items, accelerators and the
-// string table. They are the numbers the program has always used.
+// string table. They are the numbers the program has always used; a new
+// command takes a free number of the block it belongs with (331xx for the
+// main window's own). Symbol buttons are declared by the type table's rows:
+// the first catalogue's with these old numbers, later symbols with
+// kLaterSymbolCommands plus their type id (document/TypeTable.h), a block no
+// other command may take.
 
 #include <cstdint>
 
@@ -72,6 +77,12 @@ constexpr uint16_t kZoomFit = 33136;
 constexpr uint16_t kZoomIn = 33137;
 constexpr uint16_t kZoomOut = 33138;
 constexpr uint16_t kLargeIcons = 33139;
+constexpr uint16_t kZoom25 = 33150;
+constexpr uint16_t kZoom50 = 33151;
+constexpr uint16_t kZoom75 = 33152;
+constexpr uint16_t kZoom150 = 33153;
+// The chart's bitmap shown pixel by pixel at every zoom ("Пиксели").
+constexpr uint16_t kShowPixels = 33154;
 
 // Palette toggles of the main window.
 constexpr uint16_t kTogglePalette2 = 32892;
@@ -81,6 +92,7 @@ constexpr uint16_t kTogglePalette5 = 32938;
 constexpr uint16_t kTogglePalette6 = 32939;
 constexpr uint16_t kTogglePalette7 = 32996;
 constexpr uint16_t kTogglePalette8 = 33023;
+constexpr uint16_t kTogglePalette9 = 33140;
 // The chart's key, a panel of the main window.
 constexpr uint16_t kToggleLegend = 33110;
 // The written instructions, a panel of the main window, and the round

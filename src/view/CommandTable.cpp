@@ -1,64 +1,115 @@
 #include "view/CommandTable.h"
 
-#include "document/TypeTable.h"
+#include "elements/TypeIds.h"
 #include "platform/Texts.h"
 #include "view/CommandIds.h"
+#include "view/tools/EditingToolTable.h"
+#include "view/Viewport.h"
 
-#include <array>
+#include <algorithm>
 
 namespace loopora {
 namespace {
 
-struct ToolCommand {
+using enum ButtonPicture;
+
+// The commands that choose no type's tool, each with its palette button, its
+// string-table text (status prompt, then after "\n" the tool tip) and its
+// button's picture. A hidden command may choose an editing tool besides that
+// tool's own command.
+struct CommandRow {
     uint16_t id;
-    std::string_view tool;
+    PaletteSlot button;
+    const char* text = nullptr;
+    ButtonPicture picture = NoPicture;
+    std::string_view tool{};
 };
 
-// The commands of the tools that place nothing; the type table says which
-// command chooses the tool of each type.
-constexpr ToolCommand kToolCommands[] = {
-    {cmd::kSelect, "select"},
-    {cmd::kRotate, "rotatebyarc"},
-    {cmd::kRotateHidden, "rotatebyarc"},
-    // The mirror commands show the radio state of their tools, which are never current.
-    {cmd::kMirrorRight, "hrotate"},
-    {cmd::kMirrorDown, "vrotate"},
+constexpr CommandRow kCommands[] = {
+    {cmd::kNew, {MainToolbar, 1}, N_("Создать новую схему\nСоздать"), NewChart},
+    {cmd::kSaveAs, {}, N_("Сохранить схему под другим именем\nСохранить как")},
+    {cmd::kSaveBitmap, {MainToolbar, 2}, N_("Сохранить в формате BMP\nСохранить BMP"), SaveBitmap},
+    {cmd::kExportPdf, {}, N_("Сохранить схему в векторном PDF для печати и публикации\nЭкспорт в PDF")},
+    {cmd::kExportSvg, {}, N_("Сохранить схему в векторном SVG для редакторов векторной графики\nЭкспорт в SVG")},
+    {cmd::kExportPng, {}, N_("Сохранить схему в PNG высокого разрешения\nЭкспорт в PNG")},
+    {cmd::kPrint, {}, N_("Напечатать схему\nПечать")},
+    {cmd::kPrintPreview, {}, N_("Показать схему такой, какой она будет напечатана\nПредварительный просмотр")},
+    {cmd::kCopy, {MainToolbar, 3}, N_("Копировать выбранный элемент\nКопировать"), Copy},
+    {cmd::kPaste, {MainToolbar, 4}, N_("Вставить из буфера обмена\nВставить"), Paste},
+    {cmd::kAbout, {MainToolbar, 6}, N_("Информация о программе\nО программе"), About},
+    {cmd::kDrawingColour, {MainToolbar, 7}, N_("Выбор цвета для рисования\nЦвет"), Colours},
+    {cmd::kGroup, {MainToolbar, 9}, N_("Объединить элементы в группу\nСгруппировать"), Group},
+    {cmd::kUngroup, {MainToolbar, 10}, N_("Разбить группу на элементы\nРазгруппировать"), Ungroup},
+    {cmd::kSize, {}, "ttt3"},
+    {cmd::kRotateHidden, {}, "mmm1\nmmm1", NoPicture, "rotatebyarc"},
 };
 
-struct CommandString {
-    uint16_t id;
-    const char* text;
+const CommandRow* commandRow(uint16_t id)
+{
+    for (const CommandRow& row : kCommands)
+        if (row.id == id)
+            return &row;
+    return nullptr;
+}
+
+const EditingToolRow* editingToolOfCommand(uint16_t id)
+{
+    if (id == 0)
+        return nullptr;
+    for (const EditingToolRow& row : editingTools())
+        if (row.command == id)
+            return &row;
+    return nullptr;
+}
+
+// How each palette looks and where it docks; its buttons are those declared on it.
+struct PaletteLook {
+    Palette number;
+    int resource;
+    int buttonWidth;
+    int buttonHeight;
+    DockSide side;
+    bool visibleAtStart;
+    uint16_t toggleCommand;
+    const char* menuText;
 };
 
-constexpr CommandString kStrings[] = {
-    {cmd::kNew, N_("Создать новую схему\nСоздать")},
-    {cmd::kSaveAs, N_("Сохранить схему под другим именем\nСохранить как")},
-    {cmd::kSaveBitmap, N_("Сохранить в формате BMP\nСохранить BMP")},
-    {cmd::kExportPdf, N_("Сохранить схему в векторном PDF для печати и публикации\nЭкспорт в PDF")},
-    {cmd::kExportSvg, N_("Сохранить схему в векторном SVG для редакторов векторной графики\nЭкспорт в SVG")},
-    {cmd::kExportPng, N_("Сохранить схему в PNG высокого разрешения\nЭкспорт в PNG")},
-    {cmd::kPrint, N_("Напечатать схему\nПечать")},
-    {cmd::kPrintPreview, N_("Показать схему такой, какой она будет напечатана\nПредварительный просмотр")},
-    {cmd::kCopy, N_("Копировать выбранный элемент\nКопировать")},
-    {cmd::kPaste, N_("Вставить из буфера обмена\nВставить")},
-    {cmd::kAbout, N_("Информация о программе\nО программе")},
-    {cmd::kDrawingColour, N_("Выбор цвета для рисования\nЦвет")},
-    {cmd::kSelect, N_("Режим выбора элементов\nВыбор")},
-    {cmd::kGroup, N_("Объединить элементы в группу\nСгруппировать")},
-    {cmd::kUngroup, N_("Разбить группу на элементы\nРазгруппировать")},
-    {cmd::kRotate, N_("Вращение элементов\nВращение")},
-    {32771, "test"},
-    {32781, "test6"},
-    {cmd::kSize, "ttt3"},
-    {32792, "ttt4"},
-    {32802, "ccc2"},
-    {32804, "ccc3"},
-    {32805, "ccc4\nccc4"},
-    {cmd::kRotateHidden, "mmm1\nmmm1"},
-    {cmd::kMirrorRight, "qqq1\nqqq1"},
-    {cmd::kMirrorDown, "qqq2\nqqq2"},
-    {33046, N_("Текстовая метка")},
+constexpr PaletteLook kPaletteLooks[] = {
+    {MainToolbar, 128, 18, 17, DockSide::Top, true, cmd::kToolbar, N_("Панель инструментов (&T)")},
+    {BasicPalette, 132, 15, 17, DockSide::Left, true, cmd::kTogglePalette2, N_("Простые символы")},
+    {FanPalette, 140, 27, 23, DockSide::Top, true, cmd::kTogglePalette3, N_("Группы символов")},
+    {DecreasePalette, 147, 28, 24, DockSide::Top, false, cmd::kTogglePalette4, N_("Группы с петлями 2")},
+    {ChainFanPalette, 149, 28, 24, DockSide::Top, true, cmd::kTogglePalette5, N_("Группы с петлями")},
+    {ChainClusterPalette, 152, 28, 27, DockSide::Top, false, cmd::kTogglePalette6, N_("Группы с петлями 3")},
+    {TrebleFanPalette, 153, 27, 23, DockSide::Top, false, cmd::kTogglePalette7, ""},
+    {DoubleTrebleFanPalette, 154, 27, 23, DockSide::Top, false, cmd::kTogglePalette8, ""},
+    {MorePalette, 159, 27, 23, DockSide::Top, true, cmd::kTogglePalette9, N_("Дополнительные символы")},
 };
+
+// The buttons declared on a palette in slot order, a separator (0) wherever
+// a slot is left free between two of them.
+std::vector<uint16_t> buttonsOn(Palette palette)
+{
+    std::vector<std::pair<uint8_t, uint16_t>> slots;
+    auto take = [&](PaletteSlot at, uint16_t id) {
+        if (at.palette == palette && id != 0)
+            slots.emplace_back(at.slot, id);
+    };
+    for (const CommandRow& row : kCommands)
+        take(row.button, row.id);
+    for (const EditingToolRow& row : editingTools())
+        take(row.button, row.command);
+    for (const ElementType& type : elementTypes())
+        take(type.paletteSlot(), type.command());
+    std::sort(slots.begin(), slots.end());
+    std::vector<uint16_t> buttons;
+    for (size_t i = 0; i < slots.size(); ++i) {
+        if (i > 0 && slots[i].first > slots[i - 1].first + 1)
+            buttons.push_back(0);
+        buttons.push_back(slots[i].second);
+    }
+    return buttons;
+}
 
 constexpr MenuItem kElementMenu[] = {
     {cmd::kSize, N_("Размер")},
@@ -73,25 +124,27 @@ constexpr MenuItem kElementMenu[] = {
 constexpr MenuItem kChartMenu[] = {{cmd::kChartParameters, N_("Параметры схемы")}};
 constexpr MenuItem kTextMenu[] = {{cmd::kText, N_("Текст")}, {cmd::kElementColour, N_("Цвет")}};
 
-std::vector<uint16_t> idsFrom(uint16_t first, uint16_t last)
-{
-    std::vector<uint16_t> out;
-    for (uint16_t id = first; id <= last; ++id)
-        out.push_back(id);
-    return out;
-}
-
-} // namespace
-
-namespace {
-
 struct ZoomCommand {
     uint16_t id;
     int32_t percent;
 };
 
-constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom100, 100}, {cmd::kZoom200, 200}, {cmd::kZoom300, 300},
-                                         {cmd::kZoom400, 400}, {cmd::kZoom600, 600}, {cmd::kZoom800, 800}};
+constexpr ZoomCommand kZoomCommands[] = {{cmd::kZoom25, 25},   {cmd::kZoom50, 50},   {cmd::kZoom75, 75},
+                                         {cmd::kZoom100, 100}, {cmd::kZoom150, 150}, {cmd::kZoom200, 200},
+                                         {cmd::kZoom300, 300}, {cmd::kZoom400, 400}, {cmd::kZoom600, 600},
+                                         {cmd::kZoom800, 800}};
+
+// Each level a window steps through has its menu item.
+constexpr bool everyLevelHasACommand()
+{
+    if (std::size(kZoomCommands) != kZoomLevels.size())
+        return false;
+    for (size_t i = 0; i < kZoomLevels.size(); ++i)
+        if (kZoomCommands[i].percent != kZoomLevels[i])
+            return false;
+    return true;
+}
+static_assert(everyLevelHasACommand());
 
 } // namespace
 
@@ -113,45 +166,62 @@ uint16_t commandOfZoom(int32_t percent)
 
 std::string_view toolOfCommand(uint16_t id)
 {
-    for (const ToolCommand& c : kToolCommands)
-        if (c.id == id)
-            return c.tool;
+    if (const EditingToolRow* tool = editingToolOfCommand(id))
+        return tool->name;
+    if (const CommandRow* row = commandRow(id))
+        return row->tool;
     const ElementType* type = elementTypeOfCommand(id);
     return type ? type->name : std::string_view{};
 }
 
 uint16_t commandOfTool(std::string_view tool)
 {
-    for (const ToolCommand& c : kToolCommands)
-        if (c.tool == tool)
-            return c.id;
+    if (const EditingToolRow* row = editingTool(tool))
+        return row->command;
     const ElementType* type = elementTypeNamed(tool);
-    return type ? type->command : 0;
+    return type ? type->command() : 0;
 }
 
 const std::vector<PaletteInfo>& palettes()
 {
-    static const std::vector<PaletteInfo> kPalettes = {
-        {1, 128, 18, 17, DockSide::Top, true, cmd::kToolbar, N_("Панель инструментов (&T)"),
-         {cmd::kNew, cmd::kSaveBitmap, cmd::kCopy, cmd::kPaste, 0, cmd::kAbout, cmd::kDrawingColour, cmd::kSelect,
-          cmd::kGroup, cmd::kUngroup, cmd::kRotate}},
-        {2, 132, 15, 17, DockSide::Left, true, cmd::kTogglePalette2, N_("Простые символы"),
-         {32856, 32771, 32802, 32781, 32792, 32804, 32805, 32806, 32870, 32871, 32808, 32866,
-          32867, 32861, 32862, 32854, 32855, 32887, 32888, 32869, 32873, 32941, 33046}},
-        {3, 140, 27, 23, DockSide::Top, true, cmd::kTogglePalette3, N_("Группы символов"),
-         {32824, 32837, 32874, 32881, 32827, 32839, 32914, 32960, 32879, 32882, 32828, 32840,
-          32958, 32959, 32880, 32884, 32886, 32841, 32830, 32842, 32961, 32911, 32918, 32971}},
-        {4, 147, 28, 24, DockSide::Top, false, cmd::kTogglePalette4, N_("Группы с петлями 2"),
-         {32819, 32820, 32963, 32823, 32965, 32822, 32964, 32968, 32969, 32966, 32967}},
-        {5, 149, 28, 24, DockSide::Top, true, cmd::kTogglePalette5, N_("Группы с петлями"),
-         {32832, 32833, 32834, 33026, 33027, 32912, 32925, 32922, 32924, 32836, 33028, 32923, 32902, 33024, 32891,
-          32843}},
-        {6, 152, 28, 27, DockSide::Top, false, cmd::kTogglePalette6, N_("Группы с петлями 3"),
-         {32777, 32790, 32845, cmd::kChainRing, 32810, 32813, 32846, 32847, 32849, 32850, 32851, 32852, 32853}},
-        {7, 153, 27, 23, DockSide::Top, false, cmd::kTogglePalette7, "", idsFrom(32972, 32995)},
-        {8, 154, 27, 23, DockSide::Top, false, cmd::kTogglePalette8, "", idsFrom(32999, 33022)},
-    };
+    static const std::vector<PaletteInfo> kPalettes = [] {
+        std::vector<PaletteInfo> made;
+        for (const PaletteLook& look : kPaletteLooks)
+            made.push_back({look.number, look.resource, look.buttonWidth, look.buttonHeight, look.side,
+                            look.visibleAtStart, look.toggleCommand, look.menuText, buttonsOn(look.number)});
+        return made;
+    }();
     return kPalettes;
+}
+
+const PaletteInfo* paletteOfToggle(uint16_t toggleCommand)
+{
+    for (const PaletteInfo& info : palettes())
+        if (info.toggleCommand == toggleCommand)
+            return &info;
+    return nullptr;
+}
+
+PaletteSlot buttonOf(uint16_t id)
+{
+    if (const CommandRow* row = commandRow(id))
+        return row->button;
+    if (const EditingToolRow* row = editingToolOfCommand(id))
+        return row->button;
+    const ElementType* type = elementTypeOfCommand(id);
+    return type ? type->paletteSlot() : PaletteSlot{};
+}
+
+ButtonPicture buttonPicture(uint16_t id)
+{
+    if (const CommandRow* row = commandRow(id))
+        return row->picture;
+    if (const EditingToolRow* row = editingToolOfCommand(id))
+        return row->picture;
+    const ElementType* type = elementTypeOfCommand(id);
+    if (!type)
+        return NoPicture;
+    return type->id == typeids::kText ? TextLabel : Symbol;
 }
 
 std::vector<MenuItem> contextMenu(int menuId)
@@ -171,10 +241,14 @@ std::vector<MenuItem> contextMenu(int menuId)
 
 std::string_view commandText(uint16_t id)
 {
-    for (const CommandString& s : kStrings)
-        if (s.id == id)
-            return _(s.text);
-    return {};
+    const char* text = nullptr;
+    if (const CommandRow* row = commandRow(id))
+        text = row->text;
+    else if (const EditingToolRow* tool = editingToolOfCommand(id))
+        text = tool->commandText;
+    else if (const ElementType* type = elementTypeOfCommand(id))
+        text = type->commandText;
+    return text ? std::string_view(_(text)) : std::string_view{};
 }
 
 std::string_view statusPrompt(uint16_t id)

@@ -1,10 +1,11 @@
 #pragma once
-// The command table of the chart view: which palette buttons and menu items
-// choose which tool (the type table says it for the tools that place
-// elements), how the palettes are laid out, the context menus, and the status
-// prompts and tool tips of the string table. Texts come out in the interface
-// language.
+// The command table of the chart view: the commands that choose no tool,
+// each declared once with its palette button, texts and picture; the
+// palettes, whose buttons come from those, the editing tools' table and the
+// type table; the context menus; and the status prompts and tool tips of
+// the string table. Texts come out in the interface language.
 
+#include "document/TypeTable.h"
 #include "platform/UiLanguage.h"
 
 #include <cstdint>
@@ -17,8 +18,25 @@ namespace loopora {
 
 enum class DockSide { Top, Left };
 
+// What a button that places no symbol shows; symbol buttons show their symbol.
+enum class ButtonPicture : uint8_t {
+    NoPicture,
+    Symbol, // the symbol the button's type builds
+    NewChart,
+    SaveBitmap,
+    Copy,
+    Paste,
+    About,
+    Colours,
+    SelectArrow,
+    Group,
+    Ungroup,
+    RotateArrow,
+    TextLabel, // a framed letter: a label's placeholder text would not fit a button
+};
+
 struct PaletteInfo {
-    int number;       // 1..8, in creation order
+    int number;       // 1 and up (a Palette), in creation order
     int resource;     // the toolbar resource it is known by
     int buttonWidth;  // pixels
     int buttonHeight;
@@ -45,6 +63,12 @@ std::string_view toolOfCommand(uint16_t id);
 uint16_t commandOfTool(std::string_view tool);
 
 const std::vector<PaletteInfo>& palettes();
+// The palette a command shows and hides, or null.
+const PaletteInfo* paletteOfToggle(uint16_t toggleCommand);
+// Where a command's button sits; {} for a command without one.
+PaletteSlot buttonOf(uint16_t id);
+// What a command's button shows.
+ButtonPicture buttonPicture(uint16_t id);
 
 // Context menu 156 (an element is current), 157 (none is) or 158 (a text label is).
 std::vector<MenuItem> contextMenu(int menuId);

@@ -4,7 +4,7 @@
 #include "document/TypeTable.h"
 #include "elements/PrototypeTable.h"
 #include "view/tools/ArrangementTools.h"
-#include "view/tools/EditingTools.h"
+#include "view/tools/EditingToolTable.h"
 #include "view/tools/PlacementTool.h"
 #include "view/tools/SelectTool.h"
 
@@ -93,16 +93,10 @@ void CToolRegistry::registerTypeTools(std::span<const ElementType> types)
 void CToolRegistry::registerStandardTools()
 {
     registerTypeTools(elementTypes());
-    registerTool("select", std::make_unique<CSelectTool>(*this));
-    moveTool_ = registerTyped("move", std::make_unique<CMoveTool>(*this));
-    changeTool_ = registerTyped("change", std::make_unique<CChangeTool>(*this));
-    registerTool("rotatebyarc", std::make_unique<CRotateByArcTool>(*this));
-    // Sizing and mirroring act at once through their commands; their tools
-    // do nothing with the pointer, but scripts choose them by these names
-    // and the mirror items show their radio state.
-    registerTool("scale", std::make_unique<CTool>(*this));
-    registerTool("hrotate", std::make_unique<CTool>(*this));
-    registerTool("vrotate", std::make_unique<CTool>(*this));
+    for (const EditingToolRow& row : editingTools())
+        registerTool(std::string(row.name), row.make(*this));
+    moveTool_ = dynamic_cast<CMoveTool*>(findTool("move"));
+    changeTool_ = dynamic_cast<CChangeTool*>(findTool("change"));
 }
 
 } // namespace loopora

@@ -45,7 +45,8 @@ bool CPattraView::onCommand(uint16_t id)
     case cmd::kText: editText(); return true;
     case cmd::kZoomIn: zoomIn(windowCentre()); return true;
     case cmd::kZoomOut: zoomOut(windowCentre()); return true;
-    case cmd::kZoomFit: setZoom(fittingZoomPercent(), windowCentre()); return true;
+    case cmd::kZoomFit: fitToWindow(); return true;
+    case cmd::kShowPixels: setShowPixels(!showsPixels()); return true;
     default: break;
     }
     if (int32_t percent = zoomOfCommand(id)) {
@@ -229,7 +230,7 @@ void CPattraView::chartParameters()
         doc_.markModified();
     rememberedSize_ = {chart.width, chart.height};
     doc_.setChartSize(chart.width, chart.height);
-    updateScrollSizes();
+    updateSheet();
     c.setBackgroundKind(chart.background);
     c.setLineSpacing(chart.spacing);
     invalidateAll();

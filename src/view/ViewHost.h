@@ -19,20 +19,32 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+// Where a window's scroll bars stand, in window pixels: the positions run
+// from minimum to maximum (both included), a page is the window's size.
+struct ScrollBars {
+    Point minimum;
+    Point maximum;
+    Size page;
+    Point position;
+    friend bool operator==(const ScrollBars&, const ScrollBars&) = default;
+};
+
 class ViewHost {
 public:
     virtual ~ViewHost() = default;
 
     // The part of the chart the window shows, in window pixels.
     virtual Size clientSize() const = 0;
-    // In window pixels: at a zoom, the sheet's enlarged pixels.
-    virtual Point scrollPosition() const = 0;
-    // Scrolls, keeping the position inside the scroll range. What the window
-    // shows moves along; the view repaints what comes into view.
-    virtual void scrollTo(Point position) = 0;
-    // The scroll range: the sheet's size at the zoom.
-    virtual void setScrollSizes(Size total) = 0;
-    // The zoom changed (before the scroll range follows it); percent is one of kZoomLevels.
+    // Screen pixels a window pixel spans each way: more than 1 on a dense screen.
+    virtual double devicePixelRatio() const { return 1; }
+    // The view's scroll bars changed (the zoom, the window's size or the
+    // view's own scrolling moved them). When the user moves them, the window
+    // tells the view (CPattraView::scrollTo).
+    virtual void showScrollBars(const ScrollBars& bars) = 0;
+    // The chart's sheet was made or changed size, in chart pixels: the frame
+    // may fit the window to it.
+    virtual void sheetSized(Size sheet) { (void)sheet; }
+    // The window shows the chart at another zoom, in percent.
     virtual void zoomChanged(int32_t percent) { (void)percent; }
     // The view's pixels in this window rectangle changed, or must be
     // repainted: the window paints (CPattraView::paint) and shows them soon.

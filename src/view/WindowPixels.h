@@ -1,64 +1,47 @@
 #pragma once
-// What a chart window shows, at its zoom. The chart is drawn at its own size
-// into the sheet pixels, one per chart pixel, which are then enlarged into
-// the window's pixels as square blocks. Everything is drawn into the sheet
-// pixels only, the gestures' exclusive-or feedback included, so the window
-// shows exactly the pixels the chart's bitmap holds, at any zoom.
-//
-// Sheet coordinates are the chart's own pixels counted from the sheet's
-// corner (chart coordinates plus the canvas origin); window coordinates are
-// the window's pixels. A window pixel w shows the sheet pixel
-// (w + scroll) / zoom: the scroll position counts enlarged pixels.
+// What a chart window shows, in its device pixels. Two pictures of the same
+// size: the chart as the view drew it (background, elements, the selection's
+// handles), and what the window shows, which is that with a gesture's
+// feedback drawn over it. Feedback is erased by showing the drawn picture
+// again where it lay, so nothing of it stays whatever it was drawn over.
 
 #include "platform/PixelBuffer.h"
 #include "view/ViewHost.h"
+
+#include <utility>
 
 namespace loopora {
 
 class WindowPixels {
 public:
-    static constexpr int32_t kLargestZoom = 8;
+    // A new size: both pictures are made again and everything is invalid.
+    void reset(Size device);
+    Size size() const { return {shown_.width(), shown_.height()}; }
 
-    int32_t zoom() const { return zoom_; }
-    Size clientSize() const { return {window_.width(), window_.height()}; }
-    // The scroll position the pictures are drawn for.
-    Point scroll() const { return scroll_; }
+    PixelBuffer& drawn() { return drawn_; }
+    PixelBuffer& shown() { return shown_; }
+    const PixelBuffer& shown() const { return shown_; }
 
-    // A new window size or zoom: the pictures are made again and everything is invalid.
-    void reset(Size client, int32_t zoom, Point scroll);
-    // The window scrolled: what stays in view moves along, what comes into
-    // view is invalid. Returns the window rectangles that became invalid
-    // (at most two strips; empty ones when nothing was uncovered).
-    std::pair<Rect, Rect> scrollTo(Point scroll);
+    // Marks a rectangle for repainting, kept within the pictures. Returns
+    // everything invalid now (empty when nothing was marked): the one
+    // rectangle the next repaint draws, which the window must show afresh.
+    Rect invalidate(const Rect& r);
+    void invalidateAll() { invalidate({0, 0, shown_.width(), shown_.height()}); }
+    // The invalid rectangle, which is valid from then on.
+    Rect takeInvalid() { return std::exchange(invalid_, Rect{}); }
 
-    // The window pixels, and the sheet pixels they are enlarged from.
-    PixelBuffer& window() { return window_; }
-    PixelBuffer& sheet() { return sheet_; }
-    // The sheet coordinates of the sheet pixels' top-left pixel.
-    Point sheetCorner() const;
+    // Both pictures move by (dx, dy) pixels, and so does what waited for a
+    // repaint; what comes into view is invalid. Returns everything invalid
+    // then (the strips uncovered, and what waited; the whole picture for a
+    // move as large as it).
+    Rect shift(int32_t dx, int32_t dy);
 
-    // The sheet rectangle whose blocks cover a window rectangle.
-    Rect sheetCovering(const Rect& windowRect) const;
-    // The window rectangle a sheet rectangle's blocks fill (beyond the window too).
-    Rect windowOf(const Rect& sheetRect) const;
-
-    // Marks a window rectangle for repainting, grown to whole blocks and kept
-    // within the window; returns what was marked (empty for nothing).
-    Rect invalidate(const Rect& windowRect);
-    void invalidateAll() { invalidate({0, 0, window_.width(), window_.height()}); }
-    bool allInvalid() const;
-    // The invalid window rectangle, which is valid from then on.
-    Rect takeInvalid();
-
-    // Enlarges the sheet pixels of a sheet rectangle into the window; returns
-    // the window rectangle that changed.
-    Rect present(const Rect& sheetRect);
+    // Shows the drawn picture within r, wiping any feedback there.
+    void restore(const Rect& r);
 
 private:
-    PixelBuffer window_;
-    PixelBuffer sheet_;
-    int32_t zoom_ = 1;
-    Point scroll_{};
+    PixelBuffer drawn_;
+    PixelBuffer shown_;
     Rect invalid_{};
 };
 

@@ -4,7 +4,6 @@
 // sub-symbols are never counted again; deleted, cut and undone elements are
 // left out until they come back; pasted copies count like any other.
 
-#include "arrangements/ArcArrangement.h"
 #include "document/Legend.h"
 #include "document/StitchCounts.h"
 #include "support/Session.h"
@@ -19,21 +18,15 @@ namespace {
 
 int32_t of(const StitchTally& tally, const char* tool) { return tally.symbolsOfType[size_t(typeIdOfName(tool))]; }
 
-// A round of a flat circle: a ring of 6 chains, 12 doubles around it (their
-// template standing apart at the bottom), and a round of 12 two-double fans,
-// arranged here directly because the editor repeats only single stitches
-// along an arc.
+// A round of a flat circle: a ring of 6 chains, 12 doubles around it and a
+// round of 12 two-double fans, each arc made from its symbol, which stands
+// apart at the bottom.
 void magicRing(Session& s)
 {
     s.run({"new 600 600 0 30", "answer ok count=6 loopsize=2", "command 33029", "drag 280 300 320 300",
            "tool double", "drag 60 560 60 520", "answer menu 33043", "answer ok count=12 angle=360", "rclick 60 540",
-           "drag 300 300 340 300"});
-    CArcArrangement fans;
-    fans.setTemplate(StitchTemplate(createElement(typeIdOfName("double1to2flat"))));
-    fans.setCount(12);
-    fans.setCanvas(&s.canvas());
-    ASSERT_TRUE(fans.assignState({{{300, 300}, {380, 300}}, 2, 0, 0}));
-    s.canvas().appendChild(fans.clone());
+           "drag 300 300 340 300", "tool double1to2flat", "drag 540 560 540 520", "answer menu 33043",
+           "answer ok count=12 angle=360", "rclick 540 540", "drag 300 300 380 300"});
 }
 
 } // namespace
@@ -42,14 +35,14 @@ TEST(StitchCounts, AMagicRingRoundGrowsByTheFans)
 {
     Session s;
     magicRing(s);
-    ASSERT_EQ(s.elements(), 4u);
+    ASSERT_EQ(s.elements(), 5u);
     const StitchTally chart = countStitches(s.canvas());
     EXPECT_EQ(of(chart, "chain"), 6);
     EXPECT_EQ(of(chart, "double"), 13);
-    EXPECT_EQ(of(chart, "double1to2flat"), 12);
-    EXPECT_EQ(chart.symbols, 31);
-    EXPECT_EQ(chart.workedInto, 13 + 12);
-    EXPECT_EQ(chart.makes, 6 + 13 + 24);
+    EXPECT_EQ(of(chart, "double1to2flat"), 13);
+    EXPECT_EQ(chart.symbols, 32);
+    EXPECT_EQ(chart.workedInto, 13 + 13);
+    EXPECT_EQ(chart.makes, 6 + 13 + 26);
 
     const std::vector<HolderTally> holders = countHolders(s.canvas());
     ASSERT_EQ(holders.size(), 3u);
@@ -78,6 +71,27 @@ TEST(StitchCounts, ARowAndArcsWithLoopsCountTheirChains)
     EXPECT_EQ(of(holders[1].tally, "chain"), 16);
     EXPECT_EQ(holders[1].tally.workedInto, 8);
     EXPECT_EQ(holders[1].tally.makes, 8 + 16);
+}
+
+// The yarn's join and fasten-off marks are in the key with their counts, but
+// they are no stitches: the totals leave them out.
+TEST(StitchCounts, YarnMarksAreListedButNotCountedAsStitches)
+{
+    Session s;
+    s.run({"new 400 400 0 30", "tool joinyarn", "drag 50 100 50 80", "tool double", "drag 100 100 100 60",
+           "tool fastenoff", "drag 150 100 150 80", "tool select", "click 150 90"});
+    const Legend legend = makeLegend(s.canvas());
+    ASSERT_EQ(legend.rows.size(), 3u);
+    EXPECT_EQ(legend.rows[0].type->name, "double");
+    EXPECT_EQ(legend.rows[1].type->name, "joinyarn");
+    EXPECT_EQ(legend.rows[2].type->name, "fastenoff");
+    EXPECT_EQ(legend.rows[2].inChart, 1);
+    EXPECT_EQ(legend.chart.symbols, 1);
+    EXPECT_EQ(legend.chart.marks, 2);
+    EXPECT_EQ(legend.chart.makes, 1);
+    // A selection of one mark is shown, though it holds no stitch.
+    EXPECT_TRUE(legend.hasSelection);
+    EXPECT_EQ(legend.selection.symbols, 0);
 }
 
 TEST(StitchCounts, SymbolsAreCountedOnceNotByTheirParts)

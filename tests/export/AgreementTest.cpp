@@ -71,6 +71,11 @@ protected:
     void SetUp() override
     {
         doc_ = GetParam().build();
+        // What lies off the sheet would agree by being in neither picture:
+        // every element stands on it, if some reach beyond its edges.
+        const Rect sheet{0, 0, doc_->chartWidth(), doc_->chartHeight()};
+        for (const auto& e : doc_->canvas().children())
+            ASSERT_TRUE(sheet.contains(e->boundsCentre())) << typeName(e->typeId());
         bitmap_ = renderSheet(*doc_);
         writeBytes(folder_ / "chart.bmp", encodeBitmap(bitmap_));
     }

@@ -1,11 +1,13 @@
 // The chart view's context menus as the user meets them: right-clicking with
 // no current element, after making a text label current, after placing a
 // symbol; the commands they lead to and the dialogs those open, including a
-// refused value and a refused label text.
+// refused value and a refused label text, and a round of increases.
 
 #include "GuiSupport.h"
 
 #include "app/ParameterDialog.h"
+#include "arrangements/ArcArrangement.h"
+#include "document/TypeTable.h"
 #include "elements/TextElement.h"
 #include "view/CommandIds.h"
 
@@ -164,6 +166,30 @@ private slots:
         contextMenuAt(editor, {200, 250}, QStringLiteral("Цвет"));
         QCOMPARE(initial, QColor(Qt::black));
         QCOMPARE(editor.canvas().child(0)->penColour(), rgb(200, 0, 0));
+    }
+
+    // A round of twelve 2-sc increases, and of twelve 3-dc shells: the
+    // symbol from its palette button, the arc from the context menu.
+    void aRoundOfIncreasesIsOneArc()
+    {
+        for (const char* tool : {"single1to2", "double1to3"}) {
+            Editor editor;
+            editor.newChart();
+            editor.pressButton(elementTypeNamed(tool)->command());
+            editor.drag({300, 500}, {300, 460});
+            whenModal<app::ParameterDialog>([](app::ParameterDialog* dialog) {
+                lineEdit(dialog, "count")->setText(QStringLiteral("12"));
+                press(dialog, QStringLiteral("ok"));
+            });
+            contextMenuAt(editor, {300, 480}, QStringLiteral("Создать дугу"));
+            editor.drag({300, 300}, {300, 240});
+            QCOMPARE(editor.canvas().childCount(), size_t(2));
+            auto* arc = dynamic_cast<CArcArrangement*>(editor.canvas().child(1));
+            QVERIFY2(arc, tool);
+            QCOMPARE(arc->childCount(), size_t(12));
+            for (const auto& copy : arc->children())
+                QCOMPARE(copy->typeId(), typeIdOfName(tool));
+        }
     }
 
     void chainRingButtonAsksForItsValues()

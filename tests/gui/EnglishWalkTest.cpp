@@ -22,6 +22,7 @@
 #include "platform/DecimalText.h"
 #include "support/InLanguage.h"
 #include "view/CommandIds.h"
+#include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
 
 #include <QAbstractButton>
@@ -199,8 +200,8 @@ private slots:
         editor.newChart();
         editor.drag({200, 300}, {200, 200});
         editor.frame().command(cmd::kToggleLegend);
-        for (int n = 1; n <= 8; ++n)
-            editor.frame().palettes().palette(n)->show();
+        for (const PaletteInfo& info : palettes())
+            editor.frame().palettes().palette(info.number)->show();
         words.addWidget(editor.frame());
         EXPECT_ALL_ENGLISH(words);
         QCOMPARE(editor.frame().palettes().button(cmd::kSaveBitmap)->toolTip(), QStringLiteral("Save BMP"));

@@ -12,6 +12,7 @@
 #include "app/ParameterDialog.h"
 #include "elements/PrototypeTable.h"
 #include "view/CommandIds.h"
+#include "view/CommandTable.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -132,7 +133,8 @@ private slots:
                                                     "Копировать (&C)\tCtrl+C", "Вставить (&P)\tCtrl+V"}));
         QCOMPARE(itemTexts(*menus[2]),
                  QStringList({"Панель инструментов (&T)", "Строка статуса (&S)", "Простые символы", "Группы символов",
-                              "Группы с петлями", "Группы с петлями 2", "Группы с петлями 3", "Легенда", "Описание", "Номера рядов", "Масштаб",
+                              "Группы с петлями", "Группы с петлями 2", "Группы с петлями 3",
+                              "Дополнительные символы", "Легенда", "Описание", "Номера рядов", "Масштаб",
                               "Крупные значки", "Язык"}));
         QCOMPARE(itemTexts(*menus[3]), QStringList({"Новое (&N)", "Каскад (&C)", "Мозаика (&T)", "Упорядочить (&A)"}));
         QCOMPARE(itemTexts(*menus[4]), QStringList({"О программе Loopora (&A)..."}));
@@ -144,15 +146,15 @@ private slots:
     {
         Editor editor;
         app::Palettes& palettes = editor.frame().palettes();
-        const bool visible[] = {true, true, true, false, true, false, false, false};
-        const QSize sizes[] = {{18, 17}, {15, 17}, {27, 23}, {28, 24}, {28, 24}, {28, 27}, {27, 23}, {27, 23}};
-        for (int n = 1; n <= 8; ++n) {
-            QToolBar* bar = palettes.palette(n);
-            QCOMPARE(!bar->isHidden(), visible[n - 1]);
-            QCOMPARE(bar->iconSize(), sizes[n - 1]);
+        for (const PaletteInfo& info : loopora::palettes()) {
+            QToolBar* bar = palettes.palette(info.number);
+            QCOMPARE(!bar->isHidden(), info.visibleAtStart);
+            QCOMPARE(bar->iconSize(), QSize(info.buttonWidth, info.buttonHeight));
             QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
             QVERIFY(bar->isFloatable());
-            QCOMPARE(editor.frame().toolBarArea(bar), n == 2 ? Qt::LeftToolBarArea : Qt::TopToolBarArea);
+            QCOMPARE(editor.frame().toolBarArea(bar),
+                     info.side == DockSide::Left ? Qt::LeftToolBarArea : Qt::TopToolBarArea);
+            QCOMPARE(bar->actions().size(), qsizetype(info.buttons.size())); // separators among them
         }
         QCOMPARE(palettes.palette(1)->actions().size(), 11); // ten buttons and a separator
         QCOMPARE(palettes.button(cmd::kSaveBitmap)->toolTip(), QStringLiteral("Сохранить BMP"));

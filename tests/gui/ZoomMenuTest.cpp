@@ -9,6 +9,7 @@
 #include "app/StatusPanes.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
+#include "view/Viewport.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,8 +26,11 @@ QAction* item(Editor& editor, uint16_t id) { return editor.frame().menus().actio
 QList<uint16_t> checkedZoomItems(Editor& editor)
 {
     QList<uint16_t> out;
-    for (uint16_t id : {cmd::kZoom100, cmd::kZoom200, cmd::kZoom300, cmd::kZoom400, cmd::kZoom600, cmd::kZoom800,
-                        cmd::kZoomFit})
+    QList<uint16_t> ids;
+    for (int32_t level : kZoomLevels)
+        ids.append(commandOfZoom(level));
+    ids.append({cmd::kZoomFit, cmd::kShowPixels});
+    for (uint16_t id : ids)
         if (item(editor, id)->isChecked())
             out.append(id);
     return out;
@@ -56,11 +60,13 @@ private slots:
         QVERIFY(zoom);
         QCOMPARE(zoom->title(), QStringLiteral("Масштаб"));
         QVERIFY(view->actions().contains(zoom->menuAction()));
-        QCOMPARE(itemTexts(*zoom), QStringList({"100%\tCtrl+0", "200%", "300%", "400%", "600%", "800%", "По размеру окна",
-                                                "Увеличить\tCtrl++", "Уменьшить\tCtrl+-"}));
+        QCOMPARE(itemTexts(*zoom), QStringList({"25%", "50%", "75%", "100%\tCtrl+0", "150%", "200%", "300%", "400%", "600%",
+                                                "800%", "По размеру окна", "Увеличить\tCtrl++", "Уменьшить\tCtrl+-",
+                                                "Пиксели"}));
         // The levels and "fit to window" carry check marks; zooming in and out do not.
         QCOMPARE(item(editor, cmd::kZoom600)->isCheckable(), true);
         QCOMPARE(item(editor, cmd::kZoomFit)->isCheckable(), true);
+        QCOMPARE(item(editor, cmd::kShowPixels)->isCheckable(), true);
         QCOMPARE(item(editor, cmd::kZoomIn)->isCheckable(), false);
         QCOMPARE(item(editor, cmd::kZoomOut)->isCheckable(), false);
         QCOMPARE(paneOf(editor), QStringLiteral("100%"));
@@ -101,7 +107,7 @@ private slots:
         QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoom800});
     }
 
-    void fitToWindowShowsTheWholeSheetAtTheLargestLevel()
+    void fitToWindowShowsTheWholeSheetAtTheLargestZoom()
     {
         Editor editor;
         editor.newChart(100, 80);
@@ -119,8 +125,11 @@ private slots:
         item(editor, cmd::kZoomFit)->trigger();
         QCOMPARE(zoomOf(editor), fit);
         QCOMPARE(paneOf(editor), QStringLiteral("%1%").arg(fit));
-        // The fitting level and "fit to window" are both checked: they are the same zoom.
-        QCOMPARE(checkedZoomItems(editor), (QList<uint16_t>{commandOfZoom(fit), cmd::kZoomFit}));
+        // "Fit to window" is checked, and so is the fitting zoom should it be one of the levels.
+        if (commandOfZoom(fit) != 0)
+            QCOMPARE(checkedZoomItems(editor), (QList<uint16_t>{commandOfZoom(fit), cmd::kZoomFit}));
+        else
+            QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoomFit});
     }
 
     void theKeysZoomAndCtrlZeroGoesBackToOneHundred()
@@ -128,26 +137,39 @@ private slots:
         Editor editor;
         editor.newChart(300, 300);
         pressCtrl(editor, Qt::Key_Plus);
-        QCOMPARE(zoomOf(editor), 200);
-        QCOMPARE(paneOf(editor), QStringLiteral("200%"));
+        QCOMPARE(zoomOf(editor), 150);
+        QCOMPARE(paneOf(editor), QStringLiteral("150%"));
         pressCtrl(editor, Qt::Key_Equal);
-        QCOMPARE(zoomOf(editor), 300);
-        pressCtrl(editor, Qt::Key_Minus);
         QCOMPARE(zoomOf(editor), 200);
-        pressCtrl(editor, Qt::Key_Plus);
-        pressCtrl(editor, Qt::Key_Plus);
-        pressCtrl(editor, Qt::Key_Plus);
-        pressCtrl(editor, Qt::Key_Plus);
+        pressCtrl(editor, Qt::Key_Minus);
+        QCOMPARE(zoomOf(editor), 150);
+        for (int i = 0; i < 6; ++i)
+            pressCtrl(editor, Qt::Key_Plus);
         QCOMPARE(zoomOf(editor), 800); // the largest level stays
         QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoom800});
         pressCtrl(editor, Qt::Key_0);
         QCOMPARE(zoomOf(editor), 100);
         QCOMPARE(paneOf(editor), QStringLiteral("100%"));
-        pressCtrl(editor, Qt::Key_Minus);
-        QCOMPARE(zoomOf(editor), 100); // and so does the smallest
+        for (int i = 0; i < 4; ++i)
+            pressCtrl(editor, Qt::Key_Minus);
+        QCOMPARE(zoomOf(editor), 25); // and so does the smallest
+        QCOMPARE(paneOf(editor), QStringLiteral("25%"));
         // Ctrl and the keypad's plus, as the numeric keypad sends it.
         QTest::keyClick(editor.frame().windowHandle(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-        QCOMPARE(zoomOf(editor), 200);
+        QCOMPARE(zoomOf(editor), 50);
+    }
+
+    void pixelsShowTheBitmapAtAnyZoomAndAreChecked()
+    {
+        Editor editor;
+        editor.newChart(300, 300);
+        item(editor, cmd::kZoom400)->trigger();
+        QVERIFY(!editor.app().activeView()->showsPixels());
+        item(editor, cmd::kShowPixels)->trigger();
+        QVERIFY(editor.app().activeView()->showsPixels());
+        QCOMPARE(checkedZoomItems(editor), (QList<uint16_t>{cmd::kZoom400, cmd::kShowPixels}));
+        item(editor, cmd::kShowPixels)->trigger();
+        QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoom400});
     }
 
     void thePaneShowsTheActiveWindowsZoom()
@@ -159,14 +181,14 @@ private slots:
         pressCtrl(editor, Qt::Key_Plus);
         pressCtrl(editor, Qt::Key_Plus);
         pressCtrl(editor, Qt::Key_Plus);
-        QCOMPARE(paneOf(editor), QStringLiteral("400%"));
+        QCOMPARE(paneOf(editor), QStringLiteral("300%"));
         editor.newChart(200, 200);
         QCOMPARE(paneOf(editor), QStringLiteral("100%")); // a new window opens at 100 %
         QCOMPARE(checkedZoomItems(editor).value(0), cmd::kZoom100);
         QMdiSubWindow* second = editor.frame().mdiArea().activeSubWindow();
         editor.frame().mdiArea().setActiveSubWindow(first);
-        QCOMPARE(paneOf(editor), QStringLiteral("400%"));
-        QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoom400});
+        QCOMPARE(paneOf(editor), QStringLiteral("300%"));
+        QCOMPARE(checkedZoomItems(editor), QList<uint16_t>{cmd::kZoom300});
         editor.frame().mdiArea().setActiveSubWindow(second);
         QCOMPARE(paneOf(editor), QStringLiteral("100%"));
         editor.app().closeAll();

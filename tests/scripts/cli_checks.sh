@@ -92,6 +92,10 @@ if "$cli" --lang fr script "$work/menu.script" 2> "$work/err5.txt" > /dev/null; 
 grep -q -- "--lang takes ru or en" "$work/err5.txt" || { echo "no word on --lang fr: $(cat "$work/err5.txt")"; exit 1; }
 
 "$cli" catalogue "$work/catalogue.bmp" --size 40 > /dev/null
+# A range of ids: only those symbols; a range holding none, or no range, is refused.
+"$cli" catalogue "$work/one.bmp" --ids 7-7 | grep -q '^1 symbols in 1 x 1 cells$' || { echo "--ids 7-7 is not one symbol"; exit 1; }
+if "$cli" catalogue "$work/none.bmp" --ids 144-147 2> /dev/null; then echo "a catalogue of no symbol passed"; exit 1; fi
+if "$cli" catalogue "$work/none.bmp" --ids 9-x 2> /dev/null; then echo "--ids 9-x was taken"; exit 1; fi
 
 # Print-quality exports: each format by its extension, the bitmap as render writes it.
 for ext in pdf svg png bmp; do

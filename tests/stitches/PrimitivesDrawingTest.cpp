@@ -1,13 +1,15 @@
 // Invariants: chain ovals and lens curves are plotted pixel by pixel in the
 // pen colour, each point repeated on a short diagonal for wider pens, and
 // bounded by the pixels they plot; arcs run counter-clockwise on screen; a
-// white slip stitch blanks out what was drawn before it.
+// white slip stitch blanks out what was drawn before it; a filled triangle
+// covers the pixels inside its corners.
 
 #include "document/Canvas.h"
 #include "document/TypeTable.h"
 #include "platform/RasterDC.h"
 #include "stitches/CircleArc.h"
 #include "support/RecordingDC.h"
+#include "support/RecordingShapes.h"
 #include "support/TestCharts.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +123,37 @@ TEST(Cron, WhiteCapHidesTheLensPixelsUnderIt)
     EXPECT_GT(blanked, 10);
     EXPECT_EQ(cron->child(5)->typeId(), typeids::kSlipStitch);
     EXPECT_EQ(cron->child(6)->typeId(), typeids::kChain);
+}
+
+// A filled triangle sets exactly the pixels whose centres lie inside it or on
+// its edges, in the pen's colour, whatever way it turns; its ideal shape is
+// the polygon through its corners' pixel centres.
+TEST(TriangleFill, FillsThePixelsInsideItsCorners)
+{
+    const std::vector<Point> triangles[] = {{{2, 2}, {13, 2}, {7, 13}}, {{1, 14}, {14, 9}, {5, 1}}, {{3, 3}, {3, 12}, {12, 12}}};
+    for (const std::vector<Point>& corners : triangles) {
+        CCanvas canvas;
+        auto fill = built(typeids::kTriangleFill, corners, &canvas, {2, rgb(200, 0, 0), 0});
+        PixelBuffer pixels(16, 16);
+        CRasterDC dc(pixels);
+        fill->draw(dc);
+        auto side = [&](Point a, Point b, int32_t x, int32_t y) {
+            return int64_t(b.x - a.x) * (y - a.y) - int64_t(b.y - a.y) * (x - a.x);
+        };
+        for (int32_t y = 0; y < 16; ++y)
+            for (int32_t x = 0; x < 16; ++x) {
+                const int64_t s0 = side(corners[0], corners[1], x, y), s1 = side(corners[1], corners[2], x, y),
+                              s2 = side(corners[2], corners[0], x, y);
+                const bool inside = (s0 >= 0 && s1 >= 0 && s2 >= 0) || (s0 <= 0 && s1 <= 0 && s2 <= 0);
+                EXPECT_EQ(pixels.at(x, y) == pixelOf(rgb(200, 0, 0)), inside) << x << ", " << y;
+            }
+        test::RecordingShapes shapes;
+        fill->describeShape(shapes);
+        ASSERT_EQ(shapes.shapes.size(), 1u);
+        EXPECT_EQ(shapes.shapes[0].kind, test::RecordedShape::Kind::FilledPolygon);
+        EXPECT_EQ(shapes.shapes[0].fill, rgb(200, 0, 0));
+        EXPECT_EQ(shapes.shapes[0].corners, (std::vector<ShapePoint>{test::pixelCentreOf(corners[0]),
+                                                                      test::pixelCentreOf(corners[1]),
+                                                                      test::pixelCentreOf(corners[2])}));
+    }
 }

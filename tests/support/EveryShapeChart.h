@@ -15,6 +15,7 @@
 #include "stitches/SlipStitchDot.h"
 #include "support/TestCharts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -145,9 +146,12 @@ inline std::unique_ptr<CPattraDoc> everySymbolTurnedChart()
     doc->setChartSize(kEveryShapeWidth, kEveryShapeHeight);
     CCanvas& canvas = doc->canvas();
     const std::vector<int32_t> symbols = catalogueSymbols();
+    // Rows closer together as the catalogue grows, so that all stay on the sheet.
+    const int32_t rows = int32_t((symbols.size() + 11) / 12);
+    const int32_t rowStep = std::min<int32_t>(90, (kEveryShapeHeight - 75) / std::max<int32_t>(1, rows - 1));
     for (size_t i = 0; i < symbols.size(); ++i) {
         const int32_t x = 40 + int32_t(i % 12) * 70;
-        const int32_t y = 45 + int32_t(i / 12) * 90;
+        const int32_t y = 45 + int32_t(i / 12) * rowStep;
         const double slant = double(i * 37 % 360) * std::numbers::pi / 180;
         const Point top{x + int32_t(std::lround(24 * std::sin(slant))), y - int32_t(std::lround(24 * std::cos(slant)))};
         const Point base{2 * x - top.x, 2 * y - top.y};

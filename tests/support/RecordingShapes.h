@@ -9,11 +9,12 @@
 namespace loopora::test {
 
 struct RecordedShape {
-    enum class Kind { Line, Ellipse, FilledEllipse, Arc, Rectangle, Text };
+    enum class Kind { Line, Ellipse, FilledEllipse, FilledPolygon, Arc, Rectangle, Text };
     Kind kind = Kind::Line;
     ShapePoint a{}; // line ends or rectangle corners
     ShapePoint b{};
     ShapeEllipse ellipse{};
+    std::vector<ShapePoint> corners{}; // a filled polygon's
     double from = 0;
     double sweep = 0;
     ShapeStroke stroke{};
@@ -52,6 +53,10 @@ public:
     void filledEllipse(const ShapeEllipse& e, Colour fill) override
     {
         add({.kind = RecordedShape::Kind::FilledEllipse, .ellipse = e, .fill = fill});
+    }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        add({.kind = RecordedShape::Kind::FilledPolygon, .corners = {corners.begin(), corners.end()}, .fill = fill});
     }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {

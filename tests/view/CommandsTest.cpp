@@ -6,10 +6,12 @@
 
 #include "arrangements/ArcArrangement.h"
 #include "arrangements/RowArrangement.h"
+#include "document/TypeTable.h"
 #include "elements/Nesting.h"
 #include "elements/TextElement.h"
 #include "stitches/ChainOval.h"
 #include "support/Session.h"
+#include "support/TestCharts.h"
 #include "view/CommandIds.h"
 #include "view/tools/ArrangementTools.h"
 
@@ -103,11 +105,14 @@ TEST(MirrorCommand, MirrorsTheSelectionAboutTheCurrentElementsRightEdge)
     EXPECT_GT(childAt(s.element(0), 1)->points()[0].x, firstStem[0].x);
 }
 
-TEST(Arrangements, RowOfAnIncreaseDoesNothing)
+// Worked into three stitches, a decrease stands in no round of its own.
+TEST(Arrangements, RowOfADecreaseDoesNothing)
 {
     Session s;
-    s.run({"new 400 400 0 30", "tool double1to3", "drag 100 300 100 200", "answer menu 33042", "rclick 100 250"});
-    EXPECT_EQ(s.view().tools().currentToolName(), "double1to3");
+    s.run({"new 400 400 0 30", "tool double3to1", "drag 100 300 100 200", "answer menu 33042", "rclick 100 250"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "double3to1");
+    s.run({"answer menu 33043", "rclick 100 250"});
+    EXPECT_EQ(s.view().tools().currentToolName(), "double3to1");
 }
 
 TEST(Arrangements, ArcWithLoopsRefusesChainsAndAcceptsDoubles)
@@ -321,4 +326,33 @@ TEST(Sessions, AMissingElementFailsOnlyTheTestThatAsksForIt)
     EXPECT_THROW(s.element(1), std::out_of_range);
     EXPECT_THROW(childAt(s.element(0), 3), std::out_of_range);
     EXPECT_EQ(childAt(s.element(0), 2)->typeId(), typeids::kLine);
+}
+
+// A round of any symbol worked into one stitch is one arc: each copy stands
+// on its own point of the circle, turned outward, built as the symbol would
+// be on that frame by hand; a row stands its copies across the line.
+TEST(Arrangements, RowsAndArcsRepeatEverySymbolWorkedIntoOneStitch)
+{
+    for (const char* tool : {"single1to2", "double1to3", "halfdouble1to3", "double1to3zao", "ystitch"}) {
+        SCOPED_TRACE(tool);
+        Session s;
+        s.run({"new 600 600 0 30", std::string("tool ") + tool, "drag 300 500 300 470", "answer menu 33043",
+               "answer ok count=12 angle=360", "rclick 300 485", "drag 300 300 300 240"});
+        auto* arc = dynamic_cast<CArcArrangement*>(s.element(1));
+        ASSERT_TRUE(arc);
+        ASSERT_EQ(arc->childCount(), 12u);
+        const StitchFrames frames = arc->frames({300, 300}, {300, 240});
+        for (size_t i = 0; i < 12; ++i) {
+            EXPECT_EQ(arc->child(i)->typeId(), typeIdOfName(tool));
+            CCanvas canvas;
+            auto byHand = test::built(typeIdOfName(tool), {frames[i].first, frames[i].second}, &canvas,
+                                      {2, colours::black, 0});
+            EXPECT_EQ(arc->child(i)->points(), byHand->points()) << i;
+        }
+        s.run({"tool select", "click 300 485", "answer menu 33042", "answer ok count=5", "rclick 300 485",
+               "drag 100 100 500 100"});
+        auto* row = dynamic_cast<CRowArrangement*>(s.element(2));
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->childCount(), 5u);
+    }
 }

@@ -25,9 +25,7 @@ namespace {
 class FakeWindow : public ViewHost {
 public:
     Size clientSize() const override { return {400, 300}; }
-    Point scrollPosition() const override { return {}; }
-    void scrollTo(Point) override {}
-    void setScrollSizes(Size) override {}
+    void showScrollBars(const ScrollBars&) override {}
     void update(const Rect&) override {}
     void showCoordinates(Point, Point) override {}
     uint16_t popupMenu(int, Point) override { return 0; }

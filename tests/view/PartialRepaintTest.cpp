@@ -37,12 +37,13 @@ void crowd(CCanvas& canvas)
     label->setText("a label much wider than its frame\r\nin two lines");
 }
 
-// Counts how often it is drawn.
+// Counts how often it is drawn, as the bitmap's pixels or as its shapes.
 class CountedFigure : public CChartElement {
 public:
     CountedFigure(Point a, Point b) { setPoints({a, b}); }
     void drawShape(CDC&) override { ++draws; }
-    int draws = 0;
+    void describeShape(ShapeSink&) const override { ++draws; }
+    mutable int draws = 0;
 };
 
 } // namespace

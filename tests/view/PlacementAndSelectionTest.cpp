@@ -112,9 +112,9 @@ TEST(Keys, ArrowsMoveTheSelectionOrScrollWithoutOne)
     s.run({"undo"});
     EXPECT_EQ(s.element(0)->points()[0], (Point{50, 50}));
     s.run({"tool select", "click 500 150", "key RIGHT"});
-    EXPECT_EQ(s.view().host().scrollPosition(), (Point{150, 0}));
+    EXPECT_EQ(s.view().scrollPosition(), (Point{150, 0}));
     s.run({"key DOWN", "key HOME"});
-    EXPECT_EQ(s.view().host().scrollPosition(), (Point{0, 0}));
+    EXPECT_EQ(s.view().scrollPosition(), (Point{0, 0}));
     s.run({"key DELETE"});
     EXPECT_EQ(s.historySize(), 2u);
 }
@@ -123,7 +123,7 @@ TEST(Keys, UpAndDownDoNothingWhenTheSheetFitsTheWindow)
 {
     Session s({800, 600});
     s.run({"new 300 300 0 30", "key DOWN"});
-    EXPECT_EQ(s.view().host().scrollPosition(), (Point{0, 0}));
+    EXPECT_EQ(s.view().scrollPosition(), (Point{0, 0}));
 }
 
 TEST(Keys, DeleteHidesTheSelectionAndUndoShowsItUnselected)

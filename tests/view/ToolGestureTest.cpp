@@ -137,20 +137,23 @@ TEST(ToolGesture, EscapeWithoutAGestureKeepsTheSelection)
     EXPECT_EQ(s.canvas().current(), s.element(0));
 }
 
-TEST(GestureFeedbackHelper, ErasesExactlyWhatItDrew)
+TEST(GestureFeedbackHelper, ErasesExactlyWhatItDrewAtEveryZoom)
 {
-    Session s({200, 200});
-    s.run({"new 200 200 2 20", "tool double", "drag 100 150 100 60"});
-    GestureFeedback feedback(s.view().tools());
-    const std::vector<Pixel> before = s.view().pixels().pixels();
-    feedback.show(FeedbackShape::dottedLine({10, 10}, {150, 120}));
-    EXPECT_NE(s.view().pixels().pixels(), before);
-    feedback.show(FeedbackShape::focusFrame({30, 40, 170, 180}));
-    feedback.show(FeedbackShape::line({90, 20}, {100, 190}));
-    EXPECT_TRUE(feedback.shown());
-    feedback.hide();
-    EXPECT_FALSE(feedback.shown());
-    EXPECT_EQ(s.view().pixels().pixels(), before);
-    feedback.hide(); // twice is once
-    EXPECT_EQ(s.view().pixels().pixels(), before);
+    for (int32_t level : {25, 100, 150, 400}) {
+        Session s({200, 200});
+        s.run({"new 200 200 2 20", "tool double", "drag 100 150 100 60", "zoom " + std::to_string(level) + " 60 50"});
+        s.view().paint();
+        GestureFeedback feedback(s.view().tools());
+        const std::vector<Pixel> before = s.view().pixels().pixels();
+        feedback.show(FeedbackShape::dottedLine({10, 10}, {150, 120}));
+        EXPECT_NE(s.view().pixels().pixels(), before) << level << "%";
+        feedback.show(FeedbackShape::focusFrame({30, 40, 170, 180}));
+        feedback.show(FeedbackShape::line({90, 20}, {100, 190}));
+        EXPECT_TRUE(feedback.shown());
+        feedback.hide();
+        EXPECT_FALSE(feedback.shown());
+        EXPECT_EQ(s.view().pixels().pixels(), before) << level << "%";
+        feedback.hide(); // twice is once
+        EXPECT_EQ(s.view().pixels().pixels(), before) << level << "%";
+    }
 }

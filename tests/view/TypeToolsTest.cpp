@@ -1,16 +1,19 @@
-// Invariants of what the view derives from the type table: every named type
+// Invariants of what the view derives from its declarations (the type
+// table, the editing tools' table and the command table): every named type
 // has exactly one tool under its name, placing an element of that type; the
-// editing tools come on top; every command of a type chooses that type's
-// tool and every symbol button of the palettes is such a command; a type
-// without a prototype, or with one of the wrong class, gets no tool rather
-// than a tool without a prototype.
+// editing tools come on top; every command is declared once, chooses its
+// tool and has one button where its declaration puts it; every button of the
+// symbol palettes places a type; a type without a prototype, or with one of
+// the wrong class, gets no tool rather than a tool without a prototype.
 
 #include "document/Canvas.h"
 #include "document/TypeTable.h"
+#include "elements/PrototypeTable.h"
 #include "support/Session.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "view/tools/ArrangementTools.h"
+#include "view/tools/EditingToolTable.h"
 #include "view/tools/SelectTool.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +22,6 @@
 
 using namespace loopora;
 using loopora::test::Session;
-
-namespace {
-
-constexpr std::string_view kEditingTools[] = {"select", "move", "change", "scale", "rotatebyarc", "hrotate", "vrotate"};
-
-} // namespace
 
 TEST(TypeTools, EveryNamedTypeHasOneToolPlacingIt)
 {
@@ -41,9 +38,9 @@ TEST(TypeTools, EveryNamedTypeHasOneToolPlacingIt)
         EXPECT_EQ(tool->prototype().typeId(), type.id) << type.name;
         EXPECT_EQ(tool->prototype().canvas(), &s.canvas()) << type.name;
     }
-    for (std::string_view editing : kEditingTools)
-        EXPECT_TRUE(tools.findTool(editing)) << editing;
-    EXPECT_EQ(tools.toolCount(), named + std::size(kEditingTools));
+    for (const EditingToolRow& editing : editingTools())
+        EXPECT_TRUE(tools.findTool(editing.name)) << editing.name;
+    EXPECT_EQ(tools.toolCount(), named + editingTools().size());
     EXPECT_EQ(tools.rowTool(), tools.findTool("lines"));
     EXPECT_EQ(tools.arcTool(), tools.findTool("rings"));
     EXPECT_EQ(tools.loopArcTool(), tools.findTool("mixrings"));
@@ -56,17 +53,17 @@ TEST(TypeTools, CommandsOfTypesChooseTheirTools)
 {
     std::set<uint16_t> commands;
     for (const ElementType& type : elementTypes()) {
-        if (type.command == 0)
+        if (type.command() == 0)
             continue;
-        EXPECT_TRUE(commands.insert(type.command).second) << type.command;
-        EXPECT_EQ(toolOfCommand(type.command), type.name);
-        EXPECT_EQ(commandOfTool(type.name), type.command);
-        EXPECT_EQ(elementTypeOfCommand(type.command), &type);
+        EXPECT_TRUE(commands.insert(type.command()).second) << type.command();
+        EXPECT_EQ(toolOfCommand(type.command()), type.name);
+        EXPECT_EQ(commandOfTool(type.name), type.command());
+        EXPECT_EQ(elementTypeOfCommand(type.command()), &type);
     }
     // Every symbol palette's buttons are commands of types, each on one button.
     std::set<uint16_t> buttons;
     for (const PaletteInfo& palette : palettes()) {
-        if (palette.number == 1)
+        if (palette.number == MainToolbar)
             continue;
         for (uint16_t id : palette.buttons) {
             EXPECT_TRUE(commands.count(id)) << "palette " << palette.number << " button " << id;
@@ -79,14 +76,49 @@ TEST(TypeTools, CommandsOfTypesChooseTheirTools)
     EXPECT_EQ(commandOfTool("rectangle"), 0); // chosen by name only
 }
 
+TEST(TypeTools, EachDeclaredButtonSitsWhereItsDeclarationSays)
+{
+    std::set<uint16_t> seen;
+    for (const PaletteInfo& palette : palettes()) {
+        EXPECT_EQ(paletteOfToggle(palette.toggleCommand), &palette);
+        int slot = 0;
+        for (uint16_t id : palette.buttons) {
+            ++slot; // a separator takes the slot left free
+            if (id == 0)
+                continue;
+            EXPECT_TRUE(seen.insert(id).second) << id;
+            const PaletteSlot at = buttonOf(id);
+            EXPECT_EQ(at.palette, palette.number) << id;
+            EXPECT_EQ(at.slot, slot) << id;
+            EXPECT_NE(buttonPicture(id), ButtonPicture::NoPicture) << id;
+        }
+    }
+    for (const EditingToolRow& tool : editingTools()) {
+        EXPECT_EQ(tool.button.palette == NoPalette, !seen.count(tool.command)) << tool.name;
+        if (tool.command != 0) {
+            EXPECT_EQ(toolOfCommand(tool.command), tool.name);
+        }
+    }
+    // No button but a later symbol's takes a command of the later symbols' block.
+    for (uint16_t id : seen)
+        if (id >= kLaterSymbolCommands && id < kLaterSymbolCommands + PrototypeTable::kSize) {
+            ASSERT_TRUE(elementTypeOfCommand(id)) << id;
+            EXPECT_EQ(elementTypeOfCommand(id)->button.command, kCommandOfTypeId) << id;
+        }
+    EXPECT_EQ(buttonPicture(cmd::kSelect), ButtonPicture::SelectArrow);
+    EXPECT_EQ(buttonPicture(elementTypeNamed("text")->command()), ButtonPicture::TextLabel);
+    EXPECT_EQ(buttonPicture(elementTypeNamed("double")->command()), ButtonPicture::Symbol);
+}
+
 TEST(TypeTools, ATypeWithoutAFittingPrototypeGetsNoTool)
 {
     CCanvas canvas;
     CToolRegistry tools(canvas);
     const ElementType rows[] = {
-        {151, "ghost", TypeKind::Stitch, PlacingTool::Placement, 0, Arrangeable::No, SameAs{typeids::kDouble}},
-        {typeids::kDouble, "notarow", TypeKind::Arrangement, PlacingTool::RowTool, 0, Arrangeable::No, SameAs{typeids::kRow}},
-        {typeids::kLine, "line", TypeKind::Figure, PlacingTool::Placement, 0, Arrangeable::No, SameAs{typeids::kLine}},
+        {151, "ghost", TypeKind::Stitch, PlacingTool::Placement, {}, Arrangeable::No, SameAs{typeids::kDouble}},
+        {typeids::kDouble, "notarow", TypeKind::Arrangement, PlacingTool::RowTool, {}, Arrangeable::No,
+         SameAs{typeids::kRow}},
+        {typeids::kLine, "line", TypeKind::Figure, PlacingTool::Placement, {}, Arrangeable::No, SameAs{typeids::kLine}},
     };
     tools.registerTypeTools(rows);
     EXPECT_EQ(tools.findTool("ghost"), nullptr);

@@ -27,12 +27,16 @@ void CRotateByArcTool::begin(const MouseEvent&)
     centre_ = element_->boundsCentre();
     startAngle_ = angleTo(pressPoint());
     anchor_ = pressPoint();
+    // The mark and the radii are drawn in window pixels, the same size at every zoom.
     ToolDC dc = toolDC();
-    const Rect mark{centre_.x - 3, centre_.y - 3, centre_.x + 3, centre_.y + 3};
+    const Point centre = dc.at(centre_);
+    const Point press = dc.at(pressPoint());
+    const int32_t reach = dc.pixels(3);
+    const Rect mark{centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach};
     dc->fillRect(mark, colours::blue);
     dc.drew(mark);
-    drawXorLine(dc.dc(), centre_.x, centre_.y, pressPoint().x, pressPoint().y);
-    dc.drew(Rect::spanned(centre_, pressPoint()).normalized().inflated(1));
+    drawXorLine(dc.dc(), centre.x, centre.y, press.x, press.y);
+    dc.drew(Rect::spanned(centre, press).normalized().inflated(1));
 }
 
 void CRotateByArcTool::drag(const MouseEvent&)
@@ -42,8 +46,10 @@ void CRotateByArcTool::drag(const MouseEvent&)
     // The radii stay, so the swept arc fills with them until the next repaint.
     if (previousPoint() != anchor_) {
         ToolDC dc = toolDC();
-        drawLine(dc.dc(), centre_.x, centre_.y, previousPoint().x, previousPoint().y);
-        dc.drew(Rect::spanned(centre_, previousPoint()).normalized().inflated(1));
+        const Point centre = dc.at(centre_);
+        const Point previous = dc.at(previousPoint());
+        drawLine(dc.dc(), centre.x, centre.y, previous.x, previous.y);
+        dc.drew(Rect::spanned(centre, previous).normalized().inflated(1));
     }
 }
 

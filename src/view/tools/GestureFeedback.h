@@ -1,23 +1,26 @@
 #pragma once
 // What a gesture shows while it lasts (the rubber band of a placement, the
-// frame of a selection or a move, the line of a handle drag) is drawn
-// straight into the window's pixels so that drawing it again removes it.
+// frame of a selection or a move, the line of a handle drag) is drawn in the
+// window's own pixels over the chart, the same size at every zoom.
 // GestureFeedback remembers the one figure it has on screen and erases
-// exactly that, whatever the tool's state says by then; a repaint of the
-// window wipes it, so the view has it drawn again where it repaints.
+// exactly that, whatever the tool's state says by then, by showing the
+// chart the view drew under it again; a repaint of the window wipes it, so
+// the view has it drawn again where it repaints.
 
 #include "platform/RasterDC.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace loopora {
 
 class CPattraView;
 class CToolRegistry;
+class Viewport;
 
-// A device context on the view's sheet pixels that draws in chart
-// coordinates like the view's paint. What is drawn is told with drew();
-// the window shows those chart rectangles when the context goes.
+// A device context on the pixels the view's window shows, in device pixels;
+// at() finds where a chart point is. What is drawn is told with drew(); the
+// window shows those rectangles when the context goes.
 class ToolDC {
 public:
     explicit ToolDC(CPattraView& view);
@@ -26,8 +29,12 @@ public:
     ToolDC& operator=(const ToolDC&) = delete;
     CDC& dc() { return dc_; }
     CDC* operator->() { return &dc_; }
-    // Something was drawn within this chart rectangle.
-    void drew(const Rect& chartRect) { drawn_ = Rect::united(drawn_, chartRect.normalized()); }
+    // The device pixel showing a chart point.
+    Point at(Point chart) const;
+    // A length in window pixels, in device pixels.
+    int32_t pixels(int32_t windowPixels) const;
+    // Something was drawn within this device rectangle.
+    void drew(const Rect& deviceRect) { drawn_ = Rect::united(drawn_, deviceRect.normalized()); }
 
 private:
     CPattraView& view_;
@@ -52,9 +59,12 @@ struct FeedbackShape {
     static FeedbackShape line(Point from, Point to) { return {Kind::Line, from, to, {}}; }
     static FeedbackShape focusFrame(const Rect& frame) { return {Kind::Frame, {}, {}, frame}; }
 
-    void draw(CDC& dc) const;
-    // The chart rectangle the figure's pixels lie in.
-    Rect bounds() const;
+    // Draws the figure in device pixels, where the viewport shows its chart points.
+    void draw(CDC& dc, const Viewport& viewport) const;
+    // Device rectangles that hold every pixel the figure draws: a frame's
+    // four sides, a line's stretches, so that erasing a long slanted line
+    // does not copy the whole rectangle it spans.
+    std::vector<Rect> footprint(const Viewport& viewport) const;
 
     friend bool operator==(const FeedbackShape&, const FeedbackShape&) = default;
 };
@@ -68,12 +78,14 @@ public:
     void show(const FeedbackShape& shape);
     // Erases what is shown.
     void hide();
-    // The view repainted part of its window: draws what is shown again
-    // there, so that erasing it later leaves nothing behind.
+    // The view repainted part of its window: draws what is shown again there.
     void repaint(CDC& dc) const;
     bool shown() const { return shown_.kind != FeedbackShape::Kind::Nothing; }
 
 private:
+    // Shows the chart again where the figure on screen lies.
+    void erase(CPattraView& view) const;
+
     CToolRegistry& registry_;
     FeedbackShape shown_;
 };

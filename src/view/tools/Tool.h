@@ -40,7 +40,8 @@ public:
     void deactivate() { cancelGesture(); }
 
     // The view repainted part of its window (a scroll, a repaint of changed
-    // elements), wiping the gesture's feedback there: it is drawn again.
+    // elements), wiping the gesture's feedback there: it is drawn again,
+    // in the window's device pixels, which dc draws in.
     virtual void paintFeedback(CDC& dc);
     bool gestureInProgress() const { return inGesture_; }
 
@@ -51,7 +52,7 @@ public:
     bool dragging() const { return dragging_; }
     CChartElement* hitElement() const { return hitElement_; }
 
-    // A one-pixel blue line that stays until the next repaint.
+    // A one-pixel blue line that stays until the next repaint (device pixels).
     static void drawLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     // The same line drawn so that drawing it twice leaves the picture as it was.
     static void drawXorLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
