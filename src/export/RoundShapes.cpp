@@ -46,6 +46,10 @@ public:
     {
         out_.filledEllipse(e, fill == colours::white ? fill : colour_);
     }
+    void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
+    {
+        out_.filledPolygon(corners, fill == colours::white ? fill : colour_);
+    }
     void ellipseArc(const ShapeEllipse& e, double from, double sweep, const ShapeStroke& stroke) override
     {
         out_.ellipseArc(e, from, sweep, paint(stroke));

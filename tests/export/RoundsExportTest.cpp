@@ -37,6 +37,11 @@ public:
         if (fill != colours::white)
             add(fill);
     }
+    void filledPolygon(std::span<const ShapePoint>, Colour fill) override
+    {
+        if (fill != colours::white)
+            add(fill);
+    }
     void ellipseArc(const ShapeEllipse&, double, double, const ShapeStroke& s) override { add(s.colour); }
     void rectangle(ShapePoint, ShapePoint, const ShapeStroke& s) override { add(s.colour); }
     void text(const ShapeText& t) override
@@ -62,6 +67,7 @@ public:
     void line(ShapePoint, ShapePoint, const ShapeStroke&) override {}
     void ellipse(const ShapeEllipse&, const ShapeStroke&) override {}
     void filledEllipse(const ShapeEllipse&, Colour) override {}
+    void filledPolygon(std::span<const ShapePoint>, Colour) override {}
     void ellipseArc(const ShapeEllipse&, double, double, const ShapeStroke&) override {}
     void rectangle(ShapePoint, ShapePoint, const ShapeStroke&) override {}
     void text(const ShapeText& t) override { texts.push_back(t); }
