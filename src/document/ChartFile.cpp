@@ -29,6 +29,11 @@ std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
 ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 {
     ChartLoadResult result;
+    if (bytes.size() > kLargestChartFile) {
+        result.error = "the chart is " + std::to_string(bytes.size()) + " bytes, more than the " +
+                       std::to_string(kLargestChartFile) + " any chart can take";
+        return result;
+    }
     try {
         auto doc = std::make_unique<CPattraDoc>();
         CArchive ar = CArchive::forLoading(bytes);

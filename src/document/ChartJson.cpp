@@ -4,6 +4,7 @@
 #include "platform/DecimalText.h"
 #include "platform/JsonText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace loopora {
@@ -54,12 +55,18 @@ void appendFlags(std::string& out, int32_t flags)
     out += ']';
 }
 
+// Indentation stops growing this many levels down, so that a listing grows
+// with the number of elements however deep their groups nest.
+constexpr int kDeepestIndent = 16;
+
+void indent(std::string& out, int depth) { out.append(size_t(std::clamp(depth, 0, kDeepestIndent)) * 2, ' '); }
+
 void appendElements(std::string& out, const CChartElement& parent, int depth);
 
 void appendElement(std::string& out, const CChartElement& e, int depth)
 {
-    const std::string indent(size_t(depth) * 2, ' ');
-    out += indent + "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
+    indent(out, depth);
+    out += "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
     std::string_view name = typeName(e.typeId());
     if (name.empty())
         out += "null";
@@ -91,7 +98,8 @@ void appendElements(std::string& out, const CChartElement& parent, int depth)
         appendElement(out, *parent.child(i), depth);
         out += i + 1 < parent.childCount() ? ",\n" : "\n";
     }
-    out += std::string(size_t(depth > 0 ? depth - 1 : 0) * 2, ' ') + "]";
+    indent(out, depth - 1);
+    out += ']';
 }
 
 } // namespace

@@ -24,10 +24,14 @@ void pad(std::string& out, std::string_view text, size_t width)
 
 std::string count(int64_t n) { return std::to_string(n); }
 
-void appendTotals(std::string& out, const StitchTally& tally)
+struct Totals {
+    int64_t symbols, workedInto, makes;
+};
+
+void appendTotals(std::string& out, const Totals& totals)
 {
-    out += "{\"symbols\": " + count(tally.symbols) + ", \"workedInto\": " + count(tally.workedInto) +
-           ", \"makes\": " + count(tally.makes) + "}";
+    out += "{\"symbols\": " + count(totals.symbols) + ", \"workedInto\": " + count(totals.workedInto) +
+           ", \"makes\": " + count(totals.makes) + "}";
 }
 
 void appendSymbols(std::string& out, const StitchTally& tally, Language language, const char* indent)
@@ -49,21 +53,6 @@ void appendSymbols(std::string& out, const StitchTally& tally, Language language
                std::to_string(type.counts.workedInto) + ", \"makes\": " + std::to_string(type.counts.makes) + "}";
     }
     out += "]";
-}
-
-std::string pathOf(const CChartElement& e)
-{
-    std::vector<size_t> path;
-    for (const CChartElement* at = &e; at->parent(); at = at->parent()) {
-        const auto& siblings = at->parent()->children();
-        for (size_t i = 0; i < siblings.size(); ++i)
-            if (siblings[i].get() == at)
-                path.push_back(i);
-    }
-    std::string out = "[";
-    for (size_t i = path.size(); i-- > 0;)
-        out += std::to_string(path[i]) + (i ? ", " : "");
-    return out + "]";
 }
 
 } // namespace
@@ -124,7 +113,7 @@ std::string legendAsJson(const CCanvas& canvas, Language language)
     out += ",\n\"symbols\": ";
     appendSymbols(out, chart, language, "  ");
     out += ",\n\"totals\": ";
-    appendTotals(out, chart);
+    appendTotals(out, {chart.symbols, chart.workedInto, chart.makes});
     out += ",\n\"arrangements\": [";
     const std::vector<HolderTally> holders = countHolders(canvas);
     for (size_t i = 0; i < holders.size(); ++i) {
@@ -133,10 +122,11 @@ std::string legendAsJson(const CCanvas& canvas, Language language)
         out += i ? ",\n" : "\n";
         out += "  {\"type\": " + std::to_string(h.holder->typeId()) + ", \"name\": ";
         appendJsonString(out, type ? humanName(*type, language).name : std::string_view{});
-        out += ", \"path\": " + pathOf(*h.holder) + ", \"depth\": " + std::to_string(h.depth) + ", \"symbols\": ";
-        appendSymbols(out, h.tally, language, "    ");
+        out += ", \"parent\": " + std::to_string(h.parent) + ", \"index\": " + std::to_string(h.index) +
+               ", \"depth\": " + std::to_string(h.depth) + ", \"symbols\": ";
+        appendSymbols(out, h.ownTally(), language, "    ");
         out += ", \"totals\": ";
-        appendTotals(out, h.tally);
+        appendTotals(out, {h.symbols, h.workedInto, h.makes});
         out += "}";
     }
     out += "]}\n";

@@ -31,9 +31,11 @@ std::string totalsText(const StitchTally& tally, Language language);
 // selection's count too when something is selected), then the totals.
 std::string legendAsText(const Legend& legend, Language language);
 
-// The key with type ids, tool names, names, counts and totals, and the same
-// counts for every group and arrangement, found by its path of child
-// indices from the canvas (the order `loopora-cli dump` lists them in).
+// The key with type ids, tool names, names, counts and totals, and for every
+// group and arrangement the symbols directly in it with the totals of all it
+// holds. Each is found by the entry of the one around it ("parent", -1 at the
+// top) and its index among that one's children, as `loopora-cli dump` lists
+// them: a listing that grows with the chart, however deep its groups nest.
 std::string legendAsJson(const CCanvas& canvas, Language language);
 
 } // namespace loopora

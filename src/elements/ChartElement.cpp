@@ -71,7 +71,7 @@ void CChartElement::serializePlainBody(CArchive& ar)
         ar.writeInt32(penStyle_);
         return;
     }
-    int32_t n = ar.readCount("point count", 8);
+    int32_t n = ar.readCount("point count", 8, kMostStoredPoints);
     points_.reserve(points_.size() + size_t(n));
     for (int32_t i = 0; i < n; ++i)
         points_.push_back(readStoredPoint(ar));

@@ -2,6 +2,7 @@
 
 #include "export/CairoFont.h"
 #include "export/ChartShapes.h"
+#include "platform/ShapeWindow.h"
 
 #include <cmath>
 #include <numbers>
@@ -15,10 +16,13 @@ void CairoShapes::setColour(Colour c)
 
 void CairoShapes::gatherFor(const Pen& pen)
 {
-    if (gathering_ && *gathering_ == pen)
+    // A PDF works out the extent of each stroke it is given from the whole
+    // path, so a path of a few thousand pieces keeps that work small.
+    if (gathering_ && *gathering_ == pen && ++gathered_ < kMostGathered)
         return;
     finish();
     gathering_ = pen;
+    gathered_ = 0;
 }
 
 void CairoShapes::finish()
@@ -44,13 +48,14 @@ void CairoShapes::finish()
     gathering_.reset();
 }
 
-void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep)
+void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep, bool joined)
 {
     cairo_save(cr_);
     cairo_translate(cr_, e.centre.x, e.centre.y);
     cairo_rotate(cr_, e.angle);
     cairo_scale(cr_, e.along, e.across);
-    cairo_new_sub_path(cr_);
+    if (!joined)
+        cairo_new_sub_path(cr_);
     if (sweep >= 0)
         cairo_arc(cr_, 0, 0, 1, from, from + sweep);
     else
@@ -80,6 +85,27 @@ void CairoShapes::filledEllipse(const ShapeEllipse& e, Colour fill)
         return;
     finish();
     ellipsePath(e, 0, 2 * std::numbers::pi);
+    cairo_close_path(cr_);
+    setColour(fill);
+    cairo_fill(cr_);
+}
+
+// The outline runs from arc to arc of the ellipse along the window's edges,
+// so the path stays near the picture however large the ellipse.
+void CairoShapes::filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window)
+{
+    const RegionOutline region = ellipseWithin(e, window);
+    if (region.pieces.empty())
+        return;
+    finish();
+    cairo_new_path(cr_);
+    cairo_move_to(cr_, region.start.x, region.start.y);
+    for (const OutlinePiece& piece : region.pieces) {
+        if (piece.arc)
+            ellipsePath(e, piece.from, piece.sweep, true);
+        else
+            cairo_line_to(cr_, piece.to.x, piece.to.y);
+    }
     cairo_close_path(cr_);
     setColour(fill);
     cairo_fill(cr_);

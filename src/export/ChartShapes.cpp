@@ -2,6 +2,7 @@
 
 #include "document/BackgroundShapes.h"
 #include "elements/IdealShapes.h"
+#include "platform/ShapeWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -155,17 +156,26 @@ SheetArea sheetAreaOf(const CPattraDoc& doc)
     return {doc.chartWidth(), doc.chartHeight(), doc.canvas().origin()};
 }
 
+ShapeBox sheetWindowOf(const CPattraDoc& doc)
+{
+    const SheetArea sheet = sheetAreaOf(doc);
+    const double left = -double(sheet.origin.x) - kSheetWindowMargin;
+    const double top = -double(sheet.origin.y) - kSheetWindowMargin;
+    return {left, top, left + sheet.width + 2 * kSheetWindowMargin, top + sheet.height + 2 * kSheetWindowMargin};
+}
+
 void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool background)
 {
     const CCanvas& canvas = doc.canvas();
+    ShapesInWindow window(sink, sheetWindowOf(doc));
     if (blackLines) {
-        BlackLineWork black(sink);
+        BlackLineWork black(window);
         describeElements(canvas, black);
         return;
     }
     if (background)
-        describeBackground(canvas, sink);
-    describeElements(canvas, sink);
+        describeBackground(canvas, window);
+    describeElements(canvas, window);
 }
 
 void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& options)

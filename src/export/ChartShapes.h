@@ -22,6 +22,13 @@ struct SheetArea {
 
 SheetArea sheetAreaOf(const CPattraDoc& doc);
 
+// What is described of a chart: the sheet, in chart coordinates, with a
+// margin wider than any pen and its antialiasing. Shapes beyond it are left
+// out and huge ones cut to it (ShapeWindow.h), so that figures of millions of
+// pixels cost a file what shows of them.
+constexpr double kSheetWindowMargin = 512;
+ShapeBox sheetWindowOf(const CPattraDoc& doc);
+
 // With blackLines every stroke and text is black and every fill white but a
 // dot's, which is black like its stroke would be; the background pattern is
 // left out, as grey guides have no place in line art. Without background

@@ -7,6 +7,7 @@
 #include "export/PatternShapes.h"
 #include "document/TypeTable.h"
 #include "elements/TypeIds.h"
+#include "platform/ShapeWindow.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -79,6 +80,31 @@ public:
         out_ += "/>\n";
     }
 
+    // The outline runs from arc to arc of the ellipse along the window's
+    // edges, so the numbers stay near the picture however large the ellipse.
+    void filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window) override
+    {
+        const RegionOutline region = ellipseWithin(e, window);
+        if (region.pieces.empty())
+            return;
+        if (region.pieces.size() == 1) {
+            filledEllipse(e, fill); // it lies wholly inside
+            return;
+        }
+        out_ += "<path d=\"M";
+        point(region.start);
+        for (const OutlinePiece& piece : region.pieces) {
+            if (piece.arc)
+                arcTo(e, piece.sweep);
+            else
+                out_ += 'L';
+            point(piece.to);
+        }
+        out_ += "Z\"";
+        colourAttribute("fill", fill);
+        out_ += "/>\n";
+    }
+
     void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
     {
         out_ += "<polygon points=\"";
@@ -100,23 +126,10 @@ public:
             ellipse(e, stroke);
             return;
         }
-        const ShapePoint a = e.at(from);
-        const ShapePoint b = e.at(from + sweep);
         out_ += "<path d=\"M";
-        number(a.x);
-        out_ += ' ';
-        number(a.y);
-        out_ += 'A';
-        number(e.along);
-        out_ += ' ';
-        number(e.across);
-        out_ += ' ';
-        number(e.angle * 180 / std::numbers::pi);
-        out_ += std::fabs(sweep) > std::numbers::pi ? " 1" : " 0";
-        out_ += sweep > 0 ? " 1 " : " 0 "; // 1: the way angles grow, clockwise on the screen
-        number(b.x);
-        out_ += ' ';
-        number(b.y);
+        point(e.at(from));
+        arcTo(e, sweep);
+        point(e.at(from + sweep));
         out_ += "\" fill=\"none\"";
         strokeAttributes(stroke);
         out_ += "/>\n";
@@ -214,6 +227,26 @@ public:
     }
 
 private:
+    void point(ShapePoint p)
+    {
+        number(p.x);
+        out_ += ' ';
+        number(p.y);
+    }
+
+    // An arc of the ellipse through `sweep` radians, up to the point that follows.
+    void arcTo(const ShapeEllipse& e, double sweep)
+    {
+        out_ += 'A';
+        number(e.along);
+        out_ += ' ';
+        number(e.across);
+        out_ += ' ';
+        number(e.angle * 180 / std::numbers::pi);
+        out_ += std::fabs(sweep) > std::numbers::pi ? " 1" : " 0";
+        out_ += sweep > 0 ? " 1 " : " 0 "; // 1: the way angles grow, clockwise on the screen
+    }
+
     void attribute(const char* name, double v)
     {
         out_ += ' ';

@@ -41,7 +41,7 @@ grep -q "^ссн  *столбик с накидом  *9$" "$work/legend.txt" || 
 grep -q "Символов: 9 · Провязано в петли: 9 · Получено петель: 9" "$work/legend.txt" || { echo "no totals in the key"; exit 1; }
 "$cli" legend "$work/chart.lpc" --lang en | grep -q "^dc  *double crochet  *9$" || { echo "no English key"; exit 1; }
 "$cli" legend --json "$work/chart.lpc" --lang en > "$work/legend.json"
-grep -q '"type": 153, "name": "arc", "path": \[1\]' "$work/legend.json" || { echo "no arc in: $(cat "$work/legend.json")"; exit 1; }
+grep -q '"type": 153, "name": "arc", "parent": -1, "index": 1,' "$work/legend.json" || { echo "no arc in: $(cat "$work/legend.json")"; exit 1; }
 if "$cli" legend "$work/chart.lpc" --lang de 2> "$work/err.txt"; then echo "an unknown language passed"; exit 1; fi
 grep -q "ru or en" "$work/err.txt" || { echo "no word on the language"; exit 1; }
 
