@@ -184,9 +184,10 @@ void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& 
         describeChart(doc, sink, options.blackLines, options.background);
         return;
     }
+    ShapesInWindow window(sink, sheetWindowOf(doc));
     if (options.background && !options.blackLines)
-        describeBackground(doc.canvas(), sink);
-    describeRounds(doc.canvas(), sink, options.blackLines);
+        describeBackground(doc.canvas(), window);
+    describeRounds(doc.canvas(), window, options.blackLines);
 }
 
 std::optional<SheetArea> drawingAreaOf(const CPattraDoc& doc)
