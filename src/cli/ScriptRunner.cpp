@@ -1,9 +1,12 @@
 #include "cli/ScriptRunner.h"
 
+#include "cli/Commands.h"
 #include "cli/ExportArguments.h"
 #include "document/ChartJson.h"
 #include "document/LegendText.h"
 #include "export/ChartExport.h"
+#include "pattern/PatternJson.h"
+#include "pattern/PatternText.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -325,6 +328,28 @@ void ScriptRunner::exportChart(const std::vector<std::string>& words)
         throw ScriptError(error);
 }
 
+void ScriptRunner::written(const std::vector<std::string>& words)
+{
+    const char* usage = words[0] == "pattern" ? "pattern [json] [us|uk]" : "check [us|uk]";
+    expectWords(words, 1, words[0] == "pattern" ? 3 : 2, usage);
+    bool json = false;
+    pattern::Terms terms = pattern::Terms::Us;
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == "json" && words[0] == "pattern")
+            json = true;
+        else if (words[i] == "us" || words[i] == "uk")
+            terms = words[i] == "uk" ? pattern::Terms::Uk : pattern::Terms::Us;
+        else
+            throw ScriptError(std::string("usage: ") + usage);
+    }
+    const pattern::PatternReading reading = pattern::readChart(view().canvas());
+    const pattern::PhraseBook& book = pattern::phraseBook(uiLanguage(), terms);
+    if (words[0] == "check")
+        out_ << pattern::checkText(reading, book);
+    else
+        out_ << (json ? pattern::patternAsJson(reading, book) : patternText(reading, book));
+}
+
 void ScriptRunner::runLine(const std::string& line)
 {
     std::vector<std::string> words = splitWords(line);
@@ -402,6 +427,8 @@ void ScriptRunner::runLine(const std::string& line)
             throw ScriptError("usage: legend [json]");
         const CCanvas& canvas = view().canvas();
         out_ << (words.size() == 2 ? legendAsJson(canvas, uiLanguage()) : legendAsText(makeLegend(canvas), uiLanguage()));
+    } else if (verb == "pattern" || verb == "check") {
+        written(words);
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

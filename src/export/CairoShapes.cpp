@@ -189,7 +189,7 @@ void drawChart(cairo_t* cr, const CPattraDoc& doc, const SheetArea& shown, const
     cairo_clip(cr);
     cairo_translate(cr, shown.origin.x, shown.origin.y);
     CairoShapes shapes(cr);
-    describeChart(doc, shapes, options.blackLines, options.background);
+    describeChart(doc, shapes, options);
     shapes.finish();
     cairo_restore(cr);
 }
@@ -201,6 +201,17 @@ void drawKey(cairo_t* cr, const LegendShapes& key, const KeyPart& part, ShapePoi
     cairo_scale(cr, scale, scale);
     CairoShapes shapes(cr);
     key.describe(shapes, part);
+    shapes.finish();
+    cairo_restore(cr);
+}
+
+void drawPattern(cairo_t* cr, const PatternShapes& text, size_t first, size_t end, ShapePoint topLeft, double scale)
+{
+    cairo_save(cr);
+    cairo_translate(cr, topLeft.x, topLeft.y);
+    cairo_scale(cr, scale, scale);
+    CairoShapes shapes(cr);
+    text.describe(shapes, first, end);
     shapes.finish();
     cairo_restore(cr);
 }

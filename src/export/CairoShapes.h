@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "export/ChartShapes.h"
 #include "export/LegendShapes.h"
+#include "export/PatternShapes.h"
 #include "platform/ShapeSink.h"
 
 #include <cairo.h>
@@ -70,5 +71,7 @@ void drawChart(cairo_t* cr, const CPattraDoc& doc, const SheetArea& shown, const
 // Draws a run of the key with its top-left corner at that point of cairo's
 // current user space, `scale` units of that space a key unit.
 void drawKey(cairo_t* cr, const LegendShapes& key, const KeyPart& part, ShapePoint topLeft, double scale);
+// The same for lines first to end of a pattern.
+void drawPattern(cairo_t* cr, const PatternShapes& text, size_t first, size_t end, ShapePoint topLeft, double scale);
 
 } // namespace loopora

@@ -17,6 +17,7 @@ public:
     explicit BlackLineWork(ShapeSink& out) : out_(out) {}
 
     void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
+    void beginElementOfRound(int32_t typeId, int round) override { out_.beginElementOfRound(typeId, round); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
     {
@@ -56,6 +57,16 @@ private:
 
     ShapeSink& out_;
 };
+
+} // namespace
+
+void describeLineWork(const CChartElement& element, ShapeSink& sink)
+{
+    BlackLineWork black(sink);
+    describeElement(element, black);
+}
+
+namespace {
 
 void describeElements(const CCanvas& canvas, ShapeSink& sink)
 {
@@ -165,6 +176,18 @@ void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool
     if (background)
         describeBackground(canvas, window);
     describeElements(canvas, window);
+}
+
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& options)
+{
+    if (!options.rounds) {
+        describeChart(doc, sink, options.blackLines, options.background);
+        return;
+    }
+    ShapesInWindow window(sink, sheetWindowOf(doc));
+    if (options.background && !options.blackLines)
+        describeBackground(doc.canvas(), window);
+    describeRounds(doc.canvas(), window, options.blackLines);
 }
 
 std::optional<SheetArea> drawingAreaOf(const CPattraDoc& doc)

@@ -34,6 +34,14 @@ ShapeBox sheetWindowOf(const CPattraDoc& doc);
 // left out, as grey guides have no place in line art. Without background
 // the pattern is left out alone.
 void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool background = true);
+// The chart as the options draw it: black lines or not, the background or
+// not, and with rounds each round's symbols in its colour and the rounds' marks.
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& options);
+// An element as black line work.
+void describeLineWork(const CChartElement& element, ShapeSink& sink);
+// The chart's elements with each round's symbols in its colour (black line
+// work stays black), then each round's number, start and way.
+void describeRounds(const CCanvas& canvas, ShapeSink& sink, bool blackLines);
 
 // The part of the sheet the elements draw on: the box round every shape
 // they describe, in whole pixels and within the sheet; nullopt when they

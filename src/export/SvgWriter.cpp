@@ -4,6 +4,7 @@
 #include "export/ChartShapes.h"
 #include "export/ChartWriters.h"
 #include "export/LegendShapes.h"
+#include "export/PatternShapes.h"
 #include "document/TypeTable.h"
 #include "elements/TypeIds.h"
 #include "platform/ShapeWindow.h"
@@ -27,6 +28,7 @@ std::string classOf(int32_t typeId)
         return std::string(name);
     switch (typeId) {
     case kSheetPattern: return "background";
+    case kRoundMarks: return "rounds";
     case typeids::kGroup: return "group";
     case typeids::kLens: return "lens";
     default: return "type" + std::to_string(typeId);
@@ -42,6 +44,13 @@ public:
         out_ += "<g class=\"";
         out_ += classOf(typeId);
         out_ += "\">\n";
+    }
+    // A symbol of a round is known by its round too: "double round-2".
+    void beginElementOfRound(int32_t typeId, int round) override
+    {
+        out_ += "<g class=\"";
+        out_ += classOf(typeId);
+        out_ += " round-" + std::to_string(round) + "\">\n";
     }
     void endElement() override { out_ += "</g>\n"; }
 
@@ -333,8 +342,13 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     const double pictureTop = !page ? 0 : options.crop ? 0 : page->contentTop;
     const int32_t width =
         !page ? sheet.width : wholePixels(options.crop ? page->pageWidth : page->contentWidth);
-    const int32_t height =
-        !page ? sheet.height : wholePixels(options.crop ? page->pageHeight : page->contentHeight);
+    int32_t height = !page ? sheet.height : wholePixels(options.crop ? page->pageHeight : page->contentHeight);
+    // The written instructions below the picture, set as the key is.
+    const double unit = page ? kKeyMmPerUnit / page->mmPerPixel : 1.0;
+    const std::optional<PatternShapes> text = exportedPattern(doc, options, patternWidthFor(width / unit));
+    const int32_t pictureHeight = height;
+    if (text)
+        height += int32_t(std::ceil(text->heightOf(0, text->lineCount()) * unit));
     std::string svg;
     svg.reserve(1 << 20);
     SvgShapes shapes(svg);
@@ -360,7 +374,7 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     if (shifted)
         svg += "<g transform=\"translate(" + std::to_string(sheet.origin.x) + " " + std::to_string(sheet.origin.y) +
                ")\">\n";
-    describeChart(doc, shapes, options.blackLines, options.background);
+    describeChart(doc, shapes, options);
     if (shifted)
         svg += "</g>\n";
     if (clipped)
@@ -374,6 +388,13 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
         shapes.number(page->key->mmPerUnit / page->mmPerPixel);
         svg += ")\">\n";
         key->describe(shapes, page->key->part);
+        svg += "</g>\n";
+    }
+    if (text) {
+        svg += "<g class=\"pattern\" transform=\"translate(0 " + std::to_string(pictureHeight) + ") scale(";
+        shapes.number(unit);
+        svg += ")\">\n";
+        text->describe(shapes, 0, text->lineCount());
         svg += "</g>\n";
     }
     svg += "</svg>\n";

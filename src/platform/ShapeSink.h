@@ -107,6 +107,8 @@ struct ShapeText {
 
 // Stands for the sheet's background pattern where a type id is expected.
 constexpr int32_t kSheetPattern = -1;
+// Stands for the marks of the chart's rounds (their numbers, starts and ways).
+constexpr int32_t kRoundMarks = -2;
 
 class ShapeSink {
 public:
@@ -115,6 +117,12 @@ public:
     // Everything between the two belongs to one element of the given type
     // id (kSheetPattern for the sheet's background); elements nest as groups do.
     virtual void beginElement(int32_t typeId) { (void)typeId; }
+    // The same for a symbol of a round of the chart's pattern (0 the foundation).
+    virtual void beginElementOfRound(int32_t typeId, int round)
+    {
+        (void)round;
+        beginElement(typeId);
+    }
     virtual void endElement() {}
 
     virtual void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) = 0;

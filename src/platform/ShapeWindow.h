@@ -37,6 +37,7 @@ public:
     ShapesInWindow(ShapeSink& out, const ShapeBox& window) : out_(out), window_(window) {}
 
     void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
+    void beginElementOfRound(int32_t typeId, int round) override { out_.beginElementOfRound(typeId, round); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;

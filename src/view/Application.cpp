@@ -341,7 +341,9 @@ bool CPattraApp::onCommand(uint16_t id)
         host_.exit();
         return true;
     case cmd::kStatusBar:
-    case cmd::kToggleLegend: host_.togglePalette(id); return true;
+    case cmd::kToggleLegend:
+    case cmd::kTogglePattern:
+    case cmd::kRoundNumbers: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
     case cmd::kArrange: host_.arrangeWindows(id); return true;
