@@ -11,6 +11,9 @@ namespace loopora {
 
 void CairoShapes::setColour(Colour c)
 {
+    if (colourSet_ == c)
+        return;
+    colourSet_ = c;
     cairo_set_source_rgb(cr_, redOf(c) / 255.0, greenOf(c) / 255.0, blueOf(c) / 255.0);
 }
 
@@ -31,8 +34,18 @@ void CairoShapes::finish()
         return;
     const ShapeStroke& stroke = gathering_->stroke;
     setColour(stroke.colour);
+    if (penSet_ != gathering_)
+        setPen(*gathering_);
+    cairo_stroke(cr_);
+    gathering_.reset();
+}
+
+void CairoShapes::setPen(const Pen& pen)
+{
+    penSet_ = pen;
+    const ShapeStroke& stroke = pen.stroke;
     cairo_set_line_width(cr_, stroke.width);
-    cairo_set_line_join(cr_, gathering_->join);
+    cairo_set_line_join(cr_, pen.join);
     const std::vector<double> steps = dashSteps(stroke.dash);
     if (steps.empty()) {
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -44,8 +57,6 @@ void CairoShapes::finish()
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
         cairo_set_dash(cr_, lengths.data(), int(lengths.size()), 0);
     }
-    cairo_stroke(cr_);
-    gathering_.reset();
 }
 
 void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep, bool joined)

@@ -50,6 +50,7 @@ private:
     };
 
     void setColour(Colour c);
+    void setPen(const Pen& pen);
     // What follows goes into the path stroked with this pen; a different
     // pen strokes what was gathered before.
     void gatherFor(const Pen& pen);
@@ -60,6 +61,11 @@ private:
     static constexpr int kMostGathered = 4096;
 
     cairo_t* cr_;
+    // What was last given to cairo, so that the thousands of strokes and
+    // fills of one pen and colour set them once: nothing else changes the
+    // context while the shapes are drawn.
+    std::optional<Pen> penSet_;
+    std::optional<Colour> colourSet_;
     std::optional<Pen> gathering_;
     int gathered_ = 0; // the pieces in the path beyond the first
 };
