@@ -5,11 +5,11 @@
 // row on a line as far above the one below. A round's stitches and chains
 // share its circle (a row's its line) evenly, a unit for every stitch or
 // chain they make; each stitch stands with its base on what it is worked
-// into and leans towards its share, facing outwards, so that several
-// stitches in one place fan out from one base. Chains go from the top of
-// the stitch before them to the top of the stitch after, along the round.
-// The whole is scaled to fit the sheet, as large as a comfortable stitch
-// allows and no smaller than one that still reads.
+// into and its top on its share, facing outwards, so that several stitches
+// in one place fan out from one base. Chains go from the top of the stitch
+// before them to the top of the stitch after, along the round.
+// The whole is scaled to fit the sheet: as large as a comfortable stitch
+// allows, and no smaller than one whose every base still reads clearly.
 
 #include "platform/Geometry.h"
 #include "pattern/WrittenPattern.h"
@@ -41,6 +41,10 @@ struct ChartLayout {
 // The editor's sheets are 100 to 600 pixels a side.
 constexpr int32_t kSmallestSheet = 100;
 constexpr int32_t kLargestSheet = 600;
+// Pixels a stitch width: the size a chart is built at when the sheet allows,
+// and the least at which every base still lies clearly on its place.
+constexpr double kComfortableScale = 16;
+constexpr double kLeastScale = 9;
 
 // Lays the pattern out on a square sheet of that side, or, without one, on
 // the smallest sheet (within the editor's) that holds it at a comfortable size.

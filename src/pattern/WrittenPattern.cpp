@@ -246,6 +246,7 @@ private:
             PhraseStep each = s;
             each.phrase = Phrase::EachToEnd;
             each.noun = Noun::Chain;
+            each.count = 1; // the ordinal was the first chain's
             return lastUsed_ + 1 < n_ ? step(each) : Outcome::Done;
         }
         case Phrase::Skipped: {
