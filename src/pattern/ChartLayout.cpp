@@ -25,6 +25,7 @@ namespace {
 constexpr double kRingRadius = 1.0; // a magic ring's, in stitch widths
 constexpr double kSlipLength = 0.5;  // a join's slip stitch
 constexpr double kMargin = 0.75;     // round the chart, in stitch widths
+constexpr double kTuck = 0.8;        // a beginning chain's top kept clear of chains closing over it
 
 // A symbol of a round as laid out: its tops (the places it makes), and
 // the points of a run of chains.
@@ -159,13 +160,19 @@ private:
         const double start = startOf(round, unit, step);
         auto share = [&](size_t i) { return start + step * unit[i]; };
 
+        // Chains that close the round pass over its beginning chain.
+        const bool closedOver = inRounds_ && !sy.empty() && sy.front().kind == PlannedKind::Beginning &&
+                                std::find_if(sy.rbegin(), sy.rend(), [](const PlannedSymbol& s) {
+                                    return unitsOf(s) > 0;
+                                })->kind == PlannedKind::Chains;
         std::vector<Laid> laid(sy.size());
         // Stitches and beginning chains first: the chains between them run top to top.
         for (size_t i = 0; i < sy.size(); ++i) {
             const PlannedSymbol& s = sy[i];
             if (s.kind != PlannedKind::Stitch && s.kind != PlannedKind::Beginning)
                 continue;
-            const Vec top = px(at(share(i), level));
+            const bool tucked = s.kind == PlannedKind::Beginning && closedOver;
+            const Vec top = px(at(share(i), tucked ? level - kTuck : level));
             std::vector<Vec> bases = basesOf(s);
             if (bases.empty())
                 bases = {px(s.inRing ? at(share(i), ringRadius_) : at(share(i), level - heightOf(s)))};
@@ -205,24 +212,30 @@ private:
             if (s.kind == PlannedKind::Chains) {
                 const Vec* from = topBefore(i);
                 const Vec* to = topAfter(i);
-                if (!to && closes)
-                    to = topAfter(size_t(-1));
+                // Chains closing a round go to its first stitch: ending on the
+                // beginning chain they would read as more of it.
+                for (size_t j = 0; j < sy.size() && !to && closes; ++j)
+                    if (sy[j].kind == PlannedKind::Stitch && !laid[j].tops.empty())
+                        to = &laid[j].tops.front();
                 const Vec a = from ? *from : px(at(share(i) - step * s.chains / 2.0, level));
                 const Vec b = to ? *to : px(at(share(i) + step * s.chains / 2.0, level));
-                laid[i].path = chainPath(a, b, s.chains, level, step);
+                laid[i].path = chainPath(a, b, s.chains);
                 chains(laid[i].path, number);
             } else if (s.kind == PlannedKind::Join || s.kind == PlannedKind::Picot) {
                 if (s.host < 0 || laid[size_t(s.host)].tops.empty())
                     continue;
-                const Vec base = laid[size_t(s.host)].tops.front();
-                const double c = coordinateOf(base);
-                // A join lies back along the round, a picot stands outwards.
-                const Vec top = s.kind == PlannedKind::Join
-                                    ? px(base + (at(c - step * 0.01, level) - at(c, level)) *
-                                                    (kSlipLength * s_ / std::max(1e-9, distance(at(c - step * 0.01, level), at(c, level)))))
-                                    : px(base + (inRounds_ ? (base - o_) * (s_ / std::max(1e-9, distance(base, o_)))
-                                                           : Vec{0, -s_}));
-                place(s.typeId, base, top, number);
+                const Vec host = laid[size_t(s.host)].tops.front();
+                if (s.kind == PlannedKind::Join) {
+                    // A slip stitch lies along the round, its middle on the top it joins.
+                    const double c = coordinateOf(host);
+                    const Vec along = at(c + step * 0.01, level) - at(c, level);
+                    const Vec half = along * (kSlipLength * s_ / 2 / std::max(1e-9, along.length()));
+                    place(s.typeId, px(host - half), px(host + half), number);
+                } else {
+                    // A picot stands outwards on its stitch.
+                    const Vec out = inRounds_ ? (host - o_) * (s_ / std::max(1e-9, distance(host, o_))) : Vec{0, -s_};
+                    place(s.typeId, host, px(host + out), number);
+                }
             }
         }
         // The places the next round counts.
@@ -246,7 +259,7 @@ private:
         return chains % 2 ? midpoint(path[half], path[half + 1]) : path[half];
     }
 
-    std::vector<Vec> chainPath(Vec a, Vec b, int count, double level, double step) const
+    std::vector<Vec> chainPath(Vec a, Vec b, int count) const
     {
         std::vector<Vec> path{a};
         if (inRounds_) {
@@ -260,8 +273,6 @@ private:
                 path.push_back(px(at(from + sweep * t, ra + (rb - ra) * t)));
             }
         } else {
-            (void)level;
-            (void)step;
             for (int c = 1; c < count; ++c)
                 path.push_back(px(a + (b - a) * (double(c) / count)));
         }

@@ -193,7 +193,8 @@ std::vector<std::string> Wording::body(const RoundSteps& r, bool row) const
         if (toTheEnd && runs(one))
             return list(steps, 0, n);
         const std::string unit = joined(b_, list(steps, rep.before, rep.before + rep.period));
-        if (rep.after == 0) {
+        // A repeat in the ring has no round below to go round: it says how often.
+        if (rep.after == 0 && one.where != Where::Ring) {
             out.push_back(fill(b_, row ? b_.repeatAcross : b_.repeatAround, {{"body", unit}}));
         } else {
             out.push_back(fill(b_, b_.repeatMore, {{"body", unit}, {"n", number(int(rep.times) - 1)}}));
@@ -205,6 +206,8 @@ std::vector<std::string> Wording::body(const RoundSteps& r, bool row) const
     return list(steps, 0, n);
 }
 
+} // namespace
+
 std::string foundationLine(const PhraseBook& b, const Foundation& f)
 {
     switch (f.kind) {
@@ -215,8 +218,6 @@ std::string foundationLine(const PhraseBook& b, const Foundation& f)
     }
     return {};
 }
-
-} // namespace
 
 std::string roundName(const PhraseBook& book, const Round& round) { return roundName(book, round.number, round.isRow); }
 

@@ -19,6 +19,8 @@ struct PatternText {
 
 PatternText writePattern(const PatternReading& reading, const PhraseBook& book);
 
+// "Make a magic ring.", "Ch 11."; empty without a foundation.
+std::string foundationLine(const PhraseBook& book, const Foundation& foundation);
 // "Rnd 2", "Row 1", "2-й круговой ряд".
 std::string roundName(const PhraseBook& book, const Round& round);
 std::string roundName(const PhraseBook& book, int number, bool isRow);

@@ -3,6 +3,8 @@
 
 #include "pattern/ChartBuild.h"
 #include "pattern/PatternText.h"
+#include "pattern/ShapePresets.h"
+#include "elements/TypeIds.h"
 
 #include <gtest/gtest.h>
 
@@ -62,18 +64,89 @@ const Text kCorpus[] = {
       "Rnd 3: (dc, ch 1, dc) in each ch-2 sp around. (24 dc, 12 ch-1 sps)"}},
 };
 
+// Two stems cross when each one's ends lie either side of the other's line;
+// stems sharing a base or a top only touch.
+bool crosses(const PlacedSymbol& a, const PlacedSymbol& b)
+{
+    auto side = [](Point p, Point q, Point r) {
+        const long long v = (long long)(q.x - p.x) * (r.y - p.y) - (long long)(q.y - p.y) * (r.x - p.x);
+        return (v > 0) - (v < 0);
+    };
+    if (a.base == b.base || a.top == b.top || a.base == b.top || a.top == b.base)
+        return false;
+    return side(a.base, a.top, b.base) * side(a.base, a.top, b.top) < 0 &&
+           side(b.base, b.top, a.base) * side(b.base, b.top, a.top) < 0;
+}
+
+// Builds the text, reads the chart back, and checks it reads clean with no
+// two stitches crossing or drawn twice.
+void expectRoundTrip(const std::string& text, const PhraseBook& book)
+{
+    const PatternRead read = readWrittenPattern(text, book);
+    ASSERT_TRUE(read.pattern) << errorText(book, *read.error);
+    const ChartLayout layout = layOut(*read.pattern, book, std::nullopt);
+    ASSERT_TRUE(layout.error.empty()) << layout.error;
+    const PatternReading reading = readChart(documentOf(layout)->canvas());
+    std::string back;
+    for (const std::string& line : linesOf(reading, book))
+        back += line + "\n";
+    EXPECT_EQ(back, text);
+    EXPECT_TRUE(reading.warnings.empty()) << checkText(reading, book);
+    std::vector<const PlacedSymbol*> stems;
+    for (const PlacedSymbol& s : layout.symbols)
+        if (s.round > 0 && s.typeId != typeids::kChain && s.typeId != typeids::kSlipStitch)
+            stems.push_back(&s);
+    for (size_t i = 0; i < stems.size(); ++i)
+        for (size_t j = i + 1; j < stems.size(); ++j) {
+            EXPECT_FALSE(*stems[i] == *stems[j]) << "drawn twice in round " << stems[i]->round;
+            EXPECT_FALSE(crosses(*stems[i], *stems[j])) << "stems cross in rounds " << stems[i]->round << " and " << stems[j]->round;
+        }
+}
+
 class BuiltFromText : public testing::TestWithParam<Text> {};
 
 TEST_P(BuiltFromText, ReadsBackAsTheTextItWasBuiltFrom)
 {
     const Text& t = GetParam();
-    const PhraseBook& book = phraseBook(t.language, t.terms);
-    const BuiltChart built = buildChart(joinedLines(t.lines), book);
-    ASSERT_TRUE(built.document) << built.message;
-    const PatternReading reading = readChart(built.document->canvas());
-    EXPECT_EQ(linesOf(reading, book), t.lines);
-    EXPECT_TRUE(reading.warnings.empty()) << checkText(reading, book);
+    expectRoundTrip(joinedLines(t.lines), phraseBook(t.language, t.terms));
 }
+
+struct ShapeCase {
+    Shape shape;
+    int32_t stitch;
+    int rounds;
+};
+
+std::vector<ShapeCase> everyShape()
+{
+    std::vector<ShapeCase> cases;
+    for (int rounds = 1; rounds <= 8; ++rounds) {
+        for (int32_t st : {typeids::kSingle, typeids::kHalfDouble, typeids::kDouble})
+            cases.push_back({Shape::Circle, st, rounds});
+        cases.push_back({Shape::Square, typeids::kSingle, rounds});
+        cases.push_back({Shape::Hexagon, typeids::kDouble, rounds});
+        cases.push_back({Shape::Granny, typeids::kDouble, rounds});
+    }
+    return cases;
+}
+
+class BuiltShape : public testing::TestWithParam<ShapeCase> {};
+
+TEST_P(BuiltShape, ReadsBackAsTheTextItWasBuiltFrom)
+{
+    const ShapeCase& c = GetParam();
+    const PhraseBook& book = phraseBook(Language::English, Terms::Us);
+    expectRoundTrip(shapeText({c.shape, c.stitch, c.rounds}, book), book);
+}
+
+std::string shapeCaseName(const testing::TestParamInfo<ShapeCase>& info)
+{
+    static const char* const names[] = {"circle", "square", "hexagon", "granny"};
+    return std::string(names[int(info.param.shape)]) + "_" + std::to_string(info.param.stitch) + "_" +
+           std::to_string(info.param.rounds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presets, BuiltShape, testing::ValuesIn(everyShape()), shapeCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Corpus, BuiltFromText, testing::ValuesIn(kCorpus), [](const auto& info) {
     std::string name;
