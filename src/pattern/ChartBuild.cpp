@@ -2,6 +2,7 @@
 
 #include "arrangements/ArcArrangement.h"
 #include "elements/PrototypeTable.h"
+#include "platform/FileBytes.h"
 
 namespace loopora::pattern {
 namespace {
@@ -34,6 +35,15 @@ std::unique_ptr<CPattraDoc> documentOf(const ChartLayout& layout)
         if (std::unique_ptr<CChartElement> e = elementOf(s))
             doc->canvas().appendChild(std::move(e));
     return doc;
+}
+
+bool readPatternFile(const std::filesystem::path& path, std::string& text, std::string& error)
+{
+    std::vector<uint8_t> bytes;
+    if (!readRegularFile(path, kLargestPatternFile, bytes, error))
+        return false;
+    text.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 BuiltChart buildChart(std::string_view text, const PhraseBook& book, std::optional<int32_t> sheet)

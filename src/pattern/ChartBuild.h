@@ -8,6 +8,7 @@
 #include "document/Document.h"
 #include "pattern/ChartLayout.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ struct BuiltChart {
 };
 
 BuiltChart buildChart(std::string_view text, const PhraseBook& book, std::optional<int32_t> sheet = std::nullopt);
+// The text of a pattern file of at most kLargestPatternFile bytes; false
+// with a message naming the file when it cannot be read.
+constexpr uint64_t kLargestPatternFile = 1 << 20;
+bool readPatternFile(const std::filesystem::path& path, std::string& text, std::string& error);
+
 // The document of a layout: a new chart of the layout's sheet with its symbols.
 std::unique_ptr<CPattraDoc> documentOf(const ChartLayout& layout);
 
