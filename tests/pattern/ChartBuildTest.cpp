@@ -62,7 +62,58 @@ const Text kCorpus[] = {
      {"Make a magic ring.", "Rnd 1: 12 dc in ring. (12 dc)",
       "Rnd 2: *dc in next st, ch 2; rep from * around. (12 dc, 12 ch-2 sps)",
       "Rnd 3: (dc, ch 1, dc) in each ch-2 sp around. (24 dc, 12 ch-1 sps)"}},
+    {"UK: ring", Language::English, Terms::Uk,
+     {"Make a magic ring.", "Rnd 1: Ch 3 (counts as tr), 11 tr in ring, join with sl st to top of beg ch-3. (12 tr)"}},
+    {"Russian: repeat", Language::Russian, Terms::Us,
+     {"Сделать кольцо амигуруми.", "1-й круговой ряд: 12 ссн в кольцо. (12 ссн)",
+      "2-й круговой ряд: По 2 ссн в каждую п. по кругу. (24 ссн)",
+      "3-й круговой ряд: *2 ссн в след. п., 1 ссн в след. п.; повторять от * по кругу. (36 ссн)"}},
+    {"Russian: row", Language::Russian, Terms::Us,
+     {"Набрать цепочку из 11 в. п.",
+      "1-й ряд: 1 сбн во 2-ю в. п. от крючка и по 1 сбн в каждую в. п. до конца ряда, повернуть работу. (10 сбн)"}},
 };
+
+struct Refusal {
+    const char* text;
+    const char* message;
+};
+
+const Refusal kRefusals[] = {
+    {"Make a magic ring.\nRnd 1: 12 dc in ring. (12 dc)\nRnd 2: dc2tgo in each st around. (24 dc)\n",
+     "line 3: \"dc2tgo\": not a stitch"},
+    {"Rnd 1: 12 dc in ring. (12 dc)\nRnd 2: 2 dc in each st around. (22 dc)\n",
+     "line 2: the round makes 24 stitches, its count says 22"},
+    {"Make a magic ring.\nRnd 1: 12 dc in ring. (12 dc)\nRnd 3: 2 dc in each st around. (24 dc)\n",
+     "line 3: \"Rnd 3\": Rnd 2 expected here"},
+    {"Make a magic ring.\nRow 1: 12 dc in ring. (12 dc)\n", "line 2: \"Row 1\": rounds are worked from a ring, rows from a chain"},
+    {"Make a magic ring.\n", "line 1: the text holds no round or row"},
+    {"Make a magic ring.\nRnd 1: *dc in ring, ch 1; rep from * around.\n",
+     "line 2: \"*dc in ring, ch 1; rep from * around\": a repeat in the ring says how many times it is worked"},
+};
+
+TEST(BuildingFromText, RefusesAWrongLineByItsNumberAndWords)
+{
+    const PhraseBook& book = phraseBook(Language::English, Terms::Us);
+    for (const Refusal& r : kRefusals) {
+        const BuiltChart built = buildChart(r.text, book);
+        EXPECT_FALSE(built.document) << r.text;
+        EXPECT_EQ(built.message, r.message) << r.text;
+    }
+}
+
+TEST(BuildingFromText, RefusesASheetTooSmallAndSaysWhatWouldDo)
+{
+    const PhraseBook& book = phraseBook(Language::English, Terms::Us);
+    const std::string text = shapeText({Shape::Circle, typeids::kDouble, 10}, book);
+    const BuiltChart tooSmall = buildChart(text, book, 200);
+    EXPECT_FALSE(tooSmall.document);
+    EXPECT_TRUE(tooSmall.message.starts_with("the chart needs a sheet of at least ")) << tooSmall.message;
+    const BuiltChart fitted = buildChart(text, book, 600);
+    ASSERT_TRUE(fitted.document) << fitted.message;
+    EXPECT_EQ(fitted.document->chartWidth(), 600);
+    EXPECT_EQ(linesOf(readChart(fitted.document->canvas()), book).size(), 11u);
+    EXPECT_FALSE(buildChart(shapeText({Shape::Circle, typeids::kDouble, 20}, book), book).document);
+}
 
 // Two stems cross when each one's ends lie either side of the other's line;
 // stems sharing a base or a top only touch.
