@@ -65,6 +65,8 @@ void CArchive::writeString(const std::string& utf8)
         writeUInt32(uint32_t(n));
     }
     output_.insert(output_.end(), bytes.begin(), bytes.end());
+    ++texts_;
+    textCharacters_ += n;
 }
 
 void CArchive::require(size_t n, const char* what)

@@ -74,6 +74,10 @@ public:
     static constexpr int32_t kMaximumTexts = 50'000;
     static constexpr size_t kMaximumTextCharacters = 1'000'000;
     void countRecord();
+    // The texts written so far, counted as loading counts them, so that a
+    // saver can tell whether its file would open again.
+    int32_t textsWritten() const { return texts_; }
+    size_t textCharactersWritten() const { return textCharacters_; }
 
     const std::vector<uint8_t>& bytes() const { return output_; }
     std::vector<uint8_t> takeBytes() { return std::move(output_); }
