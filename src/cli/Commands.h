@@ -21,6 +21,7 @@ int runCatalogue(const Args& args);
 int runLegend(const Args& args);
 int runPattern(const Args& args);
 int runCheck(const Args& args);
+int runBuild(const Args& args);
 
 // Takes "--lang ru|en" out of the arguments and makes it the language the
 // program speaks; false (after saying why) for another language.

@@ -6,6 +6,7 @@
 #include "document/LegendText.h"
 #include "export/ChartExport.h"
 #include "pattern/PatternJson.h"
+#include "pattern/ChartBuild.h"
 #include "pattern/PatternText.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
@@ -350,6 +351,22 @@ void ScriptRunner::written(const std::vector<std::string>& words)
         out_ << (json ? pattern::patternAsJson(reading, book) : patternText(reading, book));
 }
 
+// A chart built from a pattern file opens in a window of its own.
+void ScriptRunner::buildFrom(const std::vector<std::string>& words)
+{
+    expectWords(words, 2, 3, "build FILE [us|uk]");
+    if (words.size() == 3 && words[2] != "us" && words[2] != "uk")
+        throw ScriptError("usage: build FILE [us|uk]");
+    const pattern::Terms terms = words.size() == 3 && words[2] == "uk" ? pattern::Terms::Uk : pattern::Terms::Us;
+    std::string text, error;
+    if (!pattern::readPatternFile(words[1], text, error))
+        throw ScriptError(error);
+    pattern::BuiltChart built = pattern::buildChart(text, pattern::phraseBook(uiLanguage(), terms));
+    if (!built.document)
+        throw ScriptError(built.message);
+    app_.openMadeChart(std::move(built.document));
+}
+
 void ScriptRunner::runLine(const std::string& line)
 {
     std::vector<std::string> words = splitWords(line);
@@ -429,6 +446,8 @@ void ScriptRunner::runLine(const std::string& line)
         out_ << (words.size() == 2 ? legendAsJson(canvas, uiLanguage()) : legendAsText(makeLegend(canvas), uiLanguage()));
     } else if (verb == "pattern" || verb == "check") {
         written(words);
+    } else if (verb == "build") {
+        buildFrom(words);
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

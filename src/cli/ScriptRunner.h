@@ -38,6 +38,7 @@ private:
     void exportChart(const std::vector<std::string>& words);
     // pattern [json] [us|uk], check [us|uk]: the chart's written instructions, its check.
     void written(const std::vector<std::string>& words);
+    void buildFrom(const std::vector<std::string>& words);
     void chooseTool(const std::string& name);
     void command(uint16_t id);
 

@@ -29,6 +29,9 @@ void printUsage(std::ostream& out)
            "  loopora-cli check CHART [--lang ru|en]\n"
            "                                     each round's stitches made, worked into and skipped, and what\n"
            "                                     the chart leaves unclear (exit 1 when anything does)\n"
+           "  loopora-cli build PATTERN.txt OUT [--sheet N] [--terms us|uk] [--lang ru|en]\n"
+           "  loopora-cli build --shape circle|square|hexagon|granny [--stitch sc|hdc|dc] [--rounds N] OUT [--sheet N]\n"
+           "                                     a chart made from written instructions, or from a shape's\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
            "  loopora-cli --version              print the version\n"
@@ -54,6 +57,8 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
         return runPattern(args);
     if (command == "check")
         return runCheck(args);
+    if (command == "build")
+        return runBuild(args);
     if (command == "--version") {
         std::cout << "loopora-cli " << loopora::kVersion << "\n";
         return 0;

@@ -61,8 +61,10 @@ public:
             out.beginningCountsAs = run.countsAs;
             // A chain that counts as a stitch takes the place it stands on;
             // one that does not leaves it to the first stitch.
-            if (run.countsAs >= 0 && !round_.stitches.front().into.empty())
+            if (run.countsAs >= 0 && !round_.stitches.front().into.empty()) {
                 use(round_.stitches.front().into.front(), 1);
+                firstIsSpace_ = round_.stitches.front().into.front().kind == IntoKind::Space;
+            }
             i = size_t(run.symbols);
         }
         for (; i < end;) {

@@ -328,8 +328,19 @@ void Assembly::nothingWorkedInto()
             if (isWorked(i) || isSpace(i))
                 continue;
             ++skipped;
-            const bool besideWorkedSpace = (i > 0 && isSpace(i - 1) && isWorked(i - 1)) ||
-                                           (i + 1 < below.size() && isSpace(i + 1) && isWorked(i + 1));
+            // Stitches passed over on the way from one worked space to the
+            // next (a granny's middle doubles) are left on purpose.
+            auto reachesWorkedSpace = [&](size_t from, int way) {
+                for (size_t j = from; j < below.size(); j = size_t(int(j) + way)) {
+                    if (isSpace(j))
+                        return isWorked(j);
+                    if (isWorked(j))
+                        return false;
+                }
+                return false;
+            };
+            const bool besideWorkedSpace = (i > 0 && reachesWorkedSpace(i - 1, -1)) ||
+                                           (i + 1 < below.size() && reachesWorkedSpace(i + 1, 1));
             if (besideWorkedSpace || bridged(int(round), m_.places[size_t(below[i])].at))
                 continue;
             warn(WarningKind::NothingWorkedInto, m_.places[size_t(below[i])].node);

@@ -8,6 +8,7 @@
 
 #include "elements/TypeIds.h"
 #include "pattern/Instructions.h"
+#include "pattern/PhraseMatch.h"
 
 #include <algorithm>
 #include <map>
@@ -16,30 +17,6 @@ namespace loopora::pattern {
 namespace {
 
 std::string number(int n) { return std::to_string(n); }
-
-// The first letter in capitals: Latin and Cyrillic (UTF-8) letters.
-void capitalise(std::string& text)
-{
-    if (text.empty())
-        return;
-    auto c = static_cast<unsigned char>(text[0]);
-    if (c >= 'a' && c <= 'z') {
-        text[0] = char(c - 'a' + 'A');
-        return;
-    }
-    if (text.size() < 2)
-        return;
-    auto d = static_cast<unsigned char>(text[1]);
-    if (c == 0xD0 && d >= 0xB0 && d <= 0xBF) // а-п
-        text[1] = char(d - 0x20);
-    else if (c == 0xD1 && d >= 0x80 && d <= 0x8F) { // р-я
-        text[0] = char(0xD0);
-        text[1] = char(d + 0x20);
-    } else if (c == 0xD1 && d == 0x91) { // ё
-        text[0] = char(0xD0);
-        text[1] = char(0x81);
-    }
-}
 
 std::string joined(const PhraseBook& book, const std::vector<std::string>& parts)
 {
@@ -216,7 +193,8 @@ std::vector<std::string> Wording::body(const RoundSteps& r, bool row) const
         if (toTheEnd && runs(one))
             return list(steps, 0, n);
         const std::string unit = joined(b_, list(steps, rep.before, rep.before + rep.period));
-        if (rep.after == 0) {
+        // A repeat in the ring has no round below to go round: it says how often.
+        if (rep.after == 0 && one.where != Where::Ring) {
             out.push_back(fill(b_, row ? b_.repeatAcross : b_.repeatAround, {{"body", unit}}));
         } else {
             out.push_back(fill(b_, b_.repeatMore, {{"body", unit}, {"n", number(int(rep.times) - 1)}}));
@@ -227,6 +205,8 @@ std::vector<std::string> Wording::body(const RoundSteps& r, bool row) const
     }
     return list(steps, 0, n);
 }
+
+} // namespace
 
 std::string foundationLine(const PhraseBook& b, const Foundation& f)
 {
@@ -239,10 +219,16 @@ std::string foundationLine(const PhraseBook& b, const Foundation& f)
     return {};
 }
 
-std::string roundLine(const PhraseBook& b, const PatternReading& reading, const Round& round)
+std::string roundName(const PhraseBook& book, const Round& round) { return roundName(book, round.number, round.isRow); }
+
+std::string roundName(const PhraseBook& book, int n, bool isRow)
+{
+    return fill(book, isRow ? book.rowName : book.roundName, {{"n", number(n)}});
+}
+
+std::string roundLine(const PhraseBook& b, int n, bool isRow, const RoundSteps& r, const std::string& count)
 {
     const Wording words(b);
-    const RoundSteps r = stepsOf(reading, round.number);
     std::vector<std::string> parts;
     if (r.beginningChains > 0) {
         if (r.beginningCountsAs >= 0)
@@ -251,7 +237,7 @@ std::string roundLine(const PhraseBook& b, const PatternReading& reading, const 
         else
             parts.push_back(fill(b, b.beginning, {{"n", number(r.beginningChains)}}));
     }
-    for (std::string& s : words.body(r, round.isRow))
+    for (std::string& s : words.body(r, isRow))
         parts.push_back(std::move(s));
     if (r.joined)
         parts.push_back(r.beginningChains > 0
@@ -261,26 +247,19 @@ std::string roundLine(const PhraseBook& b, const PatternReading& reading, const 
         parts.push_back(std::string(b.turn));
     std::string body = joined(b, parts);
     if (b.capitalise)
-        capitalise(body);
+        capitaliseFirst(body);
     // A sentence that ends in an abbreviation has its full stop already.
     const std::string sentence = body.ends_with('.') ? body : fill(b, b.sentence, {{"body", body}});
-    std::string line = fill(b, b.label, {{"name", roundName(b, round)}, {"body", sentence}});
-    const std::string count = countOf(b, round);
+    std::string line = fill(b, b.label, {{"name", roundName(b, n, isRow)}, {"body", sentence}});
     return count.empty() ? line : fill(b, b.withCount, {{"line", line}, {"list", count}});
 }
 
-} // namespace
-
-std::string roundName(const PhraseBook& book, const Round& round)
+RoundTally tallyOf(const Round& round)
 {
-    return fill(book, round.isRow ? book.rowName : book.roundName, {{"n", number(round.number)}});
-}
-
-std::string countOf(const PhraseBook& book, const Round& round)
-{
-    std::map<int32_t, int> stitches; // by the type they count as
-    std::map<int, int> spaces;       // by their chains
-    int total = 0;
+    RoundTally t;
+    std::map<int32_t, int>& stitches = t.stitches;
+    std::map<int, int>& spaces = t.spaces;
+    int& total = t.total;
     for (const WorkedStitch& w : round.stitches) {
         const ElementType* type = elementType(w.typeId);
         if (w.chainRun >= 0) {
@@ -309,6 +288,13 @@ std::string countOf(const PhraseBook& book, const Round& round)
                 stitches[p.typeId] += p.count, total += p.count;
         }
     }
+    return t;
+}
+
+std::string countText(const PhraseBook& book, const RoundTally& t)
+{
+    const std::map<int32_t, int>& stitches = t.stitches;
+    const int total = t.total;
     std::vector<std::string> list;
     if (stitches.size() == 1) {
         const ElementType* type = elementType(stitches.begin()->first);
@@ -316,7 +302,7 @@ std::string countOf(const PhraseBook& book, const Round& round)
     } else if (total > 0) {
         list.push_back(fill(book, book.countOfMixed, {{"n", number(total)}}));
     }
-    for (const auto& [chains, count] : spaces)
+    for (const auto& [chains, count] : t.spaces)
         list.push_back(fill(book, book.countOfSpaces, {{"n", number(count)}, {"k", number(chains)}}));
     return joined(book, list);
 }
@@ -326,7 +312,7 @@ PatternText writePattern(const PatternReading& reading, const PhraseBook& book)
     PatternText text;
     text.foundation = foundationLine(book, reading.foundation);
     for (const Round& round : reading.rounds)
-        text.rounds.push_back(roundLine(book, reading, round));
+        text.rounds.push_back(roundLine(book, round.number, round.isRow, stepsOf(reading, round.number), countOf(book, round)));
     return text;
 }
 

@@ -61,6 +61,16 @@ struct PhraseBook {
     std::string_view checkRound, warningInRound, warningAlone, foundationName;
     std::string_view workedIntoNothing, twoPlaces, drawnTwice, nothingWorkedInto, roundNotClosed, unreadable,
         secondFoundation;
+    // Text read back into a chart: what is wrong, on which line and in which
+    // words ({line}, {word}, {message}), then the messages themselves.
+    std::string_view errorAtWord, errorAtLine;
+    std::string_view notAStitch, notUnderstood, notALine, expectedName, mixedRoundsAndRows, roundsFromRing,
+        noRounds, noChainCount;
+    std::string_view roundMakes, rowMakes, roundMakesStitches, rowMakesStitches;
+    std::string_view noStitchLeft, noSpaceLeft, noRing, nothingBefore, nothingSkipped, workedOver, endlessRepeat,
+        repeatDoesNotFit;
+    // A chart too large for its sheet ({need}, {sheet}, {most} in pixels).
+    std::string_view sheetTooSmall, noSheetLargeEnough;
 };
 
 const PhraseBook& phraseBook(Language language, Terms terms);

@@ -50,6 +50,12 @@ bool CPattraApp::newChart(int width, int height, int background, int spacing)
     return true;
 }
 
+void CPattraApp::openMadeChart(std::unique_ptr<CPattraDoc> doc)
+{
+    doc->markModified();
+    addChart(std::move(doc), {});
+}
+
 bool CPattraApp::openChart(const std::string& path, std::string* error)
 {
     // Two windows on one file would each save over the other's work.

@@ -263,6 +263,20 @@ for key in '"language": "en", "terms": "us"' '"foundation": {"kind": "ring", "pa
   grep -q "$key" "$work/pattern.json" || { echo "no $key in: $(cat "$work/pattern.json")"; exit 1; }
 done
 python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$work/pattern.json" || { echo "pattern --json is not JSON"; exit 1; }
+
+# build is pattern the other way round: the text read back is the text built,
+# and a wrong line is refused by its number and words, nothing written.
+"$cli" pattern "$work/ring.lpc" --lang en > "$work/ring.txt"
+"$cli" build "$work/ring.txt" "$work/built.lpc" --lang en || { echo "build refused the ring's pattern"; exit 1; }
+"$cli" pattern "$work/built.lpc" --lang en | cmp -s - "$work/ring.txt" || { echo "the built ring reads back otherwise"; exit 1; }
+"$cli" check "$work/built.lpc" --lang en > /dev/null || { echo "the built ring does not check clean"; exit 1; }
+"$cli" build --shape granny --rounds 4 "$work/granny.lpc" --lang en || { echo "no granny square"; exit 1; }
+"$cli" export "$work/granny.lpc" "$work/granny.pdf" --legend --pattern --rounds --lang en || { echo "the granny square does not export"; exit 1; }
+printf 'Make a magic ring.\nRnd 1: 12 dc in ring. (12 dc)\nRnd 2: dc2tgo in each st around. (24 dc)\n' > "$work/bad.txt"
+if "$cli" build "$work/bad.txt" "$work/bad.lpc" --lang en 2> "$work/bad.err"; then echo "build took a word that is no stitch"; exit 1; fi
+grep -qxF 'loopora-cli: line 3: "dc2tgo": not a stitch' "$work/bad.err" || { echo "build: $(cat "$work/bad.err")"; exit 1; }
+[ ! -e "$work/bad.lpc" ] || { echo "a refused build wrote a chart"; exit 1; }
+printf 'build %s\npattern\n' "$work/ring.txt" | "$cli" script - --lang en | grep -qF "$ring_line" || { echo "the script's build step"; exit 1; }
 "$cli" check "$work/ring.lpc" > /dev/null || { echo "a sound chart did not check"; exit 1; }
 # A double dragged off into nowhere: the check says so and ends with 1.
 sed -e 's#^drag 320 300 360 300$#drag 560 560 560 520#' -e '/^pattern$/d' -e '/^check$/d' "$work/ring.script" > "$work/stray.script"
