@@ -1,11 +1,12 @@
 // Charts of a few dozen bytes that once cost seconds and gigabytes: each is
 // loaded, drawn onto its sheet and listed as JSON, as `loopora-cli render`
-// and `dump` do. Every one must stay well under a second.
+// and `dump` do, or exported. Every one must stay well under a second.
 
 #include "document/ChartFile.h"
 #include "document/ChartJson.h"
 #include "elements/TypeIds.h"
 #include "export/BitmapWriter.h"
+#include "export/ChartWriters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -101,11 +102,47 @@ void BM_KilobyteOfLargestWalkedChains(benchmark::State& state)
     openDrawAndList(state, b.bytes);
 }
 
+// The most expensive slip stitches a kilobyte can hold that are still drawn
+// with nested ovals: round, as large as the editor's largest sheet, in a pen
+// twenty times the editor's.
+void BM_KilobyteOfLargestNestedSlipStitches(benchmark::State& state)
+{
+    Bytes b(600, 20);
+    for (int i = 0; i < 20; ++i)
+        b.ints({typeids::kSlipStitch, 2, 300 + i, -19, 300 - i, 619, 40, 0, 0, 0}).real(1.0);
+    openDrawAndList(state, b.bytes);
+}
+
+// Four hundred chains stretched to a ratio of a thousandth (ovals a million
+// pixels long and ten million wide), their outlines across the sheet,
+// exported as a PDF: only what crosses the sheet is drawn.
+void BM_StretchedChainsToPdf(benchmark::State& state)
+{
+    Bytes b(600, 400);
+    for (int i = 0; i < 400; ++i) {
+        const int32_t y = 20 + (i * 7) % 560;
+        b.ints({typeids::kChain, 2, i % 2 ? 300 : -999'700, y, i % 2 ? 1'000'300 : 300, y, 2, 0, 0}).real(1e-3);
+    }
+    ChartLoadResult loaded = loadChartBytes(b.bytes);
+    if (!loaded.document) {
+        state.SkipWithError(loaded.error.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<uint8_t> pdf;
+        std::string error;
+        writeChartPdf(*loaded.document, {}, "stretched", pdf, error);
+        benchmark::DoNotOptimize(pdf.data());
+    }
+}
+
 BENCHMARK(BM_HostileSlipStitch16M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileChain1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileFourChains1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileLens1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostileCirclesEveryPixel4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KilobyteOfLargestWalkedChains)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KilobyteOfLargestNestedSlipStitches)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StretchedChainsToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace

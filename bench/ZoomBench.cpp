@@ -92,6 +92,8 @@ void BM_RepaintAfterMovingOneSymbolAt400(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintAfterMovingOneSymbolAt400)->Unit(benchmark::kMicrosecond);
 
+// A whole window is drawn in bands on two threads at once: the time is what
+// the user waits, and the CPU time is both threads'.
 void wholeRepaints(benchmark::State& state, ZoomedView& z)
 {
     for (auto _ : state) {
@@ -105,7 +107,7 @@ void BM_WholeRepaintAt400(benchmark::State& state)
     ZoomedView z(400);
     wholeRepaints(state, z);
 }
-BENCHMARK(BM_WholeRepaintAt400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeRepaintAt400)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The whole sheet in the window.
 void BM_WholeRepaintAt50(benchmark::State& state)
@@ -113,7 +115,7 @@ void BM_WholeRepaintAt50(benchmark::State& state)
     ZoomedView z(50);
     wholeRepaints(state, z);
 }
-BENCHMARK(BM_WholeRepaintAt50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeRepaintAt50)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // What every repaint cost before repaints drew only what they touch: the
 // whole window, every element drawn.

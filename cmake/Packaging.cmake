@@ -7,14 +7,25 @@ set(CPACK_PACKAGE_NAME loopora)
 set(CPACK_PACKAGE_VENDOR "Loopora developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for crochet charts")
+# Debian's extended description: lines of at most 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Loopora draws crochet charts in which every stitch is shown as its standard symbol: chains, slip stitches, singles, doubles and taller stitches, increase fans, decreases, clusters and chain groups. Stitches are placed by dragging from base to top, then turned, sized, mirrored, grouped and repeated along rows and arcs. The package holds the desktop editor (loopora) and the command-line runner (loopora-cli).")
+    "Loopora draws crochet charts in which every stitch is shown as its standard
+symbol: chains, slip stitches, singles, doubles and taller stitches, increase
+fans, decreases, clusters and chain groups. Stitches are placed by dragging
+from base to top, then turned, sized, mirrored, grouped and repeated along
+rows and arcs. Charts are printed or exported as PDF, SVG, PNG or BMP.
+The package holds the desktop editor (loopora) and the command-line runner
+(loopora-cli).")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Stripped as Debian strips (the top-level CMakeLists.txt sets the strip).
 set(CPACK_STRIP_FILES ON)
+# Everything but the licence's full text, which Debian keeps in
+# /usr/share/common-licenses (the copyright file points there).
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Loopora developers <loopora@localhost>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LOOPORA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu Sans draws the chart's labels; a CJK font the editor's status and

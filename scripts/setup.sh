@@ -25,9 +25,9 @@ packages=(
   # Locale sources, so that tests can build a Russian locale with localedef.
   locales
   # Installing and packaging: the desktop entry's and metainfo's checkers, the
-  # MIME database compiler, an XML checker, groff for the manual pages, and
-  # dpkg-shlibdeps for the Debian package's dependencies.
-  desktop-file-utils appstream shared-mime-info libxml2-utils groff-base dpkg-dev
+  # MIME database compiler, an XML checker, groff for the manual pages,
+  # dpkg-shlibdeps for the Debian package's dependencies, and lintian.
+  desktop-file-utils appstream shared-mime-info libxml2-utils groff-base dpkg-dev lintian
 )
 
 missing=()

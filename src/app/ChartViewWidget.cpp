@@ -187,6 +187,14 @@ void CPattraViewWidget::paintEvent(QPaintEvent* event)
     const QRegion rest = QRegion(shown).subtracted(QRegion(whole));
     for (const QRect& r : rest)
         painter.fillRect(r, Qt::white);
+    if (overlay_)
+        overlay_(painter, *view_);
+}
+
+void CPattraViewWidget::setOverlay(Overlay overlay)
+{
+    overlay_ = std::move(overlay);
+    viewport()->update();
 }
 
 void CPattraViewWidget::resizeEvent(QResizeEvent* event)

@@ -11,6 +11,10 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include <functional>
+
+class QPainter;
+
 namespace loopora::app {
 
 class CPattraViewWidget : public QAbstractScrollArea, public ViewHost {
@@ -22,6 +26,11 @@ public:
     // before and after.
     void attach(CPattraView* view);
     CPattraView* view() const { return view_; }
+    // Drawn over the chart in window pixels after every repaint (the round
+    // numbers); none draws nothing. Not part of the view's pixels.
+    using Overlay = std::function<void(QPainter&, CPattraView&)>;
+    void setOverlay(Overlay overlay);
+    bool hasOverlay() const { return bool(overlay_); }
 
     // --- ViewHost ---
     Size clientSize() const override;
@@ -74,6 +83,7 @@ private:
     int wheelTurn_ = 0; // eighths of a degree the wheel turned with Ctrl, not yet a zoom step
     QImage frame_; // the view's pixels as shown, with the opaque alpha Qt expects
     bool grabbing_ = false;
+    Overlay overlay_;
 };
 
 } // namespace loopora::app

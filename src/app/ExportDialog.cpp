@@ -76,7 +76,8 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     : QDialog(parent), paper_(new QComboBox(this)), orientation_(new QComboBox(this)),
       margin_(new QDoubleSpinBox(this)), dpi_(new QSpinBox(this)), blackLines_(new QCheckBox(qs(_("Все линии чёрные")), this)),
       noBackground_(new QCheckBox(qs(_("Без узора основы")), this)), crop_(new QCheckBox(qs(_("Только рисунок")), this)),
-      legend_(new QCheckBox(qs(_("Добавить легенду")), this))
+      legend_(new QCheckBox(qs(_("Добавить легенду")), this)),
+      pattern_(new QCheckBox(qs(_("Добавить описание")), this)), rounds_(new QCheckBox(qs(_("Номера рядов")), this))
 {
     setWindowTitle(qs(_("Параметры экспорта")));
     keepTitleShown(*this);
@@ -94,6 +95,8 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     noBackground_->setObjectName(QStringLiteral("noBackground"));
     crop_->setObjectName(QStringLiteral("crop"));
     legend_->setObjectName(QStringLiteral("legend"));
+    pattern_->setObjectName(QStringLiteral("pattern"));
+    rounds_->setObjectName(QStringLiteral("rounds"));
 
     const ExportOptions last = remembered();
     for (int i = 0; i < 3; ++i)
@@ -106,6 +109,8 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     noBackground_->setChecked(!last.background);
     crop_->setChecked(last.crop);
     legend_->setChecked(last.legend);
+    pattern_->setChecked(last.pattern);
+    rounds_->setChecked(last.rounds);
 
     // A chart-sized page has the chart's orientation, and a cropped drawing's
     // page is its own size; SVG has no page at all, only the margin round a
@@ -139,6 +144,8 @@ ExportOptionsDialog::ExportOptionsDialog(DrawingFormat format, QWidget* parent)
     form->addRow(blackLines_);
     form->addRow(noBackground_);
     form->addRow(legend_);
+    form->addRow(pattern_);
+    form->addRow(rounds_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(qs(_("ОК")));
     buttons->button(QDialogButtonBox::Cancel)->setText(qs(_("Отмена")));
@@ -159,6 +166,8 @@ ExportOptions ExportOptionsDialog::options() const
     o.background = !noBackground_->isChecked();
     o.crop = crop_->isChecked();
     o.legend = legend_->isChecked();
+    o.pattern = pattern_->isChecked();
+    o.rounds = rounds_->isChecked();
     o.legendLanguage = uiLanguage();
     return o;
 }
@@ -179,6 +188,8 @@ ExportOptions ExportOptionsDialog::remembered()
     o.background = !settings.value(QStringLiteral("NoBackground"), false).toBool();
     o.crop = settings.value(QStringLiteral("Crop"), false).toBool();
     o.legend = settings.value(QStringLiteral("Legend"), false).toBool();
+    o.pattern = settings.value(QStringLiteral("Pattern"), false).toBool();
+    o.rounds = settings.value(QStringLiteral("Rounds"), false).toBool();
     o.legendLanguage = uiLanguage();
     return o;
 }
@@ -197,6 +208,8 @@ void ExportOptionsDialog::remember(const ExportOptions& o)
     settings.setValue(QStringLiteral("NoBackground"), !o.background);
     settings.setValue(QStringLiteral("Crop"), o.crop);
     settings.setValue(QStringLiteral("Legend"), o.legend);
+    settings.setValue(QStringLiteral("Pattern"), o.pattern);
+    settings.setValue(QStringLiteral("Rounds"), o.rounds);
 }
 
 void exportDrawing(CPattraDoc& doc, DrawingFormat format, const QString& suggestion, QWidget* parent)

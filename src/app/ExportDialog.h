@@ -42,6 +42,8 @@ public:
     QCheckBox* noBackground() const { return noBackground_; }
     QCheckBox* crop() const { return crop_; }
     QCheckBox* legend() const { return legend_; }
+    QCheckBox* pattern() const { return pattern_; }
+    QCheckBox* rounds() const { return rounds_; }
 
 private:
     QComboBox* paper_;
@@ -52,6 +54,8 @@ private:
     QCheckBox* noBackground_;
     QCheckBox* crop_;
     QCheckBox* legend_;
+    QCheckBox* pattern_;
+    QCheckBox* rounds_;
 };
 
 // The whole export; the suggestion is the chart's file or name, whose

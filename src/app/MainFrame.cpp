@@ -11,6 +11,8 @@
 #include "app/MainMenus.h"
 #include "app/Palettes.h"
 #include "app/ParameterDialog.h"
+#include "app/PatternPanel.h"
+#include "app/RoundNumbers.h"
 #include "app/ProgramIcon.h"
 #include "app/Prompts.h"
 #include "app/QtText.h"
@@ -74,6 +76,11 @@ CMainFrame::CMainFrame()
     addDockWidget(Qt::RightDockWidgetArea, legend_);
     legend_->hide();
     connect(legend_, &QDockWidget::visibilityChanged, this, [this] { refreshChecks(); });
+    pattern_ = new PatternPanel(this, readings_);
+    addDockWidget(Qt::RightDockWidgetArea, pattern_);
+    pattern_->hide();
+    connect(pattern_, &QDockWidget::visibilityChanged, this, [this] { refreshChecks(); });
+    connect(pattern_, &PatternPanel::selectionChanged, this, &CMainFrame::refreshState);
     createAccelerators();
     createHotKeys();
 
@@ -93,6 +100,7 @@ CMainFrame::~CMainFrame()
     shuttingDown_ = true;
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(legend_, nullptr, this, nullptr);
+    disconnect(pattern_, nullptr, this, nullptr);
     app_->closeAll();
     app_.reset();
 }
@@ -315,9 +323,38 @@ void CMainFrame::refreshState()
             child->showModified(app_->isModified(i));
     ChartSession* chart = app_->active();
     legend_->refresh(chart ? &chart->document->canvas() : nullptr);
+    pattern_->refresh(chart ? &chart->document->canvas() : nullptr);
+    refreshRoundNumbers();
     refreshZoom();
     refreshChecks();
     refreshCaption();
+}
+
+void CMainFrame::refreshRoundNumbers()
+{
+    std::vector<const CCanvas*> open;
+    std::map<CPattraViewWidget*, std::shared_ptr<RoundNumbers>> shown;
+    for (size_t i = 0; i < app_->chartCount(); ++i) {
+        CPattraViewWidget* widget = chartWidget(i);
+        CCanvas& canvas = app_->chart(i).document->canvas();
+        open.push_back(&canvas);
+        if (!widget || !roundNumbers_) {
+            if (widget && widget->hasOverlay())
+                widget->setOverlay({});
+            continue;
+        }
+        auto reading = readings_.of(canvas);
+        auto kept = numbers_.find(widget);
+        if (kept != numbers_.end() && kept->second->reading() == reading.get()) {
+            shown.insert(*kept);
+            continue;
+        }
+        auto numbers = std::make_shared<RoundNumbers>(std::move(reading));
+        widget->setOverlay([numbers](QPainter& painter, CPattraView& view) { numbers->paint(painter, view); });
+        shown.emplace(widget, std::move(numbers));
+    }
+    numbers_ = std::move(shown);
+    readings_.keepOnly(open);
 }
 
 void CMainFrame::refreshZoom()
@@ -364,7 +401,7 @@ void CMainFrame::changeEvent(QEvent* event)
 
 void CMainFrame::refreshChecks()
 {
-    if (shuttingDown_ || !palettes_ || !legend_)
+    if (shuttingDown_ || !palettes_ || !legend_ || !pattern_)
         return;
     for (const PaletteInfo& info : loopora::palettes())
         menus_->setChecked(info.toggleCommand, !palettes_->palette(info.number)->isHidden());
@@ -372,6 +409,8 @@ void CMainFrame::refreshChecks()
     menus_->setChecked(cmd::kLanguageRussian, chosenLanguage_ == Language::Russian);
     menus_->setChecked(cmd::kLanguageEnglish, chosenLanguage_ == Language::English);
     menus_->setChecked(cmd::kToggleLegend, !legend_->isHidden());
+    menus_->setChecked(cmd::kTogglePattern, !pattern_->isHidden());
+    menus_->setChecked(cmd::kRoundNumbers, roundNumbers_);
     menus_->setChecked(cmd::kLargeIcons, palettes_->largeIcons());
     for (int32_t level : kZoomLevels)
         menus_->setChecked(commandOfZoom(level), app_->isCommandChecked(commandOfZoom(level)));
@@ -432,8 +471,15 @@ void CMainFrame::showAbout()
 
 void CMainFrame::togglePalette(uint16_t id)
 {
+    if (id == cmd::kRoundNumbers) {
+        roundNumbers_ = !roundNumbers_;
+        refreshRoundNumbers();
+        refreshChecks();
+        return;
+    }
     QWidget* bar = id == cmd::kStatusBar     ? static_cast<QWidget*>(statusBar())
                    : id == cmd::kToggleLegend ? static_cast<QWidget*>(legend_)
+                   : id == cmd::kTogglePattern ? static_cast<QWidget*>(pattern_)
                                               : palettes_->paletteOfToggle(id);
     if (bar)
         bar->setVisible(bar->isHidden());

@@ -7,6 +7,7 @@
 // commands through it. Menus, palettes and keys send their command ids to
 // CPattraApp::onCommand, as MFC's command routing did.
 
+#include "app/ChartReadings.h"
 #include "export/BitmapExporter.h"
 #include "export/CairoChartPainter.h"
 #include "platform/UiLanguage.h"
@@ -15,6 +16,7 @@
 
 #include <QMainWindow>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,6 +32,8 @@ class CPattraViewWidget;
 class LegendPanel;
 class MainMenus;
 class Palettes;
+class PatternPanel;
+class RoundNumbers;
 class StatusPanes;
 
 class CMainFrame : public QMainWindow, public AppHost {
@@ -53,6 +57,10 @@ public:
     MainMenus& menus() { return *menus_; }
     StatusPanes& statusPanes() { return *status_; }
     LegendPanel& legend() { return *legend_; }
+    PatternPanel& pattern() { return *pattern_; }
+    const ChartReadings& readings() const { return readings_; }
+    // Whether the chart windows show their round numbers.
+    bool showsRoundNumbers() const { return roundNumbers_; }
     CChildFrame* childFrame(size_t chart) const;
     CPattraViewWidget* chartWidget(size_t chart) const;
 
@@ -106,6 +114,8 @@ private:
     void chooseLargeIcons(bool large);
     // The status bar's zoom pane shows the active chart window's zoom.
     void refreshZoom();
+    // Each chart window's round numbers follow its chart while they are shown.
+    void refreshRoundNumbers();
 
     BitmapExporter exporter_;
     CairoChartPainter painter_;
@@ -115,6 +125,10 @@ private:
     std::unique_ptr<Palettes> palettes_;
     StatusPanes* status_;
     LegendPanel* legend_ = nullptr;
+    ChartReadings readings_;
+    PatternPanel* pattern_ = nullptr;
+    bool roundNumbers_ = false;
+    std::map<CPattraViewWidget*, std::shared_ptr<RoundNumbers>> numbers_;
     std::vector<QShortcut*> hotKeys_;
     bool shuttingDown_ = false;
     bool closingChart_ = false;

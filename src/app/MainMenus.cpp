@@ -83,6 +83,8 @@ constexpr Entry kView129[] = {kToolbar,
                               {cmd::kTogglePalette9, N_("Дополнительные символы")},
                               kSeparator,
                               {cmd::kToggleLegend, N_("Легенда")},
+                              {cmd::kTogglePattern, N_("Описание")},
+                              {cmd::kRoundNumbers, N_("Номера рядов")},
                               kSeparator,
                               kZoomMenu,
                               kLargeIcons,
@@ -100,8 +102,8 @@ bool isToggle(uint16_t id)
             return true;
     // A zoom level, or fitting the window, is checked while the window
     // shows it; so are the pixels while the window shows them.
-    return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kLargeIcons || id == cmd::kZoomFit ||
-           id == cmd::kShowPixels || zoomOfCommand(id) != 0;
+    return id == cmd::kStatusBar || id == cmd::kToggleLegend || id == cmd::kTogglePattern || id == cmd::kRoundNumbers ||
+           id == cmd::kLargeIcons || id == cmd::kZoomFit || id == cmd::kShowPixels || zoomOfCommand(id) != 0;
 }
 
 } // namespace

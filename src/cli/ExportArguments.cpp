@@ -9,7 +9,7 @@ namespace loopora::cli {
 const char* const kExportOptionsUsage =
     "[--page A4|Letter|chart] [--landscape] [--crop]\n"
     "          [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black] [--no-background]\n"
-    "          [--legend] [--lang ru|en]";
+    "          [--legend] [--pattern] [--rounds] [--lang ru|en]";
 
 namespace {
 
@@ -40,6 +40,7 @@ constexpr OptionRow kOptions[] = {
     {"--scale", true, Takes::PdfPng},     {"--dpi", true, Takes::Png},           {"--width", true, Takes::Png},
     {"--black", false, Takes::Drawings},  {"--no-background", false, Takes::Drawings},
     {"--legend", false, Takes::Drawings}, {"--crop", false, Takes::Drawings},
+    {"--pattern", false, Takes::Drawings}, {"--rounds", false, Takes::Drawings},
 };
 
 bool takes(Takes takes, ExportFormat format)
@@ -158,6 +159,10 @@ std::optional<ExportRequest> parseExportRequest(const std::vector<std::string>& 
                 o.legend = true;
             else if (option == "--crop")
                 o.crop = true;
+            else if (option == "--pattern")
+                o.pattern = true;
+            else if (option == "--rounds")
+                o.rounds = true;
             else
                 o.page.landscape = paper = true;
             continue;

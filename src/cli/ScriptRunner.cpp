@@ -1,9 +1,13 @@
 #include "cli/ScriptRunner.h"
 
+#include "cli/Commands.h"
 #include "cli/ExportArguments.h"
 #include "document/ChartJson.h"
 #include "document/LegendText.h"
 #include "export/ChartExport.h"
+#include "pattern/PatternJson.h"
+#include "pattern/ChartBuild.h"
+#include "pattern/PatternText.h"
 #include "platform/Numeric.h"
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
@@ -325,6 +329,44 @@ void ScriptRunner::exportChart(const std::vector<std::string>& words)
         throw ScriptError(error);
 }
 
+void ScriptRunner::written(const std::vector<std::string>& words)
+{
+    const char* usage = words[0] == "pattern" ? "pattern [json] [us|uk]" : "check [us|uk]";
+    expectWords(words, 1, words[0] == "pattern" ? 3 : 2, usage);
+    bool json = false;
+    pattern::Terms terms = pattern::Terms::Us;
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == "json" && words[0] == "pattern")
+            json = true;
+        else if (words[i] == "us" || words[i] == "uk")
+            terms = words[i] == "uk" ? pattern::Terms::Uk : pattern::Terms::Us;
+        else
+            throw ScriptError(std::string("usage: ") + usage);
+    }
+    const pattern::PatternReading reading = pattern::readChart(view().canvas());
+    const pattern::PhraseBook& book = pattern::phraseBook(uiLanguage(), terms);
+    if (words[0] == "check")
+        out_ << pattern::checkText(reading, book);
+    else
+        out_ << (json ? pattern::patternAsJson(reading, book) : patternText(reading, book));
+}
+
+// A chart built from a pattern file opens in a window of its own.
+void ScriptRunner::buildFrom(const std::vector<std::string>& words)
+{
+    expectWords(words, 2, 3, "build FILE [us|uk]");
+    if (words.size() == 3 && words[2] != "us" && words[2] != "uk")
+        throw ScriptError("usage: build FILE [us|uk]");
+    const pattern::Terms terms = words.size() == 3 && words[2] == "uk" ? pattern::Terms::Uk : pattern::Terms::Us;
+    std::string text, error;
+    if (!pattern::readPatternFile(words[1], text, error))
+        throw ScriptError(error);
+    pattern::BuiltChart built = pattern::buildChart(text, pattern::phraseBook(uiLanguage(), terms));
+    if (!built.document)
+        throw ScriptError(built.message);
+    app_.openMadeChart(std::move(built.document));
+}
+
 void ScriptRunner::runLine(const std::string& line)
 {
     std::vector<std::string> words = splitWords(line);
@@ -405,6 +447,10 @@ void ScriptRunner::runLine(const std::string& line)
             writeLegendJson(canvas, uiLanguage(), out_);
         else
             out_ << legendAsText(makeLegend(canvas), uiLanguage());
+    } else if (verb == "pattern" || verb == "check") {
+        written(words);
+    } else if (verb == "build") {
+        buildFrom(words);
     } else if (verb == "status") {
         HeadlessWindow& w = window();
         out_ << w.chartCoordinates() << "\n" << w.windowCoordinates() << "\n";

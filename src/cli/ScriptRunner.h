@@ -36,6 +36,9 @@ private:
     void zoom(const std::vector<std::string>& words);
     void answer(const std::vector<std::string>& words);
     void exportChart(const std::vector<std::string>& words);
+    // pattern [json] [us|uk], check [us|uk]: the chart's written instructions, its check.
+    void written(const std::vector<std::string>& words);
+    void buildFrom(const std::vector<std::string>& words);
     void chooseTool(const std::string& name);
     void command(uint16_t id);
 

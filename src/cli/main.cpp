@@ -16,7 +16,7 @@ void printUsage(std::ostream& out)
            "  loopora-cli render CHART OUT.bmp   draw the whole sheet into a 32-bit bitmap\n"
            "  loopora-cli export CHART OUT.{pdf,svg,png,bmp} [--page A4|Letter|chart] [--landscape] [--crop]\n"
            "                   [--margin MM] [--scale PX_PER_MM] [--dpi N | --width PX] [--black]\n"
-           "                   [--no-background] [--legend]\n"
+           "                   [--no-background] [--legend] [--pattern] [--rounds]\n"
            "                                     write the chart for print: vector PDF or SVG, PNG at a resolution\n"
            "  loopora-cli dump CHART             print the element tree as JSON\n"
            "  loopora-cli catalogue OUT [--size N] [--chart] [--ids FIRST-LAST]\n"
@@ -24,6 +24,14 @@ void printUsage(std::ostream& out)
            "                                     (a bitmap), or with --chart on a sheet saved as a chart\n"
            "  loopora-cli legend CHART [--json] [--lang ru|en]\n"
            "                                     the chart's key: each symbol's name and count, and the totals\n"
+           "  loopora-cli pattern CHART [--json] [--lang ru|en] [--terms us|uk]\n"
+           "                                     the written instructions: the foundation, then each round or row\n"
+           "  loopora-cli check CHART [--lang ru|en]\n"
+           "                                     each round's stitches made, worked into and skipped, and what\n"
+           "                                     the chart leaves unclear (exit 1 when anything does)\n"
+           "  loopora-cli build PATTERN.txt OUT [--sheet N] [--terms us|uk] [--lang ru|en]\n"
+           "  loopora-cli build --shape circle|square|hexagon|granny [--stitch sc|hdc|dc] [--rounds N] OUT [--sheet N]\n"
+           "                                     a chart made from written instructions, or from a shape's\n"
            "  loopora-cli script SCRIPT [--size W H]\n"
            "                                     run editing steps (a file, or - for standard input)\n"
            "  loopora-cli --version              print the version\n"
@@ -45,6 +53,12 @@ int runCommand(const std::string& command, const loopora::cli::Args& args)
         return runCatalogue(args);
     if (command == "legend")
         return runLegend(args);
+    if (command == "pattern")
+        return runPattern(args);
+    if (command == "check")
+        return runCheck(args);
+    if (command == "build")
+        return runBuild(args);
     if (command == "--version") {
         std::cout << "loopora-cli " << loopora::kVersion << "\n";
         return 0;

@@ -17,6 +17,34 @@ void checkSheetSize(CArchive& ar, size_t at, int32_t width, int32_t height, cons
                           " is not a sheet size (1 to " + std::to_string(kLargestSheetSide) + " pixels a side)");
 }
 
+size_t storedRecords(const CChartElement& e)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < e.childCount(); ++i)
+        if (!e.child(i)->isDeleted())
+            count += 1 + storedRecords(*e.child(i));
+    return count;
+}
+
+// Paste upon paste can grow a chart past what loading accepts; a file that
+// would not open again would lose the very work it was saved to keep.
+std::string beyondLoading(const CPattraDoc& doc, const CArchive& ar)
+{
+    if (ar.bytes().size() > kLargestChartFile)
+        return "the chart would take " + std::to_string(ar.bytes().size()) + " bytes, more than the " +
+               std::to_string(kLargestChartFile) + " a chart file can take";
+    if (storedRecords(doc.canvas()) > size_t(CArchive::kMaximumRecords))
+        return "the chart holds more than the " + std::to_string(CArchive::kMaximumRecords) +
+               " elements a chart file can take";
+    if (ar.textsWritten() > CArchive::kMaximumTexts)
+        return "the chart holds more than the " + std::to_string(CArchive::kMaximumTexts) +
+               " texts a chart file can take";
+    if (ar.textCharactersWritten() > CArchive::kMaximumTextCharacters)
+        return "the chart's texts are longer than the " + std::to_string(CArchive::kMaximumTextCharacters) +
+               " characters in all a chart file can take";
+    return {};
+}
+
 } // namespace
 
 std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
@@ -29,6 +57,11 @@ std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
 ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
 {
     ChartLoadResult result;
+    if (bytes.size() > kLargestChartFile) {
+        result.error = "the chart is " + std::to_string(bytes.size()) + " bytes, more than the " +
+                       std::to_string(kLargestChartFile) + " any chart can take";
+        return result;
+    }
     try {
         auto doc = std::make_unique<CPattraDoc>();
         CArchive ar = CArchive::forLoading(bytes);
@@ -56,7 +89,13 @@ bool saveChartFile(CPattraDoc& doc, const std::filesystem::path& path, std::stri
         error = "cannot write " + path.string() + ": the file is write-protected";
         return false;
     }
-    return replaceFile(path, saveChartBytes(doc), error);
+    CArchive ar = CArchive::forStoring();
+    doc.Serialize(ar);
+    if (std::string why = beyondLoading(doc, ar); !why.empty()) {
+        error = "cannot write " + path.string() + ": " + why + "; delete some of it and save again";
+        return false;
+    }
+    return replaceFile(path, ar.takeBytes(), error);
 }
 
 ChartLoadResult loadChartFile(const std::filesystem::path& path)

@@ -17,9 +17,21 @@ namespace loopora {
 // Sheets larger than this are refused when loading: the program makes sheets
 // of 100 to 600 pixels, and a damaged size must not make a huge picture.
 constexpr int32_t kLargestSheetSide = 4000;
-// Files larger than this are refused before they are read: a chart of the
-// largest sheet crowded with symbols stays far below it.
-constexpr uint64_t kLargestChartFile = 256ull * 1024 * 1024;
+// What a chart file may hold, so that whatever opens is drawn, listed and
+// exported within a gigabyte of memory:
+// - at most kLargestChartFile bytes, refused before they are read;
+// - at most 500,000 element records at every depth, 50,000 labels and a
+//   million characters of label text in all (CArchive::kMaximumRecords,
+//   kMaximumTexts, kMaximumTextCharacters): an element costs a few hundred
+//   bytes of memory and of listing, and up to a kilobyte of a PDF in the
+//   making (a label a few), however few bytes it takes in the file;
+// - at most kMostStoredPoints points in a record (ElementRecord.h), and
+//   groups nested at most kDeepestNesting deep (Nesting.h);
+// - what one figure costs to draw is bounded by the sheet, not by its size
+//   (PlottedFigure.h), and exports leave out what lies far beyond the sheet
+//   (ShapeWindow.h).
+// A chart of the largest sheet crowded with symbols stays far below all of these.
+constexpr uint64_t kLargestChartFile = 64ull * 1024 * 1024;
 
 struct ChartLoadResult {
     std::unique_ptr<CPattraDoc> document; // null when the file was refused

@@ -5,6 +5,7 @@
 #include "platform/JsonText.h"
 #include "platform/StreamedText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -56,13 +57,19 @@ void appendFlags(std::string& out, int32_t flags)
     out += ']';
 }
 
+// Indentation stops growing this many levels down, so that a listing grows
+// with the number of elements however deep their groups nest.
+constexpr int kDeepestIndent = 16;
+
+void indent(std::string& out, int depth) { out.append(size_t(std::clamp(depth, 0, kDeepestIndent)) * 2, ' '); }
+
 void appendElements(StreamedText& to, const CChartElement& parent, int depth);
 
 void appendElement(StreamedText& to, const CChartElement& e, int depth)
 {
     std::string& out = to.text();
-    const std::string indent(size_t(depth) * 2, ' ');
-    out += indent + "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
+    indent(out, depth);
+    out += "{\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
     std::string_view name = typeName(e.typeId());
     if (name.empty())
         out += "null";
@@ -97,7 +104,8 @@ void appendElements(StreamedText& to, const CChartElement& parent, int depth)
         to.text() += i + 1 < children.size() ? ",\n" : "\n";
         to.drain();
     }
-    to.text() += std::string(size_t(depth > 0 ? depth - 1 : 0) * 2, ' ') + "]";
+    indent(to.text(), depth - 1);
+    to.text() += ']';
 }
 
 } // namespace

@@ -32,11 +32,18 @@ public:
     // the commands that led there, so no position is clean any more.
     void setClean() { clean_ = position_; }
     bool isClean() const { return clean_ == position_; }
+    // A number no other state of any chart shares: it moves on with every
+    // command done, undone or redone (and every one that failed part way),
+    // so what is read from a chart is read again only when it moved on.
+    uint64_t stamp() const { return stamp_; }
 
 private:
     std::vector<std::unique_ptr<CCommand>> commands_;
     int32_t position_ = 0;
     int32_t clean_ = 0; // -1 when the saved state can no longer be reached
+    uint64_t stamp_ = nextStamp();
+
+    static uint64_t nextStamp();
 };
 
 } // namespace loopora

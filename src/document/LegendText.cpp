@@ -26,10 +26,14 @@ void pad(std::string& out, std::string_view text, size_t width)
 
 std::string count(int64_t n) { return std::to_string(n); }
 
-void appendTotals(std::string& out, const StitchTally& tally)
+struct Totals {
+    int64_t symbols, workedInto, makes;
+};
+
+void appendTotals(std::string& out, const Totals& totals)
 {
-    out += "{\"symbols\": " + count(tally.symbols) + ", \"workedInto\": " + count(tally.workedInto) +
-           ", \"makes\": " + count(tally.makes) + "}";
+    out += "{\"symbols\": " + count(totals.symbols) + ", \"workedInto\": " + count(totals.workedInto) +
+           ", \"makes\": " + count(totals.makes) + "}";
 }
 
 void appendSymbols(std::string& out, const StitchTally& tally, Language language, const char* indent)
@@ -51,43 +55,6 @@ void appendSymbols(std::string& out, const StitchTally& tally, Language language
                std::to_string(type.counts.workedInto) + ", \"makes\": " + std::to_string(type.counts.makes) + "}";
     }
     out += "]";
-}
-
-std::string pathText(const std::vector<size_t>& path)
-{
-    std::string out = "[";
-    for (size_t i = 0; i < path.size(); ++i)
-        out += std::to_string(path[i]) + (i + 1 < path.size() ? ", " : "");
-    return out + "]";
-}
-
-// The groups and arrangements below holder, in tree order, each with what
-// it holds; `path` is holder's, and each is written as it is met.
-void appendHolders(StreamedText& to, const CChartElement& holder, std::vector<size_t>& path, Language language,
-                   bool& first)
-{
-    const CChartElement::Children children = holder.children();
-    for (size_t i = 0; i < children.size(); ++i) {
-        const CChartElement& e = *children[i];
-        const ElementType* type = elementType(e.typeId());
-        if (e.hasFlag(kDeletedFlags) || !type || !holdsCountedSymbols(type->kind))
-            continue;
-        path.push_back(i);
-        const StitchTally tally = countStitches(e);
-        std::string& out = to.text();
-        out += first ? "\n" : ",\n";
-        first = false;
-        out += "  {\"type\": " + std::to_string(e.typeId()) + ", \"name\": ";
-        appendJsonString(out, humanName(*type, language).name);
-        out += ", \"path\": " + pathText(path) + ", \"depth\": " + std::to_string(path.size()) + ", \"symbols\": ";
-        appendSymbols(out, tally, language, "    ");
-        out += ", \"totals\": ";
-        appendTotals(out, tally);
-        out += "}";
-        to.drain();
-        appendHolders(to, e, path, language, first);
-        path.pop_back();
-    }
 }
 
 } // namespace
@@ -150,12 +117,24 @@ void writeLegendJson(const CCanvas& canvas, Language language, std::ostream& to)
     out += ",\n\"symbols\": ";
     appendSymbols(out, chart, language, "  ");
     out += ",\n\"totals\": ";
-    appendTotals(out, chart);
+    appendTotals(out, {chart.symbols, chart.workedInto, chart.makes});
     out += ",\n\"arrangements\": [";
-    std::vector<size_t> path;
-    bool first = true;
-    if (!canvas.hasFlag(kDeletedFlags))
-        appendHolders(streamed, canvas, path, language, first);
+    const std::vector<HolderTally> holders = countHolders(canvas);
+    for (size_t i = 0; i < holders.size(); ++i) {
+        const HolderTally& h = holders[i];
+        const ElementType* type = elementType(h.holder->typeId());
+        std::string& line = streamed.text();
+        line += i ? ",\n" : "\n";
+        line += "  {\"type\": " + std::to_string(h.holder->typeId()) + ", \"name\": ";
+        appendJsonString(line, type ? humanName(*type, language).name : std::string_view{});
+        line += ", \"parent\": " + std::to_string(h.parent) + ", \"index\": " + std::to_string(h.index) +
+                ", \"depth\": " + std::to_string(h.depth) + ", \"symbols\": ";
+        appendSymbols(line, h.ownTally(), language, "    ");
+        line += ", \"totals\": ";
+        appendTotals(line, {h.symbols, h.workedInto, h.makes});
+        line += "}";
+        streamed.drain();
+    }
     streamed.text() += "]}\n";
 }
 

@@ -32,11 +32,12 @@ std::string totalsText(const StitchTally& tally, Language language);
 // selection's count too when something is selected), then the totals.
 std::string legendAsText(const Legend& legend, Language language);
 
-// The key with type ids, tool names, names, counts and totals, and the same
-// counts for every group and arrangement, found by its path of child
-// indices from the canvas (the order `loopora-cli dump` lists them in).
-// Written as it goes: a chart of a hundred thousand groups is listed without
-// holding their counts, or the text, all at once.
+// The key with type ids, tool names, names, counts and totals, and for every
+// group and arrangement the symbols directly in it with the totals of all it
+// holds. Each is found by the entry of the one around it ("parent", -1 at the
+// top) and its index among that one's children, as `loopora-cli dump` lists
+// them: a listing that grows with the chart, however deep its groups nest.
+// Written as it goes, so that the text never stands whole in memory.
 void writeLegendJson(const CCanvas& canvas, Language language, std::ostream& to);
 std::string legendAsJson(const CCanvas& canvas, Language language);
 

@@ -1,5 +1,7 @@
 #include "document/StitchCounts.h"
 
+#include <algorithm>
+
 namespace loopora {
 namespace {
 
@@ -23,30 +25,68 @@ void countInto(const CChartElement& e, StitchTally& tally)
             countInto(*child, tally);
 }
 
-// Post-order: a holder's tally is complete once its children are counted;
-// returns what e adds to its parent.
-StitchTally listHolders(const CChartElement& e, int depth, std::vector<HolderTally>& out)
+struct Totals {
+    int64_t symbols = 0;
+    int64_t workedInto = 0;
+    int64_t makes = 0;
+
+    void add(const ElementType& type)
+    {
+        ++symbols;
+        workedInto += type.counts.workedInto;
+        makes += type.counts.makes;
+    }
+    void add(const Totals& other)
+    {
+        symbols += other.symbols;
+        workedInto += other.workedInto;
+        makes += other.makes;
+    }
+};
+
+// The entry of a holder is made on the way down, so entries stand in tree
+// order; its totals are complete on the way back up. Returns what e adds to
+// its parent's totals.
+Totals listHolders(const CChartElement& e, int depth, int32_t parent, size_t index, std::vector<HolderTally>& out)
 {
-    StitchTally tally;
+    Totals totals;
     if (!onSheet(e))
-        return tally;
+        return totals;
     const ElementType* type = elementType(e.typeId());
     if (!type)
-        return tally;
+        return totals;
     if (isCountedSymbol(type->kind)) {
-        tally.add(*type);
-        return tally;
+        totals.add(*type);
+        return totals;
     }
     if (!holdsCountedSymbols(type->kind))
-        return tally;
-    const size_t slot = out.size();
+        return totals;
+    const int32_t slot = depth > 0 ? int32_t(out.size()) : -1;
     if (depth > 0)
-        out.push_back({&e, depth, {}});
-    for (const auto& child : e.children())
-        tally.add(listHolders(*child, depth + 1, out));
-    if (depth > 0)
-        out[slot].tally = tally;
-    return tally;
+        out.push_back({&e, depth, parent, index, {}});
+    std::vector<int32_t> own;
+    for (size_t i = 0; i < e.childCount(); ++i) {
+        const Totals inside = listHolders(*e.child(i), depth + 1, slot, i, out);
+        totals.add(inside);
+        const ElementType* childType = elementType(e.child(i)->typeId());
+        if (childType && onSheet(*e.child(i)) && isCountedSymbol(childType->kind))
+            own.push_back(childType->id);
+    }
+    if (slot < 0)
+        return totals;
+    HolderTally& entry = out[size_t(slot)];
+    std::sort(own.begin(), own.end());
+    for (size_t i = 0; i < own.size();) {
+        size_t j = i;
+        while (j < own.size() && own[j] == own[i])
+            ++j;
+        entry.own.push_back({own[i], int32_t(j - i)});
+        i = j;
+    }
+    entry.symbols = totals.symbols;
+    entry.workedInto = totals.workedInto;
+    entry.makes = totals.makes;
+    return totals;
 }
 
 } // namespace
@@ -87,10 +127,20 @@ StitchTally countStitches(std::span<CChartElement* const> elements)
     return tally;
 }
 
+StitchTally HolderTally::ownTally() const
+{
+    StitchTally tally;
+    for (const auto& [id, count] : own)
+        if (const ElementType* type = elementType(id))
+            for (int32_t i = 0; i < count; ++i)
+                tally.add(*type);
+    return tally;
+}
+
 std::vector<HolderTally> countHolders(const CChartElement& root)
 {
     std::vector<HolderTally> out;
-    listHolders(root, 0, out);
+    listHolders(root, 0, -1, 0, out);
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace loopora {
@@ -35,12 +36,22 @@ StitchTally countStitches(const CChartElement& element);
 // selected too.
 StitchTally countStitches(std::span<CChartElement* const> elements);
 
-// A visible group or arrangement with what it holds; depth 1 for one at the
-// top of the chart, 2 inside it, and so on.
+// A visible group or arrangement: the symbols that lie directly in it (those
+// in a group or arrangement inside it are that one's) and the totals of all
+// it holds, so that a listing of every holder grows with the chart, however
+// deep its groups nest.
 struct HolderTally {
     const CChartElement* holder;
-    int depth;
-    StitchTally tally;
+    int depth;      // 1 for one at the top of the chart, 2 inside it, and so on
+    int32_t parent; // the entry of the holder around it; -1 at the top of the chart
+    size_t index;   // its place among that one's (or the chart's) children
+    std::vector<std::pair<int32_t, int32_t>> own; // (type id, count), by type id
+    int64_t symbols = 0;
+    int64_t workedInto = 0;
+    int64_t makes = 0;
+
+    // The symbols directly in it as a tally.
+    StitchTally ownTally() const;
 };
 // Every visible group and arrangement below root, in tree order.
 std::vector<HolderTally> countHolders(const CChartElement& root);

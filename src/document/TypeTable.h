@@ -7,6 +7,7 @@
 // catalogue and the palette pictures are all read from it, so a new symbol is
 // one row in its family's file under document/types/ plus its build.
 
+#include "document/StitchAnchors.h"
 #include "platform/UiLanguage.h"
 #include "stitches/ComposedSymbol.h"
 #include "stitches/Decreases.h"
@@ -117,6 +118,8 @@ struct ElementType {
     // The string-table text of its command, when it has one of its own: the
     // status prompt, then after "\n" the tool tip.
     const char* commandText = nullptr;
+    // Where it is worked from, when its build does not say (StitchAnchors.h).
+    StitchAnchors anchors{};
 
     // The command choosing the type's tool; 0 for a type without a button.
     constexpr uint16_t command() const

@@ -151,7 +151,7 @@ void CChartElement::serializePlainBody(CArchive& ar)
         ar.writeInt32(p.penStyle);
         return;
     }
-    const int32_t n = ar.readCount("point count", 8);
+    const int32_t n = ar.readCount("point count", 8, kMostStoredPoints);
     const size_t had = points().size();
     Point* read = resizePoints(had + size_t(n)) + had;
     for (int32_t i = 0; i < n; ++i)

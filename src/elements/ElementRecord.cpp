@@ -19,6 +19,7 @@ Point readStoredPoint(CArchive& ar)
 CChartElement* readElementRecord(CArchive& ar, CChartElement& parent)
 {
     size_t at = ar.offset();
+    ar.countRecord();
     int32_t typeId = ar.readInt32();
     std::unique_ptr<CChartElement> element = createElement(typeId);
     if (!element)

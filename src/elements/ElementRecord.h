@@ -16,6 +16,10 @@ Point readStoredPoint(CArchive& ar);
 // parent and lets it read its body. Returns the element.
 CChartElement* readElementRecord(CArchive& ar, CChartElement& parent);
 
+// The most points an element's record may hold: every figure the editor
+// makes stores two; more would only cost memory and listings.
+constexpr int32_t kMostStoredPoints = 4;
+
 // The size of the smallest element record (a type id and an empty group body),
 // for checking stored counts against the bytes left.
 constexpr size_t kSmallestRecordBytes = 8;

@@ -18,22 +18,16 @@ namespace loopora {
 // near: such a chain stitch would be seven sheets long.
 constexpr int64_t kLongestWalkedAxis = 2048;
 
-// Walks the ellipse x^2/across^2 + y^2/along^2 = 1 in two regions, starting at
-// (0, along), and hands every visited offset to visit in its four mirror
-// images (x, y), (-x, y), (x, -y), (-x, -y).
-template <typename Visit>
-void walkEllipse(int64_t along, int64_t across, Visit&& visit)
+// Walks the quarter x, y >= 0 of the ellipse x^2/across^2 + y^2/along^2 = 1
+// in two regions, starting at (0, along), and hands every visited offset to
+// four, which stands for its four mirror images (x, y), (-x, y), (x, -y), (-x, -y).
+template <typename Four>
+void walkEllipseQuarter(int64_t along, int64_t across, Four&& four)
 {
     const int64_t a = std::clamp<int64_t>(along, 0, kLongestWalkedAxis);
     const int64_t b = std::clamp<int64_t>(across, 0, kLongestWalkedAxis);
     const int64_t a2 = a * a;
     const int64_t b2 = b * b;
-    auto four = [&](int64_t x, int64_t y) {
-        visit(x, y);
-        visit(-x, y);
-        visit(x, -y);
-        visit(-x, -y);
-    };
     int64_t x = 0;
     int64_t y = a;
     int64_t decision = int64_t(std::trunc(double(a2) - double(b2) * a + double(b2) / 4.0 + 0.5));
@@ -65,6 +59,18 @@ void walkEllipse(int64_t along, int64_t across, Visit&& visit)
             decision += stepX - stepY + b2;
         }
     }
+}
+
+// The same walk handing each of the four mirror images to visit in turn.
+template <typename Visit>
+void walkEllipse(int64_t along, int64_t across, Visit&& visit)
+{
+    walkEllipseQuarter(along, across, [&](int64_t x, int64_t y) {
+        visit(x, y);
+        visit(-x, y);
+        visit(x, -y);
+        visit(-x, -y);
+    });
 }
 
 // Lays an offset (x across, y along) onto the chart: the point

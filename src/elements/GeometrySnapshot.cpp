@@ -3,24 +3,21 @@
 namespace loopora {
 namespace {
 
-// Calls visit with each root and everything inside it, parents first.
+// Calls visit with e and everything inside it, parents first.
+template <typename Visit>
+void walkFrom(CChartElement& e, Visit& visit)
+{
+    visit(e);
+    for (const auto& c : e.children())
+        walkFrom(*c, visit);
+}
+
 template <typename Visit>
 void walk(std::span<CChartElement* const> roots, Visit&& visit)
 {
     for (CChartElement* root : roots)
-        if (root) {
-            visit(*root);
-            walk(root->children(), visit);
-        }
-}
-
-template <typename Visit>
-void walk(CChartElement::Children children, Visit&& visit)
-{
-    for (const auto& c : children) {
-        visit(*c);
-        walk(c->children(), visit);
-    }
+        if (root)
+            walkFrom(*root, visit);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "export/CairoFont.h"
 #include "export/ChartShapes.h"
+#include "platform/ShapeWindow.h"
 
 #include <cmath>
 #include <numbers>
@@ -10,15 +11,21 @@ namespace loopora {
 
 void CairoShapes::setColour(Colour c)
 {
+    if (colourSet_ == c)
+        return;
+    colourSet_ = c;
     cairo_set_source_rgb(cr_, redOf(c) / 255.0, greenOf(c) / 255.0, blueOf(c) / 255.0);
 }
 
 void CairoShapes::gatherFor(const Pen& pen)
 {
-    if (gathering_ && *gathering_ == pen)
+    // A PDF works out the extent of each stroke it is given from the whole
+    // path, so a path of a few thousand pieces keeps that work small.
+    if (gathering_ && *gathering_ == pen && ++gathered_ < kMostGathered)
         return;
     finish();
     gathering_ = pen;
+    gathered_ = 0;
 }
 
 void CairoShapes::finish()
@@ -27,8 +34,18 @@ void CairoShapes::finish()
         return;
     const ShapeStroke& stroke = gathering_->stroke;
     setColour(stroke.colour);
+    if (penSet_ != gathering_)
+        setPen(*gathering_);
+    cairo_stroke(cr_);
+    gathering_.reset();
+}
+
+void CairoShapes::setPen(const Pen& pen)
+{
+    penSet_ = pen;
+    const ShapeStroke& stroke = pen.stroke;
     cairo_set_line_width(cr_, stroke.width);
-    cairo_set_line_join(cr_, gathering_->join);
+    cairo_set_line_join(cr_, pen.join);
     const std::vector<double> steps = dashSteps(stroke.dash);
     if (steps.empty()) {
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -40,17 +57,16 @@ void CairoShapes::finish()
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
         cairo_set_dash(cr_, lengths.data(), int(lengths.size()), 0);
     }
-    cairo_stroke(cr_);
-    gathering_.reset();
 }
 
-void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep)
+void CairoShapes::ellipsePath(const ShapeEllipse& e, double from, double sweep, bool joined)
 {
     cairo_save(cr_);
     cairo_translate(cr_, e.centre.x, e.centre.y);
     cairo_rotate(cr_, e.angle);
     cairo_scale(cr_, e.along, e.across);
-    cairo_new_sub_path(cr_);
+    if (!joined)
+        cairo_new_sub_path(cr_);
     if (sweep >= 0)
         cairo_arc(cr_, 0, 0, 1, from, from + sweep);
     else
@@ -80,6 +96,27 @@ void CairoShapes::filledEllipse(const ShapeEllipse& e, Colour fill)
         return;
     finish();
     ellipsePath(e, 0, 2 * std::numbers::pi);
+    cairo_close_path(cr_);
+    setColour(fill);
+    cairo_fill(cr_);
+}
+
+// The outline runs from arc to arc of the ellipse along the window's edges,
+// so the path stays near the picture however large the ellipse.
+void CairoShapes::filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window)
+{
+    const RegionOutline region = ellipseWithin(e, window);
+    if (region.pieces.empty())
+        return;
+    finish();
+    cairo_new_path(cr_);
+    cairo_move_to(cr_, region.start.x, region.start.y);
+    for (const OutlinePiece& piece : region.pieces) {
+        if (piece.arc)
+            ellipsePath(e, piece.from, piece.sweep, true);
+        else
+            cairo_line_to(cr_, piece.to.x, piece.to.y);
+    }
     cairo_close_path(cr_);
     setColour(fill);
     cairo_fill(cr_);
@@ -163,7 +200,7 @@ void drawChart(cairo_t* cr, const CPattraDoc& doc, const SheetArea& shown, const
     cairo_clip(cr);
     cairo_translate(cr, shown.origin.x, shown.origin.y);
     CairoShapes shapes(cr);
-    describeChart(doc, shapes, options.blackLines, options.background);
+    describeChart(doc, shapes, options);
     shapes.finish();
     cairo_restore(cr);
 }
@@ -175,6 +212,17 @@ void drawKey(cairo_t* cr, const LegendShapes& key, const KeyPart& part, ShapePoi
     cairo_scale(cr, scale, scale);
     CairoShapes shapes(cr);
     key.describe(shapes, part);
+    shapes.finish();
+    cairo_restore(cr);
+}
+
+void drawPattern(cairo_t* cr, const PatternShapes& text, size_t first, size_t end, ShapePoint topLeft, double scale)
+{
+    cairo_save(cr);
+    cairo_translate(cr, topLeft.x, topLeft.y);
+    cairo_scale(cr, scale, scale);
+    CairoShapes shapes(cr);
+    text.describe(shapes, first, end);
     shapes.finish();
     cairo_restore(cr);
 }

@@ -2,6 +2,7 @@
 
 #include "document/BackgroundShapes.h"
 #include "elements/IdealShapes.h"
+#include "platform/ShapeWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,7 @@ public:
     explicit BlackLineWork(ShapeSink& out) : out_(out) {}
 
     void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
+    void beginElementOfRound(int32_t typeId, int round) override { out_.beginElementOfRound(typeId, round); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override
     {
@@ -55,6 +57,16 @@ private:
 
     ShapeSink& out_;
 };
+
+} // namespace
+
+void describeLineWork(const CChartElement& element, ShapeSink& sink)
+{
+    BlackLineWork black(sink);
+    describeElement(element, black);
+}
+
+namespace {
 
 void describeElements(const CCanvas& canvas, ShapeSink& sink)
 {
@@ -144,17 +156,38 @@ SheetArea sheetAreaOf(const CPattraDoc& doc)
     return {doc.chartWidth(), doc.chartHeight(), doc.canvas().origin()};
 }
 
+ShapeBox sheetWindowOf(const CPattraDoc& doc)
+{
+    const SheetArea sheet = sheetAreaOf(doc);
+    const double left = -double(sheet.origin.x) - kSheetWindowMargin;
+    const double top = -double(sheet.origin.y) - kSheetWindowMargin;
+    return {left, top, left + sheet.width + 2 * kSheetWindowMargin, top + sheet.height + 2 * kSheetWindowMargin};
+}
+
 void describeChart(const CPattraDoc& doc, ShapeSink& sink, bool blackLines, bool background)
 {
     const CCanvas& canvas = doc.canvas();
+    ShapesInWindow window(sink, sheetWindowOf(doc));
     if (blackLines) {
-        BlackLineWork black(sink);
+        BlackLineWork black(window);
         describeElements(canvas, black);
         return;
     }
     if (background)
-        describeBackground(canvas, sink);
-    describeElements(canvas, sink);
+        describeBackground(canvas, window);
+    describeElements(canvas, window);
+}
+
+void describeChart(const CPattraDoc& doc, ShapeSink& sink, const ExportOptions& options)
+{
+    if (!options.rounds) {
+        describeChart(doc, sink, options.blackLines, options.background);
+        return;
+    }
+    ShapesInWindow window(sink, sheetWindowOf(doc));
+    if (options.background && !options.blackLines)
+        describeBackground(doc.canvas(), window);
+    describeRounds(doc.canvas(), window, options.blackLines);
 }
 
 std::optional<SheetArea> drawingAreaOf(const CPattraDoc& doc)

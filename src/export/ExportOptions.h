@@ -50,6 +50,12 @@ struct ExportOptions {
     // The chart's key beside or below it, in this language.
     bool legend = false;
     Language legendLanguage = Language::Russian;
+    // The written instructions after the chart and its key, in the key's
+    // language: on further pages of a PDF, below a PNG's or SVG's picture.
+    bool pattern = false;
+    // Each round's number, where it starts and the way it goes drawn on the
+    // chart, the rounds' symbols in two colours by turns.
+    bool rounds = false;
 };
 
 // The page a cropped drawing gets when no margin is asked for.

@@ -32,6 +32,8 @@ constexpr double kFallbackAdvance = 7;
 
 const ShapeStroke kFrame{0.75, colours::black, ShapeDash::Solid, 1};
 
+} // namespace
+
 TextMetrics keyMetrics()
 {
     const Font* font = Font::shared();
@@ -60,7 +62,6 @@ void describeText(ShapeSink& sink, std::string_view utf8, double left, double to
     sink.text(text);
 }
 
-} // namespace
 
 LegendShapes::LegendShapes(const Legend& legend, Language language)
 {

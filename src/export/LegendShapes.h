@@ -10,6 +10,7 @@
 #include "document/Document.h"
 #include "document/Legend.h"
 #include "export/ExportOptions.h"
+#include "platform/Font.h"
 #include "platform/ShapeSink.h"
 #include "platform/UiLanguage.h"
 
@@ -19,6 +20,13 @@
 #include <vector>
 
 namespace loopora {
+
+// Texts of the key and of the exported pattern, in key units: the chart
+// font's measures, a text's width, and one line of text with its cell's
+// top-left corner at (left, top).
+TextMetrics keyMetrics();
+double widthOf(std::string_view utf8);
+void describeText(ShapeSink& sink, std::string_view utf8, double left, double top);
 
 class LegendShapes final : public KeyMeasure {
 public:

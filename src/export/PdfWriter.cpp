@@ -71,6 +71,18 @@ bool writeChartPdf(const CPattraDoc& doc, const ExportOptions& options, const st
                 drawKeyAt(place);
                 cairo_show_page(cr.get());
             }
+        // The written instructions flow over pages of their own, as text.
+        const double margin = options.page.marginMm.value_or(10);
+        const double unit = kKeyMmPerUnit;
+        const double pageUnits = std::max(0.0, page->pageWidth - 2 * margin) / unit;
+        if (const std::optional<PatternShapes> text = exportedPattern(doc, options, patternWidthFor(pageUnits)))
+            for (size_t first = 0; first < text->lineCount();) {
+                const size_t lines = text->linesWithin(first, std::max(0.0, page->pageHeight - 2 * margin) / unit);
+                drawPattern(cr.get(), *text, first, first + lines, {margin * kPointsPerMm, margin * kPointsPerMm},
+                            unit * kPointsPerMm);
+                cairo_show_page(cr.get());
+                first += lines;
+            }
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing the PDF failed: ") + cairo_status_to_string(cairo_status(cr.get()));
             return false;

@@ -95,9 +95,22 @@ bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vec
     if (!shown)
         return false;
     const std::optional<LegendShapes> key = exportedKey(doc, options);
-    const std::optional<PngSize> size = sizeOf(*shown, key ? &*key : nullptr, options, error);
+    std::optional<PngSize> size = sizeOf(*shown, key ? &*key : nullptr, options, error);
     if (!size)
         return false;
+    // The written instructions below the picture, set as the key is.
+    const double unitPixels = kKeyMmPerUnit / size->page.mmPerPixel * size->pixelsPerChartPixel;
+    const std::optional<PatternShapes> text = exportedPattern(doc, options, patternWidthFor(size->width / unitPixels));
+    const int32_t pictureHeight = size->height;
+    if (text) {
+        const double height = pictureHeight + std::ceil(text->heightOf(0, text->lineCount()) * unitPixels);
+        if (height > kLargestPngSide || double(size->width) * height > double(kLargestPngPixels)) {
+            error = "with its pattern the picture would be " + std::to_string(size->width) + " x " +
+                    std::to_string(int64_t(height)) + " pixels, more than a PNG may have";
+            return false;
+        }
+        size->height = int32_t(height);
+    }
     CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size->width, size->height));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
         error = "there is not enough memory for a picture of " + std::to_string(size->width) + " x " +
@@ -132,6 +145,9 @@ bool writeChartPng(const CPattraDoc& doc, const ExportOptions& options, std::vec
         if (key && page.key)
             drawKey(cr.get(), *key, page.key->part, at(page.key->left, page.key->top),
                     page.key->mmPerUnit / page.mmPerPixel);
+        if (text)
+            drawPattern(cr.get(), *text, 0, text->lineCount(), {0, pictureHeight / size->pixelsPerChartPixel},
+                        unitPixels / size->pixelsPerChartPixel);
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing the picture failed: ") + cairo_status_to_string(cairo_status(cr.get()));
             return false;

@@ -12,6 +12,7 @@ public:
     ScaledShapes(ShapeSink& out, double scale, ShapePoint shift) : out_(out), scale_(scale), shift_(shift) {}
 
     void beginElement(int32_t typeId) override { out_.beginElement(typeId); }
+    void beginElementOfRound(int32_t typeId, int round) override { out_.beginElementOfRound(typeId, round); }
     void endElement() override { out_.endElement(); }
     void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) override;
     void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) override;

@@ -4,8 +4,10 @@
 #include "export/ChartShapes.h"
 #include "export/ChartWriters.h"
 #include "export/LegendShapes.h"
+#include "export/PatternShapes.h"
 #include "document/TypeTable.h"
 #include "elements/TypeIds.h"
+#include "platform/ShapeWindow.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -26,6 +28,7 @@ std::string classOf(int32_t typeId)
         return std::string(name);
     switch (typeId) {
     case kSheetPattern: return "background";
+    case kRoundMarks: return "rounds";
     case typeids::kGroup: return "group";
     case typeids::kLens: return "lens";
     default: return "type" + std::to_string(typeId);
@@ -41,6 +44,13 @@ public:
         out_ += "<g class=\"";
         out_ += classOf(typeId);
         out_ += "\">\n";
+    }
+    // A symbol of a round is known by its round too: "double round-2".
+    void beginElementOfRound(int32_t typeId, int round) override
+    {
+        out_ += "<g class=\"";
+        out_ += classOf(typeId);
+        out_ += " round-" + std::to_string(round) + "\">\n";
     }
     void endElement() override { out_ += "</g>\n"; }
 
@@ -70,6 +80,31 @@ public:
         out_ += "/>\n";
     }
 
+    // The outline runs from arc to arc of the ellipse along the window's
+    // edges, so the numbers stay near the picture however large the ellipse.
+    void filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window) override
+    {
+        const RegionOutline region = ellipseWithin(e, window);
+        if (region.pieces.empty())
+            return;
+        if (region.pieces.size() == 1) {
+            filledEllipse(e, fill); // it lies wholly inside
+            return;
+        }
+        out_ += "<path d=\"M";
+        point(region.start);
+        for (const OutlinePiece& piece : region.pieces) {
+            if (piece.arc)
+                arcTo(e, piece.sweep);
+            else
+                out_ += 'L';
+            point(piece.to);
+        }
+        out_ += "Z\"";
+        colourAttribute("fill", fill);
+        out_ += "/>\n";
+    }
+
     void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
     {
         out_ += "<polygon points=\"";
@@ -91,23 +126,10 @@ public:
             ellipse(e, stroke);
             return;
         }
-        const ShapePoint a = e.at(from);
-        const ShapePoint b = e.at(from + sweep);
         out_ += "<path d=\"M";
-        number(a.x);
-        out_ += ' ';
-        number(a.y);
-        out_ += 'A';
-        number(e.along);
-        out_ += ' ';
-        number(e.across);
-        out_ += ' ';
-        number(e.angle * 180 / std::numbers::pi);
-        out_ += std::fabs(sweep) > std::numbers::pi ? " 1" : " 0";
-        out_ += sweep > 0 ? " 1 " : " 0 "; // 1: the way angles grow, clockwise on the screen
-        number(b.x);
-        out_ += ' ';
-        number(b.y);
+        point(e.at(from));
+        arcTo(e, sweep);
+        point(e.at(from + sweep));
         out_ += "\" fill=\"none\"";
         strokeAttributes(stroke);
         out_ += "/>\n";
@@ -205,6 +227,26 @@ public:
     }
 
 private:
+    void point(ShapePoint p)
+    {
+        number(p.x);
+        out_ += ' ';
+        number(p.y);
+    }
+
+    // An arc of the ellipse through `sweep` radians, up to the point that follows.
+    void arcTo(const ShapeEllipse& e, double sweep)
+    {
+        out_ += 'A';
+        number(e.along);
+        out_ += ' ';
+        number(e.across);
+        out_ += ' ';
+        number(e.angle * 180 / std::numbers::pi);
+        out_ += std::fabs(sweep) > std::numbers::pi ? " 1" : " 0";
+        out_ += sweep > 0 ? " 1 " : " 0 "; // 1: the way angles grow, clockwise on the screen
+    }
+
     void attribute(const char* name, double v)
     {
         out_ += ' ';
@@ -300,8 +342,13 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     const double pictureTop = !page ? 0 : options.crop ? 0 : page->contentTop;
     const int32_t width =
         !page ? sheet.width : wholePixels(options.crop ? page->pageWidth : page->contentWidth);
-    const int32_t height =
-        !page ? sheet.height : wholePixels(options.crop ? page->pageHeight : page->contentHeight);
+    int32_t height = !page ? sheet.height : wholePixels(options.crop ? page->pageHeight : page->contentHeight);
+    // The written instructions below the picture, set as the key is.
+    const double unit = page ? kKeyMmPerUnit / page->mmPerPixel : 1.0;
+    const std::optional<PatternShapes> text = exportedPattern(doc, options, patternWidthFor(width / unit));
+    const int32_t pictureHeight = height;
+    if (text)
+        height += int32_t(std::ceil(text->heightOf(0, text->lineCount()) * unit));
     std::string svg;
     svg.reserve(1 << 20);
     SvgShapes shapes(svg);
@@ -327,7 +374,7 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
     if (shifted)
         svg += "<g transform=\"translate(" + std::to_string(sheet.origin.x) + " " + std::to_string(sheet.origin.y) +
                ")\">\n";
-    describeChart(doc, shapes, options.blackLines, options.background);
+    describeChart(doc, shapes, options);
     if (shifted)
         svg += "</g>\n";
     if (clipped)
@@ -341,6 +388,13 @@ bool writeChartSvg(const CPattraDoc& doc, const ExportOptions& options, const st
         shapes.number(page->key->mmPerUnit / page->mmPerPixel);
         svg += ")\">\n";
         key->describe(shapes, page->key->part);
+        svg += "</g>\n";
+    }
+    if (text) {
+        svg += "<g class=\"pattern\" transform=\"translate(0 " + std::to_string(pictureHeight) + ") scale(";
+        shapes.number(unit);
+        svg += ")\">\n";
+        text->describe(shapes, 0, text->lineCount());
         svg += "</g>\n";
     }
     svg += "</svg>\n";

@@ -65,6 +65,8 @@ void CArchive::writeString(const std::string& utf8)
         writeUInt32(uint32_t(n));
     }
     output_.insert(output_.end(), bytes.begin(), bytes.end());
+    ++texts_;
+    textCharacters_ += n;
 }
 
 void CArchive::require(size_t n, const char* what)
@@ -132,6 +134,11 @@ std::string CArchive::readString()
     size_t bytes = wide ? length * 2 : length;
     if (bytes > remaining())
         failAt(start, "a text of " + std::to_string(length) + " characters runs past the end of the file");
+    if (++texts_ > kMaximumTexts)
+        failAt(start, "more than " + std::to_string(kMaximumTexts) + " texts");
+    textCharacters_ += length;
+    if (textCharacters_ > kMaximumTextCharacters)
+        failAt(start, "the texts are longer than " + std::to_string(kMaximumTextCharacters) + " characters in all");
     std::string text;
     if (wide) {
         for (size_t i = 0; i < length; ++i) {
@@ -155,12 +162,20 @@ void CArchive::enterNested()
     }
 }
 
-int32_t CArchive::readCount(const char* what, size_t minimumBytes)
+void CArchive::countRecord()
+{
+    if (++records_ > kMaximumRecords)
+        fail("more than " + std::to_string(kMaximumRecords) + " elements");
+}
+
+int32_t CArchive::readCount(const char* what, size_t minimumBytes, int32_t most)
 {
     size_t start = position_;
     int32_t count = readInt32();
     if (count < 0)
         failAt(start, std::string("negative ") + what + " " + std::to_string(count));
+    if (count > most)
+        failAt(start, std::string(what) + " " + std::to_string(count) + " is over the limit of " + std::to_string(most));
     if (minimumBytes > 0 && size_t(count) > remaining() / minimumBytes)
         failAt(start, std::string(what) + " " + std::to_string(count) + " is more than the rest of the file can hold");
     return count;

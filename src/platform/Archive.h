@@ -49,8 +49,8 @@ public:
     Point readPoint();
     std::string readString();
     // A count that announces `count` records of at least `minimumBytes` each:
-    // refused when negative or when the bytes left cannot hold that many.
-    int32_t readCount(const char* what, size_t minimumBytes);
+    // refused when negative, above `most` or when the bytes left cannot hold that many.
+    int32_t readCount(const char* what, size_t minimumBytes, int32_t most = kMaximumRecords);
 
     size_t offset() const { return position_; }
     size_t remaining() const { return input_.size() - position_; }
@@ -63,6 +63,21 @@ public:
     static constexpr int kMaximumNesting = 256;
     void enterNested();
     void leaveNested() { --nesting_; }
+
+    // A record costs the program a few hundred bytes however few it takes in
+    // the file (a PDF about a kilobyte for each figure drawn on its own), a
+    // text a few kilobytes more and each of its characters more again, so
+    // loading refuses more records, more texts and longer texts in all than
+    // these: whatever an archive that passes holds is drawn, listed and
+    // exported within a gigabyte. Count each record as it begins.
+    static constexpr int32_t kMaximumRecords = 500'000;
+    static constexpr int32_t kMaximumTexts = 50'000;
+    static constexpr size_t kMaximumTextCharacters = 1'000'000;
+    void countRecord();
+    // The texts written so far, counted as loading counts them, so that a
+    // saver can tell whether its file would open again.
+    int32_t textsWritten() const { return texts_; }
+    size_t textCharactersWritten() const { return textCharacters_; }
 
     const std::vector<uint8_t>& bytes() const { return output_; }
     std::vector<uint8_t> takeBytes() { return std::move(output_); }
@@ -78,6 +93,9 @@ private:
     std::span<const uint8_t> input_;
     size_t position_ = 0;
     int nesting_ = 0;
+    int32_t records_ = 0;
+    int32_t texts_ = 0;
+    size_t textCharacters_ = 0;
 };
 
 } // namespace loopora

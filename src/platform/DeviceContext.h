@@ -137,6 +137,12 @@ public:
         for (Point p : pixels)
             setPixel(p.x, p.y, c);
     }
+    // Sets the pixels left .. right - 1 of row y to one colour, as setPixel does each.
+    virtual void setPixelRow(int32_t y, int32_t left, int32_t right, Colour c)
+    {
+        for (int32_t x = left; x < right; ++x)
+            setPixel(x, y, c);
+    }
     // UTF-8 text with its top-left corner at (x, y), in the text colour; in
     // opaque mode the text's cell is first filled with the background colour.
     virtual void textOut(int32_t x, int32_t y, std::string_view utf8) = 0;

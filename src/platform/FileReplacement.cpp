@@ -117,8 +117,11 @@ bool replaceFile(const fs::path& path, std::span<const uint8_t> bytes, std::stri
     };
     if (replacing) {
         // The owner first: changing it may clear the set-id bits set below.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-            (void)::fchown(fd, uid_t(-1), old.st_gid);
+        // Another user's file keeps at least its group; when even that is
+        // not ours to give, the new file keeps ours.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int groupKept = ::fchown(fd, uid_t(-1), old.st_gid);
+        }
         if (::fchmod(fd, old.st_mode & 07777) != 0)
             return abandon(errno);
     }

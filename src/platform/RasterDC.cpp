@@ -129,6 +129,12 @@ void CRasterDC::setPixel(int32_t x, int32_t y, Colour c)
     painter().ink(d.x, d.y, raster::Ink{RasterOp::CopyPen, pixelOf(c)});
 }
 
+void CRasterDC::setPixelRow(int32_t y, int32_t left, int32_t right, Colour c)
+{
+    const DevPoint from = toDevice(left, y);
+    painter().copySpan(from.y, from.x, from.x + (int64_t(right) - left) - 1, pixelOf(c));
+}
+
 void CRasterDC::setPixels(std::span<const Point> pixels, Colour c)
 {
     if (pixels.empty())

@@ -37,6 +37,7 @@ public:
     void drawFocusRect(const Rect& r) override;
     void setPixel(int32_t x, int32_t y, Colour c) override;
     void setPixels(std::span<const Point> pixels, Colour c) override;
+    void setPixelRow(int32_t y, int32_t left, int32_t right, Colour c) override;
     void textOut(int32_t x, int32_t y, std::string_view utf8) override;
     TextMetrics textMetrics() const override;
     int32_t textWidth(std::string_view utf8) const override;

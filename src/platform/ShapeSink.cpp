@@ -25,6 +25,15 @@ ShapePoint ShapeEllipse::at(double t) const
     return {centre.x + u * ca - v * sa, centre.y + u * sa + v * ca};
 }
 
+ShapeBox ShapeEllipse::box() const
+{
+    const double ca = std::cos(angle);
+    const double sa = std::sin(angle);
+    const double halfWidth = std::hypot(along * ca, across * sa);
+    const double halfHeight = std::hypot(along * sa, across * ca);
+    return {centre.x - halfWidth, centre.y - halfHeight, centre.x + halfWidth, centre.y + halfHeight};
+}
+
 double ShapeEllipse::angleTowards(double direction) const
 {
     // The direction in the ellipse's own axes, then stretched to the unit circle.

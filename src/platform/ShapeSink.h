@@ -50,6 +50,18 @@ struct ShapeStroke {
 // empty for a solid line.
 std::vector<double> dashSteps(ShapeDash dash);
 
+// An axis-parallel box: left <= right, top <= bottom.
+struct ShapeBox {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+
+    bool contains(ShapePoint p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
+    bool holds(const ShapeBox& b) const { return b.left >= left && b.right <= right && b.top >= top && b.bottom <= bottom; }
+    bool meets(const ShapeBox& b) const { return b.left <= right && b.right >= left && b.top <= bottom && b.bottom >= top; }
+};
+
 // An ellipse of any direction. The point at angle t is
 //   centre + along * cos t * (cos angle, sin angle) + across * sin t * (-sin angle, cos angle),
 // so angles, like every angle here, grow clockwise on the screen (y grows
@@ -63,6 +75,8 @@ struct ShapeEllipse {
     friend bool operator==(const ShapeEllipse&, const ShapeEllipse&) = default;
 
     ShapePoint at(double t) const;
+    // The smallest box around it.
+    ShapeBox box() const;
     // The angle t of the point of the ellipse on the ray from the centre in
     // the screen direction `direction` (radians, clockwise).
     double angleTowards(double direction) const;
@@ -93,6 +107,8 @@ struct ShapeText {
 
 // Stands for the sheet's background pattern where a type id is expected.
 constexpr int32_t kSheetPattern = -1;
+// Stands for the marks of the chart's rounds (their numbers, starts and ways).
+constexpr int32_t kRoundMarks = -2;
 
 class ShapeSink {
 public:
@@ -101,12 +117,26 @@ public:
     // Everything between the two belongs to one element of the given type
     // id (kSheetPattern for the sheet's background); elements nest as groups do.
     virtual void beginElement(int32_t typeId) { (void)typeId; }
+    // The same for a symbol of a round of the chart's pattern (0 the foundation).
+    virtual void beginElementOfRound(int32_t typeId, int round)
+    {
+        (void)round;
+        beginElement(typeId);
+    }
     virtual void endElement() {}
 
     virtual void line(ShapePoint from, ShapePoint to, const ShapeStroke& stroke) = 0;
     // The outline of an ellipse.
     virtual void ellipse(const ShapeEllipse& e, const ShapeStroke& stroke) = 0;
     virtual void filledEllipse(const ShapeEllipse& e, Colour fill) = 0;
+    // The part of a filled ellipse inside a box far larger than the picture
+    // (ShapeWindow.h); a sink with no better way fills the whole ellipse,
+    // which shows the same.
+    virtual void filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window)
+    {
+        (void)window;
+        filledEllipse(e, fill);
+    }
     // The inside of the polygon through the corners, in order, with no outline.
     virtual void filledPolygon(std::span<const ShapePoint> corners, Colour fill) = 0;
     // The part of an ellipse's outline from angle `from` through `sweep`

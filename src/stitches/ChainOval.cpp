@@ -20,6 +20,13 @@ PlottedOval CChainOval::ovalBetween(Point p, Point q, double ratio)
     oval.centre = {int32_t((int64_t(p.x) + q.x) / 2), int32_t((int64_t(p.y) + q.y) / 2)};
     oval.along = integerDistance(int64_t(oval.centre.x) - q.x, int64_t(oval.centre.y) - q.y);
     oval.orientation = ChordOrientation::fromSlope(slopeOf(p, q), true);
+    // A loop size of 0, which older editors' chain ring dialogs offered first,
+    // makes a chain of no width: those editors drew it as the straight line
+    // between its ends, and so it is drawn, framed and hit here.
+    if (ratio == 0) {
+        oval.across = 0;
+        return oval;
+    }
     // Not-a-number fails the comparison and takes the flattest ratio too.
     if (!(ratio >= kFlattestChainRatio))
         ratio = kFlattestChainRatio;

@@ -10,9 +10,10 @@
 
 namespace loopora {
 
-// No chain is drawn flatter than this length-to-width ratio: a ratio of 0, a
-// negative or a non-finite one from a damaged file, or a tiny one would
-// spread the oval, and the frame that catches clicks, across the whole sheet.
+// No chain is drawn flatter than this length-to-width ratio: a negative or
+// a non-finite one from a damaged file, or a tiny one, would spread the oval,
+// and the frame that catches clicks, across the whole sheet. A ratio of
+// exactly 0 (a ring's loop size of 0) draws the chain as a straight line.
 constexpr double kFlattestChainRatio = 0.1;
 
 class CChainOval : public CPlottedFigure {

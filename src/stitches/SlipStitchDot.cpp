@@ -5,16 +5,46 @@
 #include "platform/Numeric.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace loopora {
 namespace {
 
-// The most pixel placements (walk points times run length) a dot is drawn
-// with by nested ovals, whose cost grows with the square of its length: about
-// a millisecond. A longer dot (over about 400 pixels with the editor's pen)
-// is filled row by row instead, solid, in time that grows with its rows.
-constexpr int64_t kNestedFillBudget = int64_t(1) << 17;
+// A dot is filled with nested ovals, the way slip stitches have always been
+// drawn, when it fits on the editor's largest sheet (600 pixels a side) with
+// room to spare: about three hundred ovals at most, a few milliseconds.
+constexpr double kLargestNestedSide = 640;
+// ... and when the ovals' pixel placements (walk points times run length)
+// stay within this: a dot drawn with a pen far wider than the editor's is
+// filled row by row, as it always was.
+constexpr int64_t kNestedFillBudget = int64_t(1) << 23;
+
+// ChordOrientation::place's rounding for values well inside the coordinate
+// range, without its checks: a fraction of one half or more rounds up,
+// anything else is truncated toward zero.
+inline int32_t roundFractionUpNear(double v)
+{
+    const int32_t t = int32_t(v);
+    return t + int32_t(v - double(t) >= 0.5);
+}
+
+// Plots the walk of one oval, its four mirror images placed at once by the
+// very sums ChordOrientation::place forms for each, in the same order.
+void plotWalk(const PlottedOval& o, PenRunMask& mask)
+{
+    const double cx = o.centre.x;
+    const double cy = o.centre.y;
+    const double s = o.orientation.s;
+    const double c = o.orientation.c;
+    walkEllipseQuarter(o.along, o.across, [&](int64_t x, int64_t y) {
+        const double sx = s * double(x), cx_ = c * double(x), sy = s * double(y), cy_ = c * double(y);
+        mask.plot(roundFractionUpNear(cx + sx - cy_), roundFractionUpNear(cy + cx_ + sy));
+        mask.plot(roundFractionUpNear(cx + -sx - cy_), roundFractionUpNear(cy + -cx_ + sy));
+        mask.plot(roundFractionUpNear(cx + sx - -cy_), roundFractionUpNear(cy + cx_ + -sy));
+        mask.plot(roundFractionUpNear(cx + -sx - -cy_), roundFractionUpNear(cy + -cx_ + -sy));
+    });
+}
 
 } // namespace
 
@@ -35,21 +65,29 @@ void CSlipStitchDot::describeFields(FieldSink& sink) const
 void CSlipStitchDot::plot(CDC& dc) const
 {
     const Colour colour = whiteFill_ ? colours::white : penColour();
-    if (!nestedFillIsCheap()) {
+    if (!drawnWithNestedOvals()) {
         fillSolid(dc, colour);
         return;
     }
-    PenRuns runs(dc, colour, penWidth(), RunDirection::UpRight);
-    plotNestedOvals(runs);
-    runs.flush();
+    // The nested ovals stay within the outer one's box, give or take the
+    // rounding of their ends; a pixel beyond it is set all the same.
+    const TiltedEllipse e = outline().equation();
+    const Rect box{int32_t(std::floor(e.cx - e.halfWidth())) - 2, int32_t(e.firstRow()) - 2,
+                   int32_t(std::ceil(e.cx + e.halfWidth())) + 3, int32_t(e.lastRow()) + 3};
+    PenRunMask mask(dc, colour, penWidth(), RunDirection::UpRight, box);
+    plotNestedOvals(mask);
+    mask.flush();
 }
 
 // The ends step toward each other one pixel at a time along the longer
 // coordinate, so there are about half that many ovals, none larger than the first.
-bool CSlipStitchDot::nestedFillIsCheap() const
+bool CSlipStitchDot::drawnWithNestedOvals() const
 {
     const PlottedOval outer = outline();
     if (!outer.walked())
+        return false;
+    const TiltedEllipse e = outer.equation();
+    if (2 * e.halfWidth() > kLargestNestedSide || 2 * e.halfHeight() > kLargestNestedSide)
         return false;
     const int64_t span = std::max(std::abs(int64_t(points()[1].x) - points()[0].x),
                                   std::abs(int64_t(points()[1].y) - points()[0].y));
@@ -58,9 +96,24 @@ bool CSlipStitchDot::nestedFillIsCheap() const
     return ovals * perOval <= kNestedFillBudget;
 }
 
-void CSlipStitchDot::plotNestedOvals(PenRuns& runs) const
+void CSlipStitchDot::plotNestedOvals(PenRunMask& mask) const
 {
-    auto oval = [&](Point u, Point v) { plotOval(runs, ovalBetween(u, v, ratio_)); };
+    // Far from the edge of the drawable area no placement needs place's checks.
+    const Rect reach = getBounds();
+    const bool near = std::max({std::abs(int64_t(reach.left)), std::abs(int64_t(reach.right)),
+                                std::abs(int64_t(reach.top)), std::abs(int64_t(reach.bottom))}) <
+                      kCoordinateLimit - 16;
+    auto oval = [&](Point u, Point v) {
+        const PlottedOval o = ovalBetween(u, v, ratio_);
+        if (near) {
+            plotWalk(o, mask);
+            return;
+        }
+        walkEllipse(o.along, o.across, [&](int64_t x, int64_t y) {
+            const Point px = o.orientation.place(o.centre, x, y);
+            mask.plot(px.x, px.y);
+        });
+    };
     const Point p = points()[0];
     const Point q = points()[1];
     if (p.x == q.x || p.y == q.y) {

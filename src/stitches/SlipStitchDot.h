@@ -1,9 +1,10 @@
 #pragma once
 // A slip stitch: a solid oval, filled with nested chain ovals that walk from
-// both ends toward the middle (a large one is filled row by row). With
-// whiteFill it is drawn in white, which lets a symbol blank out what lies
-// under a cap.
+// both ends toward the middle (one larger than a sheet is filled row by row).
+// With whiteFill it is drawn in white, which lets a symbol blank out what
+// lies under a cap.
 
+#include "platform/PenRunMask.h"
 #include "stitches/ChainOval.h"
 
 namespace loopora {
@@ -24,9 +25,9 @@ protected:
     void plot(CDC& dc) const override;
 
 private:
-    // Whether the nested ovals are few and small enough to be walked.
-    bool nestedFillIsCheap() const;
-    void plotNestedOvals(PenRuns& runs) const;
+    // Whether the dot is small enough for its nested ovals to be walked.
+    bool drawnWithNestedOvals() const;
+    void plotNestedOvals(PenRunMask& mask) const;
     // A dot too large for nested ovals: every row of the outer oval, filled
     // from end to end, with the pen's runs.
     void fillSolid(CDC& dc, Colour colour) const;

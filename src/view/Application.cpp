@@ -50,6 +50,12 @@ bool CPattraApp::newChart(int width, int height, int background, int spacing)
     return true;
 }
 
+void CPattraApp::openMadeChart(std::unique_ptr<CPattraDoc> doc)
+{
+    doc->markModified();
+    addChart(std::move(doc), {});
+}
+
 bool CPattraApp::openChart(const std::string& path, std::string* error)
 {
     // Two windows on one file would each save over the other's work.
@@ -341,7 +347,9 @@ bool CPattraApp::onCommand(uint16_t id)
         host_.exit();
         return true;
     case cmd::kStatusBar:
-    case cmd::kToggleLegend: host_.togglePalette(id); return true;
+    case cmd::kToggleLegend:
+    case cmd::kTogglePattern:
+    case cmd::kRoundNumbers: host_.togglePalette(id); return true;
     case cmd::kCascade:
     case cmd::kTile:
     case cmd::kArrange: host_.arrangeWindows(id); return true;

@@ -102,6 +102,10 @@ public:
 
     Size rememberedSize() const { return rememberedSize_; }
 
+    // Opens a chart made by the program (built from a pattern) in a new
+    // window, unsaved and without a file.
+    void openMadeChart(std::unique_ptr<CPattraDoc> doc);
+
     // The open chart whose file the path names, through whatever name or link.
     std::optional<size_t> chartOfFile(const std::string& path) const;
 

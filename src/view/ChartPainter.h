@@ -9,7 +9,18 @@
 #include "platform/PixelBuffer.h"
 #include "platform/ShapeSink.h"
 
+#include <cmath>
+
 namespace loopora {
+
+// How far, in chart pixels, an element's drawing may reach beyond its drawn
+// bounds: the bitmap's pixels and the ideal shapes stray up to a few pixels
+// from each other (a turned oval's most).
+constexpr int32_t kShapesStray = 3;
+
+// How far an element's shapes drawn at `scale` window pixels a chart pixel
+// may reach beyond its drawn bounds, their antialiased edges included.
+inline int32_t shapesReach(double scale) { return kShapesStray + int32_t(std::ceil(2 / scale)); }
 
 // Where sheet points land in the target's pixels: sheet * scale - offset.
 struct SheetMapping {

@@ -95,6 +95,10 @@ constexpr uint16_t kTogglePalette8 = 33023;
 constexpr uint16_t kTogglePalette9 = 33140;
 // The chart's key, a panel of the main window.
 constexpr uint16_t kToggleLegend = 33110;
+// The written instructions, a panel of the main window, and the round
+// numbers drawn over the chart windows.
+constexpr uint16_t kTogglePattern = 33111;
+constexpr uint16_t kRoundNumbers = 33112;
 
 // Context menus.
 constexpr int kElementMenu = 156;

@@ -27,11 +27,6 @@ namespace {
 // so that the bitmap of a window zoomed far out stays small.
 constexpr int32_t kBitmapRoom = 64;
 
-// How far, in chart pixels, an element's drawing may reach beyond its drawn
-// bounds: the bitmap's pixels and the ideal shapes stray up to a few pixels
-// from each other (a turned oval's most).
-constexpr int32_t kShapesStray = 3;
-
 } // namespace
 
 void CPattraView::updateSheet()
@@ -189,8 +184,7 @@ bool CPattraView::drawChart(const Rect& area)
     // shapes stray a pixel or two from the bitmap's, and their antialiased
     // edges a device pixel further.
     const double scale = viewport_.deviceScale();
-    const int32_t margin = kShapesStray + int32_t(std::ceil(2 / scale));
-    const Rect chartArea = viewport_.chartCovering(area).inflated(margin);
+    const Rect chartArea = viewport_.chartCovering(area).inflated(shapesReach(scale));
     return painter_->paint(doc_, pixels_.drawn(), area, {scale, viewport_.deviceOffset()}, chartArea);
 }
 

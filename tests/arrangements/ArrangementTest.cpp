@@ -7,11 +7,13 @@
 #include "arrangements/RowArrangement.h"
 #include "document/ChartFile.h"
 #include "document/ChartJson.h"
+#include "export/BitmapWriter.h"
 #include "stitches/ChainOval.h"
 #include "support/TestCharts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace loopora;
@@ -176,6 +178,57 @@ TEST(ChainRing, FlatOrDamagedRatiosStayWithinTheSheet)
         HitInfo below;
         below.point = {120, 1200};
         EXPECT_EQ(chain.hitTest(below), nullptr) << ratio;
+    }
+}
+
+TEST(ChainRing, ALoopSizeOfZeroFromAnOlderEditorIsDrawnFramedAndHitAsItsChords)
+{
+    // Older editors' dialogs offered a loop size of 0 and drew such chains as
+    // straight lines: a ring dragged across 100 pixels stays a ring of that size.
+    for (int32_t count : {3, 5, 8}) {
+        CPattraDoc doc;
+        doc.setChartSize(400, 400);
+        auto ring = std::make_unique<CChainRing>();
+        ring->setCount(count);
+        ring->setHeight(0);
+        ASSERT_TRUE(ring->assignState(stateFor({150, 200}, {250, 200}, {2, colours::black, 0})));
+        doc.canvas().appendChild(std::move(ring));
+        // As a file carries it, byte for byte.
+        const std::vector<uint8_t> saved = saveChartBytes(doc);
+        ChartLoadResult loaded = loadChartBytes(saved);
+        ASSERT_TRUE(loaded.document) << loaded.error;
+        EXPECT_EQ(saveChartBytes(*loaded.document), saved);
+        CChartElement& read = *loaded.document->canvas().child(0);
+        EXPECT_EQ(static_cast<const CChainOval&>(*read.child(0)).ratio(), 0.0);
+        // The frame keeps its margin of 5 around the chains' bounds, 5 around their pixels.
+        const Rect frame = read.getBounds();
+        EXPECT_GE(frame.left, 150 - 12) << count;
+        EXPECT_LE(frame.right, 250 + 12) << count;
+        EXPECT_GE(frame.top, 150 - 12) << count;
+        EXPECT_LE(frame.bottom, 250 + 12) << count;
+        for (Point far : {Point{20, 20}, Point{380, 200}, Point{200, 380}, Point{300, 300}}) {
+            HitInfo hit;
+            hit.point = far;
+            EXPECT_EQ(read.hitTest(hit), nullptr) << count << ": " << far.x << "," << far.y;
+        }
+        // Every chain is the line between its ends: its pixels lie on it.
+        const PixelBuffer sheet = renderSheet(*loaded.document);
+        int inked = 0;
+        for (int32_t y = 0; y < 400; ++y)
+            for (int32_t x = 0; x < 400; ++x) {
+                if (sheet.colourAt(x, y) != colours::black)
+                    continue;
+                ++inked;
+                double nearest = 1e9;
+                for (const auto& chain : read.children()) {
+                    const Point a = chain->points()[0], b = chain->points()[1];
+                    const double dx = b.x - a.x, dy = b.y - a.y;
+                    const double t = std::clamp(((x - a.x) * dx + (y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                    nearest = std::min(nearest, std::hypot(x - a.x - t * dx, y - a.y - t * dy));
+                }
+                ASSERT_LT(nearest, 3) << count << ": " << x << "," << y;
+            }
+        EXPECT_GT(inked, 200) << count;
     }
 }
 

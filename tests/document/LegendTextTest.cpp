@@ -68,7 +68,7 @@ TEST(LegendText, JsonNamesTypesAndEveryGroupAndArrangement)
               std::string::npos)
         << json;
     EXPECT_NE(json.find("\"totals\": {\"symbols\": 3, \"workedInto\": 2, \"makes\": 3}"), std::string::npos);
-    EXPECT_NE(json.find("{\"type\": 0, \"name\": \"группа\", \"path\": [1], \"depth\": 1, \"symbols\": [\n"
+    EXPECT_NE(json.find("{\"type\": 0, \"name\": \"группа\", \"parent\": -1, \"index\": 1, \"depth\": 1, \"symbols\": [\n"
                         "    {\"type\": 7, \"tool\": \"double\""),
               std::string::npos)
         << json;

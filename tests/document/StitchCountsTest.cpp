@@ -47,13 +47,13 @@ TEST(StitchCounts, AMagicRingRoundGrowsByTheFans)
     const std::vector<HolderTally> holders = countHolders(s.canvas());
     ASSERT_EQ(holders.size(), 3u);
     EXPECT_EQ(holders[0].holder->typeId(), typeids::kChainRing);
-    EXPECT_EQ(holders[0].tally.makes, 6);
-    EXPECT_EQ(holders[0].tally.workedInto, 0);
+    EXPECT_EQ(holders[0].makes, 6);
+    EXPECT_EQ(holders[0].workedInto, 0);
     EXPECT_EQ(holders[1].holder->typeId(), typeids::kArc);
-    EXPECT_EQ(holders[1].tally.workedInto, 12);
-    EXPECT_EQ(holders[1].tally.makes, 12);
-    EXPECT_EQ(holders[2].tally.workedInto, 12);
-    EXPECT_EQ(holders[2].tally.makes, 24);
+    EXPECT_EQ(holders[1].workedInto, 12);
+    EXPECT_EQ(holders[1].makes, 12);
+    EXPECT_EQ(holders[2].workedInto, 12);
+    EXPECT_EQ(holders[2].makes, 24);
     EXPECT_EQ(holders[2].depth, 1);
 }
 
@@ -65,12 +65,12 @@ TEST(StitchCounts, ARowAndArcsWithLoopsCountTheirChains)
            "answer ok loops=2 count=8", "rclick 300 530", "drag 300 300 360 300"});
     const std::vector<HolderTally> holders = countHolders(s.canvas());
     ASSERT_EQ(holders.size(), 2u);
-    EXPECT_EQ(of(holders[0].tally, "single"), 10);
-    EXPECT_EQ(holders[0].tally.makes, 10);
-    EXPECT_EQ(of(holders[1].tally, "double"), 8);
-    EXPECT_EQ(of(holders[1].tally, "chain"), 16);
-    EXPECT_EQ(holders[1].tally.workedInto, 8);
-    EXPECT_EQ(holders[1].tally.makes, 8 + 16);
+    EXPECT_EQ(of(holders[0].ownTally(), "single"), 10);
+    EXPECT_EQ(holders[0].makes, 10);
+    EXPECT_EQ(of(holders[1].ownTally(), "double"), 8);
+    EXPECT_EQ(of(holders[1].ownTally(), "chain"), 16);
+    EXPECT_EQ(holders[1].workedInto, 8);
+    EXPECT_EQ(holders[1].makes, 8 + 16);
 }
 
 // The yarn's join and fasten-off marks are in the key with their counts, but
@@ -119,11 +119,16 @@ TEST(StitchCounts, NestedGroupsCountWhatTheyHoldAtEveryLevel)
     const std::vector<HolderTally> holders = countHolders(s.canvas());
     ASSERT_EQ(holders.size(), 2u);
     EXPECT_EQ(holders[0].depth, 1);
-    EXPECT_EQ(holders[0].tally.symbols, 3);
-    EXPECT_EQ(holders[0].tally.makes, 3);
+    EXPECT_EQ(holders[0].symbols, 3);
+    EXPECT_EQ(holders[0].makes, 3);
     EXPECT_EQ(holders[1].depth, 2);
     EXPECT_EQ(holders[1].holder->parent(), holders[0].holder);
-    EXPECT_EQ(of(holders[1].tally, "double"), 2);
+    EXPECT_EQ(holders[1].parent, 0);
+    EXPECT_EQ(holders[0].parent, -1);
+    // The outer group holds the chain itself; the doubles are the inner group's.
+    EXPECT_EQ(holders[0].ownTally().symbols, 1);
+    EXPECT_EQ(of(holders[0].ownTally(), "chain"), 1);
+    EXPECT_EQ(of(holders[1].ownTally(), "double"), 2);
     EXPECT_EQ(countStitches(s.canvas()).symbols, 3);
     // The selected outer group, and the inner one with it, count each double once.
     std::vector<CChartElement*> both{const_cast<CChartElement*>(holders[1].holder),

@@ -41,7 +41,7 @@ grep -q "^ссн  *столбик с накидом  *9$" "$work/legend.txt" || 
 grep -q "Символов: 9 · Провязано в петли: 9 · Получено петель: 9" "$work/legend.txt" || { echo "no totals in the key"; exit 1; }
 "$cli" legend "$work/chart.lpc" --lang en | grep -q "^dc  *double crochet  *9$" || { echo "no English key"; exit 1; }
 "$cli" legend --json "$work/chart.lpc" --lang en > "$work/legend.json"
-grep -q '"type": 153, "name": "arc", "path": \[1\]' "$work/legend.json" || { echo "no arc in: $(cat "$work/legend.json")"; exit 1; }
+grep -q '"type": 153, "name": "arc", "parent": -1, "index": 1,' "$work/legend.json" || { echo "no arc in: $(cat "$work/legend.json")"; exit 1; }
 if "$cli" legend "$work/chart.lpc" --lang de 2> "$work/err.txt"; then echo "an unknown language passed"; exit 1; fi
 grep -q "ru or en" "$work/err.txt" || { echo "no word on the language"; exit 1; }
 
@@ -220,5 +220,92 @@ pdfinfo "$work/catalogue.pdf" | grep -q "^Page size: *$points" ||
 if "$cli" catalogue "$work/too-large.lpc" --chart --size 60 2> "$work/err6.txt"; then echo "a catalogue too large for a sheet passed"; exit 1; fi
 grep -q "smaller --size" "$work/err6.txt" || { echo "no advice in: $(cat "$work/err6.txt")"; exit 1; }
 [ ! -e "$work/too-large.lpc" ] || { echo "a refused catalogue left a file"; exit 1; }
+
+# The written instructions and the check: a magic ring, a ch-3 standing as
+# the first double, eleven doubles and the join on the ch-3's top.
+cat > "$work/ring.script" <<'SCRIPT'
+new 600 600 0 30
+tool circle
+drag 280 300 320 300
+tool chain3
+drag 300 280 300 240
+tool double
+drag 290 283 270 248
+drag 283 290 248 270
+drag 280 300 240 300
+drag 283 310 248 330
+drag 290 317 270 352
+drag 300 320 300 360
+drag 310 317 330 352
+drag 317 310 352 330
+drag 320 300 360 300
+drag 317 290 352 270
+drag 310 283 330 248
+tool slipstitch
+drag 297 240 303 240
+save RING
+pattern
+check
+SCRIPT
+sed -i "s#RING#$work/ring.lpc#" "$work/ring.script"
+"$cli" --lang en script "$work/ring.script" > "$work/ring.out"
+ring_line='Rnd 1: Ch 3 (counts as dc), 11 dc in ring, join with sl st to top of beg ch-3. (12 dc)'
+grep -qxF "$ring_line" "$work/ring.out" || { echo "the script's pattern step: $(cat "$work/ring.out")"; exit 1; }
+grep -qx "Rnd 1: made 12, worked into 0, skipped 0" "$work/ring.out" || { echo "the script's check step: $(cat "$work/ring.out")"; exit 1; }
+"$cli" pattern "$work/ring.lpc" --lang en > "$work/pattern.txt"
+[ "$(cat "$work/pattern.txt")" = "$(printf 'Make a magic ring.\n%s' "$ring_line")" ] || { echo "pattern: $(cat "$work/pattern.txt")"; exit 1; }
+"$cli" pattern "$work/ring.lpc" --lang en --terms uk | grep -qF "11 tr in ring" || { echo "no UK terms"; exit 1; }
+"$cli" pattern "$work/ring.lpc" | grep -qF "3 в. п. подъёма (считаются за ссн), 11 ссн в кольцо" || { echo "no Russian pattern"; exit 1; }
+"$cli" pattern "$work/ring.lpc" --json --lang en > "$work/pattern.json"
+for key in '"language": "en", "terms": "us"' '"foundation": {"kind": "ring", "path": \[0\]' '"kind": "round"' \
+           '"makes": 12, "workedInto": 0' '"abbreviation": "dc", "makes": 1, "into": \[{"kind": "ring", "round": 0' \
+           '"type": 46, "abbreviation": "sl st", "makes": 0, "into": \[{"kind": "stitch", "round": 1, "index": 0' '"warnings": \[\]'; do
+  grep -q "$key" "$work/pattern.json" || { echo "no $key in: $(cat "$work/pattern.json")"; exit 1; }
+done
+python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$work/pattern.json" || { echo "pattern --json is not JSON"; exit 1; }
+
+# build is pattern the other way round: the text read back is the text built,
+# and a wrong line is refused by its number and words, nothing written.
+"$cli" pattern "$work/ring.lpc" --lang en > "$work/ring.txt"
+"$cli" build "$work/ring.txt" "$work/built.lpc" --lang en || { echo "build refused the ring's pattern"; exit 1; }
+"$cli" pattern "$work/built.lpc" --lang en | cmp -s - "$work/ring.txt" || { echo "the built ring reads back otherwise"; exit 1; }
+"$cli" check "$work/built.lpc" --lang en > /dev/null || { echo "the built ring does not check clean"; exit 1; }
+"$cli" build --shape granny --rounds 4 "$work/granny.lpc" --lang en || { echo "no granny square"; exit 1; }
+"$cli" export "$work/granny.lpc" "$work/granny.pdf" --legend --pattern --rounds --lang en || { echo "the granny square does not export"; exit 1; }
+printf 'Make a magic ring.\nRnd 1: 12 dc in ring. (12 dc)\nRnd 2: dc2tgo in each st around. (24 dc)\n' > "$work/bad.txt"
+if "$cli" build "$work/bad.txt" "$work/bad.lpc" --lang en 2> "$work/bad.err"; then echo "build took a word that is no stitch"; exit 1; fi
+grep -qxF 'loopora-cli: line 3: "dc2tgo": not a stitch' "$work/bad.err" || { echo "build: $(cat "$work/bad.err")"; exit 1; }
+[ ! -e "$work/bad.lpc" ] || { echo "a refused build wrote a chart"; exit 1; }
+printf 'build %s\npattern\n' "$work/ring.txt" | "$cli" script - --lang en | grep -qF "$ring_line" || { echo "the script's build step"; exit 1; }
+"$cli" check "$work/ring.lpc" > /dev/null || { echo "a sound chart did not check"; exit 1; }
+# A double dragged off into nowhere: the check says so and ends with 1.
+sed -e 's#^drag 320 300 360 300$#drag 560 560 560 520#' -e '/^pattern$/d' -e '/^check$/d' "$work/ring.script" > "$work/stray.script"
+sed -i "s#$work/ring.lpc#$work/stray.lpc#" "$work/stray.script"
+"$cli" script "$work/stray.script"
+status=0
+"$cli" check "$work/stray.lpc" --lang en > "$work/check.txt" || status=$?
+[ "$status" -eq 1 ] || { echo "check of a stray stitch ended with $status"; exit 1; }
+grep -q "worked into nothing" "$work/check.txt" || { echo "check: $(cat "$work/check.txt")"; exit 1; }
+status=0
+"$cli" check "$work/short.lpc" 2> /dev/null || status=$?
+[ "$status" -eq 2 ] || { echo "check of an unreadable chart ended with $status"; exit 1; }
+status=0
+"$cli" pattern "$work/ring.lpc" --terms au 2> "$work/err8.txt" || status=$?
+[ "$status" -eq 2 ] && grep -q -- "--terms takes us or uk" "$work/err8.txt" || { echo "--terms au: $status"; exit 1; }
+
+# The written instructions after the chart, and the rounds drawn on it.
+"$cli" export "$work/ring.lpc" "$work/ring.pdf" --pattern --lang en
+pdftotext "$work/ring.pdf" - | grep -qF "11 dc in ring, join with sl st" || { echo "no pattern in the PDF"; exit 1; }
+pdfinfo "$work/ring.pdf" | grep -q "^Pages: *2$" || { echo "the pattern is not on a page of its own"; exit 1; }
+"$cli" export "$work/ring.lpc" "$work/ring.svg" --rounds --pattern
+for class in 'class="double round-1"' 'class="chain3 round-1"' 'class="rounds"' 'class="pattern"'; do
+  grep -q "$class" "$work/ring.svg" || { echo "no $class in the SVG"; exit 1; }
+done
+"$cli" export "$work/ring.lpc" "$work/plain.png" --dpi 50
+"$cli" export "$work/ring.lpc" "$work/text.png" --dpi 50 --pattern --rounds
+png_height() { od -An -tu1 -j20 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }'; }
+[ "$(png_height "$work/text.png")" -gt "$(png_height "$work/plain.png")" ] || { echo "no pattern below the PNG"; exit 1; }
+expect_refused "$work/refused.bmp" --pattern
+expect_refused "$work/refused.bmp" --rounds
 
 echo "loopora-cli checks passed"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cpack -G DEB` from the build folder as it stands (nothing is built again):
 # the package installs under /usr, holds the programs and their desktop
-# files, and depends on Qt 6, FreeType, fontconfig and the fonts.
+# files, depends on Qt 6, FreeType, fontconfig and the fonts, and passes
+# lintian without errors.
 #   package_checks.sh CPACK BUILD_DIR WITH_EDITOR(0|1) APP_ID VERSION
 set -euo pipefail
 cpack=$1 build=$2 editor=$3 id=$4 version=$5
@@ -25,7 +26,7 @@ done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$out/files"
 grep -v '^\./usr/' "$out/files" | grep -v '^\./$' && fail "files outside /usr"
 want=(./usr/bin/loopora-cli ./usr/share/man/man1/loopora-cli.1.gz ./usr/share/doc/loopora/copyright
-      ./usr/share/locale/en/LC_MESSAGES/loopora.mo)
+      ./usr/share/doc/loopora/changelog.gz ./usr/share/locale/en/LC_MESSAGES/loopora.mo)
 if [ "$editor" = 1 ]; then
   want+=(./usr/bin/loopora ./usr/share/man/man1/loopora.1.gz
          ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml
@@ -35,4 +36,11 @@ fi
 for f in "${want[@]}"; do
   grep -qxF -- "$f" "$out/files" || fail "$f is not in the package"
 done
+# Debian keeps the licence's text once, in /usr/share/common-licenses.
+grep -q '/COPYING$' "$out/files" && fail "the package holds its own copy of the licence"
+# Debian's own checks of the package: any error fails, warnings are shown.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/setup.sh installs it)"
+lintian --fail-on error "$deb" >"$out/lintian.log" 2>&1 || { cat "$out/lintian.log"; fail "lintian finds errors"; }
+grep -E '^[EW]: ' "$out/lintian.log" || true
+
 echo "package: $(basename "$deb") holds $(grep -c -v '/$' "$out/files") files; depends on $depends"

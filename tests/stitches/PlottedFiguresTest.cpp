@@ -1,10 +1,12 @@
 // Invariants of the figures plotted point by point (chain ovals, slip
 // stitches, lenses), small or enormous: drawing part of the window draws
 // exactly those pixels of the whole drawing; every pixel lies within the
-// figure's bounds; a slip stitch too large for nested ovals is a solid dot.
+// figure's bounds; a slip stitch that fits on the editor's largest sheet is
+// exactly its nested ovals, pinholes and all; one larger than that is a solid dot.
 
 #include "document/Canvas.h"
 #include "elements/LensElement.h"
+#include "platform/PenRuns.h"
 #include "platform/RasterDC.h"
 #include "platform/TiltedEllipse.h"
 #include "stitches/SlipStitchDot.h"
@@ -114,4 +116,95 @@ TEST(PlottedFigures, ALargeSlipStitchIsSolidToItsRim)
         }
     }
     EXPECT_GT(inside, 5000);
+}
+
+namespace {
+
+// A slip stitch as slip stitches have always been drawn: the chain ovals
+// between two ends that walk toward each other, each plotted with pen runs.
+PixelBuffer nestedOvals(Point p, Point q, double ratio, int32_t pen, Point origin, int32_t side)
+{
+    PixelBuffer picture(side, side);
+    CRasterDC dc(picture);
+    dc.setWindowOrigin(origin);
+    PenRuns runs(dc, colours::black, pen, RunDirection::UpRight);
+    auto oval = [&](Point u, Point v) { CChainOval::plotOval(runs, CChainOval::ovalBetween(u, v, ratio)); };
+    if (p.x == q.x || p.y == q.y) {
+        const bool vertical = p.x == q.x;
+        int32_t low = vertical ? std::min(p.y, q.y) : std::min(p.x, q.x);
+        int32_t high = vertical ? std::max(p.y, q.y) : std::max(p.x, q.x);
+        do {
+            vertical ? oval({p.x, low}, {p.x, high}) : oval({low, p.y}, {high, p.y});
+            ++low;
+            --high;
+        } while (high + 1 > low - 1);
+    } else {
+        const bool steep = std::abs(q.x - p.x) < std::abs(q.y - p.y);
+        Point u = steep ? (p.y <= q.y ? p : q) : (p.x <= q.x ? p : q);
+        Point v = (u == p) ? q : p;
+        const double slope = steep ? double(q.x - p.x) / double(q.y - p.y) : double(q.y - p.y) / double(q.x - p.x);
+        auto onLine = [&](Point& w) {
+            if (steep)
+                w.x = int32_t(p.x + slope * (double(w.y) - p.y));
+            else
+                w.y = int32_t(p.y + slope * (double(w.x) - p.x));
+        };
+        while (true) {
+            oval(u, v);
+            if (steep ? v.y < u.y : v.x < u.x)
+                break;
+            ++(steep ? u.y : u.x);
+            --(steep ? v.y : v.x);
+            onLine(u);
+            onLine(v);
+        }
+    }
+    runs.flush();
+    return picture;
+}
+
+} // namespace
+
+TEST(PlottedFigures, ASlipStitchThatFitsTheLargestSheetIsExactlyItsNestedOvals)
+{
+    struct Case {
+        Point p, q;
+        double ratio;
+        int32_t pen;
+    };
+    const Case cases[] = {
+        {{300, 80}, {300, 520}, 2, 2},   // upright, 440 long
+        {{300, 600}, {300, 0}, 2, 2},    // a whole sheet tall, downward
+        {{20, 300}, {580, 300}, 2, 2},   // across the sheet
+        {{100, 100}, {500, 500}, 2, 2},  // corner to corner
+        {{520, 40}, {180, 560}, 2, 2},   // steep
+        {{40, 350}, {560, 200}, 2, 2},   // flat
+        {{300, 0}, {300, 599}, 1, 2},    // a round one as large as the sheet
+        {{300, 150}, {300, 450}, 0.5, 2}, // wider than long
+        {{60, 500}, {540, 120}, 2, 1},
+        {{60, 120}, {540, 500}, 3, 3},
+        {{200, 100}, {420, 460}, 2, 9},
+        {{290, 290}, {305, 297}, 2, 2},
+        {{-20, -30}, {200, 400}, 2, 2},  // partly left of and above the sheet's corner
+        {{(1 << 24) - 300, 300}, {(1 << 24) - 20, 560}, 2, 2}, // at the edge of the drawable area
+    };
+    CCanvas canvas;
+    for (const Case& c : cases) {
+        const Point origin{c.p.x > 1000 ? (1 << 24) - 640 : -40, -40};
+        auto dot = built(typeids::kSlipStitch, {c.p, c.q}, &canvas, {c.pen, colours::black, 0});
+        static_cast<CSlipStitchDot&>(*dot).setRatio(c.ratio);
+        PixelBuffer picture(700, 700);
+        CRasterDC dc(picture);
+        dc.setWindowOrigin(origin);
+        dot->draw(dc);
+        const PixelBuffer expected = nestedOvals(c.p, c.q, c.ratio, c.pen, origin, 700);
+        int differing = 0, inked = 0;
+        for (int32_t y = 0; y < 700; ++y)
+            for (int32_t x = 0; x < 700; ++x) {
+                differing += picture.colourAt(x, y) != expected.colourAt(x, y);
+                inked += expected.colourAt(x, y) == colours::black;
+            }
+        EXPECT_EQ(differing, 0) << c.p.x << "," << c.p.y << " to " << c.q.x << "," << c.q.y << " pen " << c.pen;
+        EXPECT_GT(inked, 20);
+    }
 }

@@ -9,9 +9,9 @@
 namespace loopora::test {
 
 struct RecordedShape {
-    enum class Kind { Line, Ellipse, FilledEllipse, FilledPolygon, Arc, Rectangle, Text };
+    enum class Kind { Line, Ellipse, FilledEllipse, FilledEllipseWithin, FilledPolygon, Arc, Rectangle, Text };
     Kind kind = Kind::Line;
-    ShapePoint a{}; // line ends or rectangle corners
+    ShapePoint a{}; // line ends, rectangle or window corners
     ShapePoint b{};
     ShapeEllipse ellipse{};
     std::vector<ShapePoint> corners{}; // a filled polygon's
@@ -53,6 +53,14 @@ public:
     void filledEllipse(const ShapeEllipse& e, Colour fill) override
     {
         add({.kind = RecordedShape::Kind::FilledEllipse, .ellipse = e, .fill = fill});
+    }
+    void filledEllipseWithin(const ShapeEllipse& e, Colour fill, const ShapeBox& window) override
+    {
+        add({.kind = RecordedShape::Kind::FilledEllipseWithin,
+             .a = {window.left, window.top},
+             .b = {window.right, window.bottom},
+             .ellipse = e,
+             .fill = fill});
     }
     void filledPolygon(std::span<const ShapePoint> corners, Colour fill) override
     {

@@ -68,6 +68,30 @@ TEST(PartialRepaint, MovingOneSymbolLeavesWhatAFullRepaintShows)
     }
 }
 
+TEST(PartialRepaint, AWholeWindowComesOutAsItsSmallPartsDo)
+{
+    // A window this large is drawn in bands at once; tiles of it are drawn
+    // whole, one at a time. Labels lie at every height, so that the bands
+    // share the chart's font.
+    for (const char* zoom : {"zoom 50", "zoom 300 200 150", "zoom 800 217 133"}) {
+        Session s({900, 700});
+        s.run({"new 400 400 1 30", zoom});
+        crowd(s.canvas());
+        for (int32_t y = 100; y <= 300; y += 20) {
+            auto* label = static_cast<CTextElement*>(place(s.canvas(), typeIdOfName("text"), {{150 + y / 4, y}, {170, y + 8}}));
+            label->setText("label");
+        }
+        s.view().invalidateAll();
+        s.view().paint();
+        for (int32_t y = 0; y < 700; y += 100)
+            for (int32_t x = 0; x < 900; x += 150) {
+                s.view().invalidateWindowRect({x, y, x + 150, y + 100});
+                s.view().paint();
+            }
+        EXPECT_TRUE(showsWhatARepaintShows(s)) << zoom;
+    }
+}
+
 TEST(PartialRepaint, ALabelMovedOrRetypedLeavesNoTraceOfItsText)
 {
     Session s({400, 300});

@@ -14,6 +14,10 @@
 //
 // Counts: a decrease is worked into one stitch per leg and makes 1. Puffs,
 // popcorns and bobbles are one stitch in one.
+//
+// Where a stitch is worked from, when its build does not say it: the single
+// decreases' legs hang from the top at 30 degrees either side of the stem,
+// so their feet stand half a stem to each side and 0.134 of it above the base.
 
 #include "document/types/RowSupport.h"
 #include "stitches/Clusters.h"
@@ -52,9 +56,11 @@ inline constexpr ElementType kDecreaseTypes[] = {
     {54, "qibao", Cluster, Placement, {32808, BasicPalette, 11}, Everywhere, build::bobble,
      {"шишечка", "шиш."}, {"bobble", "bo"}, {1, 1}},
     {59, "single2to1", Decrease, Placement, {32810, ChainClusterPalette, 5}, No, build::sc2tog,
-     {"2 сбн вместе", "2 сбн вм."}, {"single crochet 2 together", "sc2tog"}, {2, 1}},
+     {"2 сбн вместе", "2 сбн вм."}, {"single crochet 2 together", "sc2tog"}, {2, 1}, nullptr,
+     basesAt({{-0.5, 0.134}, {0.5, 0.134}})},
     {60, "single3to1", Decrease, Placement, {32813, ChainClusterPalette, 6}, No, build::sc3tog,
-     {"3 сбн вместе", "3 сбн вм."}, {"single crochet 3 together", "sc3tog"}, {3, 1}},
+     {"3 сбн вместе", "3 сбн вм."}, {"single crochet 3 together", "sc3tog"}, {3, 1}, nullptr,
+     basesAt({{-0.5, 0.134}, {0, 0}, {0.5, 0.134}})},
     {71, "variantzao", Cluster, Placement, {32941, BasicPalette, 22}, Everywhere, build::puffClosedWithChain,
      {"пышный столбик, закреплённый в. п.", "пыш. ст. + в. п."},
      {"puff stitch closed with a chain", "puff + ch"}, {1, 1}},

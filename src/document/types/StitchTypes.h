@@ -12,6 +12,12 @@
 //   from behind (рельефный изнаночный, BP). A single under a cup is worked in
 //   the back loop; a single's oblique cross under a loop is twisted.
 //
+// Where a stitch is worked from and into, when its build does not say it:
+// crossed doubles stand on bases a quarter stem either side of the point
+// dragged from and reach tops as far apart; a Y-stitch's arms fork at half
+// height and lean 25 degrees, so its tops stand 0.211 of a stem to each side
+// and 0.953 up; an inverted Y's legs stand a fifth of a stem either side.
+//
 // Counts: a stitch is worked into 1 stitch and makes 1; a chain makes 1 from
 // nothing. A slip stitch, a picot and the magic ring make nothing to work
 // into, as pattern counts leave them out.
@@ -113,11 +119,14 @@ inline constexpr ElementType kStitchTypes[] = {
     {169, "reversesingle", Special, Placement, {kCommandOfTypeId, MorePalette, 14}, Everywhere, build::reverseSingle,
      {"рачий шаг", "рач. шаг"}, {"reverse single crochet", "rev sc"}, {1, 1}},
     {170, "crosseddouble", Special, Placement, {kCommandOfTypeId, MorePalette, 15}, No, build::crossedDoubles,
-     {"скрещённые столбики с накидом", "скрещ. ссн"}, {"crossed double crochet", "crossed dc"}, {2, 2}},
+     {"скрещённые столбики с накидом", "скрещ. ссн"}, {"crossed double crochet", "crossed dc"}, {2, 2}, nullptr,
+     anchorsAt({{-0.25, 0}, {0.25, 0}}, {{-0.25, 1}, {0.25, 1}})},
     {171, "ystitch", Special, Placement, {kCommandOfTypeId, MorePalette, 16}, InRowsAndArcs, build::yStitch,
-     {"столбик «Y»", "ст. «Y»"}, {"Y-stitch", "Y-st"}, {1, 2}},
+     {"столбик «Y»", "ст. «Y»"}, {"Y-stitch", "Y-st"}, {1, 2}, nullptr,
+     anchorsAt({}, {{-0.211, 0.953}, {0.211, 0.953}})},
     {172, "invertedystitch", Special, Placement, {kCommandOfTypeId, MorePalette, 17}, No, build::invertedYStitch,
-     {"перевёрнутый столбик «Y»", "перев. ст. «Y»"}, {"inverted Y-stitch", "inv Y-st"}, {2, 1}},
+     {"перевёрнутый столбик «Y»", "перев. ст. «Y»"}, {"inverted Y-stitch", "inv Y-st"}, {2, 1}, nullptr,
+     basesAt({{-0.2, 0}, {0.2, 0}})},
     {173, "spikesingle", Special, Placement, {kCommandOfTypeId, MorePalette, 18}, Everywhere, build::spikeSingle,
      {"удлинённый столбик без накида", "удл. сбн"}, {"spike single crochet", "spike sc"}, {1, 1}},
     {174, "joinyarn", Mark, Placement, {kCommandOfTypeId, MorePalette, 19}, No, build::joinYarn,
