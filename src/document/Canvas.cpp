@@ -113,7 +113,25 @@ void CCanvas::drawElements(CDC& dc)
 {
     DrawingStateSaver saved(dc);
     dc.setBackgroundMode(BackgroundMode::Opaque);
-    CChartElement::drawWithin(dc, dc.visibleArea() == CDC::kEverywhere);
+    // A repaint of the whole sheet mostly holds every element, and then draws
+    // them without testing each against what it shows.
+    const Rect visible = dc.visibleArea();
+    const Rect sheet{0, 0, chartWidth_, chartHeight_};
+    bool wholly = visible == CDC::kEverywhere;
+    if (!wholly && Rect::intersected(sheet, visible) == sheet) {
+        const Rect drawn = drawnBounds();
+        wholly = Rect::intersected(drawn, visible) == drawn;
+    }
+    CChartElement::drawWithin(dc, wholly);
+}
+
+Rect CCanvas::drawnBounds() const
+{
+    if (!knows(kDrawnBoundsKnown)) {
+        drawnBounds_ = CCompositeElement::drawnBounds();
+        learn(kDrawnBoundsKnown);
+    }
+    return drawnBounds_;
 }
 
 void CCanvas::drawHandles(CDC& dc)

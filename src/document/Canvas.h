@@ -107,6 +107,10 @@ protected:
     // A canvas inside a chart (a file may hold one) draws as a canvas does.
     void drawWithin(CDC& dc, bool) override { draw(dc); }
 
+    // Kept, as a group keeps its own, so that a repaint of the whole sheet
+    // knows without a walk whether it holds every element.
+    Rect drawnBounds() const override;
+
 private:
     void drawElements(CDC& dc);
 
@@ -120,6 +124,7 @@ private:
     int32_t lineSpacing_ = 30;
     int32_t chartWidth_ = 0;
     int32_t chartHeight_ = 0;
+    mutable Rect drawnBounds_{};
 };
 
 } // namespace loopora
