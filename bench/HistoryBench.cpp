@@ -1,11 +1,14 @@
 // The history under a long editing session: 100,000 moves of a three-element
 // selection executed, then all undone, then all redone. Commands change
-// elements in place, so each costs only its own few bytes and its element
-// list; the memory counters report that per command.
+// elements in place and keep their points from before and after; the memory
+// counters report what each command holds. Then the same for one move and
+// one mirror of the whole dense chart, per symbol.
 
+#include "bench/BenchCharts.h"
 #include "document/Document.h"
 #include "document/History.h"
 #include "document/commands/MoveCommands.h"
+#include "document/commands/TransformCommands.h"
 #include "elements/GroupElement.h"
 #include "elements/PrototypeTable.h"
 
@@ -72,7 +75,8 @@ void HistoryExecute100kMoves(benchmark::State& state)
         state.counters["own_bytes_per_command"] = double(sizeof(CMoveCommand) +
                                                          first->elements().capacity() * sizeof(CChartElement*) +
                                                          sizeof(std::unique_ptr<CCommand>));
-        // What the heap really grew by, allocator overhead and the history's spare capacity included.
+        // What the heap really grew by: the points kept, allocator overhead and
+        // the history's spare capacity included.
         state.counters["heap_bytes_per_command"] = double(heapInUse() - heapBefore) / kMoves;
         chart.reset();
         state.ResumeTiming();
@@ -111,8 +115,36 @@ void HistoryRedo100kMoves(benchmark::State& state)
     }
 }
 
+// One command over every symbol of the dense chart: the heap it holds, per symbol.
+template <typename Command, typename... Args>
+void wholeChartCommand(benchmark::State& state, Args... args)
+{
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = bench::denseChart(count);
+        CCanvas& canvas = doc->canvas();
+        std::vector<CChartElement*> all;
+        for (size_t i = 0; i < canvas.childCount(); ++i)
+            all.push_back(canvas.child(i));
+        canvas.history();
+        const size_t heapBefore = heapInUse();
+        state.ResumeTiming();
+        canvas.history().Execute(std::make_unique<Command>(canvas, std::move(all), args...));
+        state.PauseTiming();
+        state.counters["heap_bytes_per_symbol"] = double(heapInUse() - heapBefore) / count;
+        doc.reset();
+        state.ResumeTiming();
+    }
+}
+
+void HistoryMoveWholeChart(benchmark::State& state) { wholeChartCommand<CMoveCommand>(state, 3.0, -2.0); }
+void HistoryMirrorWholeChart(benchmark::State& state) { wholeChartCommand<CFlipHorizontalCommand>(state, Point{300, 300}); }
+
 } // namespace
 
+BENCHMARK(HistoryMoveWholeChart)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(HistoryMirrorWholeChart)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(HistoryExecute100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(HistoryUndo100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(HistoryRedo100kMoves)->Unit(benchmark::kMillisecond)->Iterations(5);
