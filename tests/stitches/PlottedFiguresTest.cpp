@@ -188,10 +188,9 @@ TEST(PlottedFigures, ASlipStitchThatFitsTheLargestSheetIsExactlyItsNestedOvals)
         {{-20, -30}, {200, 400}, 2, 2},  // partly left of and above the sheet's corner
         {{(1 << 24) - 300, 300}, {(1 << 24) - 20, 560}, 2, 2}, // at the edge of the drawable area
     };
-    CCanvas canvas;
     for (const Case& c : cases) {
         const Point origin{c.p.x > 1000 ? (1 << 24) - 640 : -40, -40};
-        auto dot = built(typeids::kSlipStitch, {c.p, c.q}, &canvas, {c.pen, colours::black, 0});
+        auto dot = built(typeids::kSlipStitch, {c.p, c.q}, {c.pen, colours::black, 0});
         static_cast<CSlipStitchDot&>(*dot).setRatio(c.ratio);
         PixelBuffer picture(700, 700);
         CRasterDC dc(picture);
