@@ -27,6 +27,9 @@ constexpr double kRingRadius = 1.0; // a magic ring's, in stitch widths
 constexpr double kSlipLength = 0.5;  // a join's slip stitch
 constexpr double kMargin = 0.75;     // round the chart, in stitch widths
 constexpr double kTuck = 0.8;        // a beginning chain's top kept clear of chains closing over it
+// Pixels kept clear round the chart at any scale, where a picture of it
+// puts its round numbers beside the rounds' starts.
+constexpr double kNumberRoom = 20;
 
 // A symbol of a round as laid out: its tops (the places it makes), and
 // the points of a run of chains.
@@ -407,7 +410,7 @@ ChartLayout layOut(const WrittenPattern& pattern, const PhraseBook& book, std::o
         height = (measure.highest.y - measure.lowest.y) + 2 * kMargin;
     }
     const double extent = std::max(width, height);
-    auto sideAt = [&](double scale) { return int32_t(std::ceil(extent * scale / 10) * 10); };
+    auto sideAt = [&](double scale) { return int32_t(std::ceil((extent * scale + 2 * kNumberRoom) / 10) * 10); };
     int32_t side = 0;
     if (sheet) {
         side = *sheet;
@@ -423,7 +426,7 @@ ChartLayout layOut(const WrittenPattern& pattern, const PhraseBook& book, std::o
             return out;
         }
     }
-    const double scale = std::min(kComfortableScale, side / extent);
+    const double scale = std::min(kComfortableScale, (side - 2 * kNumberRoom) / extent);
     // Rounds about the sheet's centre; rows up from its bottom.
     const Vec origin = inRounds ? Vec{side / 2.0, side / 2.0}
                                 : Vec{std::round(side / 2.0), std::round(side / 2.0 + (height / 2 - kMargin) * scale)};
