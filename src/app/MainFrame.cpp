@@ -11,6 +11,7 @@
 #include "app/MainMenus.h"
 #include "app/Palettes.h"
 #include "app/ParameterDialog.h"
+#include "app/PatternDialog.h"
 #include "app/PatternPanel.h"
 #include "app/RoundNumbers.h"
 #include "app/ProgramIcon.h"
@@ -421,6 +422,8 @@ void CMainFrame::refreshChecks()
 // --- Questions and the frame's own commands ---
 
 bool CMainFrame::runDialog(DialogModel& dialog) { return ParameterDialog::run(dialog, this); }
+
+bool CMainFrame::runPatternDialog(PatternDialogModel& dialog) { return PatternDialog::run(dialog, &painter_, this); }
 std::optional<std::string> CMainFrame::askOpenFileName() { return askChartToOpen(this); }
 std::optional<std::string> CMainFrame::askSaveFileName(const std::string& suggestion)
 {

@@ -69,6 +69,7 @@ public:
     void closeChartWindow(ViewHost& window) override;
     void activeChartChanged() override;
     bool runDialog(DialogModel& dialog) override;
+    bool runPatternDialog(PatternDialogModel& dialog) override;
     std::optional<std::string> askOpenFileName() override;
     std::optional<std::string> askSaveFileName(const std::string& suggestion) override;
     void messageBox(const std::string& text) override;

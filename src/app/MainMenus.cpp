@@ -17,6 +17,7 @@ namespace {
 using Entry = std::pair<uint16_t, const char*>; // id 0: a separator; kRecentFiles: the recent files
 
 constexpr Entry kNew = {cmd::kNew, N_("Создать (&N)\tCtrl+N")};
+constexpr Entry kFromPattern = {cmd::kChartFromPattern, N_("Создать по описанию…")};
 constexpr Entry kExit = {cmd::kExit, N_("Выход (&X)")};
 constexpr Entry kToolbar = {cmd::kToolbar, N_("Панель инструментов (&T)")};
 constexpr Entry kStatusBar = {cmd::kStatusBar, N_("Строка статуса (&S)")};
@@ -49,11 +50,12 @@ constexpr Entry kZoomItems[] = {{cmd::kZoom25, "25%"},
                                 kSeparator,
                                 {cmd::kShowPixels, N_("Пиксели")}};
 
-constexpr Entry kFile128[] = {kNew, {cmd::kOpen, N_("Открыть(&O)\tCtrl+O")}, kSeparator, kRecentFiles, kExit};
+constexpr Entry kFile128[] = {kNew, kFromPattern, {cmd::kOpen, N_("Открыть(&O)\tCtrl+O")}, kSeparator, kRecentFiles, kExit};
 constexpr Entry kView128[] = {kToolbar, kStatusBar, kSeparator, kLargeIcons, kSeparator, kLanguages};
 constexpr Entry kHelp[] = {kAbout};
 
 constexpr Entry kFile129[] = {kNew,
+                              kFromPattern,
                               {cmd::kOpen, N_("Открыть (&O)\tCtrl+O")},
                               {cmd::kSave, N_("Сохранить (&S)\tCtrl+S")},
                               {cmd::kSaveAs, N_("Сохранить как…\tCtrl+Shift+S")},

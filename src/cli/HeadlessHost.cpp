@@ -2,6 +2,7 @@
 
 #include "view/ChartView.h"
 #include "view/CommandTable.h"
+#include "view/dialogs/PatternDialogModel.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -87,6 +88,24 @@ std::optional<std::string> HeadlessWindow::askBitmapFileName()
 }
 
 void HeadlessWindow::messageBox(const std::string& text) { out_ << "message: " << text << "\n"; }
+
+bool HeadlessApp::runPatternDialog(PatternDialogModel& dialog)
+{
+    const std::string prompt = "the dialog \"" + PatternDialogModel::title() + "\"";
+    while (true) {
+        QueuedAnswer answer = answers_.take(prompt.c_str(), {QueuedAnswer::Kind::DialogOk, QueuedAnswer::Kind::DialogCancel});
+        if (answer.kind == QueuedAnswer::Kind::DialogCancel)
+            return false;
+        for (const auto& [key, value] : answer.fields) {
+            std::string error;
+            if (!dialog.set(key, value, error))
+                throw ScriptError(prompt + ": " + error);
+        }
+        if (dialog.canConfirm())
+            return true;
+        out_ << "dialog: " << dialog.message() << "\n";
+    }
+}
 
 ViewHost& HeadlessApp::openChartWindow(const std::string&)
 {

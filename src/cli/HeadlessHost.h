@@ -88,6 +88,10 @@ public:
     ViewHost& openChartWindow(const std::string& caption) override;
     void closeChartWindow(ViewHost& window) override;
     bool runDialog(DialogModel& dialog) override { return answerDialog(dialog, answers_, out_); }
+    // Each answer sets the dialog's choices by name (text, shape, stitch,
+    // rounds, terms, lang); one whose text does not build prints why and
+    // the next answer is tried.
+    bool runPatternDialog(PatternDialogModel& dialog) override;
     std::optional<std::string> askOpenFileName() override;
     std::optional<std::string> askSaveFileName(const std::string&) override;
     void messageBox(const std::string& text) override;

@@ -14,6 +14,7 @@
 #include "pattern/ChartLayout.h"
 
 #include "elements/TypeIds.h"
+#include "pattern/RoundOutlines.h"
 #include "pattern/SymbolFrames.h"
 
 #include <algorithm>
@@ -26,6 +27,9 @@ constexpr double kRingRadius = 1.0; // a magic ring's, in stitch widths
 constexpr double kSlipLength = 0.5;  // a join's slip stitch
 constexpr double kMargin = 0.75;     // round the chart, in stitch widths
 constexpr double kTuck = 0.8;        // a beginning chain's top kept clear of chains closing over it
+// Pixels kept clear round the chart at any scale, where a picture of it
+// puts its round numbers beside the rounds' starts.
+constexpr double kNumberRoom = 20;
 
 // A symbol of a round as laid out: its tops (the places it makes), and
 // the points of a run of chains.
@@ -36,8 +40,10 @@ struct Laid {
 
 class Layout {
 public:
-    Layout(const WrittenPattern& pattern, double scale, Vec origin, bool round, const std::vector<double>& radii)
-        : p_(pattern), s_(scale), o_(origin), rounding_(round), radii_(radii), inRounds_(pattern.foundation.kind != FoundationKind::Chain)
+    Layout(const WrittenPattern& pattern, const RoundOutline& outline, double scale, Vec origin, bool round,
+           const std::vector<double>& radii)
+        : p_(pattern), outline_(outline), s_(scale), o_(origin), rounding_(round), radii_(radii),
+          inRounds_(pattern.foundation.kind != FoundationKind::Chain), corners_(inRounds_ ? outline.corners : 0)
     {
     }
 
@@ -78,18 +84,65 @@ private:
             place(typeids::kChain, path[i], path[i + 1], round);
     }
 
-    // Along the work: a point of a round at an angle, or of a row at a distance.
+    // Along the work: a point of a round at an angle, or of a row at a
+    // distance. On a polygon the angle is that of a point moving evenly
+    // along each side, the corners at their own angles, and the level is
+    // the distance of the sides from the centre.
     Vec at(double coordinate, double level) const
     {
-        if (inRounds_)
-            return o_ + Vec{std::cos(coordinate), -std::sin(coordinate)} * (level * s_);
-        return o_ + Vec{coordinate * s_, -level * s_};
+        if (!inRounds_)
+            return o_ + Vec{coordinate * s_, -level * s_};
+        if (corners_ == 0)
+            return onCircle(coordinate, level);
+        const double t = wrapTurn(coordinate - cornerAngle(0)) / sideTurn();
+        const int k = std::min(int(t), corners_ - 1);
+        const Vec a = cornerAt(k, level), b = cornerAt(k + 1, level);
+        return a + (b - a) * (t - k);
     }
     double coordinateOf(Vec v) const
     {
-        if (inRounds_)
+        if (!inRounds_)
+            return (v.x - o_.x) / s_;
+        if (corners_ == 0)
             return angleAbout(o_, v);
-        return (v.x - o_.x) / s_;
+        // Where the ray from the centre meets the side, the same share of
+        // the side at every level.
+        const int k = sideOf(v);
+        const Vec a = cornerAt(k, 1), b = cornerAt(k + 1, 1);
+        const Vec onSide = o_ + (v - o_) * (s_ / std::max(1e-9, (v - o_).dot(normalOf(k))));
+        const double t = (onSide - a).dot(b - a) / std::max(1e-9, (b - a).dot(b - a));
+        return cornerAngle(k) + sideTurn() * t;
+    }
+    // How far out a point of a round stands, in stitch widths.
+    double levelOf(Vec v) const
+    {
+        if (corners_ == 0)
+            return distance(v, o_) / s_;
+        return (v - o_).dot(normalOf(sideOf(v))) / s_;
+    }
+    Vec onCircle(double angle, double radius) const
+    {
+        return o_ + Vec{std::cos(angle), -std::sin(angle)} * (radius * s_);
+    }
+    // A polygon's top side lies level: its first corner is the one left of twelve o'clock.
+    double sideTurn() const { return 2 * kPi / corners_; }
+    double cornerAngle(int k) const { return kPi / 2 + kPi / corners_ + sideTurn() * k; }
+    Vec cornerAt(int k, double level) const { return onCircle(cornerAngle(k), level / std::cos(kPi / corners_)); }
+    Vec normalOf(int k) const
+    {
+        const double a = cornerAngle(k) + kPi / corners_;
+        return {std::cos(a), -std::sin(a)};
+    }
+    int sideOf(Vec v) const
+    {
+        return std::min(int(wrapTurn(angleAbout(o_, v) - cornerAngle(0)) / sideTurn()), corners_ - 1);
+    }
+    // A stitch worked into the ring stands on it below its top.
+    Vec onRing(double coordinate) const
+    {
+        if (corners_ == 0)
+            return at(coordinate, ringRadius_);
+        return onCircle(angleAbout(o_, at(coordinate, ringRadius_)), ringRadius_);
     }
 
     void foundation()
@@ -107,18 +160,8 @@ private:
             return;
         }
         ringRadius_ = f.magicRing ? kRingRadius : std::max(kRingRadius, 0.8 * f.chains / (2 * kPi));
-        const Vec left = px(at(kPi, ringRadius_)), right = px(at(0, ringRadius_));
+        const Vec left = px(onCircle(kPi, ringRadius_)), right = px(onCircle(0, ringRadius_));
         place(f.magicRing ? typeids::kCircle : typeids::kChainRing, left, right, 0, f.magicRing ? 0 : f.chains);
-    }
-
-    static int unitsOf(const PlannedSymbol& s)
-    {
-        switch (s.kind) {
-        case PlannedKind::Stitch: return std::max(1, stitchesMadeBy(s.typeId));
-        case PlannedKind::Beginning: return 1;
-        case PlannedKind::Chains: return s.chains;
-        default: return 0;
-        }
     }
 
     static double heightOf(const PlannedSymbol& s)
@@ -155,9 +198,9 @@ private:
             height = std::max(height, heightOf(sy[i]));
         }
         units = std::max(units, 1.0);
-        const double level = levelOf(number, units, height);
+        const double level = roundLevel(number, units, height);
         const double step = inRounds_ ? 2 * kPi / units : (number % 2 ? -1.0 : 1.0);
-        const double start = startOf(round, unit, step);
+        const double start = startOf(round, number, unit, step);
         auto share = [&](size_t i) { return start + step * unit[i]; };
 
         // Chains that close the round pass over its beginning chain.
@@ -175,7 +218,7 @@ private:
             const Vec top = px(at(share(i), tucked ? level - kTuck : level));
             std::vector<Vec> bases = basesOf(s);
             if (bases.empty())
-                bases = {px(s.inRing ? at(share(i), ringRadius_) : at(share(i), level - heightOf(s)))};
+                bases = {px(s.inRing ? onRing(share(i)) : at(share(i), level - heightOf(s)))};
             if (s.kind == PlannedKind::Beginning) {
                 std::vector<Vec> path;
                 for (int c = 0; c <= s.chains; ++c)
@@ -264,7 +307,7 @@ private:
         std::vector<Vec> path{a};
         if (inRounds_) {
             // Along the round, from one angle to the next in working order.
-            const double from = coordinateOf(a), ra = distance(a, o_) / s_, rb = distance(b, o_) / s_;
+            const double from = coordinateOf(a), ra = levelOf(a), rb = levelOf(b);
             double sweep = wrapTurn(coordinateOf(b) - from);
             if (a == b)
                 sweep = 2 * kPi;
@@ -282,23 +325,28 @@ private:
 
     // How far out the round's tops stand: its stitches' height beyond the
     // round below, and far enough for its shares to be a stitch wide.
-    double levelOf(int number, double units, double height)
+    double roundLevel(int number, double units, double height)
     {
         const size_t r = size_t(number - 1);
         if (r < radii_.size())
             return radii_[r];
         const double below = r == 0 ? (inRounds_ ? ringRadius_ : 0) : radii[r - 1];
         double level = below + height;
-        if (inRounds_)
+        if (inRounds_ && corners_ == 0)
             level = std::max(level, units / (2 * kPi));
+        else if (inRounds_)
+            level = std::max(level, units / corners_ / (2 * std::tan(kPi / corners_)));
         radii.push_back(level);
         return level;
     }
 
-    // The coordinate of the round's first unit: the first share at twelve
-    // o'clock round the ring; else the shares slid onto their stitches' bases.
-    double startOf(const PlannedRound& round, const std::vector<double>& unit, double step) const
+    // The coordinate of the round's first unit: on a polygon, where its
+    // corners fall on the corners; the first share at twelve o'clock round
+    // the ring; else the shares slid onto their stitches' bases.
+    double startOf(const PlannedRound& round, int number, const std::vector<double>& unit, double step) const
     {
+        if (corners_ > 0)
+            return cornerAngle(0) - step * outline_.firstCorner[size_t(number - 1)];
         const std::vector<PlannedSymbol>& sy = round.symbols;
         double x = 0, y = 0, sum = 0;
         int n = 0;
@@ -330,11 +378,13 @@ private:
     }
 
     const WrittenPattern& p_;
+    const RoundOutline& outline_;
     double s_;
     Vec o_;
     bool rounding_;
     const std::vector<double>& radii_;
     bool inRounds_;
+    int corners_; // 0: rounds on circles
     double ringRadius_ = kRingRadius;
     std::vector<Vec> below_;
 };
@@ -347,7 +397,8 @@ ChartLayout layOut(const WrittenPattern& pattern, const PhraseBook& book, std::o
     const bool inRounds = pattern.foundation.kind != FoundationKind::Chain;
     // Measured in stitch widths about the origin.
     const std::vector<double> none;
-    Layout measure(pattern, 1, {}, false, none);
+    const RoundOutline outline = outlineOf(pattern);
+    Layout measure(pattern, outline, 1, {}, false, none);
     measure.run();
     double reach = 0, width = 0, height = 0;
     if (inRounds) {
@@ -359,7 +410,7 @@ ChartLayout layOut(const WrittenPattern& pattern, const PhraseBook& book, std::o
         height = (measure.highest.y - measure.lowest.y) + 2 * kMargin;
     }
     const double extent = std::max(width, height);
-    auto sideAt = [&](double scale) { return int32_t(std::ceil(extent * scale / 10) * 10); };
+    auto sideAt = [&](double scale) { return int32_t(std::ceil((extent * scale + 2 * kNumberRoom) / 10) * 10); };
     int32_t side = 0;
     if (sheet) {
         side = *sheet;
@@ -375,11 +426,11 @@ ChartLayout layOut(const WrittenPattern& pattern, const PhraseBook& book, std::o
             return out;
         }
     }
-    const double scale = std::min(kComfortableScale, side / extent);
+    const double scale = std::min(kComfortableScale, (side - 2 * kNumberRoom) / extent);
     // Rounds about the sheet's centre; rows up from its bottom.
     const Vec origin = inRounds ? Vec{side / 2.0, side / 2.0}
                                 : Vec{std::round(side / 2.0), std::round(side / 2.0 + (height / 2 - kMargin) * scale)};
-    Layout layout(pattern, scale, origin, true, measure.radii);
+    Layout layout(pattern, outline, scale, origin, true, measure.radii);
     layout.run();
     out.width = out.height = side;
     out.symbols = std::move(layout.symbols);

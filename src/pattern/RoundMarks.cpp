@@ -1,5 +1,8 @@
 #include "pattern/RoundMarks.h"
 
+#include "document/Canvas.h"
+#include "pattern/LabelPlaces.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,33 +30,28 @@ Stance stanceOf(const CChartElement& root, const ElementPath& path)
 // The symbols' boxes a number keeps clear of: those of the symbols inside
 // groups and arrangements, not the groups' own, which cover what lies
 // between their symbols too.
-void addSymbolBoxes(const CChartElement& e, std::vector<Rect>& boxes)
+void addSymbolBoxes(const CChartElement& e, std::vector<Box>& boxes)
 {
     for (const auto& child : e.children()) {
         if (child->hasFlag(kHidden))
             continue;
         const ElementType* type = elementType(child->typeId());
-        if (type && holdsCountedSymbols(type->kind))
+        if (type && holdsCountedSymbols(type->kind)) {
             addSymbolBoxes(*child, boxes);
-        else
-            boxes.push_back(child->getBounds());
+        } else {
+            const Rect r = child->getBounds();
+            boxes.push_back({double(r.left), double(r.top), double(r.right), double(r.bottom)});
+        }
     }
 }
 
-std::vector<Rect> symbolBoxes(const CChartElement& root)
+// A mark's dot and arrow, which the numbers keep clear of too.
+Box markBox(const RoundMark& mark)
 {
-    std::vector<Rect> boxes;
-    addSymbolBoxes(root, boxes);
-    return boxes;
-}
-
-bool overlaps(const std::vector<Rect>& boxes, Vec centre, double size)
-{
-    const double half = size / 2;
-    for (const Rect& r : boxes)
-        if (centre.x + half > r.left && centre.x - half < r.right && centre.y + half > r.top && centre.y - half < r.bottom)
-            return true;
-    return false;
+    constexpr double kDot = 3;
+    const Vec tip = mark.start + mark.direction * mark.reach;
+    return {std::min(mark.start.x, tip.x) - kDot, std::min(mark.start.y, tip.y) - kDot, std::max(mark.start.x, tip.x) + kDot,
+            std::max(mark.start.y, tip.y) + kDot};
 }
 
 } // namespace
@@ -72,7 +70,7 @@ const CChartElement* elementAt(const CChartElement& root, const ElementPath& pat
 std::vector<RoundMark> roundMarks(const PatternReading& reading, const CChartElement& root, double labelSize)
 {
     std::vector<RoundMark> marks;
-    const std::vector<Rect> boxes = symbolBoxes(root);
+    std::vector<Vec> outwards;
     for (const Round& round : reading.rounds) {
         if (round.stitches.empty())
             continue;
@@ -99,16 +97,23 @@ std::vector<RoundMark> roundMarks(const PatternReading& reading, const CChartEle
         mark.start = first.top;
         mark.direction = way;
         mark.reach = std::min(distance(first.top, next), height) * 0.8;
-        // Before the first stitch, half way up it, then further back (and
-        // out, away from its base) until nothing lies under the number.
-        const Vec middle = midpoint(first.base, first.top);
-        const Vec up = (first.top - first.base) * (1.0 / height);
-        Vec label = middle - way * (0.4 * height + labelSize / 2);
-        for (int step = 0; step < 24 && overlaps(boxes, label, labelSize); ++step)
-            label = label - way * (labelSize * 0.5) + up * (labelSize * 0.25);
-        mark.label = label;
         marks.push_back(mark);
+        outwards.push_back(first.top - first.base);
     }
+    // The numbers: each as near its round's start as there is room. The
+    // last round's first, so that numbers crowded out of a dense chart line
+    // up beyond its edge from the outermost start on.
+    std::vector<Box> obstacles;
+    addSymbolBoxes(root, obstacles);
+    for (const RoundMark& mark : marks)
+        obstacles.push_back(markBox(mark));
+    // On a sheet, within it.
+    std::optional<Box> sheet;
+    if (const auto* canvas = dynamic_cast<const CCanvas*>(&root))
+        sheet = Box{0, 0, double(canvas->chartWidth()), double(canvas->chartHeight())};
+    LabelPlaces places(labelSize, obstacles, sheet);
+    for (size_t i = marks.size(); i-- > 0;)
+        marks[i].label = places.place(marks[i].start, outwards[i]);
     return marks;
 }
 

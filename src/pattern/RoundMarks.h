@@ -1,8 +1,9 @@
 #pragma once
-// Where a picture of the chart shows its rounds: each round's number beside
-// its first stitch, clear of every symbol, with a mark where it starts and
-// the way it goes; and which round each symbol belongs to, for pictures
-// that colour the rounds apart.
+// Where a picture of the chart shows its rounds: each round's number as
+// near its first stitch as it can stand clear of every symbol, of the marks
+// and of the other numbers (on a sheet, within it), with a mark where it
+// starts and the way it goes; and which round each symbol belongs to, for
+// pictures that colour the rounds apart.
 
 #include "pattern/PatternReading.h"
 

@@ -6,7 +6,8 @@
 // tops stand. A round begins with its beginning chain, else with the
 // stitch its join sits on, else with the first stitch worked into (or
 // after) the previous round's beginning; the first round, lacking all of
-// these, with the stitch nearest twelve o'clock.
+// these, with the stitch nearest twelve o'clock, or the first of its group
+// when the round is worked in groups between chains.
 
 #include "pattern/ReadingModel.h"
 #include "pattern/StitchMakeup.h"
@@ -128,6 +129,31 @@ bool isStandingRun(const Model& m, int n)
     return node.kind == NodeKind::Run && m.runs[size_t(node.item)].shape == RunShape::Standing;
 }
 
+// A first round worked in groups between chains starts with a group, not
+// inside one: from the stitch nearest twelve o'clock back to the first of
+// the stitches standing together with it.
+int firstOfItsGroup(const Model& m, const std::vector<int>& nodes, const std::vector<Key>& key, int nearest)
+{
+    std::vector<size_t> around(nodes.size());
+    for (size_t i = 0; i < around.size(); ++i)
+        around[i] = i;
+    std::stable_sort(around.begin(), around.end(), [&](size_t a, size_t b) {
+        return std::make_pair(key[a].primary, key[a].secondary) < std::make_pair(key[b].primary, key[b].secondary);
+    });
+    auto isChains = [&](size_t i) { return m.nodes[size_t(nodes[i])].kind == NodeKind::Run; };
+    const size_t count = around.size();
+    size_t at = size_t(std::find_if(around.begin(), around.end(), [&](size_t i) { return nodes[i] == nearest; }) - around.begin());
+    if (at == count || isChains(around[at]))
+        return nearest;
+    for (size_t walked = 0; walked < count; ++walked) {
+        const size_t before = (at + count - 1) % count;
+        if (isChains(around[before]))
+            return nodes[around[at]];
+        at = before;
+    }
+    return nearest; // no chains: no groups
+}
+
 // The round's first node, as the file comment says.
 int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const std::vector<int>& joins,
                 const std::vector<Key>& key, const RoundKeys& keys)
@@ -165,7 +191,10 @@ int beginningOf(const Model& m, int round, const std::vector<int>& nodes, const 
         return standing;
     if (joined >= 0)
         return joined;
-    return m.inRounds ? firstOf([](int) { return true; }) : -1;
+    if (!m.inRounds)
+        return -1;
+    const int nearest = firstOf([](int) { return true; });
+    return fromPrevious ? nearest : firstOfItsGroup(m, nodes, key, nearest);
 }
 
 void orderRound(Model& m, int round, const std::vector<int>& ofRound)

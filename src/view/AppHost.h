@@ -14,6 +14,7 @@ namespace loopora {
 class CPattraDoc;
 class CPattraView;
 class DialogModel;
+class PatternDialogModel;
 
 enum class ExportOutcome {
     Written,
@@ -48,6 +49,14 @@ public:
     virtual void activeChartChanged() {}
 
     virtual bool runDialog(DialogModel& dialog) = 0;
+    // The dialog that builds a chart from written instructions; true when
+    // the user confirmed a text that builds (the model holds its chart).
+    // Hosts with nobody to ask cancel it.
+    virtual bool runPatternDialog(PatternDialogModel& dialog)
+    {
+        (void)dialog;
+        return false;
+    }
     virtual std::optional<std::string> askOpenFileName() = 0;
     // A file to save a chart to; the suggestion is the chart's file, or the
     // name of a chart that has none yet.

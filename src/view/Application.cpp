@@ -7,6 +7,7 @@
 #include "view/CommandIds.h"
 #include "view/CommandTable.h"
 #include "view/dialogs/Dialogs.h"
+#include "view/dialogs/PatternDialogModel.h"
 
 #include <filesystem>
 #include <new>
@@ -47,6 +48,18 @@ bool CPattraApp::newChart(int width, int height, int background, int spacing)
     doc->canvas().setLineSpacing(spacing);
     rememberedSize_ = {width, height};
     addChart(std::move(doc), {});
+    return true;
+}
+
+bool CPattraApp::chartFromPattern()
+{
+    PatternDialogModel dialog;
+    if (!host_.runPatternDialog(dialog))
+        return false;
+    std::unique_ptr<CPattraDoc> chart = dialog.takeChart();
+    if (!chart)
+        return false;
+    openMadeChart(std::move(chart));
     return true;
 }
 
@@ -334,6 +347,7 @@ bool CPattraApp::onCommand(uint16_t id)
     }
     switch (id) {
     case cmd::kNew: newChart(); return true;
+    case cmd::kChartFromPattern: chartFromPattern(); return true;
     case cmd::kOpen:
         if (auto path = host_.askOpenFileName())
             openChart(*path);

@@ -45,6 +45,9 @@ public:
 
     // New chart through the chart parameters dialog; false when cancelled.
     bool newChart();
+    // A chart built from written instructions through their dialog, opened
+    // as openMadeChart opens it; false when cancelled.
+    bool chartFromPattern();
     // New chart with these parameters, as if the dialog was confirmed with them.
     bool newChart(int width, int height, int background, int spacing);
     // Opens a chart in a new window; a file that cannot be read is reported

@@ -25,6 +25,8 @@ constexpr uint16_t kPrintPreview = 57609;
 constexpr uint16_t kExportPdf = 33100;
 constexpr uint16_t kExportSvg = 33101;
 constexpr uint16_t kExportPng = 33102;
+// A chart built from written instructions, or from a shape's.
+constexpr uint16_t kChartFromPattern = 33103;
 constexpr uint16_t kCopy = 57634;
 constexpr uint16_t kCut = 57635;
 constexpr uint16_t kPaste = 57637;

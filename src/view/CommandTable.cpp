@@ -27,6 +27,7 @@ struct CommandRow {
 
 constexpr CommandRow kCommands[] = {
     {cmd::kNew, {MainToolbar, 1}, N_("Создать новую схему\nСоздать"), NewChart},
+    {cmd::kChartFromPattern, {}, N_("Создать схему по письменному описанию или по форме\nСоздать по описанию")},
     {cmd::kSaveAs, {}, N_("Сохранить схему под другим именем\nСохранить как")},
     {cmd::kSaveBitmap, {MainToolbar, 2}, N_("Сохранить в формате BMP\nСохранить BMP"), SaveBitmap},
     {cmd::kExportPdf, {}, N_("Сохранить схему в векторном PDF для печати и публикации\nЭкспорт в PDF")},

@@ -7,6 +7,7 @@
 #include "app/AboutDialog.h"
 #include "app/ExportDialog.h"
 #include "app/ParameterDialog.h"
+#include "app/PatternDialog.h"
 #include "view/dialogs/Dialogs.h"
 
 #include <QFontMetrics>
@@ -48,6 +49,8 @@ private slots:
             for (DrawingFormat format : {DrawingFormat::Pdf, DrawingFormat::Svg, DrawingFormat::Png})
                 dialogs.push_back([format] { return std::make_unique<app::ExportOptionsDialog>(format, nullptr); });
             dialogs.push_back([] { return std::make_unique<app::AboutDialog>(nullptr); });
+            PatternDialogModel pattern;
+            dialogs.push_back([&pattern] { return std::make_unique<app::PatternDialog>(pattern, nullptr, nullptr); });
             for (const auto& make : dialogs) {
                 std::unique_ptr<QDialog> dialog = make();
                 dialog->show();

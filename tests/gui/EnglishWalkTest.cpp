@@ -10,6 +10,7 @@
 #include "GuiSupport.h"
 
 #include "app/AboutDialog.h"
+#include "app/PatternDialog.h"
 #include "app/ChildFrame.h"
 #include "app/ExportDialog.h"
 #include "app/MainMenus.h"
@@ -195,7 +196,7 @@ private slots:
                 words.addMenu(*menu, QStringLiteral("menu"));
         QCOMPARE(editor.frame().windowTitle(), QStringLiteral("Loopora"));
         QCOMPARE(editor.frame().statusPanes().idleText(), QStringLiteral("Ready"));
-        QCOMPARE(itemTexts(*menus.menus(false)[0]), QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "E&xit"}));
+        QCOMPARE(itemTexts(*menus.menus(false)[0]), QStringList({"&New\tCtrl+N", "Chart from pattern…", "&Open...\tCtrl+O", "E&xit"}));
 
         editor.newChart();
         editor.drag({200, 300}, {200, 200});
@@ -349,6 +350,8 @@ private slots:
 
         wordsOfModal<app::AboutDialog>(words);
         editor.frame().command(cmd::kAbout);
+        wordsOfModal<app::PatternDialog>(words);
+        editor.frame().command(cmd::kChartFromPattern);
         wordsOfModal<QColorDialog>(words);
         editor.frame().command(cmd::kDrawingColour);
         wordsOfModal<QPrintDialog>(words);

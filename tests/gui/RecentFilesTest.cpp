@@ -51,13 +51,13 @@ private slots:
         QTemporaryDir dir;
         Editor editor;
         QMenu& noChart = *editor.frame().menus().menus(false)[0];
-        QCOMPARE(itemTexts(noChart), QStringList({"Создать (&N)\tCtrl+N", "Открыть(&O)\tCtrl+O", "Выход (&X)"}));
+        QCOMPARE(itemTexts(noChart), QStringList({"Создать (&N)\tCtrl+N", "Создать по описанию…", "Открыть(&O)\tCtrl+O", "Выход (&X)"}));
 
         QStringList paths;
         for (const char* name : {"a.loopora", "b.loopora", "c.loopora", "d.loopora", "e.loopora"})
             paths.prepend(savedChart(editor, dir, name, 300));
         const auto item = [](int n, const QString& path) { return QStringLiteral("&%1 %2").arg(n).arg(path); };
-        QCOMPARE(itemTexts(noChart), QStringList({"Создать (&N)\tCtrl+N", "Открыть(&O)\tCtrl+O", item(1, paths[0]),
+        QCOMPARE(itemTexts(noChart), QStringList({"Создать (&N)\tCtrl+N", "Создать по описанию…", "Открыть(&O)\tCtrl+O", item(1, paths[0]),
                                                   item(2, paths[1]), item(3, paths[2]), item(4, paths[3]), "Выход (&X)"}));
         editor.newChart();
         const QStringList withChart = itemTexts(*editor.frame().menus().menus(true)[0]);

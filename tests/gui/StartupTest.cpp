@@ -118,13 +118,13 @@ private slots:
         };
         QCOMPARE(titles(), QStringList({"Файл (&F)", "Вид (&V)", "Справка (&H)"}));
         QCOMPARE(itemTexts(*editor.frame().menus().menus(false)[0]),
-                 QStringList({"Создать (&N)\tCtrl+N", "Открыть(&O)\tCtrl+O", "Выход (&X)"}));
+                 QStringList({"Создать (&N)\tCtrl+N", "Создать по описанию…", "Открыть(&O)\tCtrl+O", "Выход (&X)"}));
         QCOMPARE(itemTexts(*editor.frame().menus().menus(false)[1]),
                  QStringList({"Панель инструментов (&T)", "Строка статуса (&S)", "Крупные значки", "Язык"}));
         editor.newChart();
         QCOMPARE(titles(), QStringList({"Файл(&F)", "Редактировать(&E)", "Вид(&V)", "Окно(&W)", "Справка (&H)"}));
         const QList<QMenu*>& menus = editor.frame().menus().menus(true);
-        QCOMPARE(itemTexts(*menus[0]), QStringList({"Создать (&N)\tCtrl+N", "Открыть (&O)\tCtrl+O", "Сохранить (&S)\tCtrl+S",
+        QCOMPARE(itemTexts(*menus[0]), QStringList({"Создать (&N)\tCtrl+N", "Создать по описанию…", "Открыть (&O)\tCtrl+O", "Сохранить (&S)\tCtrl+S",
                                                     "Сохранить как…\tCtrl+Shift+S", "Закрыть (&C)",
                                                     "Сохранить в формате BMP", "Экспорт в PDF…", "Экспорт в SVG…",
                                                     "Экспорт в PNG…", "Печать…\tCtrl+P", "Предварительный просмотр",

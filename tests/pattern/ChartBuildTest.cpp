@@ -1,8 +1,10 @@
 // Charts built from written instructions read back as exactly the text they
 // were built from. Each row of the corpus is a text; a new case is one row.
+// Rounds that grow at the same corners stand on polygons, the rest on circles.
 
 #include "pattern/ChartBuild.h"
 #include "pattern/PatternText.h"
+#include "pattern/RoundOutlines.h"
 #include "pattern/ShapePresets.h"
 #include "elements/TypeIds.h"
 
@@ -62,6 +64,15 @@ const Text kCorpus[] = {
      {"Make a magic ring.", "Rnd 1: 12 dc in ring. (12 dc)",
       "Rnd 2: *dc in next st, ch 2; rep from * around. (12 dc, 12 ch-2 sps)",
       "Rnd 3: (dc, ch 1, dc) in each ch-2 sp around. (24 dc, 12 ch-1 sps)"}},
+    {"triangle in the round", Language::English, Terms::Us,
+     {"Make a magic ring.", "Rnd 1: 6 sc in ring. (6 sc)", "Rnd 2: *sc in next st, 3 sc in next st; rep from * around. (12 sc)",
+      "Rnd 3: *sc in next 2 sts, 3 sc in next st, sc in next st; rep from * around. (18 sc)"}},
+    {"corners that wander", Language::English, Terms::Us,
+     {"Make a magic ring.", "Rnd 1: 12 dc in ring. (12 dc)", "Rnd 2: *dc in next st, 3 dc in next st; rep from * around. (24 dc)",
+      "Rnd 3: *3 dc in next st, dc in next 3 sts; rep from * around. (36 dc)"}},
+    {"granny with ch-3 corners", Language::English, Terms::Us,
+     {"Make a magic ring.", "Rnd 1: *3 dc in ring, ch 3; rep from * 3 more times. (12 dc, 4 ch-3 sps)",
+      "Rnd 2: *(3 dc, ch 3, 3 dc) in next ch-3 sp, ch 1; rep from * around. (24 dc, 4 ch-1 sps, 4 ch-3 sps)"}},
     {"UK: ring", Language::English, Terms::Uk,
      {"Make a magic ring.", "Rnd 1: Ch 3 (counts as tr), 11 tr in ring, join with sl st to top of beg ch-3. (12 tr)"}},
     {"Russian: repeat", Language::Russian, Terms::Us,
@@ -152,6 +163,68 @@ void expectRoundTrip(const std::string& text, const PhraseBook& book)
             EXPECT_FALSE(*stems[i] == *stems[j]) << "drawn twice in round " << stems[i]->round;
             EXPECT_FALSE(crosses(*stems[i], *stems[j])) << "stems cross in rounds " << stems[i]->round << " and " << stems[j]->round;
         }
+}
+
+// How far out a point stands on the polygon of that many corners about
+// the centre whose top side lies level: its distance from the farthest side.
+double polygonLevel(Vec v, Vec centre, int corners)
+{
+    double level = -1e300;
+    for (int k = 0; k < corners; ++k) {
+        const double a = kPi / 2 + 2 * kPi * k / corners;
+        level = std::max(level, (v - centre).dot({std::cos(a), -std::sin(a)}));
+    }
+    return level;
+}
+
+struct OutlineCase {
+    const char* name;
+    std::string text;
+    int corners; // 0: circles
+};
+
+TEST(BuildingFromText, RoundsGrowingAtTheSameCornersStandOnTheirPolygons)
+{
+    const PhraseBook& book = phraseBook(Language::English, Terms::Us);
+    auto corpusText = [](const char* name) {
+        for (const Text& t : kCorpus)
+            if (std::string_view(t.name) == name)
+                return joinedLines(t.lines);
+        return std::string();
+    };
+    const OutlineCase cases[] = {
+        {"square", shapeText({Shape::Square, typeids::kSingle, 5}, book), 4},
+        {"square of doubles", shapeText({Shape::Square, typeids::kDouble, 3}, book), 4},
+        {"granny", shapeText({Shape::Granny, typeids::kDouble, 4}, book), 4},
+        {"hexagon", shapeText({Shape::Hexagon, typeids::kDouble, 4}, book), 6},
+        {"one round of a granny", shapeText({Shape::Granny, typeids::kDouble, 1}, book), 0},
+        {"circle of singles", shapeText({Shape::Circle, typeids::kSingle, 6}, book), 0},
+        {"circle of doubles", shapeText({Shape::Circle, typeids::kDouble, 4}, book), 0},
+        {"triangle", corpusText("triangle in the round"), 3},
+        {"granny with ch-3 corners", corpusText("granny with ch-3 corners"), 4},
+        {"corners that wander", corpusText("corners that wander"), 0},
+        {"v-stitches", corpusText("v-stitches over chain spaces"), 0},
+    };
+    for (const OutlineCase& c : cases) {
+        const PatternRead read = readWrittenPattern(c.text, book);
+        ASSERT_TRUE(read.pattern) << c.name;
+        EXPECT_EQ(outlineOf(*read.pattern).corners, c.corners) << c.name;
+        if (c.corners == 0)
+            continue;
+        // Every stitch of a round has its top on the round's polygon.
+        const ChartLayout layout = layOut(*read.pattern, book, std::nullopt);
+        const Vec centre{layout.width / 2.0, layout.height / 2.0};
+        std::map<int, std::pair<double, double>> levels;
+        for (const PlacedSymbol& s : layout.symbols) {
+            if (s.round == 0 || s.typeId == typeids::kChain || s.typeId == typeids::kSlipStitch)
+                continue;
+            const double level = polygonLevel(Vec::of(s.top), centre, c.corners);
+            auto [it, fresh] = levels.try_emplace(s.round, level, level);
+            it->second = {std::min(it->second.first, level), std::max(it->second.second, level)};
+        }
+        for (const auto& [round, range] : levels)
+            EXPECT_LE(range.second - range.first, 1.5) << c.name << ", round " << round;
+    }
 }
 
 class BuiltFromText : public testing::TestWithParam<Text> {};
