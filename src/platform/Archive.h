@@ -70,7 +70,7 @@ public:
     // loading refuses more records, more texts and longer texts in all than
     // these: whatever an archive that passes holds is drawn, listed and
     // exported within a gigabyte. Count each record as it begins.
-    static constexpr int32_t kMaximumRecords = 500'000;
+    static constexpr int32_t kMaximumRecords = 6'000'000;
     static constexpr int32_t kMaximumTexts = 50'000;
     static constexpr size_t kMaximumTextCharacters = 1'000'000;
     void countRecord();
