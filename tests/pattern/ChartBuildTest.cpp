@@ -56,6 +56,11 @@ const Text kCorpus[] = {
     {"beginning chains of half doubles", Language::English, Terms::Us,
      {"Make a magic ring.", "Rnd 1: Ch 2 (counts as hdc), 7 hdc in ring, join with sl st to top of beg ch-2. (8 hdc)",
       "Rnd 2: Ch 2 (counts as hdc), hdc in same st, 2 hdc in each st around, join with sl st to top of beg ch-2. (16 hdc)"}},
+    {"granny begun with a chain", Language::English, Terms::Us,
+     {"Make a magic ring.",
+      "Rnd 1: Ch 3 (counts as dc), 2 dc in ring, *ch 2, 3 dc in ring; rep from * 2 more times, ch 2, join with sl st to "
+      "top of beg ch-3. (12 dc, 4 ch-2 sps)",
+      "Rnd 2: *(3 dc, ch 2, 3 dc) in next ch-2 sp, ch 1; rep from * around. (24 dc, 4 ch-1 sps, 4 ch-2 sps)"}},
     {"increase in each stitch", Language::English, Terms::Us,
      {"Make a magic ring.", "Rnd 1: 12 dc in ring. (12 dc)", "Rnd 2: 2 dc in each st around. (24 dc)"}},
     {"alternating repeat", Language::English, Terms::Us,
