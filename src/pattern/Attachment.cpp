@@ -3,8 +3,10 @@
 // loop from one stitch's top to another's is a chain space, a run standing
 // on one place is a beginning (or turning) chain whose end is a top, a ring
 // of chains is a ring, and a run on nothing may be the foundation chain,
-// whose every chain is a place. Then each base takes the nearest place
-// within reach, or the space between two neighbouring tops.
+// whose every chain is a place. A standing run a join sits on partway up
+// is the beginning chains of two rounds, one on the other. Then each base
+// takes the nearest place within reach, or the space between two
+// neighbouring tops.
 
 #include "pattern/PointGrid.h"
 #include "pattern/ReadingModel.h"
@@ -189,6 +191,43 @@ void shapeRuns(Model& m, const PlaceFinder& stitches)
     }
 }
 
+// A standing chain with a slip stitch on it partway up is two: the join
+// sits on the top of this round's beginning chain, and the chains worked
+// on from it are the next round's beginning, standing on that top.
+void cutAtJoins(Model& m)
+{
+    PointGrid slips(std::max(m.reach, 1.0));
+    bool any = false;
+    for (const ChartSymbol& s : m.symbols)
+        if (s.anchors.readable && s.anchors.role == Role::SlipStitch)
+            for (Vec b : s.anchors.bases) {
+                slips.add(b, 0);
+                any = true;
+            }
+    if (!any)
+        return;
+    // Pieces cut off are looked at in their turn: rounds stack.
+    for (size_t r = 0; r < m.runs.size(); ++r) {
+        if (m.runs[r].shape != RunShape::Standing)
+            continue;
+        const std::vector<int>& units = m.runs[r].units;
+        for (size_t i = 0; i + 1 < units.size(); ++i) {
+            bool joined = false;
+            slips.near(m.chains[size_t(units[i])].to, m.reach / 2, [&](int, double) { joined = true; });
+            if (!joined)
+                continue;
+            Run rest{std::vector<int>(units.begin() + std::ptrdiff_t(i) + 1, units.end()), RunShape::Standing};
+            m.runs[r].units.resize(i + 1);
+            m.runs.push_back(std::move(rest));
+            m.nodeOfRun.push_back(int(m.nodes.size()));
+            m.nodes.push_back({NodeKind::Run, int(m.runs.size() - 1)});
+            m.bases.emplace_back();
+            m.loopEnds.push_back({-1, -1});
+            break;
+        }
+    }
+}
+
 void addRunPlaces(Model& m)
 {
     for (size_t r = 0; r < m.runs.size(); ++r) {
@@ -232,6 +271,7 @@ void attachBases(Model& m)
     addStitchPlaces(m);
     const double cell = std::max(m.reach, 0.75 * m.typicalHeight);
     shapeRuns(m, PlaceFinder(m, cell));
+    cutAtJoins(m);
     addRunPlaces(m);
     const PlaceFinder places(m, cell);
     for (size_t n = 0; n < m.nodes.size(); ++n) {

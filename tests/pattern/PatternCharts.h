@@ -78,6 +78,20 @@ inline Script ringWithBeginningChain()
     return s;
 }
 
+// Chart 2 and a second round begun the same way: a ch-3 standing on the
+// join, a double beside it in the same place, a 2-dc increase on each of
+// the other doubles, and a slip stitch on the new ch-3's top.
+inline Script secondRoundWithBeginningChain()
+{
+    Script s = ringWithBeginningChain();
+    add(s, radial("chain3", 60, 100, 90));
+    add(s, {"tool double", dragLine(around(60, 90), around(100, 105))});
+    add(s, radialRound("double1to2flat", 12, 60, 100, 1));
+    const At top = around(100, 90);
+    add(s, {"tool slipstitch", dragLine({top.x - 3, top.y}, {top.x + 3, top.y})});
+    return s;
+}
+
 // The tops of a flat 2-dc increase 40 long standing radially at an angle:
 // the top bar's width either side, counter-clockwise order.
 inline std::vector<At> increaseTops(double radius, double degrees)

@@ -90,6 +90,9 @@ const Case kCases[] = {
     {"repeat_rotated", thirdRoundAlternating, Change::Rotated},
     {"row_rotated", rowOfSingles, Change::Rotated},
     {"ring_nudged", ringWithBeginningChain, Change::Nudged},
+    {"stacked_shuffled", secondRoundWithBeginningChain, Change::Shuffled},
+    {"stacked_rotated", secondRoundWithBeginningChain, Change::Rotated},
+    {"stacked_nudged", secondRoundWithBeginningChain, Change::Nudged},
     {"repeat_nudged", thirdRoundAlternating, Change::Nudged},
     {"row_nudged", rowOfSingles, Change::Nudged},
 };
