@@ -54,7 +54,7 @@ std::vector<uint8_t> saveChartBytes(CPattraDoc& doc)
     return ar.takeBytes();
 }
 
-ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
+ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes, int32_t mostRecords)
 {
     ChartLoadResult result;
     if (bytes.size() > kLargestChartFile) {
@@ -64,7 +64,7 @@ ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes)
     }
     try {
         auto doc = std::make_unique<CPattraDoc>();
-        CArchive ar = CArchive::forLoading(bytes);
+        CArchive ar = CArchive::forLoading(bytes, mostRecords);
         doc->Serialize(ar);
         checkSheetSize(ar, 0, doc->chartWidth(), doc->chartHeight(), "the sheet size");
         const CCanvas& canvas = doc->canvas();

@@ -41,7 +41,8 @@ struct ChartLoadResult {
 };
 
 std::vector<uint8_t> saveChartBytes(CPattraDoc& doc);
-ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes);
+// mostRecords may only lower the bound on element records.
+ChartLoadResult loadChartBytes(std::span<const uint8_t> bytes, int32_t mostRecords = CArchive::kMaximumRecords);
 
 // Replaces the file as replaceFile does (FileReplacement.h): through links,
 // keeping permissions and owner, synced; on failure the old file is

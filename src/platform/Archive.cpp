@@ -3,6 +3,7 @@
 #include "platform/CodePage1251.h"
 #include "platform/Utf8.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace loopora {
@@ -14,10 +15,11 @@ ArchiveError::ArchiveError(size_t offset, const std::string& what)
 
 CArchive CArchive::forStoring() { return CArchive(true); }
 
-CArchive CArchive::forLoading(std::span<const uint8_t> bytes)
+CArchive CArchive::forLoading(std::span<const uint8_t> bytes, int32_t mostRecords)
 {
     CArchive ar(false);
     ar.input_ = bytes;
+    ar.mostRecords_ = std::min(mostRecords, kMaximumRecords);
     return ar;
 }
 
@@ -164,8 +166,8 @@ void CArchive::enterNested()
 
 void CArchive::countRecord()
 {
-    if (++records_ > kMaximumRecords)
-        fail("more than " + std::to_string(kMaximumRecords) + " elements");
+    if (++records_ > mostRecords_)
+        fail("more than " + std::to_string(mostRecords_) + " elements");
 }
 
 int32_t CArchive::readCount(const char* what, size_t minimumBytes, int32_t most)

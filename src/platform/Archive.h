@@ -29,7 +29,9 @@ public:
     // An archive that appends to its own byte buffer.
     static CArchive forStoring();
     // An archive that reads the given bytes; they must outlive it.
-    static CArchive forLoading(std::span<const uint8_t> bytes);
+    // A reader that wants smaller charts than any may be can lower the bound
+    // on records (a test of the bound need not build millions of elements).
+    static CArchive forLoading(std::span<const uint8_t> bytes, int32_t mostRecords = kMaximumRecords);
 
     bool isStoring() const { return storing_; }
     bool isLoading() const { return !storing_; }
@@ -94,6 +96,7 @@ private:
     size_t position_ = 0;
     int nesting_ = 0;
     int32_t records_ = 0;
+    int32_t mostRecords_ = kMaximumRecords;
     int32_t texts_ = 0;
     size_t textCharacters_ = 0;
 };
