@@ -433,7 +433,8 @@ void CChartElement::handOverChildren(std::span<CChartElement* const> which, CCha
     moveMarkedChildren(which, newParent);
 }
 
-void CChartElement::moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent)
+void CChartElement::moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent,
+                                       int32_t dropFlags)
 {
     auto* from = ownedChildren();
     auto* to = newParent.ownedChildren();
@@ -454,6 +455,7 @@ void CChartElement::moveMarkedChildren(std::span<CChartElement* const> which, CC
             continue;
         }
         c->forget(kMarked);
+        c->clearFlags(dropFlags);
         c->parent_ = nullptr;
         if (inOrder && next < which.size() && which[next] == c.get()) {
             ++next;

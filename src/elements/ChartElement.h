@@ -307,8 +307,9 @@ private:
         return false;
     }
     // The second half of handOverChildren, for a caller that marked the
-    // listed children (kMarked) and made room in newParent for them.
-    void moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent);
+    // listed children (kMarked) and made room in newParent for them; the
+    // flags in dropFlags are cleared on each as it moves, while it is at hand.
+    void moveMarkedChildren(std::span<CChartElement* const> which, CChartElement& newParent, int32_t dropFlags = 0);
     // Room for n points, keeping the first ones; new ones are (0, 0).
     Point* resizePoints(size_t n);
     std::vector<std::unique_ptr<CChartElement>>* ownedChildren();

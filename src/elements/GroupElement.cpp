@@ -37,6 +37,11 @@ void CGroupElement::recomputeFrame()
         r = accumulateBounds(r, c->getBounds());
         drawn = Rect::united(drawn, c->drawnBounds());
     });
+    takeFrame(r, drawn);
+}
+
+void CGroupElement::takeFrame(Rect r, Rect drawn)
+{
     const Point corners[] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
     setPoints({corners, 4});
     // The bounds of any element are null or hold a pixel, so the frame holds
@@ -92,7 +97,7 @@ void CGroupElement::cloneChildrenInto(CChartElement& copy) const
 
 std::unique_ptr<CChartElement> CGroupElement::clone() const { return cloneAs<CGroupElement>(); }
 
-bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
+bool CGroupElement::adopt(const std::vector<CChartElement*>& elements, int32_t dropFlags)
 {
     if (elements.empty() || !elements.front())
         return false;
@@ -101,9 +106,13 @@ bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
         return false;
     if (!parent() || !common->ownedChildren())
         return false;
-    // One pass checks and marks the elements; the group puts each a level
-    // further down. The only allocation comes first: after it nothing fails.
+    // One pass checks and marks the elements and unites their bounds for
+    // the frame; a second moves them. On a large chart each pass waits on
+    // memory for every element, so there are no more. The only allocation
+    // comes first: after it nothing fails.
     reserveChildren(elements.size());
+    Rect r;
+    Rect drawn;
     for (size_t i = 0; i < elements.size(); ++i) {
         if (i + kFetchAhead < elements.size() && elements[i + kFetchAhead])
             fetchAhead(elements[i + kFetchAhead]);
@@ -114,10 +123,12 @@ bool CGroupElement::adopt(const std::vector<CChartElement*>& elements)
             return false;
         }
         e->learn(kMarked);
+        r = accumulateBounds(r, e->getBounds());
+        drawn = Rect::united(drawn, e->drawnBounds());
     }
     reparentTo(*common);
-    common->moveMarkedChildren(elements, *this);
-    recomputeFrame();
+    common->moveMarkedChildren(elements, *this, dropFlags);
+    takeFrame(r, drawn);
     return true;
 }
 

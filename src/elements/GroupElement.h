@@ -35,7 +35,8 @@ public:
     // parents or of none, for an element already kDeepestNesting levels deep
     // (the group would nest one deeper), and while the group itself has no
     // parent (a new group is appended to the common parent before it adopts).
-    bool adopt(const std::vector<CChartElement*>& elements);
+    // The flags in dropFlags are cleared on each element as it joins.
+    bool adopt(const std::vector<CChartElement*>& elements, int32_t dropFlags = 0);
     // Gives the children back to the group's parent, in order, and leaves the
     // group hidden, removed and empty in its place (so that undo can refill it).
     bool ungroup();
@@ -60,6 +61,10 @@ protected:
     }
 
 private:
+    // Takes the frame of r, the children's bounds united, and the drawn
+    // bounds that and drawn, their drawn bounds united, reach.
+    void takeFrame(Rect r, Rect drawn);
+
     // Kept while nothing below the group changes (see geometryChanged).
     mutable Rect bounds_{};
     mutable Rect drawnBounds_{};

@@ -51,7 +51,20 @@ Rect CSelectionSet::getBounds() const
     return result;
 }
 
-CGroupElement* CSelectionSet::makeGroup()
+CGroupElement* CSelectionSet::makeGroup() { return makeGroup(0); }
+
+CGroupElement* CSelectionSet::groupMembers(std::vector<CChartElement*>& grouped)
+{
+    CGroupElement* group = makeGroup(kSelected);
+    if (!group)
+        return nullptr;
+    grouped = std::move(members_); // makeGroup listed them, closing every gap
+    members_.assign(1, group);
+    group->setFlags(kSelected);
+    return group;
+}
+
+CGroupElement* CSelectionSet::makeGroup(int32_t dropFlags)
 {
     const std::vector<CChartElement*>& list = members();
     if (list.empty())
@@ -61,7 +74,7 @@ CGroupElement* CSelectionSet::makeGroup()
         return nullptr;
     // The group checks the members as it adopts them, and goes again when it refuses.
     auto* group = static_cast<CGroupElement*>(common->appendChild(std::make_unique<CGroupElement>()));
-    if (!group || !group->adopt(list)) {
+    if (!group || !group->adopt(list, dropFlags)) {
         if (group)
             group->detach();
         return nullptr;

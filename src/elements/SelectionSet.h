@@ -40,8 +40,14 @@ public:
     // A new group of the members, appended to their common parent; null when
     // the set is empty or the members do not share one parent.
     CGroupElement* makeGroup();
+    // The same, with the group then the only member; grouped receives the
+    // members it took, in selection order. They leave the set as they join
+    // the group, in the walk that moves them.
+    CGroupElement* groupMembers(std::vector<CChartElement*>& grouped);
 
 private:
+    CGroupElement* makeGroup(int32_t dropFlags);
+
     // In selection order, with the members that left since the last listing.
     mutable std::vector<CChartElement*> members_;
     mutable size_t gaps_ = 0;

@@ -34,12 +34,10 @@ bool dissolve(CCanvas& canvas, CGroupElement& group)
 bool CGroupCommand::Do()
 {
     if (!group_) {
-        CSelectionSet& selection = canvas_.selection();
-        CGroupElement* made = selection.makeGroup();
+        CGroupElement* made = canvas_.selection().groupMembers(members_);
         if (!made)
             return false;
         group_ = made;
-        members_ = selection.members();
     } else if (!regroup(*group_, members_)) {
         return false;
     }
