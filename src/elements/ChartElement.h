@@ -339,7 +339,7 @@ private:
 // works: a million symbols take a few hundred megabytes. Walks over long
 // lists of elements ask for the one kFetchAhead places ahead, so that the
 // waits overlap instead of following one another.
-constexpr size_t kFetchAhead = 8;
+constexpr size_t kFetchAhead = 16;
 
 inline void fetchAhead(const CChartElement* e)
 {
