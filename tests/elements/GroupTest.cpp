@@ -76,6 +76,35 @@ TEST(Group, MembersOfDifferentParentsAreRefused)
     EXPECT_EQ(empty.makeGroup(), nullptr);
 }
 
+// Grouping the selection: the group becomes its only member and the former
+// members, handed back in selection order, leave it; a refusal keeps it whole.
+TEST(Group, GroupingTheSelectionLeavesTheGroupItsOnlyMember)
+{
+    TwoLines chart;
+    auto* inner = static_cast<CGroupElement*>(chart.canvas.appendChild(std::make_unique<CGroupElement>()));
+    CChartElement* nested = place(*inner, typeids::kLine, {{0, 0}, {5, 5}});
+    for (bool refused : {true, false}) {
+        CSelectionSet selection;
+        selection.add(chart.second);
+        selection.add(refused ? nested : chart.first);
+        const std::vector<CChartElement*> before = selection.members();
+        std::vector<CChartElement*> grouped;
+        CGroupElement* g = selection.groupMembers(grouped);
+        EXPECT_EQ(g == nullptr, refused);
+        for (CChartElement* e : before)
+            EXPECT_EQ(e->hasFlag(kSelected), refused);
+        if (refused) {
+            EXPECT_EQ(selection.members(), before);
+            EXPECT_TRUE(grouped.empty());
+            continue;
+        }
+        EXPECT_EQ(grouped, before);
+        EXPECT_EQ(selection.members(), std::vector<CChartElement*>{g});
+        EXPECT_TRUE(selection.contains(g));
+        EXPECT_EQ(g->points(), (std::vector<Point>{{5, 5}, {55, 5}, {55, 85}, {5, 85}}));
+    }
+}
+
 TEST(Group, UngroupAppendsChildrenAfterFormerSiblingsAndHidesTheGroup)
 {
     TwoLines chart;
