@@ -4,6 +4,7 @@
 // saving replaces the old file only once the new one is completely written.
 
 #include "document/Document.h"
+#include "platform/Archive.h"
 
 #include <cstdint>
 #include <filesystem>
