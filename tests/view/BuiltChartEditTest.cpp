@@ -37,6 +37,7 @@ const Edit kEdits[] = {
     {"increase in the last round", {Shape::Circle, typeids::kDouble, 2}, 2, 7, Change::Increase},
     {"single of the circle's last round made a double", {Shape::Circle, typeids::kSingle, 4}, 4, 3, Change::Retype},
     {"single of the square's last round made a double", {Shape::Square, typeids::kSingle, 3}, 3, 1, Change::Retype},
+    {"single of a middle round made a double", {Shape::Circle, typeids::kSingle, 4}, 2, 3, Change::Retype},
     {"double of the hexagon's last round taken", {Shape::Hexagon, typeids::kDouble, 3}, 3, 9, Change::Remove},
     {"increase in the hexagon's last round", {Shape::Hexagon, typeids::kDouble, 2}, 2, 2, Change::Increase},
 };
@@ -87,7 +88,8 @@ TEST_P(BuiltChartEdit, ChangesTheLineOfItsRoundOnly)
         return Point{chart.x + viewport.origin().x - viewport.scroll().x, chart.y + viewport.origin().y - viewport.scroll().y};
     };
     const std::string kind(typeName(stitch.typeId));
-    const Point middle{(stitch.base.x + stitch.top.x) / 2, (stitch.base.y + stitch.top.y) / 2};
+    // Clicked low on its stem: the round above stands on its top.
+    const Point middle{(3 * stitch.base.x + stitch.top.x) / 4, (3 * stitch.base.y + stitch.top.y) / 4};
     if (e.change != Change::Increase) {
         s.run({"tool select", "click " + at(window(middle))});
         ASSERT_EQ(s.canvas().selection().members().size(), 1u);
