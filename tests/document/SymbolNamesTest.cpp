@@ -144,8 +144,8 @@ TEST(SymbolNames, FansAreNamedAndCountedByTheirLegsAndChains)
         // The slashes on a leg say how tall it is.
         const auto* like = std::get_if<FanLike>(&type.build);
         const LegStyle& style = like ? *like->legs : *recipe->legStyle;
-        const std::string ru = " " + std::string(legName(style, Language::Russian));
-        const std::string en = "-" + std::string(legName(style, Language::English)) + " ";
+        const std::string ru = std::string(" ").append(legName(style, Language::Russian));
+        const std::string en = std::string("-").append(legName(style, Language::English)).append(" ");
         if (recipe->chains == FanChains::None) {
             EXPECT_EQ(type.russian.name.find(legs + ru + " "), 0u) << type.name;
             EXPECT_EQ(type.english.name.find(legs + en), 0u) << type.name;
