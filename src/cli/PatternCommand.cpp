@@ -44,13 +44,7 @@ std::optional<pattern::Terms> takeTerms(Args& args)
 
 std::string patternText(const pattern::PatternReading& reading, const pattern::PhraseBook& book)
 {
-    const pattern::PatternText text = pattern::writePattern(reading, book);
-    std::string out;
-    if (!text.foundation.empty())
-        out += text.foundation + "\n";
-    for (const std::string& line : text.rounds)
-        out += line + "\n";
-    return out;
+    return pattern::writePattern(reading, book).written();
 }
 
 int runPattern(const Args& given)

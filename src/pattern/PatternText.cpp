@@ -307,6 +307,16 @@ std::string countText(const PhraseBook& book, const RoundTally& t)
     return joined(book, list);
 }
 
+std::string PatternText::written() const
+{
+    std::string out;
+    if (!foundation.empty())
+        out += foundation + "\n";
+    for (const std::string& line : rounds)
+        out += line + "\n";
+    return out;
+}
+
 PatternText writePattern(const PatternReading& reading, const PhraseBook& book)
 {
     PatternText text;

@@ -15,6 +15,8 @@ namespace loopora::pattern {
 struct PatternText {
     std::string foundation; // empty without a foundation
     std::vector<std::string> rounds;
+    // The lines as a pattern file holds them, each ending in a newline.
+    std::string written() const;
 };
 
 PatternText writePattern(const PatternReading& reading, const PhraseBook& book);

@@ -23,11 +23,7 @@ namespace {
 
 std::string writtenOut(const CPattraDoc& chart, const PhraseBook& book)
 {
-    const PatternText text = writePattern(readChart(chart.canvas()), book);
-    std::string out = text.foundation.empty() ? "" : text.foundation + "\n";
-    for (const std::string& line : text.rounds)
-        out += line + "\n";
-    return out;
+    return writePattern(readChart(chart.canvas()), book).written();
 }
 
 bool anyInk(const PixelBuffer& picture)

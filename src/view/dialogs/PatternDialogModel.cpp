@@ -68,13 +68,7 @@ bool isBlank(std::string_view text)
 
 std::string writtenOut(const CPattraDoc& chart, const pattern::PhraseBook& book)
 {
-    const pattern::PatternText text = pattern::writePattern(pattern::readChart(chart.canvas()), book);
-    std::string out;
-    if (!text.foundation.empty())
-        out += text.foundation + "\n";
-    for (const std::string& line : text.rounds)
-        out += line + "\n";
-    return out;
+    return pattern::writePattern(pattern::readChart(chart.canvas()), book).written();
 }
 
 } // namespace
@@ -156,12 +150,7 @@ void PatternDialogModel::setLanguage(Language language)
     if (language == language_)
         return;
     language_ = language;
-    if (shape_)
-        writeShape();
-    else if (chart_)
-        setText(writtenOut(*chart_, book()));
-    else
-        build();
+    reword();
 }
 
 void PatternDialogModel::setTerms(pattern::Terms terms)
@@ -169,6 +158,13 @@ void PatternDialogModel::setTerms(pattern::Terms terms)
     if (terms == terms_)
         return;
     terms_ = terms;
+    reword();
+}
+
+// A shape is written again in the new words; a text that builds is written
+// out from its own chart; any other text stays as typed.
+void PatternDialogModel::reword()
+{
     if (shape_)
         writeShape();
     else if (chart_)

@@ -89,6 +89,7 @@ public:
 private:
     const pattern::PhraseBook& book() const;
     void writeShape();
+    void reword();
     void build();
 
     std::string text_;
